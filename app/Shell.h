@@ -1,0 +1,36 @@
+#pragma once
+// Program-wide values of the application shell. One instance for the
+// program; tests reset it with ResetShell().
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace app {
+
+struct ShellState {
+    std::string SettingsFile;                  // <program folder>/tavorin.def
+    std::string EndItemMark = "*EndOfThisItem*"; // ends a [ChInfo] column list
+    std::int16_t LangIndex = 3;                // 1 Simplified Chinese, 2 Traditional Chinese, 3 English
+    std::string EngFontName;
+    std::string ChsFontName;
+    std::string FaceFontName;
+    std::array<std::string, 1001> FaceText{};  // interface texts of LangIndex
+    std::string EmptyCellColor;                // colour numbers as decimal text
+    std::string Band1Color;
+    std::string OtherBandColor;
+    std::string CurFilePath;
+    std::string DefFilePath;
+    std::string FaceLockState = "ShowNo";
+    std::int16_t NoExitAsk = 0;
+    std::int16_t AppClosing = 0;
+    std::int16_t MsgAnswer = 0;
+    std::int32_t RetVal = 0;
+};
+
+ShellState& shell();
+void ResetShell();
+
+// LangIndex as the text pickers use it: a value outside 1-3 is made 3 first.
+int CheckedLangIndex();
+
+} // namespace app

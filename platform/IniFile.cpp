@@ -1,0 +1,186 @@
+#include "platform/IniFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace platform {
+namespace {
+
+std::string trim(const std::string& s) {
+    std::size_t b = 0, e = s.size();
+    while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
+    while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
+    return s.substr(b, e - b);
+}
+
+bool sameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+struct Line {
+    std::string text; // without its line end
+};
+
+struct Parsed {
+    std::vector<Line> lines;
+    std::string eol = "\n";
+    bool bom = false;
+    bool finalEol = true;
+};
+
+Parsed parse(const std::string& content) {
+    Parsed p;
+    std::string s = content;
+    if (s.size() >= 3 && static_cast<unsigned char>(s[0]) == 0xEF && static_cast<unsigned char>(s[1]) == 0xBB &&
+        static_cast<unsigned char>(s[2]) == 0xBF) {
+        p.bom = true;
+        s.erase(0, 3);
+    }
+    auto firstNl = s.find('\n');
+    if (firstNl != std::string::npos && firstNl > 0 && s[firstNl - 1] == '\r') p.eol = "\r\n";
+    std::size_t pos = 0;
+    while (pos < s.size()) {
+        auto nl = s.find('\n', pos);
+        std::string line = s.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        p.lines.push_back({line});
+        if (nl == std::string::npos) {
+            p.finalEol = false;
+            break;
+        }
+        pos = nl + 1;
+    }
+    return p;
+}
+
+// The section name of a header line, or nullopt.
+std::optional<std::string> sectionOf(const std::string& line) {
+    std::string t = trim(line);
+    if (t.size() < 2 || t.front() != '[') return std::nullopt;
+    auto close = t.find(']');
+    if (close == std::string::npos) return std::nullopt;
+    return trim(t.substr(1, close - 1));
+}
+
+// The key and raw value of a key line, or nullopt for comments and others.
+std::optional<std::pair<std::string, std::string>> keyOf(const std::string& line) {
+    std::string t = trim(line);
+    if (t.empty() || t.front() == ';' || t.front() == '[') return std::nullopt;
+    auto eq = t.find('=');
+    if (eq == std::string::npos) return std::nullopt;
+    return std::make_pair(trim(t.substr(0, eq)), trim(t.substr(eq + 1)));
+}
+
+std::string unquote(const std::string& v) {
+    if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        return v.substr(1, v.size() - 2);
+    return v;
+}
+
+int unitsOf(unsigned char lead) { return lead < 0x80 ? 1 : 2; }
+
+std::size_t charLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if ((lead & 0xE0) == 0xC0) return 2;
+    if ((lead & 0xF0) == 0xE0) return 3;
+    if ((lead & 0xF8) == 0xF0) return 4;
+    return 1;
+}
+
+} // namespace
+
+std::string cutToUnits(const std::string& text, int units) {
+    std::string out;
+    int used = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t len = std::min(charLength(lead), text.size() - i);
+        int u = unitsOf(lead);
+        if (used + u > units) break;
+        out.append(text, i, len);
+        used += u;
+        i += len;
+    }
+    return out;
+}
+
+std::optional<std::string> IniFile::lookup(const std::string& path, const std::string& section,
+                                           const std::string& key) {
+    std::string content;
+    if (!readTextFile(path, content)) return std::nullopt;
+    Parsed p = parse(content);
+    bool inSection = false;
+    for (const Line& l : p.lines) {
+        if (auto s = sectionOf(l.text)) {
+            inSection = sameName(*s, section);
+            continue;
+        }
+        if (!inSection) continue;
+        if (auto kv = keyOf(l.text); kv && sameName(kv->first, key)) return unquote(kv->second);
+    }
+    return std::nullopt;
+}
+
+std::string IniFile::read(const std::string& path, const std::string& section, const std::string& key,
+                          const std::string& defaultValue, int size) {
+    if (size <= 0) return {};
+    std::optional<std::string> v = lookup(path, section, key);
+    // The platform drops trailing blanks of a default it hands back.
+    std::string value = v ? *v : trim(defaultValue);
+    return cutToUnits(value, size - 1);
+}
+
+IoResult IniFile::write(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value) {
+    std::string content;
+    if (fileExists(path)) {
+        if (IoResult r = readTextFile(path, content); !r) return r;
+    } else if (isDirectory(path)) {
+        return IoResult::failure("Is a folder: " + path);
+    }
+    Parsed p = parse(content);
+
+    // Find the first matching section, the key inside it, and its last entry line.
+    std::optional<std::size_t> sectionLine, keyLine, lastEntry;
+    bool inSection = false;
+    for (std::size_t i = 0; i < p.lines.size(); ++i) {
+        const std::string& text = p.lines[i].text;
+        if (auto s = sectionOf(text)) {
+            if (inSection) break; // only the first matching section counts
+            inSection = sameName(*s, section);
+            if (inSection) sectionLine = i, lastEntry = i;
+            continue;
+        }
+        if (!inSection) continue;
+        if (!trim(text).empty()) lastEntry = i;
+        if (auto kv = keyOf(text); kv && sameName(kv->first, key)) {
+            keyLine = i;
+            break;
+        }
+    }
+
+    if (keyLine) {
+        // Keep the stored spelling of the key and its leading blanks.
+        const std::string& old = p.lines[*keyLine].text;
+        std::size_t lead = old.find_first_not_of(" \t");
+        std::string storedKey = keyOf(old)->first;
+        p.lines[*keyLine].text = old.substr(0, lead) + storedKey + "=" + value;
+    } else if (sectionLine) {
+        p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(*lastEntry + 1), Line{key + "=" + value});
+    } else {
+        p.lines.push_back(Line{"[" + section + "]"});
+        p.lines.push_back(Line{key + "=" + value});
+    }
+
+    std::string out = p.bom ? "\xEF\xBB\xBF" : "";
+    for (std::size_t i = 0; i < p.lines.size(); ++i) {
+        out += p.lines[i].text;
+        if (i + 1 < p.lines.size() || p.finalEol || !keyLine) out += p.eol;
+    }
+    return writeFileAtomic(path, out);
+}
+
+} // namespace platform

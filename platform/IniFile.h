@@ -1,0 +1,34 @@
+#pragma once
+// INI text files with the semantics the program's settings rely on:
+// sections and keys match without regard to letter case, values are
+// trimmed, a missing file, section or key gives the caller's default, and a
+// write creates what is missing and keeps every other line as it was.
+#include "platform/FileIo.h"
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+class IniFile {
+  public:
+    // The stored value, trimmed (and without one pair of enclosing quotes);
+    // nullopt when the file, the section or the key is missing.
+    static std::optional<std::string> lookup(const std::string& path, const std::string& section,
+                                             const std::string& key);
+
+    // As the private-profile read: the value or the default, cut to at most
+    // size - 1 units, where a character outside ASCII counts as two (as in
+    // the two-byte code page the limits were made for) and is never split.
+    static std::string read(const std::string& path, const std::string& section, const std::string& key,
+                            const std::string& defaultValue, int size);
+
+    // Creates or replaces key=value; the file is rewritten atomically.
+    static IoResult write(const std::string& path, const std::string& section, const std::string& key,
+                          const std::string& value);
+};
+
+// Cuts a text to at most `units` units (non-ASCII characters count two).
+std::string cutToUnits(const std::string& text, int units);
+
+} // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+// Text-to-number conversions with the rules of the original runtime, but
+// independent of the process locale: '.' is the only decimal point.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The value of a numeric text: optional blanks, sign, digits with an optional
+// fraction and exponent, or &H / &O prefixed hexadecimal and octal.
+// Anything else (empty text included) is not numeric.
+std::optional<double> parseNumber(std::string_view text);
+bool isNumeric(std::string_view text);
+
+// Round half to even, as every conversion of a fraction to a whole number does.
+double roundHalfEven(double value);
+
+// Conversions that fail (throw Failure) on a text that is not numeric or a
+// value outside the target type; fractions round half to even.
+std::int32_t toInt32(std::string_view text);
+std::int16_t toInt16(std::string_view text);
+std::uint8_t toByte(std::string_view text);
+double toDouble(std::string_view text);
+std::int32_t toInt32(double value);
+std::int16_t toInt16(double value);
+
+// The leading number of a text, 0 when it has none: blanks anywhere in the
+// number are skipped, and reading stops at the first other character.
+double leadingValue(std::string_view text);
+
+// Text of a number in the shortest form the original runtime prints
+// ("12", "-3.5", "0.25"): no exponent for ordinary magnitudes.
+std::string numberText(double value);
+
+} // namespace platform

@@ -1,0 +1,95 @@
+#include "platform/ui/QtDialogs.h"
+
+#include "platform/Clock.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace platform {
+namespace {
+
+QWidget* owner() { return QApplication::activeWindow(); }
+
+std::optional<std::string> withExtension(const QString& chosen, const std::string& ext) {
+    if (chosen.isEmpty()) return std::nullopt;
+    QString path = chosen;
+    QString name = path.section('/', -1);
+    if (!ext.empty() && !name.contains('.')) path += "." + QString::fromStdString(ext);
+    return path.toStdString();
+}
+
+} // namespace
+
+QString qtFilter(const std::string& filter) {
+    QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString label = parts[i];
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        // Qt reads the patterns from the parentheses of each entry.
+        int open = label.indexOf('(');
+        if (open >= 0) label = label.left(open).trimmed();
+        out << label + " (" + patterns + ")";
+    }
+    return out.join(";;");
+}
+
+int QtDialogs::message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+    QMessageBox box(owner());
+    box.setText(QString::fromStdString(text));
+    box.setWindowTitle(QString::fromStdString(title));
+    switch (icon) {
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::None: break;
+    }
+    switch (buttons) {
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    }
+    int r = box.exec();
+    switch (r) {
+    case QMessageBox::Yes: return AnswerYes;
+    case QMessageBox::No: return AnswerNo;
+    case QMessageBox::Cancel: return AnswerCancel;
+    default: return buttons == Buttons::YesNo ? AnswerNo : AnswerOk;
+    }
+}
+
+std::optional<std::string> QtDialogs::openFile(const FileRequest& r) {
+    QString chosen = QFileDialog::getOpenFileName(owner(), QString::fromStdString(r.title),
+                                                  QString::fromStdString(r.initialDir), qtFilter(r.filter));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
+}
+
+std::optional<std::string> QtDialogs::saveFile(const FileRequest& r) {
+    QString start = QString::fromStdString(r.initialDir);
+    if (!r.fileName.empty()) start = start.isEmpty() ? QString::fromStdString(r.fileName)
+                                                     : start + "/" + QString::fromStdString(r.fileName);
+    QString chosen =
+        QFileDialog::getSaveFileName(owner(), QString::fromStdString(r.title), start, qtFilter(r.filter));
+    return withExtension(chosen, r.defaultExt);
+}
+
+void installQtPlatform() {
+    static QtDialogs dialogsImpl;
+    setDialogs(&dialogsImpl);
+    setEventPump([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+}
+
+QColor colorFromNumber(long number) {
+    return QColor(static_cast<int>(number & 0xFF), static_cast<int>((number >> 8) & 0xFF),
+                  static_cast<int>((number >> 16) & 0xFF));
+}
+
+long numberFromColor(const QColor& c) {
+    return static_cast<long>(c.red()) | (static_cast<long>(c.green()) << 8) | (static_cast<long>(c.blue()) << 16);
+}
+
+} // namespace platform

@@ -1,0 +1,130 @@
+#include "platform/IniFile.h"
+#include "tests/support/TempHome.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using platform::IniFile;
+using testsupport::TempHome;
+
+namespace {
+
+struct ReadCase {
+    const char* name;
+    const char* content;
+    const char* section;
+    const char* key;
+    int size;
+    const char* expected;
+};
+
+class IniRead : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(IniRead, GivesTheStoredValueOrTheDefault) {
+    TempHome home;
+    const ReadCase& c = GetParam();
+    home.write("t.ini", c.content);
+    EXPECT_EQ(IniFile::read(home.file("t.ini"), c.section, c.key, "DEF", c.size), c.expected) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IniRead,
+    ::testing::Values(
+        ReadCase{"plain", "[Setting]\nLanguage=3\n", "Setting", "Language", 10, "3"},
+        ReadCase{"section case", "[setting]\nLanguage=3\n", "SETTING", "Language", 10, "3"},
+        ReadCase{"key case", "[Setting]\nlanguage=3\n", "Setting", "LANGUAGE", 10, "3"},
+        ReadCase{"trimmed", "[Setting]\n  Language  =   3   \n", "Setting", "Language", 10, "3"},
+        ReadCase{"cut to size - 1", "[Setting]\nFirRun=100\n", "Setting", "FirRun", 3, "10"},
+        ReadCase{"cut never splits a character", "[S]\nF=宋体宋\n", "S", "F", 4, "宋"},
+        ReadCase{"two-unit characters", "[S]\nF=宋体\n", "S", "F", 5, "宋体"},
+        ReadCase{"present but empty", "[Setting]\nLanguage=\n", "Setting", "Language", 10, ""},
+        ReadCase{"missing key", "[Setting]\nOther=1\n", "Setting", "Language", 10, "DEF"},
+        ReadCase{"missing section", "[Config]\nLanguage=1\n", "Setting", "Language", 10, "DEF"},
+        ReadCase{"key of another section", "[Config]\nCOM=4\n[Setting]\nX=1\n", "Setting", "COM", 10, "DEF"},
+        ReadCase{"comment skipped", "[Setting]\n;Language=1\nLanguage=2\n", "Setting", "Language", 10, "2"},
+        ReadCase{"CRLF", "[Setting]\r\nLanguage=1\r\nFirRun=0\r\n", "Setting", "Language", 10, "1"},
+        ReadCase{"last line without end", "[Setting]\nLanguage=1", "Setting", "Language", 10, "1"},
+        ReadCase{"equals in value", "[S]\nF=a=b\n", "S", "F", 10, "a=b"},
+        ReadCase{"quotes dropped", "[S]\nF=\"x y\"\n", "S", "F", 10, "x y"},
+        ReadCase{"first of two", "[S]\nF=1\nF=2\n", "S", "F", 10, "1"}),
+    [](const auto& info) {
+        std::string n = info.param.name;
+        for (char& ch : n)
+            if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+        return n;
+    });
+
+TEST(IniRead, MissingFileGivesTheDefault) {
+    TempHome home;
+    EXPECT_EQ(IniFile::read(home.file("none.ini"), "S", "K", "DEF", 10), "DEF");
+    EXPECT_FALSE(platform::fileExists(home.file("none.ini")));
+}
+
+TEST(IniRead, DefaultIsCutLikeAValue) {
+    TempHome home;
+    EXPECT_EQ(IniFile::read(home.file("none.ini"), "S", "K", "Times New Roman", 6), "Times");
+}
+
+struct WriteCase {
+    const char* name;
+    const char* before; // nullptr: no file
+    const char* section;
+    const char* key;
+    const char* value;
+    const char* after;
+};
+
+class IniWrite : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(IniWrite, ChangesOnlyItsKey) {
+    TempHome home;
+    const WriteCase& c = GetParam();
+    if (c.before) home.write("t.ini", c.before);
+    ASSERT_TRUE(IniFile::write(home.file("t.ini"), c.section, c.key, c.value)) << c.name;
+    EXPECT_EQ(home.read("t.ini"), c.after) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IniWrite,
+    ::testing::Values(
+        WriteCase{"new file", nullptr, "Setting", "FirRun", "1", "[Setting]\nFirRun=1\n"},
+        WriteCase{"new section at end", "[A]\nx=1\n", "Setting", "FirRun", "1", "[A]\nx=1\n[Setting]\nFirRun=1\n"},
+        WriteCase{"replace keeps spelling", "[setting]\n ; note\n firrun = 2\nLanguage=3\n", "Setting", "FirRun",
+                  "0", "[setting]\n ; note\n firrun=0\nLanguage=3\n"},
+        WriteCase{"new key after last entry", "[A]\nx=1\n\n[B]\ny=2\n", "A", "z", "3", "[A]\nx=1\nz=3\n\n[B]\ny=2\n"},
+        WriteCase{"CRLF kept", "[A]\r\nx=1\r\n", "A", "x", "2", "[A]\r\nx=2\r\n"},
+        WriteCase{"no final line end kept", "[A]\nx=1", "A", "x", "2", "[A]\nx=2"},
+        WriteCase{"value with equals", "[A]\nx=1\n", "A", "x", "a=b", "[A]\nx=a=b\n"},
+        WriteCase{"comments and order kept", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=2\n", "A", "y", "9",
+                  ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=9\n"}),
+    [](const auto& info) {
+        std::string n = info.param.name;
+        for (char& ch : n)
+            if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+        return n;
+    });
+
+TEST(IniWrite, ReadOnlyFileAndFolderRefuseAndStayAsTheyWere) {
+    TempHome home;
+    home.write("ro.ini", "[A]\nx=1\n");
+    ::chmod(home.file("ro.ini").c_str(), 0444);
+    platform::IoResult r = IniFile::write(home.file("ro.ini"), "A", "x", "2");
+    EXPECT_FALSE(r);
+    EXPECT_FALSE(r.error.empty());
+    EXPECT_EQ(home.read("ro.ini"), "[A]\nx=1\n");
+
+    ::mkdir(home.file("locked").c_str(), 0555);
+    EXPECT_FALSE(IniFile::write(home.file("locked/t.ini"), "A", "x", "1"));
+    EXPECT_FALSE(platform::fileExists(home.file("locked/t.ini")));
+}
+
+TEST(IniWrite, ReadBackAfterWrite) {
+    TempHome home;
+    const std::string f = home.file("t.ini");
+    ASSERT_TRUE(IniFile::write(f, "Soft", "Update", "0"));
+    ASSERT_TRUE(IniFile::write(f, "Setting", "ChsFont", "宋体"));
+    EXPECT_EQ(IniFile::read(f, "soft", "update", "1", 5), "0");
+    EXPECT_EQ(IniFile::read(f, "Setting", "ChsFont", "", 30), "宋体");
+}
+
+} // namespace

@@ -1,0 +1,62 @@
+#include "platform/Failure.h"
+#include "platform/Numbers.h"
+
+#include <gtest/gtest.h>
+#include <clocale>
+
+using namespace platform;
+
+TEST(Numbers, NumericTexts) {
+    struct Case {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"12", 12},        {" 12 ", 12},      {"-3.5", -3.5},  {"+7", 7},       {".5", 0.5},
+        {"5.", 5},         {"1e3", 1000},     {"&H10", 16},    {"&hFFFF", -1},  {"&O17", 15},
+        {"", std::nullopt}, {" ", std::nullopt}, {"abc", std::nullopt}, {"12a", std::nullopt},
+        {"1.2.3", std::nullopt}, {"-", std::nullopt}, {"e5", std::nullopt}, {"&H", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(Numbers, ConversionRoundsHalfToEven) {
+    EXPECT_EQ(toInt32("2.5"), 2);
+    EXPECT_EQ(toInt32("3.5"), 4);
+    EXPECT_EQ(toInt32("-2.5"), -2);
+    EXPECT_EQ(toInt16("0.5"), 0);
+    EXPECT_EQ(toInt16("1.5"), 2);
+    EXPECT_EQ(toByte("255.4"), 255);
+}
+
+TEST(Numbers, ConversionFailsOnBadTextAndOverflow) {
+    EXPECT_THROW(toInt32("abc"), Failure);
+    EXPECT_THROW(toInt32(""), Failure);
+    EXPECT_THROW(toInt16("32768"), Failure);
+    EXPECT_THROW(toByte("256"), Failure);
+    EXPECT_THROW(toByte("-1"), Failure);
+    EXPECT_EQ(toInt16("-32768"), -32768);
+}
+
+TEST(Numbers, IndependentOfTheProcessLocale) {
+    const char* old = std::setlocale(LC_NUMERIC, nullptr);
+    std::string saved = old ? old : "C";
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) {
+        EXPECT_EQ(parseNumber("1.5"), 1.5);
+        EXPECT_EQ(numberText(400.125), "400.125");
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(Numbers, LeadingValue) {
+    EXPECT_EQ(leadingValue(" 1 2 3"), 123);
+    EXPECT_EQ(leadingValue("12abc"), 12);
+    EXPECT_EQ(leadingValue("abc"), 0);
+    EXPECT_EQ(leadingValue("-4.5x"), -4.5);
+}
+
+TEST(Numbers, NumberText) {
+    EXPECT_EQ(numberText(400.125), "400.125");
+    EXPECT_EQ(numberText(174), "174");
+    EXPECT_EQ(numberText(-0.5), "-0.5");
+    EXPECT_EQ(numberText(0), "0");
+}

@@ -1,0 +1,55 @@
+#include "tests/support/TempHome.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace testsupport {
+
+TempHome::TempHome() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "tavorin-test-XXXXXX").string();
+    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = tmpl;
+    if (const char* prev = std::getenv("TAVORIN_HOME")) previous_ = prev, hadPrevious_ = true;
+    ::setenv("TAVORIN_HOME", path_.c_str(), 1);
+}
+
+TempHome::~TempHome() {
+    std::error_code ec;
+    // Folders a test made read-only must be writable again to be removed.
+    for (auto it = std::filesystem::recursive_directory_iterator(path_, ec);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
+        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+    if (hadPrevious_) ::setenv("TAVORIN_HOME", previous_.c_str(), 1);
+    else ::unsetenv("TAVORIN_HOME");
+}
+
+void TempHome::write(const std::string& name, const std::string& content) const {
+    std::ofstream(file(name), std::ios::binary) << content;
+}
+
+std::string TempHome::read(const std::string& name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void TempHome::copyShipped(const std::string& name) const {
+    for (const char* var : {"TAVORIN_BIN", "TAVORIN_DATA"}) {
+        const char* dir = std::getenv(var);
+        if (!dir) continue;
+        std::filesystem::path src = std::filesystem::path(dir) / name;
+        if (std::filesystem::exists(src)) {
+            std::filesystem::copy_file(src, file(name), std::filesystem::copy_options::overwrite_existing);
+            return;
+        }
+    }
+    throw std::runtime_error("shipped file not found: " + name);
+}
+
+} // namespace testsupport

@@ -1,0 +1,28 @@
+#pragma once
+// A fresh, empty program folder for one test: TAVORIN_HOME points at it while
+// the object lives, and it is removed afterwards.
+#include <string>
+
+namespace testsupport {
+
+class TempHome {
+  public:
+    TempHome();
+    ~TempHome();
+    TempHome(const TempHome&) = delete;
+    TempHome& operator=(const TempHome&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    void write(const std::string& name, const std::string& content) const;
+    std::string read(const std::string& name) const;
+    // Copies a shipped file of data/ (or of the build's bin/) into the folder.
+    void copyShipped(const std::string& name) const;
+
+  private:
+    std::string path_;
+    std::string previous_;
+    bool hadPrevious_ = false;
+};
+
+} // namespace testsupport
