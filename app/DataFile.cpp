@@ -1,0 +1,152 @@
+#include "app/DataFile.h"
+
+#include "app/ErrorReporter.h"
+#include "platform/Failure.h"
+#include "platform/System.h"
+
+#include <filesystem>
+
+namespace app {
+namespace {
+
+constexpr std::size_t BlockCount = 1024;
+constexpr std::size_t BlockPayload = 11;
+constexpr std::size_t BlockSize = 12;
+constexpr std::size_t KeyOffset = BlockCount * BlockSize; // 12288: the (A2, B2) pairs
+constexpr std::size_t Area1Size = DataArea1Last - DataArea1First + 1;
+
+struct Hooks {
+    std::function<void(int, int)> refreshFlashRange;
+    std::function<void()> adjParaShow;
+};
+
+Hooks& hooks() {
+    static Hooks h;
+    return h;
+}
+
+// Image address of payload byte j.
+std::size_t imageAddress(std::size_t j) {
+    return j < Area1Size ? DataArea1First + j : DataArea2First + (j - Area1Size);
+}
+
+// File offset of payload byte k: eleven of them to a block.
+std::size_t fileOffset(std::size_t k) {
+    return (k / BlockPayload) * BlockSize + k % BlockPayload;
+}
+
+bool isPermutation(const std::array<std::uint8_t, 256>& t) {
+    std::array<bool, 256> seen{};
+    for (std::uint8_t v : t) {
+        if (seen[v]) return false;
+        seen[v] = true;
+    }
+    return true;
+}
+
+} // namespace
+
+SubstitutionTable DrawSubstitutionTable() {
+    auto& rng = platform::Random::instance();
+    SubstitutionTable t;
+    std::array<bool, 256> used{};
+    for (int d = 0; d < 256; ++d) {
+        int e;
+        do e = rng.between(0, 255);
+        while (used[e]);
+        used[e] = true;
+        t.A[e] = static_cast<std::uint8_t>(d);
+        t.B[d] = static_cast<std::uint8_t>(e);
+    }
+    return t;
+}
+
+platform::Bytes EncodeDataFile(ConstImageSpan image, const std::array<SubstitutionTable, 3>& t) {
+    platform::Bytes file(DataFileSize);
+    for (std::size_t k = 0; k < DataPayloadSize; k += 2) {
+        const std::size_t n = (k / 2) % 256;
+        file[fileOffset(k)] = static_cast<std::uint8_t>(t[2].A[n] + t[0].A[image[imageAddress(k)]]);
+        file[fileOffset(k + 1)] = static_cast<std::uint8_t>(t[2].B[n] + t[1].A[image[imageAddress(k + 1)]]);
+    }
+    for (std::size_t m = 0; m < BlockCount; ++m) {
+        const auto& table = m < 512 ? (m < 256 ? t[0].A : t[1].A) : (m < 768 ? t[0].B : t[1].B);
+        file[m * BlockSize + BlockPayload] = table[m % 256];
+    }
+    for (std::size_t n = 0; n < 256; ++n) {
+        file[KeyOffset + 2 * n] = t[2].A[n];
+        file[KeyOffset + 2 * n + 1] = t[2].B[n];
+    }
+    return file;
+}
+
+void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image) {
+    if (file.size() < DataFileSize)
+        throw platform::Failure("The file holds " + std::to_string(file.size()) +
+                                " bytes; a data file holds " + std::to_string(DataFileSize) + ".");
+    std::array<std::uint8_t, 256> b0, b1, a2, b2;
+    for (std::size_t n = 0; n < 256; ++n) {
+        b0[n] = file[(512 + n) * BlockSize + BlockPayload];
+        b1[n] = file[(768 + n) * BlockSize + BlockPayload];
+        a2[n] = file[KeyOffset + 2 * n];
+        b2[n] = file[KeyOffset + 2 * n + 1];
+    }
+    if (!isPermutation(b0) || !isPermutation(b1))
+        throw platform::Failure("The file's substitution tables are damaged; it is no data file.");
+
+    std::array<std::uint8_t, DataPayloadSize> plain;
+    for (std::size_t k = 0; k < DataPayloadSize; k += 2) {
+        const std::size_t n = (k / 2) % 256;
+        plain[k] = b0[static_cast<std::uint8_t>(file[fileOffset(k)] - a2[n])];
+        plain[k + 1] = b1[static_cast<std::uint8_t>(file[fileOffset(k + 1)] - b2[n])];
+    }
+    // Nothing in the image changes before the whole file has been decoded.
+    for (std::size_t j = 0; j < DataPayloadSize; ++j) image[imageAddress(j)] = plain[j];
+}
+
+void ReadDataFile(const std::string& path, ImageSpan image) {
+    // Only a plain file: opening a device or a pipe could block.
+    if (!platform::fileExists(path)) {
+        std::error_code ec;
+        throw platform::Failure((platform::isDirectory(path)         ? "Is a folder, not a data file: "
+                                 : std::filesystem::exists(path, ec) ? "Not a file: "
+                                                                     : "No such file: ") +
+                                path);
+    }
+    platform::Bytes file;
+    if (platform::IoResult r = platform::readFile(path, file, DataFileSize); !r)
+        throw platform::Failure(r.error);
+    DecodeDataFile(file, image);
+    if (hooks().refreshFlashRange) hooks().refreshFlashRange(DataArea1First, DataArea2Last);
+    if (hooks().adjParaShow) hooks().adjParaShow();
+}
+
+void WriteDataFile(const std::string& path, ConstImageSpan image) {
+    const std::array<SubstitutionTable, 3> tables{DrawSubstitutionTable(), DrawSubstitutionTable(),
+                                                  DrawSubstitutionTable()};
+    if (platform::IoResult r = platform::writeFileAtomic(path, EncodeDataFile(image, tables)); !r)
+        throw platform::Failure(r.error);
+}
+
+std::string DefaultImagePath() {
+    return platform::joinPath(platform::programFolder(), "zezirev.def");
+}
+
+platform::IoResult InitTempArray(ImageSpan image) {
+    try {
+        ReadDataFile(DefaultImagePath(), image);
+        return {};
+    } catch (const std::exception& e) {
+        VbErrNumDes("mdifrmMain->InitTempArray", e);
+        return platform::IoResult::failure(e.what());
+    }
+}
+
+void SetRefreshFlashRangeHook(std::function<void(int, int)> hook) {
+    hooks().refreshFlashRange = std::move(hook);
+}
+
+void SetAdjParaShowHook(std::function<void()> hook) {
+    hooks().adjParaShow = std::move(hook);
+}
+
+} // namespace app
