@@ -4,6 +4,8 @@
 
 #include "platform/Failure.h"
 
+#include <memory>
+
 namespace model {
 
 ModelState& state() {

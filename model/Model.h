@@ -8,7 +8,6 @@
 // Everything runs on the user-interface thread.
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <string>
 
