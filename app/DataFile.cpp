@@ -81,7 +81,7 @@ platform::Bytes EncodeDataFile(ConstImageSpan image, const std::array<Substituti
 
 void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image) {
     if (file.size() < DataFileSize)
-        throw platform::Failure("The file holds " + std::to_string(file.size()) +
+        throw platform::Failure("the file holds " + std::to_string(file.size()) +
                                 " bytes; a data file holds " + std::to_string(DataFileSize) + ".");
     std::array<std::uint8_t, 256> b0, b1, a2, b2;
     for (std::size_t n = 0; n < 256; ++n) {
@@ -91,7 +91,7 @@ void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image) {
         b2[n] = file[KeyOffset + 2 * n + 1];
     }
     if (!isPermutation(b0) || !isPermutation(b1))
-        throw platform::Failure("The file's substitution tables are damaged; it is no data file.");
+        throw platform::Failure("its substitution tables are damaged; it is no data file.");
 
     std::array<std::uint8_t, DataPayloadSize> plain;
     for (std::size_t k = 0; k < DataPayloadSize; k += 2) {
@@ -115,7 +115,11 @@ void ReadDataFile(const std::string& path, ImageSpan image) {
     platform::Bytes file;
     if (platform::IoResult r = platform::readFile(path, file, DataFileSize); !r)
         throw platform::Failure(r.error);
-    DecodeDataFile(file, image);
+    try {
+        DecodeDataFile(file, image);
+    } catch (const platform::Failure& e) {
+        throw platform::Failure(path + ": " + e.what());
+    }
     if (hooks().refreshFlashRange) hooks().refreshFlashRange(DataArea1First, DataArea2Last);
     if (hooks().adjParaShow) hooks().adjParaShow();
 }

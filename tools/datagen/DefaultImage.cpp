@@ -1,12 +1,15 @@
 #include "tools/datagen/DefaultImage.h"
 
 #include "app/DataFile.h"
+#include "model/ImageMap.h"
 #include "platform/System.h"
 
 #include <algorithm>
 
 namespace datagen {
 namespace {
+
+namespace map = model::map;
 
 constexpr Field at(std::uint16_t address, std::uint8_t value, const char* name) {
     return {address, address, value, name};
@@ -231,8 +234,8 @@ std::span<const Field> AlignmentDefaults() {
 }
 
 std::uint16_t PowerTableSum(const Image& image) {
-    unsigned sum = 0x5A5A;
-    for (unsigned a = 0xF800; a <= 0xF832; ++a) sum += image[a];
+    unsigned sum = map::PowerTableSeed;
+    for (int i = 0; i < map::PowerTableSize; ++i) sum += image[map::PowerTable + i];
     return static_cast<std::uint16_t>(sum);
 }
 
@@ -244,10 +247,11 @@ Image BuildDefaultImage() {
     for (const BandLimit& limit : kBandLimits) putFrequency(image, limit);
 
     const std::uint16_t sum = PowerTableSum(image);
-    image[0xF833] = static_cast<std::uint8_t>(sum & 0xFF);
-    image[0xF834] = static_cast<std::uint8_t>(sum >> 8);
+    image[map::PowerTableSum] = static_cast<std::uint8_t>(sum & 0xFF);
+    image[map::PowerTableSum + 1] = static_cast<std::uint8_t>(sum >> 8);
     // Every radio write leaves a copy of the band block in the alignment page.
-    std::copy(image.begin() + 0xE700, image.begin() + 0xE710, image.begin() + 0xE960);
+    const auto band = image.begin() + map::FreRangeBlock;
+    std::copy(band, band + map::FreRangeBlockSize, image.begin() + map::FreRangeCopy);
     return image;
 }
 
