@@ -25,6 +25,11 @@ struct ShellState {
     std::int16_t AppClosing = 0;
     std::int16_t MsgAnswer = 0;
     std::int32_t RetVal = 0;
+
+    std::int16_t ExitAnswer = 0;    // answer of the exit question, 6 for Yes
+    std::int16_t BlinkCount = 0;    // phase 0/1 of the lock notice blink
+    std::string SettingsWriteError; // why the first refused settings write failed
+    bool SettingsWriteTold = false; // the user has been told of it
 };
 
 ShellState& shell();

@@ -103,19 +103,6 @@ void storeTone(ModelState& m, int ch, Addr offset, const std::string& text) {
     record(m, ch)[offset + 1] = m.SepDat[1];
 }
 
-// The frequency at a record offset when its top byte lies in lo-0x99 (else
-// none); a field that passes but holds a digit that is not decimal reads as
-// none too, reported.
-std::optional<std::int32_t> recordFre(ModelState& m, int ch, Addr offset, std::uint8_t lo, const char* tag) {
-    const std::uint8_t top = record(m, ch)[offset + 3];
-    if (top < lo || top > 0x99) return std::nullopt;
-    auto f = ReadBcdFre(m.IicDat, map::ChRecordAddr(ch) + offset);
-    if (!f)
-        app::VbErrNumDes(
-            tag, platform::Failure("Channel " + std::to_string(ch) + ": a frequency digit is not decimal"));
-    return f;
-}
-
 void decodeEmpty(ModelState& m, int ch, const std::array<std::int32_t, ChFieldLast + 1>& defaults, int cols) {
     auto& f = m.ChInfo[ch];
     f[1] = NoFre;
@@ -141,17 +128,30 @@ void IicDatToChInfo(ModelState& m) {
         }
     }
     for (int ch = 1; ch <= count; ++ch) {
-        const std::optional<std::int32_t> rx =
-            recordFre(m, ch, map::RecRxFre, 0x11, "modChMem->IicDatToChInfo");
+        const std::uint8_t* r = record(m, ch);
+        std::optional<std::int32_t> rx;
+        if (r[3] >= 0x11 && r[3] <= 0x99) {
+            rx = ReadBcdFre(m.IicDat, map::ChRecordAddr(ch) + map::RecRxFre);
+            if (!rx)
+                app::VbErrNumDes(
+                    "modChMem->IicDatToChInfo",
+                    platform::Failure("Channel " + std::to_string(ch) + ": receive frequency unreadable"));
+        }
         if (!rx || !InValidRange(m, *rx)) {
             decodeEmpty(m, ch, defaults, cols);
             continue;
         }
         IcChParaSol(m, ch);
         m.ChInfo[ch][1] = *rx;
-        const std::optional<std::int32_t> tx = recordFre(m, ch, map::RecTxFre, 0x01, "modChMem->IcTxFreSol");
+        std::optional<std::int32_t> tx;
+        if (r[7] >= 0x01 && r[7] <= 0x99) {
+            tx = ReadBcdFre(m.IicDat, map::ChRecordAddr(ch) + map::RecTxFre);
+            if (!tx)
+                app::VbErrNumDes(
+                    "modChMem->IcTxFreSol",
+                    platform::Failure("Channel " + std::to_string(ch) + ": transmit frequency unreadable"));
+        }
         m.ChInfo[ch][2] = tx.value_or(NoFre);
-        const std::uint8_t* r = record(m, ch);
         m.ChCtdcs[ch][0] = QtDqtIicToChar(m, r[9], r[8]);
         m.ChCtdcs[ch][1] = QtDqtIicToChar(m, r[11], r[10]);
     }

@@ -4,8 +4,6 @@
 
 #include "platform/Failure.h"
 
-#include <memory>
-
 namespace model {
 
 ModelState& state() {

@@ -8,6 +8,7 @@
 // Everything runs on the user-interface thread.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 

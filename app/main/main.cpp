@@ -1,6 +1,4 @@
-#include "app/Shell.h"
-#include "app/ui/mdifrmMain.h"
-#include "platform/System.h"
+#include "app/ui/frmSplash.h"
 #include "platform/ui/QtDialogs.h"
 
 #include <QApplication>
@@ -8,8 +6,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     platform::installQtPlatform();
-    app::shell().SettingsFile = platform::joinPath(platform::programFolder(), "tavorin.def");
-    app::mdifrmMain window;
-    window.show();
+    // The run after installation only prepares the settings and ends.
+    if (!app::StartProgram()) return 0;
     return application.exec();
 }

@@ -5,6 +5,7 @@
 namespace app {
 
 frmShowErr::frmShowErr(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmShowErr"));
     setWindowTitle(QStringLiteral("Notice"));
     setFixedSize(platform::twips(10905), platform::twips(7665));
     listShowErr = new QListWidget(this);

@@ -1,12 +1,33 @@
 #!/bin/sh
-# Starts the program on a real X server and checks that it is still running
-# after start-up, then ends it.
+# Starts the program on a real X server, as a user would:
+# - with the shipped settings (FirRun 1) it opens its windows and keeps running;
+# - the preparing run after installation (no settings file, or FirRun 2)
+#   stores FirRun 1 and ends at once without a window.
 exe="$1"
-home=$(mktemp -d)
-cp "$(dirname "$exe")/tavorin.def" "$home/" 2>/dev/null
-export TAVORIN_HOME="$home"
 unset QT_QPA_PLATFORM
+export TAVORIN_QUIET=1
 status=0
-xvfb-run -a sh -c "\"$exe\" & pid=\$!; sleep 3; kill -0 \$pid || exit 1; kill \$pid; wait \$pid; exit 0" || status=1
+fail() { echo "FAIL: $*" >&2; status=1; }
+
+home=$(mktemp -d)
+export TAVORIN_HOME="$home"
+
+# Preparing runs: no file, then FirRun=2.
+for content in "" "[Setting]
+FirRun=2"; do
+    rm -f "$home/tavorin.def"
+    [ -n "$content" ] && printf '%s\n' "$content" >"$home/tavorin.def"
+    timeout 20 xvfb-run -a "$exe"
+    rc=$?
+    [ $rc -eq 0 ] || fail "preparing run ended with $rc"
+    grep -q '^FirRun=1' "$home/tavorin.def" || fail "preparing run did not store FirRun=1"
+done
+
+# A first real start with the shipped settings keeps running.
+cp "$(dirname "$exe")/tavorin.def" "$home/" || fail "no shipped tavorin.def"
+xvfb-run -a sh -c "\"$exe\" & pid=\$!; sleep 3; kill -0 \$pid || exit 1; kill \$pid; wait \$pid; exit 0" ||
+    fail "the program did not keep running"
+grep -q '^FirRun=0' "$home/tavorin.def" || fail "the first real start did not store FirRun=0"
+
 rm -rf "$home"
 exit $status

@@ -1,0 +1,54 @@
+// The main window's commands: files, the roads into the read/write and port
+// dialogs, and the channel window it hosts.
+#include "app/Shell.h"
+#include "app/ui/ChannelStandIn.h"
+#include "app/ui/mdifrmMain.h"
+
+#include <QMdiSubWindow>
+
+namespace app {
+
+bool mdifrmMain::LinkBusy() const {
+    return false;
+}
+
+void mdifrmMain::ShowComPanel() {
+    setPanelText(2, QStringLiteral("COM") + QString::number(1));
+}
+
+ChannelWindowSlot& mdifrmMain::touchChannelWindow() {
+    if (!channelWindow()) {
+        const ChannelWindowFactory& make = shellWindows().channelWindow;
+        chMem_ = make ? make() : new ChannelStandIn;
+        chMemWindow_ = chMem_->window();
+        QMdiSubWindow* sub = mdiArea->addSubWindow(chMemWindow_);
+        sub->setWindowFlags(Qt::FramelessWindowHint);
+        sub->showMaximized();
+    }
+    return *chMem_;
+}
+
+void mdifrmMain::NewFile() {}
+void mdifrmMain::OpenFile(const std::string&) {}
+void mdifrmMain::SaveFile() {
+    if (auto* ch = channelWindow()) ch->cboGridChCtdcs_LostFocus();
+}
+void mdifrmMain::SaveAsFile() {
+    if (auto* ch = channelWindow()) ch->cboGridChCtdcs_LostFocus();
+}
+
+void mdifrmMain::ReadRoad() {
+    if (shellWindows().communDialog) shellWindows().communDialog(this, false);
+}
+
+void mdifrmMain::WriteRoad() {
+    if (auto* ch = channelWindow()) ch->cboGridChCtdcs_LostFocus();
+    if (shellWindows().communDialog) shellWindows().communDialog(this, true);
+}
+
+void mdifrmMain::PortRoad() {
+    if (shellWindows().portDialog) shellWindows().portDialog(this);
+    ShowComPanel();
+}
+
+} // namespace app

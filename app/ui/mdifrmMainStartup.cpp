@@ -1,0 +1,81 @@
+// The main window's start-up, run once by the splash window's timer.
+#include "app/ErrorReporter.h"
+#include "app/Settings.h"
+#include "app/Shell.h"
+#include "app/Startup.h"
+#include "app/ui/frmSplash.h"
+#include "app/ui/mdifrmMain.h"
+#include "model/Model.h"
+#include "model/Volume.h"
+#include "platform/ui/Twips.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+#include <climits>
+
+namespace app {
+namespace {
+
+// The design-size window first appears in the middle of the screen.
+void showCentred(QWidget& w) {
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = screen->availableGeometry();
+        w.move(area.center() - QPoint(w.width() / 2, w.height() / 2));
+    }
+    w.show();
+}
+
+} // namespace
+
+void mdifrmMain::SoftInit() {
+    auto& s = shell();
+    try {
+        // 1-3: the serial port and the line speed.
+        showCentred(*this);
+        // 4-6: colours and the band boxes of the channel window, which this
+        // first touch loads.
+        s.EmptyCellColor = ReadSetting(keys::DefColor);
+        ChannelWindowSlot& ch = touchChannelWindow();
+        s.Band1Color = std::to_string(ch.bandBoxForeColor(0));
+        s.OtherBandColor = std::to_string(ch.bandBoxForeColor(2));
+        for (int box = 0; box < 4; ++box) ch.SetFreBandText(box, ReadSetting(FreBandKey(box)));
+        // 7: automatic firmware update is off at the start of every run.
+        NoteSettingsWrite(s, WriteIniStr("Soft", "Update", "0", s.SettingsFile));
+        model::ModelState& m = model::state();
+        m.NewRdWrCode.fill(0xFF);
+        // Blank names before the default image is decoded, so that the names
+        // it holds stand and the next save keeps them.
+        for (auto& name : m.ChNameDat) std::fill(name.begin(), name.begin() + 6, 0xFF);
+        model::InitVolumeTbl(m);
+        SetSoftFace();
+        ch.InitChMem();
+        ch.window()->show();
+        // 14: the lock as it was left.
+        s.FaceLockState = ReadSetting(keys::ChannelLock);
+        const bool locked = s.FaceLockState == "ShowLock";
+        action(QStringLiteral("mnuChLock"))->setChecked(locked);
+        action(QStringLiteral("mnuLockFace"))->setChecked(locked);
+        LockFaceOperate(action(QStringLiteral("mnuChLock"))->isChecked() ? -1 : 0);
+        // A volume mode that is no whole number counts as mode 0.
+        m.VolumeMode = static_cast<std::int16_t>(ReadSettingNumber(keys::VolumeMode, INT16_MIN, INT16_MAX));
+        // 16: the final size about the same centre.
+        const float width = platform::twips(13215), height = platform::twips(9590);
+        QRect g = geometry();
+        g.moveTop(qRound(g.top() - (height - g.height()) / 2.0f));
+        g.moveLeft(qRound(g.left() - (width - g.width()) / 2.0f));
+        g.setSize(QSize(static_cast<int>(width), static_cast<int>(height)));
+        setGeometry(g);
+        show();
+        if (frmSplash* splash = frmSplash::existing()) {
+            splash->hide();
+            splash->close();
+        }
+    } catch (const std::exception& e) {
+        VbErrNumDes("mdifrmMain->SoftInit", e);
+    }
+    TellRefusedSettingsOnce(s);
+}
+
+} // namespace app

@@ -1,0 +1,282 @@
+// The start-up from the splash to the sized main window, on the offscreen
+// platform: which windows open and what the settings file holds after.
+#include "app/Shell.h"
+#include "app/ui/ChannelStandIn.h"
+#include "app/ui/frmSplash.h"
+#include "app/ui/mdifrmMain.h"
+#include "charcode/HanZi.h"
+#include "model/Model.h"
+#include "platform/IniFile.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempHome.h"
+
+#include <QImage>
+#include <QtTest>
+
+#include <memory>
+#include <sys/stat.h>
+
+using namespace app;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::TempHome> home;
+    std::unique_ptr<testsupport::ScriptedDialogs> dialogs;
+
+    std::string stored(const char* section, const char* key) {
+        return platform::IniFile::lookup(home->file("tavorin.def"), section, key).value_or("<none>");
+    }
+    // Runs the program's start as main() does; true when it opened windows.
+    bool start() {
+        const bool started = StartProgram();
+        if (!QTest::qWaitFor([] { return !frmSplash::existing(); }, 5000)) qWarning("the splash stayed");
+        return started;
+    }
+    void settings(const QString& content) {
+        if (content != QLatin1String("<none>")) home->write("tavorin.def", content.toStdString());
+    }
+
+  private slots:
+    void init() {
+        home = std::make_unique<testsupport::TempHome>();
+        dialogs = std::make_unique<testsupport::ScriptedDialogs>();
+        ResetShell();
+    }
+    void cleanup() {
+        mdifrmMain::destroyInstance();
+        delete frmSplash::existing();
+        dialogs.reset();
+        home.reset();
+        qunsetenv("LC_ALL");
+    }
+
+    void firstStartAndLanguage_data() {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QString>("firRun");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("langIndex");
+        const QString f1 = "[Setting]\nFirRun=%1\n";
+        QTest::newRow("no settings file") << "<none>"
+                                          << "zh_CN.UTF-8" << false << "1"
+                                          << "<none>" << 0;
+        QTest::newRow("FirRun missing") << "[Setting]\nLanguage=1\n"
+                                        << "zh_CN" << false << "1"
+                                        << "1" << 0;
+        QTest::newRow("FirRun 2") << f1.arg(2) << "zh_CN" << false << "1"
+                                  << "<none>" << 0;
+        QTest::newRow("FirRun 1, locale 2052") << f1.arg(1) << "zh_CN.UTF-8" << true << "0"
+                                               << "1" << 1;
+        QTest::newRow("FirRun 1, locale 1028") << f1.arg(1) << "zh_TW.UTF-8" << true << "0"
+                                               << "2" << 2;
+        QTest::newRow("FirRun 1, locale 1033") << f1.arg(1) << "en_US.UTF-8" << true << "0"
+                                               << "3" << 3;
+        QTest::newRow("FirRun 1, locale 1041") << f1.arg(1) << "ja_JP.UTF-8" << true << "0"
+                                               << "3" << 3;
+        QTest::newRow("FirRun 1, locale 3076") << f1.arg(1) << "zh_HK.UTF-8" << true << "0"
+                                               << "3" << 3;
+        QTest::newRow("FirRun 1, locale 4100") << f1.arg(1) << "zh_SG.UTF-8" << true << "0"
+                                               << "3" << 3;
+        QTest::newRow("FirRun 5 counts as 1") << f1.arg(5) << "zh_CN" << true << "0"
+                                              << "1" << 1;
+        QTest::newRow("FirRun -1 counts as 1") << f1.arg(-1) << "zh_TW" << true << "0"
+                                               << "2" << 2;
+        QTest::newRow("FirRun 100 reads as 10") << f1.arg(100) << "zh_TW" << true << "0"
+                                                << "2" << 2;
+        QTest::newRow("FirRun no number") << f1.arg("x") << "zh_TW" << true << "0"
+                                          << "2" << 2;
+        const QString f0 = "[Setting]\nFirRun=0\nLanguage=%1\n";
+        QTest::newRow("Language 1") << f0.arg(1) << "en_US" << true << "0"
+                                    << "1" << 1;
+        QTest::newRow("Language 2") << f0.arg(2) << "zh_CN" << true << "0"
+                                    << "2" << 2;
+        QTest::newRow("Language 3, locale not consulted") << f0.arg(3) << "zh_CN" << true << "0"
+                                                          << "3" << 3;
+        QTest::newRow("Language 4") << f0.arg(4) << "zh_CN" << true << "0"
+                                    << "4" << 3;
+        QTest::newRow("Language 0") << f0.arg(0) << "zh_CN" << true << "0"
+                                    << "0" << 3;
+        QTest::newRow("Language -1") << f0.arg(-1) << "zh_CN" << true << "0"
+                                     << "-1" << 3;
+        QTest::newRow("Language empty") << f0.arg("") << "zh_CN" << true << "0"
+                                        << "" << 3;
+        QTest::newRow("Language no number") << f0.arg("en") << "zh_CN" << true << "0"
+                                            << "en" << 3;
+        QTest::newRow("Language missing") << "[Setting]\nFirRun=0\n"
+                                          << "zh_CN" << true << "0"
+                                          << "<none>" << 2;
+    }
+    void firstStartAndLanguage() {
+        QFETCH(QString, content);
+        QFETCH(QString, locale);
+        QFETCH(bool, opens);
+        QFETCH(QString, firRun);
+        QFETCH(QString, language);
+        QFETCH(int, langIndex);
+        settings(content);
+        qputenv("LC_ALL", locale.toUtf8());
+
+        QCOMPARE(start(), opens);
+        QCOMPARE(QString::fromStdString(stored("Setting", "FirRun")), firRun);
+        QCOMPARE(QString::fromStdString(stored("Setting", "Language")), language);
+        QVERIFY(!frmSplash::existing());
+        QVERIFY(dialogs->asked.empty());
+        mdifrmMain* main = mdifrmMain::existing();
+        if (!opens) {
+            // Nothing was loaded: no window, no other key written.
+            QVERIFY(!main);
+            QCOMPARE(stored("Soft", "Update"), std::string("<none>"));
+            return;
+        }
+        QVERIFY(main && main->isVisible());
+        QCOMPARE(shell().LangIndex, std::int16_t(langIndex));
+        QCOMPARE(main->windowTitle(), QString::fromStdString(shell().FaceText[16]));
+        QVERIFY(main->action(QStringLiteral("mnuLangSel0"))->isChecked() == (langIndex == 1));
+        QVERIFY(main->action(QStringLiteral("mnuLangSel1"))->isChecked() == (langIndex == 2));
+        QVERIFY(main->action(QStringLiteral("mnuLangSel2"))->isChecked() == (langIndex == 3));
+        QCOMPARE(stored("Soft", "Update"), std::string("0"));
+        QCOMPARE(main->size(), QSize(881, 639));
+        QVERIFY(main->channelWindow() && main->channelWindow()->window()->isVisible());
+    }
+
+    void secondAndThirdRunsAfterInstallation() {
+        qputenv("LC_ALL", "zh_TW.UTF-8");
+        QVERIFY(!start());
+        QCOMPARE(stored("Setting", "FirRun"), std::string("1"));
+        QVERIFY(start());
+        QCOMPARE(stored("Setting", "Language"), std::string("2"));
+        mdifrmMain::destroyInstance();
+        ResetShell();
+        qputenv("LC_ALL", "en_US.UTF-8"); // the third run never looks at the locale
+        QVERIFY(start());
+        QCOMPARE(shell().LangIndex, std::int16_t(2));
+        QCOMPARE(stored("Setting", "Language"), std::string("2"));
+    }
+
+    void unwritableSettingsStartNormallyAndSaySoOnce() {
+        qputenv("LC_ALL", "zh_TW.UTF-8");
+        home->write("tavorin.def", "[Setting]\nEngFont=DejaVu Sans\n");
+        ::chmod(home->file("tavorin.def").c_str(), 0444);
+        QVERIFY(start());
+        QVERIFY(mdifrmMain::existing()->isVisible());
+        QCOMPARE(shell().LangIndex, std::int16_t(2)); // the locale's, though it could not be stored
+        QCOMPARE(dialogs->asked.size(), std::size_t(1));
+        QCOMPARE(dialogs->asked[0].icon, platform::Icon::Exclamation);
+        QCOMPARE(dialogs->asked[0].title, shell().FaceText[70]);
+        QCOMPARE(home->read("tavorin.def"), std::string("[Setting]\nEngFont=DejaVu Sans\n"));
+    }
+
+    void programWideTablesAreBuilt_data() {
+        QTest::addColumn<QString>("volumeMode");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("1") << "1" << 1;
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("no number") << "x" << 0;
+    }
+    void programWideTablesAreBuilt() {
+        QFETCH(QString, volumeMode);
+        QFETCH(int, expected);
+        model::ResetModel();
+        model::state().NewRdWrCode.fill(0x12);
+        settings("[Setting]\nFirRun=0\nLanguage=1\nVolumeMode=" + volumeMode + "\n[Soft]\nUpdate=1\n");
+        QVERIFY(start());
+        const model::ModelState& m = model::state();
+        QCOMPARE(m.VolumeMode, std::int16_t(expected));
+        for (std::uint8_t b : m.NewRdWrCode) QCOMPARE(b, std::uint8_t(0xFF));
+        QCOMPARE(m.ValidCharTbl[10], std::string("A"));
+        QVERIFY(m.VolumeTbl[10] != 0);
+        QCOMPARE(charcode::HanZiEntry(charcode::HanZiTbl(), 21901), std::string("\u9FA5"));
+        QCOMPARE(stored("Soft", "Update"), std::string("0"));
+        QCOMPARE(shell().EndItemMark, std::string("*EndOfThisItem*"));
+        QCOMPARE(shell().Band1Color, std::string("16711680"));
+        QCOMPARE(shell().OtherBandColor, std::string("16576"));
+    }
+
+    void mainWindowKeepsItsCentre() {
+        home->write("tavorin.def", "[Setting]\nFirRun=0\nLanguage=3\n");
+        QVERIFY(StartProgram());
+        mdifrmMain& main = mdifrmMain::instance();
+        QRect design;
+        QVERIFY(QTest::qWaitFor([&] {
+            if (main.isVisible() && design.isNull()) design = main.geometry();
+            return !frmSplash::existing();
+        }));
+        QVERIFY(!design.isNull());
+        const QRect final = main.geometry();
+        QCOMPARE(final.size(), QSize(881, 639));
+        QVERIFY(qAbs(final.center().x() - design.center().x()) <= 1);
+        QVERIFY(qAbs(final.center().y() - design.center().y()) <= 1);
+    }
+
+    void lockIsRestored_data() {
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("ShowLock") << "ShowLock" << true;
+        QTest::newRow("ShowNo") << "ShowNo" << false;
+        QTest::newRow("NoMenu") << "NoMenu" << false;
+        QTest::newRow("other case") << "showlock" << false;
+        QTest::newRow("missing") << "" << false;
+    }
+    void lockIsRestored() {
+        QFETCH(QString, lock);
+        QFETCH(bool, locked);
+        QString content = "[Setting]\nFirRun=0\nLanguage=3\n";
+        if (!lock.isEmpty()) content += "ChannelLock=" + lock + "\n";
+        settings(content);
+        QVERIFY(start());
+        mdifrmMain& main = mdifrmMain::instance();
+        QCOMPARE(main.action(QStringLiteral("mnuChLock"))->isChecked(), locked);
+        QCOMPARE(main.action(QStringLiteral("mnuLockFace"))->isChecked(), locked);
+        QCOMPARE(shell().FaceLockState, std::string(locked ? "ShowLock" : "ShowNo"));
+        QCOMPARE(main.panelText(1), QString::fromStdString(shell().FaceText[locked ? 116 : 94]));
+        auto* ch = dynamic_cast<ChannelStandIn*>(main.channelWindow());
+        QVERIFY(ch);
+        QCOMPARE(ch->framesEnabled, !locked);
+        // The stored value is rewritten only by the next menu click.
+        QCOMPARE(stored("Setting", "ChannelLock"),
+                 lock.isEmpty() ? std::string("<none>") : lock.toStdString());
+    }
+
+    void splashShowsThePictureOfTheLanguage_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QString>("picture");   // a real picture
+        QTest::addColumn<QString>("noPicture"); // a file that is none
+        QTest::addColumn<QSize>("shown");
+        const QSize file(40, 20), builtIn(294, 112);
+        QTest::newRow("1") << 1 << "Solmera_CHS_3.jpg"
+                           << "Solmera_ENG_3.jpg" << file;
+        QTest::newRow("2") << 2 << "Solmera_ENG_3.jpg"
+                           << "Solmera_CHS_3.jpg" << file;
+        QTest::newRow("3") << 3 << "Solmera_ENG_3.jpg"
+                           << "Solmera_CHS_3.jpg" << file;
+        QTest::newRow("1, no picture") << 1 << "Solmera_ENG_3.jpg"
+                                       << "Solmera_CHS_3.jpg" << builtIn;
+        QTest::newRow("3, missing") << 3 << "Solmera_CHS_3.jpg"
+                                    << "other.jpg" << builtIn;
+    }
+    void splashShowsThePictureOfTheLanguage() {
+        QFETCH(int, lang);
+        QFETCH(QString, picture);
+        QFETCH(QString, noPicture);
+        QFETCH(QSize, shown);
+        settings(QString("[Setting]\nFirRun=0\nLanguage=%1\n").arg(lang));
+        home->write(noPicture.toStdString(), "no picture");
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(QString::fromStdString(home->file(picture.toStdString())), "JPG"));
+        QVERIFY(StartProgram());
+        frmSplash* splash = frmSplash::existing();
+        QVERIFY(splash && splash->isVisible());
+        QCOMPARE(splash->windowTitle(), QStringLiteral("Splash"));
+        QVERIFY(splash->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(splash->tmrSoftInit.interval(), 10);
+        QCOMPARE(splash->imgSplash->pixmap().size(), shown);
+        QVERIFY(QTest::qWaitFor([] { return !frmSplash::existing(); }));
+        QVERIFY(mdifrmMain::instance().isVisible());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
