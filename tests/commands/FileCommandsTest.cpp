@@ -54,7 +54,7 @@ class FileCommandsTest : public ::testing::Test {
         for (std::size_t a = 0; a < m.IicDat.size(); ++a)
             m.IicDat[a] = static_cast<std::uint8_t>(a * 37 + (a >> 8) + salt);
     }
-    // The image a good data file `name` in the program folder carries.
+    // The image the data file at path carries.
     model::Image carried(const std::string& path) {
         model::Image image{};
         ReadDataFile(path, image);
