@@ -1,0 +1,630 @@
+#include "platform/ui/Grid.h"
+
+#include "platform/Failure.h"
+#include "platform/Numbers.h"
+#include "platform/ui/Twips.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+#include <cmath>
+
+namespace platform {
+
+// The table behind the grid: it turns Qt's edit triggers into the grid's
+// edit mode and notifications.
+class GridTable : public QTableWidget {
+  public:
+    explicit GridTable(Grid* grid) : QTableWidget(grid), grid_(grid) {
+        setEditTriggers(AnyKeyPressed | EditKeyPressed);
+        setSelectionMode(SingleSelection);
+        setSelectionBehavior(SelectItems);
+        setTabKeyNavigation(true);
+        viewport()->setMouseTracking(true);
+        clickClock_.start();
+    }
+
+    bool editFromCode(const QModelIndex& index) {
+        fromCode_ = true;
+        bool started = edit(index, AllEditTriggers, nullptr);
+        fromCode_ = false;
+        return started;
+    }
+    void revertEditor(QWidget* editor) {
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+    }
+    bool editing() const { return state() == EditingState; }
+
+    QPointer<QWidget> editor_;
+    bool editorFromClick_ = false;
+    QElapsedTimer clickClock_;
+    bool inClick_ = false;
+
+  protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
+        if (!index.isValid()) return false;
+        if (state() == EditingState) return QTableWidget::edit(index, trigger, event);
+        bool keyTrigger = trigger == AnyKeyPressed || trigger == EditKeyPressed;
+        if (!fromCode_ && !keyTrigger) return false;
+        const int row = index.row() + grid_->fixedRows_;
+        const int col = index.column() + grid_->fixedCols_;
+        bool cancel = false;
+        emit grid_->beforeEdit(row, col, cancel);
+        if (cancel) return false;
+        if (!fromCode_ && grid_->editMode_ == Grid::EditMode::None) return false;
+        editRow_ = row;
+        editCol_ = col;
+        return QTableWidget::edit(index, fromCode_ ? AllEditTriggers : trigger, event);
+    }
+
+    void commitData(QWidget* editor) override {
+        QTableWidget::commitData(editor);
+        committed_ = true;
+    }
+
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
+        const int row = editRow_, col = editCol_;
+        const bool committed = committed_;
+        committed_ = false;
+        const bool next = hint == QAbstractItemDelegate::EditNextItem;
+        const bool previous = hint == QAbstractItemDelegate::EditPreviousItem;
+        QTableWidget::closeEditor(editor, next || previous ? QAbstractItemDelegate::NoHint : hint);
+        if (committed) emit grid_->afterEdit(row, col);
+        // Tab leaves the edit and moves on without starting another one.
+        if (next || previous) {
+            int target = grid_->col() + (next ? 1 : -1);
+            if (target >= grid_->fixedCols_ && target < grid_->cols())
+                grid_->setCurrentCell(grid_->row(), target);
+        }
+    }
+
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
+        QTableWidget::currentChanged(current, previous);
+        if (current.isValid())
+            grid_->cursorMoved(current.row() + grid_->fixedRows_, current.column() + grid_->fixedCols_);
+    }
+
+    void scrollContentsBy(int dx, int dy) override {
+        QTableWidget::scrollContentsBy(dx, dy);
+        emit grid_->positionChanged(grid_->cursorRow_, grid_->cursorCol_, grid_->cursorRow_,
+                                    grid_->cursorCol_);
+    }
+
+    void keyboardSearch(const QString&) override {} // typing edits, it never jumps to a cell
+
+    void keyPressEvent(QKeyEvent* event) override {
+        emit grid_->keyDown(event->key(), event->modifiers());
+        QTableWidget::keyPressEvent(event);
+    }
+
+    void mousePressEvent(QMouseEvent* event) override {
+        trackMouse(event->position().toPoint());
+        pressCell_ = {grid_->mouseRow_, grid_->mouseCol_};
+        currentAtPress_ = {grid_->cursorRow_, grid_->cursorCol_};
+        QTableWidget::mousePressEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        trackMouse(event->position().toPoint());
+        QTableWidget::mouseReleaseEvent(event);
+        const bool same = pressCell_ == std::pair{grid_->mouseRow_, grid_->mouseCol_};
+        pressCell_ = {-2, -2};
+        if (event->button() != Qt::LeftButton || !same) return;
+        clickClock_.restart();
+        inClick_ = true;
+        emit grid_->click();
+        // A click on the cell that was already current starts an edit.
+        const bool onCurrent = currentAtPress_ == std::pair{grid_->mouseRow_, grid_->mouseCol_} &&
+                               grid_->mouseRow_ >= grid_->fixedRows_ && grid_->mouseCol_ >= grid_->fixedCols_;
+        if (onCurrent && !editing() && grid_->editMode_ == Grid::EditMode::KeyboardMouse) grid_->editCell();
+        inClick_ = false;
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        trackMouse(event->position().toPoint());
+        pressCell_ = {-2, -2};
+        QTableWidget::mouseDoubleClickEvent(event);
+        if (event->button() == Qt::LeftButton) emit grid_->doubleClick();
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override {
+        trackMouse(event->position().toPoint());
+        emit grid_->mouseMove();
+        QTableWidget::mouseMoveEvent(event);
+    }
+
+  private:
+    void trackMouse(const QPoint& at) {
+        QModelIndex index = indexAt(at);
+        if (index.isValid())
+            grid_->setMouseCell(index.row() + grid_->fixedRows_, index.column() + grid_->fixedCols_);
+        else
+            grid_->setMouseCell(-1, -1);
+    }
+
+    Grid* grid_;
+    bool fromCode_ = false;
+    bool committed_ = false;
+    int editRow_ = -1, editCol_ = -1;
+    std::pair<int, int> pressCell_{-2, -2};
+    std::pair<int, int> currentAtPress_{-2, -2};
+};
+
+// Shows the column's alignment and display format, and edits with a line or
+// with the column's drop-down list.
+class GridDelegate : public QStyledItemDelegate {
+  public:
+    GridDelegate(Grid* grid, GridTable* table) : QStyledItemDelegate(table), grid_(grid), table_(table) {}
+
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const int col = index.column() + grid_->fixedCols_;
+        if (!index.data(Qt::TextAlignmentRole).isValid())
+            option->displayAlignment = grid_->columns_[col].alignment;
+        option->text = grid_->formatted(col, option->text);
+    }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
+        const Grid::Column& column = grid_->columns_[index.column() + grid_->fixedCols_];
+        QWidget* editor;
+        if (!column.comboList.isEmpty()) {
+            auto* combo = new QComboBox(parent);
+            QString list = column.comboList;
+            combo->setEditable(list.startsWith('|'));
+            if (list.startsWith('|')) list.remove(0, 1);
+            combo->addItems(list.split('|'));
+            // Choosing an item ends the edit at once.
+            connect(combo, &QComboBox::activated, combo, [this, combo] {
+                emit const_cast<GridDelegate*>(this)->commitData(combo);
+                emit const_cast<GridDelegate*>(this)->closeEditor(combo);
+            });
+            editor = combo;
+        } else {
+            auto* line = new QLineEdit(parent);
+            line->setFrame(false);
+            line->setAlignment(column.alignment);
+            editor = line;
+        }
+        table_->editor_ = editor;
+        table_->editorFromClick_ = table_->inClick_;
+        editor->installEventFilter(grid_);
+        for (QWidget* child : editor->findChildren<QWidget*>()) child->installEventFilter(grid_);
+        return editor;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        const QString text = index.data(Qt::EditRole).toString();
+        if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            int at = combo->findText(text, Qt::MatchExactly);
+            combo->setCurrentIndex(at);
+            if (at < 0 && combo->isEditable()) combo->setEditText(text);
+        } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            line->setText(text);
+            line->selectAll();
+        }
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+        if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            const QString text = combo->currentText();
+            grid_->comboIndex_ = combo->findText(text, Qt::MatchExactly);
+            model->setData(index, text, Qt::EditRole);
+        } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            model->setData(index, line->text(), Qt::EditRole);
+        }
+    }
+
+  private:
+    Grid* grid_;
+    GridTable* table_;
+};
+
+Grid::Grid(QWidget* parent) : QWidget(parent), table_(new GridTable(this)) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table_);
+    setFocusProxy(table_);
+    table_->setItemDelegate(new GridDelegate(this, table_));
+    for (QHeaderView* header : {table_->horizontalHeader(), table_->verticalHeader()}) {
+        header->setSectionsClickable(false);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setMinimumSectionSize(1);
+        header->setHighlightSections(false);
+        header->viewport()->installEventFilter(this);
+        header->viewport()->setMouseTracking(true);
+    }
+    table_->setCornerButtonEnabled(false);
+    if (auto* corner = table_->findChild<QAbstractButton*>()) corner->installEventFilter(this);
+    setRows(1);
+    setCols(1);
+}
+
+Grid::~Grid() = default;
+
+QTableWidget* Grid::view() const {
+    return table_;
+}
+QWidget* Grid::container() const {
+    return table_->viewport();
+}
+
+void Grid::setRows(int rows) {
+    table_->setRowCount(std::max(0, rows - fixedRows_));
+    applyHeaders();
+}
+
+int Grid::rows() const {
+    return table_->rowCount() + fixedRows_;
+}
+
+void Grid::setCols(int cols) {
+    cols = std::max(cols, fixedCols_);
+    table_->setColumnCount(cols - fixedCols_);
+    columns_.resize(static_cast<std::size_t>(cols));
+    applyHeaders();
+}
+
+int Grid::cols() const {
+    return table_->columnCount() + fixedCols_;
+}
+
+void Grid::setFixedRows(int n) {
+    const int total = rows();
+    fixedRows_ = std::clamp(n, 0, 1);
+    setRows(total);
+}
+
+void Grid::setFixedCols(int n) {
+    const int total = cols();
+    fixedCols_ = std::clamp(n, 0, 1);
+    setCols(total);
+}
+
+// Every header section gets an item, so none shows Qt's default number.
+void Grid::applyHeaders() {
+    table_->horizontalHeader()->setVisible(fixedRows_ == 1);
+    table_->verticalHeader()->setVisible(fixedCols_ == 1);
+    for (int c = 0; c < table_->columnCount(); ++c)
+        if (!table_->horizontalHeaderItem(c)) table_->setHorizontalHeaderItem(c, new QTableWidgetItem());
+    for (int r = 0; r < table_->rowCount(); ++r)
+        if (!table_->verticalHeaderItem(r)) table_->setVerticalHeaderItem(r, new QTableWidgetItem());
+    cursorRow_ = std::min(cursorRow_, rows() - 1);
+    cursorCol_ = std::min(cursorCol_, cols() - 1);
+}
+
+void Grid::setFormatString(const QString& format) {
+    const QStringList cells = format.split('|');
+    setCols(static_cast<int>(cells.size()));
+    for (int c = 0; c < cells.size(); ++c) {
+        QString text = cells[c];
+        Qt::Alignment horizontal = Qt::AlignLeft;
+        if (!text.isEmpty() && QStringLiteral("<^>").contains(text[0])) {
+            horizontal = text[0] == '<' ? Qt::AlignLeft : text[0] == '^' ? Qt::AlignHCenter : Qt::AlignRight;
+            text.remove(0, 1);
+            setColAlignment(c, horizontal | Qt::AlignVCenter);
+        }
+        if (fixedRows_ == 1) {
+            setTextMatrix(0, c, text);
+            if (QTableWidgetItem* header = item(0, c, true))
+                header->setTextAlignment(horizontal | Qt::AlignVCenter);
+        }
+    }
+}
+
+void Grid::addItem(const QString& texts, int position) {
+    position = std::clamp(position, fixedRows_, rows());
+    table_->insertRow(position - fixedRows_);
+    applyHeaders();
+    const QStringList cells = texts.split('\t');
+    for (int c = 0; c < cells.size() && c < cols(); ++c) setTextMatrix(position, c, cells[c]);
+}
+
+void Grid::setColWidth(int col, int twipsWidth) {
+    checkCell(0, col);
+    const int px = std::max(0, twips(twipsWidth));
+    if (col < fixedCols_)
+        table_->verticalHeader()->setFixedWidth(px);
+    else
+        table_->horizontalHeader()->resizeSection(col - fixedCols_, px);
+}
+
+int Grid::colWidth(int col) const {
+    checkCell(0, col);
+    if (col < fixedCols_) return static_cast<int>(toTwips(table_->verticalHeader()->width()));
+    return static_cast<int>(toTwips(table_->horizontalHeader()->sectionSize(col - fixedCols_)));
+}
+
+void Grid::setRowHeight(int row, int twipsHeight) {
+    checkCell(row, 0);
+    const int px = std::max(1, twips(twipsHeight));
+    if (row < fixedRows_)
+        table_->horizontalHeader()->setFixedHeight(px);
+    else
+        table_->verticalHeader()->resizeSection(row - fixedRows_, px);
+}
+
+void Grid::setColAlignment(int col, Qt::Alignment alignment) {
+    checkCell(0, col);
+    columns_[static_cast<std::size_t>(col)].alignment = alignment;
+    if (col < fixedCols_) table_->verticalHeader()->setDefaultAlignment(alignment);
+    table_->viewport()->update();
+}
+
+void Grid::setColDataType(int col, DataType type) {
+    checkCell(0, col);
+    columns_[static_cast<std::size_t>(col)].type = type;
+    table_->viewport()->update();
+}
+
+void Grid::setColFormat(int col, const QString& format) {
+    checkCell(0, col);
+    columns_[static_cast<std::size_t>(col)].format = format;
+    table_->viewport()->update();
+}
+
+QString Grid::displayText(int row, int col) const {
+    const QString text = textMatrix(row, col);
+    return isFixed(row, col) ? text : formatted(col, text);
+}
+
+// "#" digits appear only when needed, "0" digits always; a point without
+// digits after it is left out.
+QString Grid::formatted(int col, const QString& text) const {
+    const Column& column = columns_[static_cast<std::size_t>(col)];
+    if (column.type != DataType::Decimal || column.format.isEmpty()) return text;
+    std::optional<double> value = parseNumber(text.toStdString());
+    if (!value) return text;
+    const int dot = static_cast<int>(column.format.indexOf('.'));
+    const QString integerPattern = dot < 0 ? column.format : column.format.left(dot);
+    const QString fractionPattern = dot < 0 ? QString() : column.format.mid(dot + 1);
+    const int minInteger = static_cast<int>(integerPattern.count('0'));
+    const int maxFraction = static_cast<int>(fractionPattern.size());
+    const int minFraction = static_cast<int>(fractionPattern.lastIndexOf('0') + 1);
+    QString digits = QString::number(std::fabs(*value), 'f', maxFraction);
+    QString integer = digits.section('.', 0, 0);
+    QString fraction = digits.section('.', 1);
+    while (fraction.size() > minFraction && fraction.endsWith('0')) fraction.chop(1);
+    if (integer == "0" && minInteger == 0) integer.clear();
+    while (integer.size() < minInteger) integer.prepend('0');
+    const bool negative =
+        *value < 0 && (integer.count('0') != integer.size() || fraction.count('0') != fraction.size());
+    return (negative ? "-" : "") + integer + (fraction.isEmpty() ? QString() : "." + fraction);
+}
+
+void Grid::checkCell(int row, int col) const {
+    if (row < 0 || row >= rows() || col < 0 || col >= cols())
+        throw Failure("The grid has no cell at row " + std::to_string(row) + ", column " +
+                      std::to_string(col));
+}
+
+QTableWidgetItem* Grid::item(int row, int col, bool create) const {
+    checkCell(row, col);
+    if (row < fixedRows_ && col < fixedCols_) return nullptr; // the corner
+    if (row < fixedRows_) return table_->horizontalHeaderItem(col - fixedCols_);
+    if (col < fixedCols_) return table_->verticalHeaderItem(row - fixedRows_);
+    QTableWidgetItem* cell = table_->item(row - fixedRows_, col - fixedCols_);
+    if (!cell && create) {
+        cell = new QTableWidgetItem();
+        table_->setItem(row - fixedRows_, col - fixedCols_, cell);
+    }
+    return cell;
+}
+
+QString Grid::textMatrix(int row, int col) const {
+    if (row < fixedRows_ && col < fixedCols_) {
+        checkCell(row, col);
+        return cornerText_;
+    }
+    QTableWidgetItem* cell = item(row, col, false);
+    return cell ? cell->text() : QString();
+}
+
+void Grid::setTextMatrix(int row, int col, const QString& text) {
+    if (row < fixedRows_ && col < fixedCols_) {
+        checkCell(row, col);
+        cornerText_ = text;
+        if (auto* corner = table_->findChild<QAbstractButton*>()) corner->update();
+        return;
+    }
+    item(row, col, true)->setText(text);
+}
+
+void Grid::setCellForeColor(int row, int col, const QColor& color) {
+    if (QTableWidgetItem* cell = item(row, col, true))
+        cell->setForeground(color.isValid() ? QBrush(color) : QBrush());
+    else
+        cornerFore_ = color;
+}
+
+QColor Grid::cellForeColor(int row, int col) const {
+    QTableWidgetItem* cell = item(row, col, false);
+    if (row < fixedRows_ && col < fixedCols_) return cornerFore_;
+    QVariant v = cell ? cell->data(Qt::ForegroundRole) : QVariant();
+    return v.isValid() ? v.value<QBrush>().color() : table_->palette().color(QPalette::Text);
+}
+
+void Grid::setCellBackColor(int row1, int col1, int row2, int col2, const QColor& color) {
+    checkCell(row1, col1);
+    checkCell(row2, col2);
+    for (int r = std::min(row1, row2); r <= std::max(row1, row2); ++r)
+        for (int c = std::min(col1, col2); c <= std::max(col1, col2); ++c) {
+            QTableWidgetItem* cell = item(r, c, color.isValid());
+            if (cell)
+                cell->setData(Qt::BackgroundRole, color.isValid() ? QVariant(QBrush(color)) : QVariant());
+            else if (r < fixedRows_ && c < fixedCols_)
+                cornerBack_ = color;
+        }
+}
+
+QColor Grid::cellBackColor(int row, int col) const {
+    QTableWidgetItem* cell = item(row, col, false);
+    if (row < fixedRows_ && col < fixedCols_) return cornerBack_.isValid() ? cornerBack_ : backColor();
+    QVariant v = cell ? cell->data(Qt::BackgroundRole) : QVariant();
+    return v.isValid() ? v.value<QBrush>().color() : backColor();
+}
+
+void Grid::setCellToolTip(int row, int col, const QString& tip) {
+    if (QTableWidgetItem* cell = item(row, col, true)) cell->setToolTip(tip);
+}
+
+int Grid::row() const {
+    return cursorRow_;
+}
+int Grid::col() const {
+    return cursorCol_;
+}
+
+void Grid::setCurrentCell(int row, int col) {
+    checkCell(row, col);
+    if (!isFixed(row, col)) table_->setCurrentCell(row - fixedRows_, col - fixedCols_);
+    cursorMoved(row, col);
+}
+
+void Grid::cursorMoved(int row, int col) {
+    if (row == cursorRow_ && col == cursorCol_) return;
+    const int oldRow = cursorRow_, oldCol = cursorCol_;
+    cursorRow_ = row;
+    cursorCol_ = col;
+    emit positionChanged(oldRow, oldCol, row, col);
+}
+
+void Grid::showCell(int row, int col) {
+    checkCell(row, col);
+    table_->scrollToItem(item(std::max(row, fixedRows_), std::max(col, fixedCols_), true));
+}
+
+QRect Grid::cellRect(int row, int col) const {
+    checkCell(row, col);
+    if (isFixed(row, col)) return {};
+    return table_->visualRect(table_->model()->index(row - fixedRows_, col - fixedCols_));
+}
+
+QColor Grid::backColor() const {
+    return table_->palette().color(QPalette::Active, QPalette::Base);
+}
+
+void Grid::setBackColor(const QColor& color) {
+    QPalette p = table_->palette();
+    p.setColor(QPalette::Base, color);
+    table_->setPalette(p);
+}
+
+void Grid::setAlternateBackColor(const QColor& color) {
+    QPalette p = table_->palette();
+    p.setColor(QPalette::AlternateBase, color);
+    table_->setPalette(p);
+    table_->setAlternatingRowColors(true);
+}
+
+QColor Grid::selectionColor() const {
+    return table_->palette().color(QPalette::Active, QPalette::Highlight);
+}
+
+void Grid::setSelectionColor(const QColor& color) {
+    QPalette p = table_->palette();
+    p.setColor(QPalette::Active, QPalette::Highlight, color);
+    p.setColor(QPalette::Inactive, QPalette::Highlight, color);
+    table_->setPalette(p);
+}
+
+void Grid::setTextSize(double points) {
+    QFont f = table_->font();
+    f.setPointSizeF(points);
+    table_->setFont(f);
+}
+
+void Grid::editCell() {
+    if (isFixed(cursorRow_, cursorCol_) || table_->editing()) return;
+    table_->editFromCode(table_->model()->index(cursorRow_ - fixedRows_, cursorCol_ - fixedCols_));
+}
+
+bool Grid::isEditing() const {
+    return table_->editing();
+}
+QWidget* Grid::editor() const {
+    return table_->editing() ? table_->editor_.data() : nullptr;
+}
+
+void Grid::setColComboList(int col, const QString& list) {
+    checkCell(0, col);
+    columns_[static_cast<std::size_t>(col)].comboList = list;
+}
+
+QString Grid::colComboList(int col) const {
+    checkCell(0, col);
+    return columns_[static_cast<std::size_t>(col)].comboList;
+}
+
+void Grid::setMouseCell(int row, int col) {
+    mouseRow_ = row;
+    mouseCol_ = col;
+}
+
+bool Grid::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    // The in-place editor: the second click of a double click whose first
+    // click opened it belongs to the grid, and the edit is dropped.
+    if (table_->editor_ &&
+        (watched == table_->editor_ || table_->editor_->isAncestorOf(qobject_cast<QWidget*>(watched)))) {
+        if (type == QEvent::MouseButtonDblClick && table_->editorFromClick_ &&
+            table_->clickClock_.elapsed() <= QApplication::doubleClickInterval()) {
+            table_->editorFromClick_ = false;
+            table_->revertEditor(table_->editor_);
+            emit doubleClick();
+            return true;
+        }
+        return false;
+    }
+    // The headers are the fixed row and column, the corner their crossing.
+    auto* header = qobject_cast<QHeaderView*>(watched->parent());
+    const bool corner = qobject_cast<QAbstractButton*>(watched) != nullptr;
+    if (!header && !corner) return QWidget::eventFilter(watched, event);
+    if (corner && type == QEvent::Paint) {
+        auto* w = static_cast<QWidget*>(watched);
+        QStyleOptionHeader option;
+        option.initFrom(w);
+        option.rect = w->rect();
+        option.text = cornerText_;
+        option.textAlignment = Qt::AlignCenter;
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        if (cornerFore_.isValid()) option.palette.setColor(QPalette::ButtonText, cornerFore_);
+        if (cornerBack_.isValid()) option.palette.setColor(QPalette::Button, cornerBack_);
+        QPainter painter(w);
+        w->style()->drawControl(QStyle::CE_Header, &option, &painter, w);
+        return true;
+    }
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove)
+        return QWidget::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (corner) {
+        setMouseCell(0, 0);
+    } else if (header->orientation() == Qt::Horizontal) {
+        int section = header->logicalIndexAt(mouse->position().toPoint());
+        setMouseCell(0, section < 0 ? -1 : section + fixedCols_);
+    } else {
+        int section = header->logicalIndexAt(mouse->position().toPoint());
+        setMouseCell(section < 0 ? -1 : section + fixedRows_, 0);
+    }
+    if (type == QEvent::MouseMove) emit mouseMove();
+    if (mouse->button() == Qt::LeftButton) {
+        if (type == QEvent::MouseButtonRelease) emit click();
+        if (type == QEvent::MouseButtonDblClick) emit doubleClick();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace platform

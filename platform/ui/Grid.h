@@ -1,0 +1,154 @@
+#pragma once
+// The grid control of the windows: cell texts by row and column with one
+// fixed header row and one fixed header column, per-column drop-down lists,
+// cell colours, an edit mode for the whole grid and the notifications around
+// an edit. Rows and columns are counted with the fixed ones, so row 0 is the
+// header row and column 0 the header column when the grid has them.
+//
+// Only the user's actions raise the notifications; setting a text or a
+// colour from code raises none. Moving the current cell, by the user or by
+// code, raises positionChanged, and so does scrolling.
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+class QTableWidget;
+class QTableWidgetItem;
+
+namespace platform {
+
+class GridTable;
+
+class Grid : public QWidget {
+    Q_OBJECT
+  public:
+    enum class EditMode { None, Keyboard, KeyboardMouse };
+    enum class DataType { Text, Decimal };
+
+    explicit Grid(QWidget* parent = nullptr);
+    ~Grid() override;
+
+    // Shape.
+    void setRows(int rows);
+    int rows() const;
+    void setCols(int cols);
+    int cols() const;
+    void setFixedRows(int n); // 0 or 1
+    int fixedRows() const { return fixedRows_; }
+    void setFixedCols(int n); // 0 or 1
+    int fixedCols() const { return fixedCols_; }
+    // Header texts of row 0 separated by "|", each optionally led by an
+    // alignment mark: "<" left, "^" centre, ">" right. Sets the column count.
+    void setFormatString(const QString& format);
+    // Adds a row at position (rows() for the end) whose cells take the
+    // tab-separated texts from column 0 on.
+    void addItem(const QString& texts, int position);
+    void setColWidth(int col, int twips);
+    int colWidth(int col) const; // twips
+    void setRowHeight(int row, int twips);
+    void setColAlignment(int col, Qt::Alignment alignment);
+    // A decimal column shows its numeric texts through its format: "#" an
+    // optional digit, "0" a required one, "." the decimal point ("###.#####",
+    // "#0.00000"). The stored text stays as it was set.
+    void setColDataType(int col, DataType type);
+    void setColFormat(int col, const QString& format);
+    QString displayText(int row, int col) const;
+
+    // Cells. A cell outside the grid fails (throws platform::Failure).
+    QString textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+    void setCellForeColor(int row, int col, const QColor& color);
+    QColor cellForeColor(int row, int col) const;
+    // Background of the cells row1..row2 x col1..col2; an invalid colour
+    // gives them back the grid's own background.
+    void setCellBackColor(int row1, int col1, int row2, int col2, const QColor& color);
+    QColor cellBackColor(int row, int col) const;
+    void setCellToolTip(int row, int col, const QString& tip);
+
+    // The current cell. Code may make a fixed cell current to address it;
+    // the grid's own cursor then stays where it was.
+    int row() const;
+    int col() const;
+    void setCurrentCell(int row, int col);
+    void showCell(int row, int col); // scrolls the cell into view
+    QString currentText() const { return textMatrix(row(), col()); }
+    void setCurrentText(const QString& text) { setTextMatrix(row(), col(), text); }
+    // Where a cell lies in container() coordinates (empty for fixed cells).
+    QRect cellRect(int row, int col) const;
+    // The widget that holds the cells; controls laid over cells go in it.
+    QWidget* container() const;
+
+    // Colours and font of the whole grid.
+    QColor backColor() const;
+    void setBackColor(const QColor& color);
+    void setAlternateBackColor(const QColor& color);
+    QColor selectionColor() const;
+    void setSelectionColor(const QColor& color);
+    void setTextSize(double points);
+
+    // Editing.
+    void setEditMode(EditMode mode) { editMode_ = mode; }
+    EditMode editMode() const { return editMode_; }
+    // Starts an edit of the current cell whatever the edit mode.
+    void editCell();
+    bool isEditing() const;
+    QWidget* editor() const; // the open in-place editor, or nullptr
+    // The items offered when a cell of the column is edited, separated by
+    // "|"; a leading "|" lets the user type a text of his own. Empty: plain
+    // text editing.
+    void setColComboList(int col, const QString& list);
+    QString colComboList(int col) const;
+    // Position of the item chosen in the last drop-down edit, -1 for none.
+    int comboIndex() const { return comboIndex_; }
+
+    // The cell under the mouse at the last mouse event, -1 outside the cells.
+    int mouseRow() const { return mouseRow_; }
+    int mouseCol() const { return mouseCol_; }
+
+    QTableWidget* view() const; // for tests and for laying out
+
+  signals:
+    void beforeEdit(int row, int col, bool& cancel);
+    void afterEdit(int row, int col);
+    void click();
+    void doubleClick();
+    void keyDown(int key, Qt::KeyboardModifiers modifiers);
+    void mouseMove();
+    void positionChanged(int oldRow, int oldCol, int newRow, int newCol);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    friend class GridTable;
+    friend class GridDelegate;
+    struct Column {
+        DataType type = DataType::Text;
+        QString format;
+        QString comboList;
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    };
+
+    void checkCell(int row, int col) const;
+    bool isFixed(int row, int col) const { return row < fixedRows_ || col < fixedCols_; }
+    QTableWidgetItem* item(int row, int col, bool create) const;
+    void applyHeaders();
+    void cursorMoved(int row, int col);
+    void setMouseCell(int row, int col);
+    QString formatted(int col, const QString& text) const;
+
+    GridTable* table_;
+    int fixedRows_ = 1;
+    int fixedCols_ = 1;
+    EditMode editMode_ = EditMode::None;
+    std::vector<Column> columns_;
+    QString cornerText_;
+    QColor cornerFore_, cornerBack_;
+    int cursorRow_ = 0, cursorCol_ = 0;
+    int mouseRow_ = -1, mouseCol_ = -1;
+    int comboIndex_ = -1;
+};
+
+} // namespace platform

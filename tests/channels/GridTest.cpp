@@ -1,0 +1,267 @@
+// The grid adapter on the offscreen platform: shape, texts, display formats,
+// colours, and the edit notifications driven by real mouse and key events.
+#include "platform/ui/Grid.h"
+#include "platform/Failure.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QtTest>
+
+using platform::Grid;
+
+namespace {
+
+// A grid of a header row, a header column, 5 rows and 3 data columns.
+struct Fixture {
+    Grid grid;
+    Fixture() {
+        grid.setFormatString("^CH|^RX|^TX|^Mode");
+        for (int r = 1; r <= 5; ++r) grid.addItem(QString::number(r), r);
+        grid.resize(500, 300);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    }
+    QPoint centre(int row, int col) const { return grid.cellRect(row, col).center(); }
+    void clickCell(int row, int col) {
+        QTest::mouseClick(grid.container(), Qt::LeftButton, {}, centre(row, col));
+    }
+};
+
+} // namespace
+
+class GridTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void shapeAndTexts() {
+        Fixture f;
+        QCOMPARE(f.grid.rows(), 6);
+        QCOMPARE(f.grid.cols(), 4);
+        QCOMPARE(f.grid.textMatrix(0, 0), QString("CH"));
+        QCOMPARE(f.grid.textMatrix(0, 2), QString("TX"));
+        QCOMPARE(f.grid.textMatrix(3, 0), QString("3"));
+        QCOMPARE(f.grid.textMatrix(3, 1), QString());
+        f.grid.setTextMatrix(3, 1, "400.125");
+        QCOMPARE(f.grid.textMatrix(3, 1), QString("400.125"));
+        f.grid.addItem("9\ta\tb", 2);
+        QCOMPARE(f.grid.rows(), 7);
+        QCOMPARE(f.grid.textMatrix(2, 0), QString("9"));
+        QCOMPARE(f.grid.textMatrix(2, 2), QString("b"));
+        QCOMPARE(f.grid.textMatrix(4, 1), QString("400.125"));
+        QVERIFY_THROWS_EXCEPTION(platform::Failure, f.grid.textMatrix(7, 1));
+        QVERIFY_THROWS_EXCEPTION(platform::Failure, f.grid.setCurrentCell(1, 4));
+        f.grid.setColWidth(2, 1500);
+        QCOMPARE(f.grid.colWidth(2), 1500);
+    }
+
+    void displayFormat_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("optional digits") << "###.#####"
+                                         << "400.125"
+                                         << "400.125";
+        QTest::newRow("no fraction, no point") << "###.#####"
+                                               << "400"
+                                               << "400";
+        QTest::newRow("cut to five places") << "###.#####"
+                                            << "400.1234567"
+                                            << "400.12346";
+        QTest::newRow("required digits") << "#0.00000"
+                                         << "0.5"
+                                         << "0.50000";
+        QTest::newRow("negative") << "#0.00000"
+                                  << "-1.25"
+                                  << "-1.25000";
+        QTest::newRow("not a number") << "###.#####"
+                                      << "abc"
+                                      << "abc";
+        QTest::newRow("empty") << "###.#####"
+                               << ""
+                               << "";
+    }
+    void displayFormat() {
+        QFETCH(QString, format);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        Fixture f;
+        f.grid.setColDataType(1, Grid::DataType::Decimal);
+        f.grid.setColFormat(1, format);
+        f.grid.setTextMatrix(1, 1, text);
+        QCOMPARE(f.grid.displayText(1, 1), shown);
+        QCOMPARE(f.grid.textMatrix(1, 1), text); // the stored text stays
+        // A text column keeps its text whatever its format.
+        f.grid.setColFormat(2, "00000");
+        f.grid.setTextMatrix(1, 2, "12");
+        QCOMPARE(f.grid.displayText(1, 2), QString("12"));
+    }
+
+    void colours() {
+        Fixture f;
+        f.grid.setCellForeColor(2, 1, Qt::blue);
+        QCOMPARE(f.grid.cellForeColor(2, 1), QColor(Qt::blue));
+        f.grid.setCellForeColor(2, 0, Qt::red); // a fixed cell
+        QCOMPARE(f.grid.cellForeColor(2, 0), QColor(Qt::red));
+        f.grid.setCellBackColor(1, 0, 2, 3, QColor(109, 213, 251));
+        QCOMPARE(f.grid.cellBackColor(2, 3), QColor(109, 213, 251));
+        QCOMPARE(f.grid.cellBackColor(1, 0), QColor(109, 213, 251));
+        f.grid.setCellBackColor(1, 0, 2, 3, QColor());
+        QCOMPARE(f.grid.cellBackColor(2, 3), f.grid.backColor());
+        f.grid.setSelectionColor(QColor(255, 0, 255));
+        QCOMPARE(f.grid.selectionColor(), QColor(255, 0, 255));
+    }
+
+    void positionChangesAreReported() {
+        Fixture f;
+        QSignalSpy moved(&f.grid, &Grid::positionChanged);
+        f.grid.setCurrentCell(3, 2);
+        QCOMPARE(f.grid.row(), 3);
+        QCOMPARE(f.grid.col(), 2);
+        QCOMPARE(moved.count(), 1);
+        QCOMPARE(moved.last().at(2).toInt(), 3);
+        f.grid.setCurrentCell(3, 2);
+        QCOMPARE(moved.count(), 1);
+        f.grid.setCurrentCell(3, 0); // a fixed cell can be addressed
+        QCOMPARE(f.grid.col(), 0);
+    }
+
+    void typingEditsInKeyboardMode() {
+        Fixture f;
+        std::vector<std::pair<int, int>> before;
+        connect(&f.grid, &Grid::beforeEdit, [&](int row, int col, bool&) { before.emplace_back(row, col); });
+        QSignalSpy after(&f.grid, &Grid::afterEdit);
+        f.grid.setEditMode(Grid::EditMode::Keyboard);
+        f.grid.setCurrentCell(2, 1);
+        f.grid.view()->setFocus();
+        QTest::keyClick(f.grid.view(), Qt::Key_4);
+        QVERIFY(f.grid.isEditing());
+        QCOMPARE(before.size(), 1u);
+        QCOMPARE(before[0], std::pair(2, 1));
+        QTest::keyClicks(f.grid.editor(), "35");
+        QTest::keyClick(f.grid.editor(), Qt::Key_Return);
+        QTRY_VERIFY(!f.grid.isEditing());
+        QCOMPARE(f.grid.textMatrix(2, 1), QString("435"));
+        QCOMPARE(after.count(), 1);
+        QCOMPARE(after.last().at(0).toInt(), 2);
+        QCOMPARE(after.last().at(1).toInt(), 1);
+    }
+
+    void escapeDropsTheEdit() {
+        Fixture f;
+        QSignalSpy after(&f.grid, &Grid::afterEdit);
+        f.grid.setTextMatrix(2, 1, "old");
+        f.grid.setCurrentCell(2, 1);
+        f.grid.editCell();
+        QTest::keyClicks(f.grid.editor(), "new");
+        QTest::keyClick(f.grid.editor(), Qt::Key_Escape);
+        QCOMPARE(f.grid.textMatrix(2, 1), QString("old"));
+        QCOMPARE(after.count(), 0);
+    }
+
+    void modeNoneAndCancelRefuseEdits() {
+        Fixture f;
+        f.grid.setCurrentCell(2, 1);
+        f.grid.view()->setFocus();
+        f.grid.setEditMode(Grid::EditMode::None);
+        QTest::keyClick(f.grid.view(), Qt::Key_4);
+        QVERIFY(!f.grid.isEditing());
+        QCOMPARE(f.grid.textMatrix(2, 1), QString());
+
+        f.grid.setEditMode(Grid::EditMode::Keyboard);
+        auto refuse = connect(&f.grid, &Grid::beforeEdit, [](int, int, bool& cancel) { cancel = true; });
+        QTest::keyClick(f.grid.view(), Qt::Key_4);
+        QVERIFY(!f.grid.isEditing());
+        f.grid.editCell();
+        QVERIFY(!f.grid.isEditing());
+        disconnect(refuse);
+
+        // Code starts an edit whatever the mode.
+        f.grid.setEditMode(Grid::EditMode::None);
+        f.grid.editCell();
+        QVERIFY(f.grid.isEditing());
+    }
+
+    void dropDownListEdit() {
+        Fixture f;
+        QSignalSpy after(&f.grid, &Grid::afterEdit);
+        f.grid.setColComboList(3, "Wide|Narrow");
+        f.grid.setTextMatrix(4, 3, "Wide");
+        f.grid.setCurrentCell(4, 3);
+        f.grid.editCell();
+        auto* combo = qobject_cast<QComboBox*>(f.grid.editor());
+        QVERIFY(combo);
+        QCOMPARE(combo->count(), 2);
+        QCOMPARE(combo->currentIndex(), 0);
+        combo->setCurrentIndex(1);
+        emit combo->activated(1); // the user picks an item
+        QVERIFY(!f.grid.isEditing());
+        QCOMPARE(f.grid.textMatrix(4, 3), QString("Narrow"));
+        QCOMPARE(f.grid.comboIndex(), 1);
+        QCOMPARE(after.count(), 1);
+    }
+
+    void clickReportsTheMouseCell() {
+        Fixture f;
+        QSignalSpy clicks(&f.grid, &Grid::click);
+        f.clickCell(3, 2);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(f.grid.mouseRow(), 3);
+        QCOMPARE(f.grid.mouseCol(), 2);
+        QCOMPARE(f.grid.row(), 3);
+        QCOMPARE(f.grid.col(), 2);
+        // The header column is column 0.
+        auto* header = f.grid.view()->verticalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->width() / 2, header->sectionViewportPosition(1) + 3));
+        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(f.grid.mouseRow(), 2);
+        QCOMPARE(f.grid.mouseCol(), 0);
+    }
+
+    void clickOnCurrentCellEditsInKeyboardMouseMode() {
+        Fixture f;
+        f.grid.setEditMode(Grid::EditMode::KeyboardMouse);
+        f.clickCell(3, 2);
+        QVERIFY(!f.grid.isEditing());
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        f.clickCell(3, 2);
+        QVERIFY(f.grid.isEditing());
+    }
+
+    // A double click whose first click opened an editor is the grid's
+    // double click; the editor is closed without storing.
+    void doubleClickOverAnEditorOpenedByTheClick() {
+        Fixture f;
+        QSignalSpy doubles(&f.grid, &Grid::doubleClick);
+        QSignalSpy after(&f.grid, &Grid::afterEdit);
+        connect(&f.grid, &Grid::click, &f.grid, [&] { f.grid.editCell(); });
+        f.clickCell(2, 1);
+        QVERIFY(f.grid.isEditing());
+        QWidget* editor = f.grid.editor();
+        // The second press of the double click lands on the new editor.
+        const QPointF at = editor->rect().center();
+        QMouseEvent second(QEvent::MouseButtonDblClick, at, editor->mapToGlobal(at), Qt::LeftButton,
+                           Qt::LeftButton, {});
+        QApplication::sendEvent(editor, &second);
+        QCOMPARE(doubles.count(), 1);
+        QVERIFY(!f.grid.isEditing());
+        QCOMPARE(after.count(), 0);
+        QCOMPARE(f.grid.mouseRow(), 2);
+        QCOMPARE(f.grid.mouseCol(), 1);
+    }
+
+    void doubleClickOnACell() {
+        Fixture f;
+        QSignalSpy doubles(&f.grid, &Grid::doubleClick);
+        QSignalSpy clicks(&f.grid, &Grid::click);
+        QTest::mouseDClick(f.grid.container(), Qt::LeftButton, {}, f.centre(4, 3));
+        QCOMPARE(doubles.count(), 1);
+        QCOMPARE(f.grid.mouseRow(), 4);
+        QCOMPARE(f.grid.mouseCol(), 3);
+    }
+};
+
+QTEST_MAIN(GridTest)
+#include "GridTest.moc"
