@@ -101,8 +101,8 @@ TEST_F(ChGridLayoutTest, TheShippedSettingsFile) {
     for (std::int16_t lang : {1, 2, 3}) {
         app::shell().LangIndex = lang;
         ReadChInfo(m);
-        EXPECT_EQ(m.ChCount, 16);
-        EXPECT_EQ(m.ChColCount, 11);
+        EXPECT_EQ(m.ChCount, 256);
+        EXPECT_EQ(m.ChColCount, 18);
         EXPECT_EQ(m.ChColList[1][0], "RxFre");
         EXPECT_EQ(m.ChColList[4][0], "CtcssDcsEnc");
     }
