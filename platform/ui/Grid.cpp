@@ -252,7 +252,13 @@ Grid::Grid(QWidget* parent) : QWidget(parent), table_(new GridTable(this)) {
     setCols(1);
 }
 
-Grid::~Grid() = default;
+// The table goes first, while the grid it reports to still exists; nothing
+// hears about its last moves.
+Grid::~Grid() {
+    blockSignals(true);
+    dying_ = true;
+    delete table_;
+}
 
 QTableWidget* Grid::view() const {
     return table_;
@@ -574,6 +580,7 @@ void Grid::setMouseCell(int row, int col) {
 }
 
 bool Grid::eventFilter(QObject* watched, QEvent* event) {
+    if (dying_) return false;
     const QEvent::Type type = event->type();
     // The in-place editor: the second click of a double click whose first
     // click opened it belongs to the grid, and the edit is dropped.

@@ -149,6 +149,7 @@ class Grid : public QWidget {
     int cursorRow_ = 0, cursorCol_ = 0;
     int mouseRow_ = -1, mouseCol_ = -1;
     int comboIndex_ = -1;
+    bool dying_ = false;
 };
 
 } // namespace platform
