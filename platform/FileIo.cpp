@@ -25,7 +25,7 @@ std::string parentOf(const std::string& path) {
 IoResult readFile(const std::string& path, Bytes& out, std::size_t maxBytes) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return IoResult::failure(errnoText("Cannot open", path));
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return IoResult::failure("Not a file: " + path);
@@ -58,7 +58,7 @@ IoResult readTextFile(const std::string& path, std::string& out) {
 }
 
 bool isMarkedReadOnly(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return false;
     return (st.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
@@ -74,7 +74,7 @@ IoResult writeFileAtomic(const std::string& path, const void* data, std::size_t 
     int fd = ::mkstemp(tmp.data());
     if (fd < 0) return IoResult::failure(errnoText("Cannot create a file in", folder));
     mode_t mode = 0644;
-    struct stat st{};
+    struct stat st {};
     if (::stat(path.c_str(), &st) == 0) mode = st.st_mode & 07777;
     ::fchmod(fd, mode);
 
@@ -106,12 +106,12 @@ IoResult writeFileAtomic(const std::string& path, const void* data, std::size_t 
 }
 
 bool fileExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool isDirectory(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
@@ -122,7 +122,8 @@ IoResult makeFolder(const std::string& path) {
         IoResult r = makeFolder(parent);
         if (!r) return r;
     }
-    if (::mkdir(path.c_str(), 0755) != 0 && errno != EEXIST)
+    if (isMarkedReadOnly(parent)) return IoResult::failure("The folder is read-only: " + parent);
+    if (::mkdir(path.c_str(), 0755) != 0 && !(errno == EEXIST && isDirectory(path)))
         return IoResult::failure(errnoText("Cannot create the folder", path));
     return {};
 }

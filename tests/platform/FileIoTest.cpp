@@ -1,6 +1,6 @@
 #include "platform/FileIo.h"
-#include <filesystem>
 #include "tests/support/TempHome.h"
+#include <filesystem>
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -40,4 +40,13 @@ TEST(FileIo, MakeFolderCreatesParents) {
     ASSERT_TRUE(makeFolder(home.file("a/b/c")));
     EXPECT_TRUE(isDirectory(home.file("a/b/c")));
     EXPECT_TRUE(makeFolder(home.file("a/b/c")));
+}
+
+TEST(FileIo, MakeFolderRefusesAFileOfThatNameAndAReadOnlyParent) {
+    TempHome home;
+    home.write("taken", "x");
+    EXPECT_FALSE(makeFolder(home.file("taken")));
+    ::mkdir(home.file("locked").c_str(), 0555);
+    EXPECT_FALSE(makeFolder(home.file("locked/sub")));
+    EXPECT_FALSE(isDirectory(home.file("locked/sub")));
 }
