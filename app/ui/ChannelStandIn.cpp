@@ -1,5 +1,6 @@
 #include "app/ui/ChannelStandIn.h"
 
+#include "app/commands/FileCommands.h"
 #include "model/Bands.h"
 #include "model/ChGridLayout.h"
 #include "model/ChTable.h"
@@ -16,7 +17,13 @@ void ChannelStandIn::InitChMem() {
     model::GenCtdcsList(m);
     model::ReadChInfo(m);
     model::InitChTable(m, -1, -1);
+    // Band preset 7 as the band list applies it, then the default image.
+    const model::BandPreset& preset = model::BandPresets[model::DefaultPresetIndex];
     presetIndex = model::DefaultPresetIndex;
+    bandBoxes = {"69", "70", preset.low, preset.high};
+    model::FreBandSol(m, 2);
+    model::FreBandSol(m, 3);
+    NewFileSol(m);
 }
 
 // Without a grid the table still follows the image, so a save or write

@@ -3,6 +3,7 @@
 #include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "app/Startup.h"
+#include "app/commands/FileCommands.h"
 #include "app/ui/MainMenus.h"
 #include "app/ui/ProgramIcon.h"
 #include "app/ui/frmAboutSoft.h"
@@ -73,6 +74,11 @@ mdifrmMain::mdifrmMain(QWidget* parent) : QMainWindow(parent) {
     tmrChLock.setInterval(30000);
     connect(&tmrChLock, &QTimer::timeout, this, &mdifrmMain::tmrChLock_Timer);
     tmrChLock.start();
+    SetFileCommandHooks({[this](const std::string& text) { setPanelText(3, QString::fromStdString(text)); },
+                         [this] {
+                             activateWindow();
+                             setFocus();
+                         }});
     // The model reaches the channel window through us; the first touch loads it.
     model::SetChannelWindowProvider([this]() -> model::ChannelWindow& { return touchChannelWindow(); });
 
@@ -82,6 +88,7 @@ mdifrmMain::mdifrmMain(QWidget* parent) : QMainWindow(parent) {
 
 mdifrmMain::~mdifrmMain() {
     model::SetChannelWindowProvider(nullptr);
+    SetFileCommandHooks({});
     if (g_instance == this) g_instance = nullptr;
 }
 
@@ -215,10 +222,6 @@ QString mdifrmMain::panelText(int panel) const {
 }
 void mdifrmMain::setPanelText(int panel, const QString& text) {
     panels_.at(panel - 1)->setText(text);
-}
-
-void mdifrmMain::ShowFilePanel() {
-    setPanelText(3, face(85) + QString::fromStdString(shell().CurFilePath));
 }
 
 void mdifrmMain::SetSoftFace() {

@@ -1,6 +1,7 @@
 // The main window's commands: files, the roads into the read/write and port
 // dialogs, and the channel window it hosts.
 #include "app/Shell.h"
+#include "app/commands/FileCommands.h"
 #include "app/ui/ChannelStandIn.h"
 #include "app/ui/mdifrmMain.h"
 
@@ -28,13 +29,26 @@ ChannelWindowSlot& mdifrmMain::touchChannelWindow() {
     return *chMem_;
 }
 
-void mdifrmMain::NewFile() {}
-void mdifrmMain::OpenFile(const std::string&) {}
+void mdifrmMain::ShowFilePanel() {
+    setPanelText(3, QString::fromStdString(FilePanelText()));
+}
+
+void mdifrmMain::NewFile() {
+    app::NewFile();
+}
+
+void mdifrmMain::OpenFile(const std::string& path) {
+    app::OpenFile(path);
+}
+
 void mdifrmMain::SaveFile() {
     if (auto* ch = channelWindow()) ch->cboGridChCtdcs_LostFocus();
+    app::SaveFile();
 }
+
 void mdifrmMain::SaveAsFile() {
     if (auto* ch = channelWindow()) ch->cboGridChCtdcs_LostFocus();
+    app::SaveAsFile();
 }
 
 void mdifrmMain::ReadRoad() {

@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "app/Startup.h"
+#include "app/commands/FileCommands.h"
 #include "app/ui/frmSplash.h"
 #include "app/ui/mdifrmMain.h"
 #include "model/Model.h"
@@ -49,6 +50,7 @@ void mdifrmMain::SoftInit() {
         // it holds stand and the next save keeps them.
         for (auto& name : m.ChNameDat) std::fill(name.begin(), name.begin() + 6, 0xFF);
         model::InitVolumeTbl(m);
+        GenerateDatFolder();
         SetSoftFace();
         ch.InitChMem();
         ch.window()->show();

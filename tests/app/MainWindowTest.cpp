@@ -49,6 +49,12 @@ const Button kButtons[] = {{2, "FileNew", 0}, {4, "FileOpen", 1}, {5, "FileSave"
                            {7, "Read", 3},    {8, "Write", 4},    {10, "Com", 5},
                            {12, "Print", 8},  {14, "Help", 6},    {16, "Exit", 7}};
 
+// Counts the commits of a pending tone edit.
+struct CountingChannel : ChannelStandIn {
+    int commits = 0;
+    void cboGridChCtdcs_LostFocus() override { ++commits; }
+};
+
 QStringList visibleItems(QMenu* m) {
     QStringList out;
     for (QAction* a : m->actions())
@@ -219,6 +225,43 @@ class MainWindowTest : public QObject {
         QVERIFY(w->close());
         QVERIFY(dialogs->asked.empty());
         QCOMPARE(shell().AppClosing, std::int16_t(1));
+    }
+
+    void commandsCommitAPendingToneEditOnlyBeforeTheyEncode() {
+        auto* ch = new CountingChannel;
+        shellWindows().channelWindow = [ch] { return ch; };
+        w->touchChannelWindow();
+        shellWindows().channelWindow = nullptr;
+        std::vector<std::pair<int, int>> roads; // (read = 0 / write = 1) as the dialog saw them
+        shellWindows().communDialog = [&](QWidget* owner, bool write) {
+            QCOMPARE(owner, w.get());
+            roads.push_back({write, ch->commits});
+        };
+        struct Step {
+            const char* item;
+            int commits;      // after the command
+            const char* text; // the question it asks, or nullptr
+        } steps[] = {{"mnuFileNew", 0, "All data will be cleared,continue?"},
+                     {"mnuFileOpen", 0, nullptr},
+                     {"mnuReadFre", 0, nullptr},
+                     {"mnuFileSave", 1, "TempData has changed,Do you want to save it now?"},
+                     {"mnuFileSaveAs", 2, nullptr},
+                     {"mnuWriteFre", 3, nullptr}};
+        for (const Step& step : steps) {
+            dialogs->asked.clear();
+            w->action(step.item)->trigger();
+            QCOMPARE(ch->commits, step.commits);
+            QCOMPARE(dialogs->asked.size(), std::size_t(step.text ? 1 : 0));
+            if (step.text) QCOMPARE(dialogs->asked[0].text, std::string(step.text));
+        }
+        // Open and Save As asked for a file, Save As for a .LDat one.
+        QCOMPARE(dialogs->fileRequests.size(), std::size_t(2));
+        QCOMPARE(dialogs->fileRequests[1].defaultExt, std::string("LDat"));
+        QCOMPARE(roads, (std::vector<std::pair<int, int>>{{0, 0}, {1, 3}}));
+        w->button("Write")->trigger();
+        w->button("FileSave")->trigger();
+        QCOMPARE(ch->commits, 5);
+        shellWindows().communDialog = nullptr;
     }
 
     void statusPanelsJoinWithoutBlank() {

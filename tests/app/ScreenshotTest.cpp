@@ -45,6 +45,7 @@ class ScreenshotTest : public QObject {
         QFETCH(int, lang);
         testsupport::TempHome home;
         testsupport::ScriptedDialogs dialogs;
+        home.copyShipped("zezirev.def");
         ResetShell();
         home.write("tavorin.def", QString("[Setting]\nFirRun=0\nLanguage=%1\nEngFont=DejaVu Sans\n"
                                           "ChsFont=WenQuanYi Micro Hei\n")

@@ -1,6 +1,8 @@
 // The start-up from the splash to the sized main window, on the offscreen
 // platform: which windows open and what the settings file holds after.
+#include "app/DataFile.h"
 #include "app/Shell.h"
+#include "app/commands/FileCommands.h"
 #include "app/ui/ChannelStandIn.h"
 #include "app/ui/frmSplash.h"
 #include "app/ui/mdifrmMain.h"
@@ -41,6 +43,7 @@ class StartupTest : public QObject {
     void init() {
         home = std::make_unique<testsupport::TempHome>();
         dialogs = std::make_unique<testsupport::ScriptedDialogs>();
+        home->copyShipped("zezirev.def");
         ResetShell();
     }
     void cleanup() {
@@ -192,6 +195,31 @@ class StartupTest : public QObject {
         QCOMPARE(shell().EndItemMark, std::string("*EndOfThisItem*"));
         QCOMPARE(shell().Band1Color, std::string("16711680"));
         QCOMPARE(shell().OtherBandColor, std::string("16576"));
+    }
+
+    void namesOfTheDefaultImageSurviveTheFirstSave() {
+        // A default image whose channel 1 is 435.12500 MHz named "ABC".
+        model::Image image{};
+        app::ReadDataFile(home->file("zezirev.def"), image);
+        const std::uint8_t record[16] = {0x00, 0x25, 0x51, 0x43, 0x00, 0x25, 0x51, 0x43,
+                                         0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00};
+        std::copy(std::begin(record), std::end(record), image.begin() + 0xC800);
+        const std::uint8_t name[8] = {10, 11, 12, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+        std::copy(std::begin(name), std::end(name), image.begin() + 0xD800);
+        app::WriteDataFile(home->file("zezirev.def"), image);
+
+        model::ResetModel();
+        settings("[Setting]\nFirRun=0\nLanguage=3\n");
+        QVERIFY(start());
+        const model::ModelState& m = model::state();
+        QCOMPARE(m.ChInfo[1][1], 43512500);
+        for (int k = 0; k < 6; ++k) QCOMPARE(m.ChNameDat[1][k], name[k]);
+
+        QVERIFY(app::SaveDatFile(home->file("saved.LDat")));
+        model::Image saved{};
+        app::ReadDataFile(home->file("saved.LDat"), saved);
+        QVERIFY(std::equal(std::begin(name), std::begin(name) + 6, saved.begin() + 0xD800));
+        QVERIFY(std::equal(std::begin(record), std::begin(record) + 8, saved.begin() + 0xC800));
     }
 
     void mainWindowKeepsItsCentre() {

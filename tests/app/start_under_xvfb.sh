@@ -24,7 +24,7 @@ FirRun=2"; do
 done
 
 # A first real start with the shipped settings keeps running.
-cp "$(dirname "$exe")/tavorin.def" "$home/" || fail "no shipped tavorin.def"
+cp "$(dirname "$exe")/tavorin.def" "$(dirname "$exe")/zezirev.def" "$home/" || fail "no shipped files"
 xvfb-run -a sh -c "\"$exe\" & pid=\$!; sleep 3; kill -0 \$pid || exit 1; kill \$pid; wait \$pid; exit 0" ||
     fail "the program did not keep running"
 grep -q '^FirRun=0' "$home/tavorin.def" || fail "the first real start did not store FirRun=0"
