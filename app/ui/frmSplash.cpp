@@ -9,8 +9,10 @@
 #include "app/ui/mdifrmMain.h"
 #include "charcode/HanZi.h"
 #include "model/NameFields.h"
+#include "platform/Dialogs.h"
 #include "platform/System.h"
 
+#include <QApplication>
 #include <QPainter>
 
 namespace app {
@@ -101,8 +103,17 @@ void frmSplash::tmrSoftInit_Timer() {
 }
 
 bool StartProgram() {
+    QApplication::setWindowIcon(ProgramIcon());
     auto* splash = new frmSplash;
-    if (!splash->Form_Load()) return false;
+    try {
+        if (!splash->Form_Load()) return false;
+    } catch (const std::exception& e) {
+        // Nothing is loaded that could run without it.
+        VbErrNumDes("frmSplash->Form_Load", e);
+        platform::dialogs().message(e.what(), "tavorin", platform::Buttons::Ok, platform::Icon::Critical);
+        delete splash;
+        return false;
+    }
     splash->show();
     return true;
 }

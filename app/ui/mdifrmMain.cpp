@@ -26,10 +26,6 @@ namespace {
 
 mdifrmMain* g_instance = nullptr;
 
-QString face(int entry) {
-    return QString::fromStdString(shell().FaceText[entry]);
-}
-
 // Every window that may be open at the exit, unloaded in this order before
 // the main window itself.
 const char* const kUnloadOrder[] = {"frmAboutSoft", "frmAdjMode",   "frmAdjMore",   "frmChMem",
@@ -51,6 +47,10 @@ QStyle::StandardPixmap iconOf(const QString& key) {
 }
 
 } // namespace
+
+QString face(int entry) {
+    return QString::fromStdString(shell().FaceText[entry]);
+}
 
 ShellWindows& shellWindows() {
     static ShellWindows w;

@@ -20,6 +20,9 @@ class QMenu;
 
 namespace app {
 
+// Text `entry` of the interface text table.
+QString face(int entry);
+
 class mdifrmMain : public QMainWindow {
     Q_OBJECT
   public:

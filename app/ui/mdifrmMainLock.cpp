@@ -7,12 +7,6 @@
 #include "platform/Dialogs.h"
 
 namespace app {
-namespace {
-QString face(int entry) {
-    return QString::fromStdString(shell().FaceText[entry]);
-}
-} // namespace
-
 void mdifrmMain::LockFaceOperate(int locked) {
     auto& s = shell();
     try {

@@ -24,10 +24,6 @@ using platform::AnswerYes;
 
 namespace {
 
-QString face(int entry) {
-    return QString::fromStdString(shell().FaceText[entry]);
-}
-
 // Captions the main window takes from the text table: control, entry.
 const std::pair<const char*, int> kMenuCaptions[] = {
     {"mnuFile", 20},        {"mnuFileNew", 21},     {"mnuFileOpen", 22},     {"mnuFileSave", 23},
