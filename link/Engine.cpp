@@ -1,0 +1,359 @@
+#include "link/Engine.h"
+
+#include "app/ErrorReporter.h"
+#include "app/Settings.h"
+#include "app/Shell.h"
+#include "platform/Clock.h"
+#include "platform/Failure.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace radiolink {
+namespace {
+
+constexpr int kMaxTokens = 2000;
+constexpr int kMaxBlock = 1501; // send bytes, and expected bytes, of one exchange
+
+const std::string& tokenAt(const LinkState& s, int pos) {
+    static const std::string none;
+    return pos >= 1 && pos <= kMaxTokens ? s.ComTokens[pos] : none;
+}
+
+// Marks a wait in which window events run.
+struct Yield {
+    explicit Yield(LinkState& s) : s(s) { ++s.yieldDepth; }
+    ~Yield() { --s.yieldDepth; }
+    LinkState& s;
+};
+
+bool endsReply(const std::string& t) {
+    return t.empty() || t == "TX" || t == "EN" || t == "RF" || t == "WF";
+}
+
+// Sends the exchange's block and waits for its reply. Any I/O error or a
+// line that will not take the block in time fails the exchange.
+void runExchange(LinkState& s) {
+    s.ComFail = 0;
+    try {
+        s.comCommun.ClearOutput();
+        s.comCommun.ClearInput();
+        if (s.TxCnt > 0) {
+            s.TxBytes.resize(s.TxCnt);
+            const int limit = platform::SerialPort::lineTimeMs(s.TxBytes.size(), s.comCommun.Baud()) + 1000;
+            const std::int64_t start = platform::nowMs();
+            s.comCommun.Output(s.TxBytes, limit);
+            while (s.comCommun.OutBufferCount() > 0) {
+                if (platform::nowMs() - start > limit) {
+                    s.ComFail = -1;
+                    return;
+                }
+                DelayNms(s, 1);
+            }
+        }
+    } catch (const platform::Failure&) {
+        s.ComFail = -1;
+        return;
+    }
+    if (s.RxExpectCnt > 0) RxComDat(s, s.RxExpectCnt);
+}
+
+// Reads one exchange's send and reply parts, leaving TokenPos on the token
+// that ended it. RxDat needs no bound of its own: each capture takes a token,
+// and a script has at most 2,000 of them.
+void readExchange(LinkState& s) {
+    s.TxBytes.assign(kMaxBlock, 0);
+    std::fill(s.RxExpect.begin(), s.RxExpect.end(), std::string());
+    s.TxCnt = 0;
+    s.RxExpectCnt = 0;
+    bool reply = false;
+    for (;;) {
+        ++s.TokenPos;
+        const std::string& t = tokenAt(s, s.TokenPos);
+        if (!reply) {
+            if (t == "RX") {
+                reply = true;
+                continue;
+            }
+            if (t == "EN" || t.empty()) return;
+            if (s.TxCnt >= kMaxBlock) throw platform::Failure("a send block of more than 1,501 bytes");
+            std::uint8_t b = 0;
+            if (t == "VA")
+                b = s.RxDat[s.RxDatPos++];
+            else if (t != "TX" && t != "RF" && t != "WF")
+                b = static_cast<std::uint8_t>(HexTokenValue(t));
+            s.TxBytes[s.TxCnt++] = b;
+        } else {
+            if (endsReply(t)) return;
+            if (s.RxExpectCnt >= kMaxBlock) throw platform::Failure("a reply of more than 1,501 bytes");
+            s.RxExpect[s.RxExpectCnt++] = t;
+        }
+    }
+}
+
+} // namespace
+
+LinkSession::LinkSession(LinkState& s) : s_(s) {
+    if (LinkRefuses(s)) {
+        refused_ = true;
+        return;
+    }
+    if (s.holdDepth++ == 0) s.holderYieldDepth = s.yieldDepth;
+}
+
+LinkSession::~LinkSession() {
+    if (!refused_) --s_.holdDepth;
+}
+
+bool LinkRefuses(const LinkState& s) {
+    return s.holdDepth > 0 && s.yieldDepth > s.holderYieldDepth;
+}
+
+int HexTokenValue(const std::string& token) {
+    int v = 0;
+    for (char c : token) {
+        int d;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else
+            break;
+        v = v * 16 + d;
+    }
+    return v;
+}
+
+std::string ByteToHexStr(std::uint8_t value) {
+    static const char digits[] = "0123456789ABCDEF";
+    return {digits[value >> 4], digits[value & 0x0F]};
+}
+
+void CalcComSum(LinkState& s, const std::string& text) {
+    unsigned sum = 0x5AA5;
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        std::string t = text.substr(i, 2);
+        if (t != "TX") sum += static_cast<unsigned>(HexTokenValue(t));
+    }
+    sum &= 0xFFFF;
+    s.ComSumHi = static_cast<std::uint8_t>(sum >> 8);
+    s.ComSumLo = static_cast<std::uint8_t>(sum & 0xFF);
+}
+
+std::string ComSumText(LinkState& s, const std::string& text) {
+    CalcComSum(s, text);
+    return ByteToHexStr(s.ComSumHi) + ByteToHexStr(s.ComSumLo);
+}
+
+int ReplyBudget(int c) {
+    if (c <= 2) return 250 + 10 * c;
+    if (c <= 9) return 300 + 10 * c;
+    if (c <= 19) return 350 + 10 * (c - 10);
+    return 500 + 10 * (c % 5);
+}
+
+void ShowComStatus(LinkState& s, const std::string& text) {
+    s.frmMain.lblComStatus = text;
+    s.frmCommun.lblComStatus = text;
+    ToolWindowChanged(s);
+    CommunChanged(s);
+}
+
+void ConvComCode(LinkState& s, const std::string& script) {
+    const int n = static_cast<int>((script.size() + 1) / 2);
+    if (n > kMaxTokens)
+        throw platform::Failure("a script of " + std::to_string(n) + " tokens (2,000 at most)");
+    for (int i = 0; i < n; ++i) s.ComTokens[i + 1] = script.substr(2 * i, 2);
+    // Nothing of a longer earlier script may run on behind this one.
+    for (int i = n + 1; i <= s.ComTokenCount; ++i) s.ComTokens[i].clear();
+    s.ComTokenCount = n;
+}
+
+void ProtocolCom(LinkState& s) {
+    s.frmMain.lblBpsDat = s.comCommun.Settings();
+    ToolWindowChanged(s);
+    s.RxDatPos = 1;
+    s.TokenPos = 1;
+    for (;;) {
+        const std::string& t = tokenAt(s, s.TokenPos);
+        if (t == "TX") {
+            readExchange(s);
+            runExchange(s);
+        } else if (t == "RF" || t == "WF") {
+            const std::string name = t;
+            ReadWriteFre(name, HexTokenValue(tokenAt(s, s.TokenPos + 1)),
+                         HexTokenValue(tokenAt(s, s.TokenPos + 2)),
+                         HexTokenValue(tokenAt(s, s.TokenPos + 3)));
+            s.TokenPos = static_cast<std::int16_t>(s.TokenPos + 4);
+        } else {
+            return;
+        }
+        if (s.ComFail == -1) {
+            s.frmCommun.chkStopComVisible = true;
+            CommunChanged(s);
+            return;
+        }
+    }
+}
+
+void RxComDat(LinkState& s, int n) {
+    const bool connecting = s.ComConnecting == -1;
+    const int idleBudget = connecting ? 10 : 50;
+    int budget = connecting ? 10 : ReplyBudget(s.ComTryCnt);
+    int k = 0;
+    int lastSeen = 0;
+    try {
+        for (;;) {
+            const int count = s.comCommun.InBufferCount();
+            if (count >= n) break;
+            if (s.ComStop == -1) {
+                s.ComFail = -1;
+                return;
+            }
+            // Every new byte starts the idle budget afresh, so a long reply
+            // that keeps coming is never cut off.
+            if (count > lastSeen) {
+                k = 0;
+                budget = idleBudget;
+                lastSeen = count;
+            }
+            DelayNms(s, 1);
+            if (!connecting) platform::sleepMs(1);
+            ++k;
+            if (s.frmMain.chkStopCom.Value == 1) k = budget + 1;
+            if (k > budget) {
+                s.ComFail = -1;
+                return;
+            }
+        }
+        s.RxBytes = s.comCommun.Input();
+    } catch (const platform::Failure&) {
+        s.ComFail = -1;
+        return;
+    }
+    if (static_cast<int>(s.RxBytes.size()) < n) {
+        s.ComFail = -1;
+        return;
+    }
+    for (int i = 0; i < n; ++i) {
+        if (s.RxExpect[i] == "VA") {
+            s.RxDat[s.RxDatPos++] = s.RxBytes[i];
+        } else if (HexTokenValue(s.RxExpect[i]) != s.RxBytes[i]) {
+            s.ComFail = -1;
+            return;
+        }
+    }
+}
+
+void ReadWriteFre(const std::string&, int, int, int) {}
+
+void OpenCom(LinkState& s) {
+    s.ComPortChosen = false;
+    if (s.comCommun.PortOpen()) {
+        s.ComPortErr = 0;
+        return;
+    }
+    try {
+        s.comCommun.CommPort = s.ComPortNo;
+        s.comCommun.Open(app::SettingsFile());
+        s.ComPortErr = 0;
+        if (s.ComPortNo >= 1 && s.ComPortNo <= 16) s.ComPortWhy[s.ComPortNo].clear();
+    } catch (const std::exception& e) {
+        s.ComPortErr = -1;
+        if (s.ComPortNo >= 1 && s.ComPortNo <= 16) s.ComPortWhy[s.ComPortNo] = e.what();
+        if (s.hooks.choosePort) {
+            // The modal dialog runs events: for them this is a wait of the
+            // running operation.
+            Yield waiting(s);
+            s.ComPortChosen = s.hooks.choosePort();
+        }
+        app::VbErrNumDes("modCommun->OpenCom", e);
+    }
+}
+
+void CloseCom(LinkState& s) {
+    try {
+        s.comCommun.Close();
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("modCommun->CloseCom", e);
+    }
+}
+
+void DelayNms(LinkState& s, int ms) {
+    using clock = std::chrono::steady_clock;
+    const auto end = clock::now() + std::chrono::milliseconds(ms + 2);
+    Yield waiting(s);
+    try {
+        for (;;) {
+            platform::pumpEvents();
+            const auto now = clock::now();
+            if (now >= end) break;
+            std::this_thread::sleep_for(std::min<clock::duration>(end - now, std::chrono::milliseconds(1)));
+        }
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("modCommun->DelayNms", e);
+    } catch (...) {
+        app::VbErrNumDes("modCommun->DelayNms");
+    }
+}
+
+bool ComProcSeq(LinkState& s, const std::string& script) {
+    LinkSession session(s);
+    if (session.refused()) return false;
+    OpenCom(s);
+    if (s.ComPortErr == -1) {
+        s.ComFail = -1;
+        return true;
+    }
+    s.ComTryCnt = 0;
+    s.frmMain.chkStopCom.Visible = false;
+    s.frmMain.cmdReadFlash.FontBold = false;
+    s.frmMain.cmdWriteFlash.Enabled = false;
+    s.ComBusy = -1;
+    ToolWindowChanged(s);
+    auto finish = [&s] {
+        s.frmMain.chkStopCom.Value = 0;
+        s.frmMain.chkStopCom.Visible = false;
+        ToolWindowChanged(s);
+        DelayNms(s, 1);
+        platform::sleepMs(1);
+        CloseCom(s);
+        ShowComStatus(s, app::shell().FaceText[s.ComFail == 0 ? 77 : 78]);
+        s.frmMain.cmdWriteFlash.Enabled = true;
+        s.ComBusy = 0;
+        ToolWindowChanged(s);
+    };
+    try {
+        for (;;) {
+            ConvComCode(s, script);
+            ProtocolCom(s);
+            if (s.ComStop == -1) s.ComFail = -1;
+            if (s.ComFail != -1) break;
+            ++s.ComTryCnt;
+            if (s.ComTryCnt > 2) {
+                s.frmMain.chkStopCom.Visible = true;
+                s.frmCommun.chkStopComVisible = true;
+                ToolWindowChanged(s);
+                CommunChanged(s);
+                if (s.frmMain.chkStopCom.Value == 1) break;
+            }
+            if (s.ComTryCnt > 5) {
+                ShowComStatus(s, app::shell().FaceText[177] + " " + std::to_string(s.ComTryCnt));
+                DelayNms(s, 10);
+            }
+            if (s.ComTryCnt >= 25) break;
+        }
+    } catch (...) {
+        // A script the engine cannot hold still ends the run cleanly.
+        s.ComFail = -1;
+        finish();
+        throw;
+    }
+    finish();
+    return true;
+}
+
+} // namespace radiolink

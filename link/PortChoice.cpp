@@ -1,0 +1,130 @@
+#include "link/PortChoice.h"
+
+#include "app/Settings.h"
+#include "link/Protocol.h"
+#include "platform/Numbers.h"
+
+#include <cmath>
+
+namespace radiolink {
+namespace {
+
+void ensurePortDialog(LinkState& s) {
+    if (!s.frmToolCom.loaded) PortDialogLoad(s);
+}
+
+void selectOption(LinkState& s, int port) {
+    for (int i = 0; i < 16; ++i) s.frmToolCom.COM[i].Value = i == port - 1;
+}
+
+void showPortButton(LinkState& s) {
+    s.frmMain.cmdPortCaption = "端口 " + std::to_string(s.ComPortNo);
+    ToolWindowChanged(s);
+}
+
+void unloadPortDialog(LinkState& s) {
+    s.frmToolCom = PortDialog{};
+    PortDialogChanged(s);
+}
+
+} // namespace
+
+int PortNumberOf(const std::string& text) {
+    std::optional<double> v = platform::parseNumber(text);
+    if (!v || *v != std::floor(*v) || *v < 1 || *v > 16) return 0;
+    return static_cast<int>(*v);
+}
+
+std::int16_t PortStateOf(const LinkState& s, int port) {
+    return port >= 1 && port <= 16 ? s.ComPortState[port] : std::int16_t(-1);
+}
+
+void TestComPort(LinkState& s, int port) {
+    if (port < 1 || port > 16 || s.comCommun.PortOpen()) return;
+    try {
+        s.comCommun.CommPort = static_cast<std::int16_t>(port);
+        s.comCommun.Open(app::SettingsFile());
+        s.comCommun.Close();
+        s.ComPortState[port] = 1;
+        s.ComPortWhy[port].clear();
+    } catch (const std::exception& e) {
+        s.ComPortWhy[port] = e.what();
+        if (s.comCommun.PortOpen()) {
+            try {
+                s.comCommun.Close();
+            } catch (const std::exception&) {
+            }
+        }
+        ensurePortDialog(s);
+        s.frmToolCom.COM[port - 1] = {false, false};
+        s.ComPortState[port] = -1;
+        PortDialogChanged(s);
+    }
+}
+
+void ScanComPorts(LinkState& s) {
+    for (int n = 1; n <= 16; ++n) TestComPort(s, n);
+}
+
+void AutoSelectComPort(LinkState& s) {
+    ScanComPorts(s);
+    for (int n = 1; n <= 16; ++n) {
+        if (s.ComPortState[n] != 1) continue;
+        app::WriteSetting(app::keys::ConfigCom, std::to_string(n));
+        s.ComPortNo = static_cast<std::int16_t>(n);
+        ensurePortDialog(s);
+        selectOption(s, n);
+        PortDialogChanged(s);
+        if (s.hooks.comPortShown) s.hooks.comPortShown(n);
+        return;
+    }
+}
+
+void cboComBps_Click(LinkState& s, int index) {
+    if (index < 0 || index >= static_cast<int>(kBaudList.size())) return;
+    s.frmMain.cboComBps = index;
+    s.comCommun.SetSettings(std::string(kBaudList[index]) + ",n,8,2");
+    ToolWindowChanged(s);
+}
+
+void InitSerialHost(LinkState& s) {
+    s.TmFlag = platform::parseNumber(app::ReadSetting(app::keys::Tm)) == 1.0 ? -1 : 0;
+    const int stored = PortNumberOf(app::ReadSetting(app::keys::ConfigCom));
+    if (stored != 0) {
+        s.ComPortNo = static_cast<std::int16_t>(stored);
+        TestComPort(s, stored);
+    }
+    if (PortStateOf(s, stored) == -1) AutoSelectComPort(s);
+    showPortButton(s);
+    cboComBps_Click(s, 6);
+    s.comCommun.SetSettings(std::string(kBaudList[s.frmMain.cboComBps]) + ",n,8,2");
+    InitComCode(s);
+}
+
+void PortDialogLoad(LinkState& s) {
+    s.frmToolCom = PortDialog{};
+    s.frmToolCom.loaded = true;
+    ScanComPorts(s);
+    s.frmToolCom.cancelValue = s.ComPortNo;
+    selectOption(s, s.ComPortNo);
+    PortDialogChanged(s);
+}
+
+void PortDialogOk(LinkState& s) {
+    for (int i = 0; i < 16; ++i) {
+        if (!s.frmToolCom.COM[i].Value) continue;
+        s.ComPortNo = static_cast<std::int16_t>(i + 1);
+        s.frmToolCom.cancelValue = s.ComPortNo;
+        break;
+    }
+    app::WriteSetting(app::keys::ConfigCom, std::to_string(s.ComPortNo));
+    showPortButton(s);
+    unloadPortDialog(s);
+}
+
+void PortDialogCancel(LinkState& s) {
+    s.ComPortNo = s.frmToolCom.cancelValue;
+    unloadPortDialog(s);
+}
+
+} // namespace radiolink

@@ -1,0 +1,26 @@
+#pragma once
+// A pseudo-terminal pair that plays a serial line: the program opens the
+// device end by its path like any port, the owner reads and writes the
+// other end. The owner keeps a handle on the device end too, so the program
+// may close and reopen it without the line hanging up.
+#include <string>
+
+namespace platform {
+
+class PseudoTerminal {
+  public:
+    PseudoTerminal(); // throws Failure when the system has none to give
+    ~PseudoTerminal();
+    PseudoTerminal(const PseudoTerminal&) = delete;
+    PseudoTerminal& operator=(const PseudoTerminal&) = delete;
+
+    const std::string& devicePath() const { return path_; }
+    int controllerFd() const { return controller_; } // non-blocking
+
+  private:
+    int controller_ = -1;
+    int device_ = -1;
+    std::string path_;
+};
+
+} // namespace platform

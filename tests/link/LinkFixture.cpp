@@ -1,0 +1,56 @@
+#include "tests/link/LinkFixture.h"
+
+#include "platform/Clock.h"
+
+#include <cctype>
+
+namespace linktest {
+
+Bytes hex(const std::string& text) {
+    Bytes out;
+    std::string digits;
+    for (char c : text)
+        if (std::isxdigit(static_cast<unsigned char>(c))) digits += c;
+    for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
+        out.push_back(static_cast<std::uint8_t>(std::stoi(digits.substr(i, 2), nullptr, 16)));
+    return out;
+}
+
+LinkFixture::LinkFixture() {
+    app::ResetShell();
+    app::shell().SettingsFile = home.file("tavorin.def");
+    auto& t = app::shell().FaceText;
+    t[77] = "Communication success";
+    t[78] = "Communication failed";
+    t[177] = "Try Times";
+    mapPorts({{1, radio.devicePath()}});
+    s.ComPortNo = 1;
+    radiolink::InitComCode(s);
+    s.hooks.communChanged = [this] {
+        const std::string& now = s.frmCommun.lblComStatus;
+        if (now != (statuses.empty() ? std::string() : statuses.back())) statuses.push_back(now);
+    };
+}
+
+LinkFixture::~LinkFixture() {
+    platform::setEventPump(nullptr);
+}
+
+void LinkFixture::mapPorts(const std::map<int, std::string>& devices, const std::string& extra) {
+    std::string text = "[Ports]\n";
+    for (int n = 1; n <= 16; ++n) {
+        auto it = devices.find(n);
+        text +=
+            std::to_string(n) + "=" + (it != devices.end() ? it->second : home.file("no-such-tty")) + "\n";
+    }
+    home.write("tavorin.def", text + extra);
+}
+
+int countStartingWith(const std::vector<std::string>& texts, const std::string& prefix) {
+    int n = 0;
+    for (const auto& t : texts)
+        if (t.rfind(prefix, 0) == 0) ++n;
+    return n;
+}
+
+} // namespace linktest

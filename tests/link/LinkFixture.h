@@ -1,0 +1,46 @@
+#pragma once
+// A link over a real pseudo-terminal: a fresh program folder whose settings
+// map port 1 to a simulated radio (and every other port to no device, so a
+// test never touches the machine's own serial ports), a fresh LinkState, and
+// the status texts the link shows.
+#include "app/Settings.h"
+#include "app/Shell.h"
+#include "link/Engine.h"
+#include "link/LinkState.h"
+#include "link/Protocol.h"
+#include "tests/support/TempHome.h"
+#include "tools/radiosim/Radio.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace linktest {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Bytes from hex text ("5A31 8C31"), blanks ignored.
+Bytes hex(const std::string& text);
+
+class LinkFixture : public ::testing::Test {
+  protected:
+    LinkFixture();
+    ~LinkFixture() override;
+
+    // Writes [Ports] with the given devices, every other port missing.
+    void mapPorts(const std::map<int, std::string>& devices, const std::string& extra = "");
+
+    testsupport::TempHome home;
+    radiosim::Radio radio;
+    std::unique_ptr<radiolink::LinkState> state = std::make_unique<radiolink::LinkState>();
+    radiolink::LinkState& s = *state;
+    std::vector<std::string> statuses; // every status text shown, in order
+};
+
+// Distinct texts of the statuses that start with prefix.
+int countStartingWith(const std::vector<std::string>& texts, const std::string& prefix);
+
+} // namespace linktest

@@ -1,0 +1,448 @@
+#include "tools/radiosim/Radio.h"
+
+#include "platform/PseudoTerminal.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <deque>
+#include <poll.h>
+#include <random>
+#include <unistd.h>
+
+namespace radiosim {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The radio's own table of command frames (sync byte, command, four code bytes).
+struct Frame {
+    std::uint8_t command;
+    std::array<std::uint8_t, 4> code;
+};
+constexpr std::array<Frame, 9> kFrames = {{
+    {0x31, {0x8C, 0x31, 0xE0, 0xA4}},
+    {0x32, {0xD5, 0x4B, 0x9E, 0x27}},
+    {0x33, {0x4A, 0xF0, 0x62, 0x9B}},
+    {0x34, {0xE1, 0xD8, 0x3C, 0x50}},
+    {0x36, {0x6E, 0x24, 0xB8, 0xD3}},
+    {0x37, {0x0C, 0x95, 0xF7, 0xA1}},
+    {0x38, {0xF3, 0x6D, 0x18, 0xC9}},
+    {0x39, {0x2B, 0x80, 0xE4, 0x5F}},
+    {0x3A, {0xA7, 0xC2, 0x59, 0x7E}},
+}};
+constexpr std::array<std::uint8_t, 8> kBlock0 = {0x00, 0xF1, 0x3C, 0x8A, 0x62, 0xD4, 0xB7, 0xE9};
+constexpr std::array<std::uint8_t, 8> kBlock1 = {0x11, 0xA7, 0xD2, 0x0B, 0x94, 0xE3, 0x6C, 0x58};
+constexpr std::array<std::uint8_t, 3> kBlock2 = {0x22, 0xC5, 0xF1};
+constexpr std::array<std::uint8_t, 3> kBlock5 = {0x55, 0xB3, 0xE1};
+constexpr std::size_t kInRam = 256;
+constexpr std::size_t kExtRam = 2816;
+
+std::uint8_t swap(std::uint8_t b) {
+    return static_cast<std::uint8_t>((b << 4) | (b >> 4));
+}
+
+const Frame* frameOf(std::uint8_t command) {
+    for (const Frame& f : kFrames)
+        if (f.command == command) return &f;
+    return nullptr;
+}
+
+Bytes frameBytes(const Frame& f) {
+    return {0x5A, f.command, f.code[0], f.code[1], f.code[2], f.code[3]};
+}
+
+Bytes replyFrame(std::uint8_t command) {
+    Bytes b = frameBytes(*frameOf(command));
+    for (std::size_t i = 1; i < b.size(); ++i) b[i] = swap(b[i]);
+    return b;
+}
+
+unsigned sum16(const std::uint8_t* p, std::size_t n, unsigned seed = 0x5AA5) {
+    for (std::size_t i = 0; i < n; ++i) seed += p[i];
+    return seed & 0xFFFF;
+}
+
+void putSum(Bytes& out, unsigned sum) {
+    out.push_back(static_cast<std::uint8_t>(sum >> 8));
+    out.push_back(static_cast<std::uint8_t>(sum & 0xFF));
+}
+
+unsigned word(const Bytes& b, std::size_t at) {
+    return (unsigned(b[at]) << 8) | b[at + 1];
+}
+
+// Whether buf can still grow into a known request frame.
+bool framePrefix(const Bytes& buf) {
+    if (buf.empty()) return true;
+    if (buf[0] != 0x5A) return false;
+    if (buf.size() < 2) return true;
+    const Frame* f = frameOf(buf[1]);
+    if (!f) return false;
+    for (std::size_t i = 2; i < std::min<std::size_t>(buf.size(), 6); ++i)
+        if (buf[i] != f->code[i - 2]) return false;
+    return true;
+}
+
+// Length of the whole request, 0 while it cannot be told yet.
+std::size_t requestLength(const Bytes& buf) {
+    if (buf.size() < 6) return 0;
+    switch (buf[1]) {
+    case 0x31:
+        return 6;
+    case 0x32:
+        return 9;
+    case 0x33:
+    case 0x39:
+        return 1034;
+    case 0x34:
+    case 0x3A:
+        return 12;
+    case 0x36:
+        return 13;
+    case 0x37:
+        return buf.size() < 11 ? 0 : 13 + word(buf, 9);
+    case 0x38:
+        return 14;
+    default:
+        return 0;
+    }
+}
+
+std::int64_t nowUs() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+struct FaultRule {
+    Fault fault;
+    int command;
+    int from;
+    int count;
+    int seen = 0;
+};
+
+} // namespace
+
+struct Radio::Impl {
+    platform::PseudoTerminal pty;
+    mutable std::mutex mutex;
+    std::thread thread;
+    std::atomic<bool> stopping{false};
+
+    // Guarded by mutex.
+    std::array<std::uint8_t, 65536> flash{};
+    std::array<std::uint8_t, kInRam> inRam{};
+    std::array<std::uint8_t, kExtRam> extRam{};
+    int pageKey = -1;
+    int baud = 0;
+    std::vector<FaultRule> faults;
+    std::vector<Request> log;
+    std::vector<Control> controls;
+
+    // The serving thread's own.
+    int stage = 0; // 1 after stage 1, 2 after stage 2
+    Bytes buf;
+    std::array<std::uint8_t, 6> recent{};                      // the last six bytes received
+    std::deque<std::pair<std::uint8_t, std::int64_t>> in, out; // byte, time due
+    std::int64_t inLineFree = 0, outLineFree = 0;
+    std::mt19937 random{0x5eed};
+
+    Impl() {
+        flash.fill(0xFF);
+        thread = std::thread([this] { serve(); });
+    }
+    ~Impl() {
+        stopping = true;
+        thread.join();
+    }
+
+    std::int64_t byteUs() const { return baud > 0 ? (11'000'000LL + baud - 1) / baud : 0; }
+
+    void serve() {
+        std::uint8_t chunk[4096];
+        while (!stopping) {
+            const std::int64_t now = nowUs();
+            deliver(now);
+            std::int64_t wake = now + 5000;
+            {
+                std::lock_guard lock(mutex);
+                while (!in.empty() && in.front().second <= now) {
+                    take(in.front().first);
+                    in.pop_front();
+                }
+            }
+            if (!in.empty()) wake = std::min(wake, in.front().second);
+            if (!out.empty()) wake = std::min(wake, out.front().second);
+            pollfd p{pty.controllerFd(), POLLIN, 0};
+            const std::int64_t waitUs = std::max<std::int64_t>(0, wake - nowUs());
+            timespec ts{static_cast<time_t>(waitUs / 1'000'000),
+                        static_cast<long>(waitUs % 1'000'000) * 1000};
+            if (::ppoll(&p, 1, &ts, nullptr) <= 0 || !(p.revents & POLLIN)) continue;
+            ssize_t n = ::read(pty.controllerFd(), chunk, sizeof chunk);
+            if (n <= 0) continue;
+            const std::int64_t at = nowUs();
+            std::lock_guard lock(mutex);
+            const std::int64_t step = byteUs();
+            for (ssize_t i = 0; i < n; ++i) {
+                // A paced byte arrives when the line has carried it.
+                inLineFree = step ? std::max(inLineFree, at) + step : at;
+                in.emplace_back(chunk[i], inLineFree);
+            }
+        }
+    }
+
+    void deliver(std::int64_t now) {
+        Bytes due;
+        while (!out.empty() && out.front().second <= now) {
+            due.push_back(out.front().first);
+            out.pop_front();
+        }
+        std::size_t done = 0;
+        while (done < due.size()) {
+            ssize_t n = ::write(pty.controllerFd(), due.data() + done, due.size() - done);
+            if (n <= 0) break;
+            done += static_cast<std::size_t>(n);
+        }
+        // What the line would not take now goes out first next time.
+        for (std::size_t i = due.size(); i > done; --i) out.emplace_front(due[i - 1], now);
+    }
+
+    void send(const Bytes& reply) {
+        const std::int64_t step = byteUs();
+        const std::int64_t now = nowUs();
+        for (std::uint8_t b : reply) {
+            outLineFree = step ? std::max(outLineFree, now) + step : now;
+            out.emplace_back(b, outLineFree);
+        }
+    }
+
+    // Called with mutex held, one received byte at a time.
+    void take(std::uint8_t b) {
+        buf.push_back(b);
+        std::rotate(recent.begin(), recent.begin() + 1, recent.end());
+        recent.back() = b;
+        static const Bytes stage1 = frameBytes(kFrames[0]);
+        if (std::equal(stage1.begin(), stage1.end(), recent.begin())) {
+            // Every stage-1 frame starts afresh, whatever came before it,
+            // even when a cut request took its first bytes.
+            buf = stage1;
+        } else {
+            while (!framePrefix(buf)) buf.erase(buf.begin());
+        }
+        const std::size_t need = requestLength(buf);
+        if (need == 0 || buf.size() < need) return;
+        Bytes request;
+        request.swap(buf);
+        handle(request);
+    }
+
+    const FaultRule* faultFor(std::uint8_t command) {
+        const FaultRule* hit = nullptr;
+        for (FaultRule& r : faults) {
+            if (r.command != -1 && r.command != command) continue;
+            const int index = r.seen++;
+            if (index >= r.from && (r.count < 0 || index < r.from + r.count)) hit = &r;
+        }
+        return hit;
+    }
+
+    void handle(const Bytes& rq) {
+        const std::uint8_t command = rq[1];
+        const FaultRule* fault = faultFor(command);
+        log.push_back({command, rq, false});
+        if (fault && fault->fault == Fault::Silence) return;
+        Bytes reply = answer(rq);
+        if (reply.empty() || (fault && fault->fault == Fault::LostReply)) return;
+        if (fault) spoil(reply, fault->fault);
+        log.back().answered = true;
+        send(reply);
+    }
+
+    void spoil(Bytes& reply, Fault f) {
+        switch (f) {
+        case Fault::Garbage:
+            for (auto& b : reply) b = static_cast<std::uint8_t>(~b);
+            break;
+        case Fault::WrongSum: {
+            // Replies longer than a frame end with their sum; a bare frame
+            // ends with a code byte.
+            std::uint8_t& low = reply.back();
+            if (reply.size() > 6 && low == 0xFF) reply[reply.size() - 2] += 1;
+            low += 1;
+            break;
+        }
+        case Fault::ShortReply:
+            reply.resize(reply.size() - 2);
+            break;
+        default:
+            break;
+        }
+    }
+
+    Bytes answer(const Bytes& rq) {
+        const std::uint8_t command = rq[1];
+        switch (command) {
+        case 0x31:
+            stage = 1;
+            return replyFrame(command);
+        case 0x32: {
+            const bool mode = (rq[6] == 0x5A && rq[7] == 0x5A && rq[8] == 0x89) ||
+                              (rq[6] == 0x5A && rq[7] == 0xA5 && rq[8] == 0x98);
+            if (stage < 1 || !mode) return {};
+            stage = 2;
+            return replyFrame(command);
+        }
+        case 0x36:
+            return readRam(rq);
+        case 0x37:
+            return writeRam(rq);
+        case 0x38:
+            return control(rq);
+        default:
+            return {};
+        }
+    }
+
+    std::uint8_t* ramArea(std::uint8_t area, unsigned address, unsigned length) {
+        if (length == 0) return nullptr;
+        if (area == 0x37 && address + length <= kInRam) return inRam.data() + address;
+        if (area == 0x85 && address + length <= kExtRam) return extRam.data() + address;
+        return nullptr;
+    }
+
+    Bytes readRam(const Bytes& rq) {
+        if (stage < 2 || sum16(rq.data(), 11) != word(rq, 11)) return {};
+        const unsigned length = word(rq, 9);
+        const std::uint8_t* data = ramArea(rq[6], word(rq, 7), length);
+        if (!data) return {};
+        Bytes reply = replyFrame(0x36);
+        reply.insert(reply.end(), rq.begin() + 6, rq.begin() + 11);
+        reply.insert(reply.end(), data, data + length);
+        putSum(reply, sum16(data, length));
+        return reply;
+    }
+
+    Bytes writeRam(const Bytes& rq) {
+        const unsigned length = word(rq, 9);
+        if (stage < 2 || sum16(rq.data() + 11, length) != word(rq, 11 + length)) return {};
+        std::uint8_t* data = ramArea(rq[6], word(rq, 7), length);
+        if (!data) return {};
+        std::copy(rq.begin() + 11, rq.begin() + 11 + length, data);
+        return replyFrame(0x37);
+    }
+
+    Bytes control(const Bytes& rq) {
+        if (stage < 1) return {};
+        const std::uint8_t* block = rq.data() + 6;
+        Control c{block[0], {}};
+        if (std::equal(kBlock0.begin(), kBlock0.end(), block) ||
+            std::equal(kBlock1.begin(), kBlock1.end(), block)) {
+            controls.push_back(c);
+            return replyFrame(0x38);
+        }
+        const bool prefixed = std::equal(kBlock2.begin(), kBlock2.end(), block) ||
+                              std::equal(kBlock5.begin(), kBlock5.end(), block);
+        if (!prefixed || sum16(rq.data(), 12) != word(rq, 12)) return {};
+        std::copy(block + 3, block + 6, c.payload.begin());
+        controls.push_back(c);
+        return replyFrame(0x38);
+    }
+};
+
+Radio::Radio() : impl_(std::make_unique<Impl>()) {}
+Radio::~Radio() = default;
+
+const std::string& Radio::devicePath() const {
+    return impl_->pty.devicePath();
+}
+
+void Radio::setPacing(int baud) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->baud = baud;
+}
+
+namespace {
+template <std::size_t N>
+void copyIn(std::array<std::uint8_t, N>& to, std::uint32_t address, std::span<const std::uint8_t> bytes) {
+    if (address >= N) return;
+    std::copy_n(bytes.begin(), std::min<std::size_t>(bytes.size(), N - address), to.begin() + address);
+}
+template <std::size_t N>
+std::vector<std::uint8_t> copyOut(const std::array<std::uint8_t, N>& from, std::uint32_t address,
+                                  std::size_t n) {
+    if (address >= N) return {};
+    n = std::min<std::size_t>(n, N - address);
+    return {from.begin() + address, from.begin() + address + n};
+}
+} // namespace
+
+void Radio::setFlash(std::uint32_t a, std::span<const std::uint8_t> b) {
+    std::lock_guard lock(impl_->mutex);
+    copyIn(impl_->flash, a, b);
+}
+std::vector<std::uint8_t> Radio::flash(std::uint32_t a, std::size_t n) const {
+    std::lock_guard lock(impl_->mutex);
+    return copyOut(impl_->flash, a, n);
+}
+void Radio::setInRam(std::uint32_t a, std::span<const std::uint8_t> b) {
+    std::lock_guard lock(impl_->mutex);
+    copyIn(impl_->inRam, a, b);
+}
+std::vector<std::uint8_t> Radio::inRam(std::uint32_t a, std::size_t n) const {
+    std::lock_guard lock(impl_->mutex);
+    return copyOut(impl_->inRam, a, n);
+}
+void Radio::setExtRam(std::uint32_t a, std::span<const std::uint8_t> b) {
+    std::lock_guard lock(impl_->mutex);
+    copyIn(impl_->extRam, a, b);
+}
+std::vector<std::uint8_t> Radio::extRam(std::uint32_t a, std::size_t n) const {
+    std::lock_guard lock(impl_->mutex);
+    return copyOut(impl_->extRam, a, n);
+}
+
+void Radio::setIdentity(const std::array<std::uint8_t, 5>& stamp, std::uint8_t model) {
+    setExtRam(0x02F6, stamp);
+    const std::uint8_t m[] = {model};
+    setExtRam(0x02FF, m);
+}
+
+void Radio::setPageKey(int key) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->pageKey = key;
+}
+
+void Radio::injectFault(Fault fault, int command, int from, int count) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->faults.push_back({fault, command, from, count});
+}
+
+void Radio::clearFaults() {
+    std::lock_guard lock(impl_->mutex);
+    impl_->faults.clear();
+}
+
+std::vector<Request> Radio::requests() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->log;
+}
+
+int Radio::countOf(std::uint8_t command) const {
+    std::lock_guard lock(impl_->mutex);
+    return static_cast<int>(std::count_if(impl_->log.begin(), impl_->log.end(),
+                                          [command](const Request& r) { return r.command == command; }));
+}
+
+std::vector<Control> Radio::controls() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->controls;
+}
+
+void Radio::clearLog() {
+    std::lock_guard lock(impl_->mutex);
+    impl_->log.clear();
+    impl_->controls.clear();
+}
+
+} // namespace radiosim

@@ -1,0 +1,85 @@
+#pragma once
+// A simulated radio on a pseudo-terminal: the microcontroller's side of the
+// programming link. Point the program's port at devicePath() (key n of
+// section [Ports] of the settings file) and it answers as a radio would:
+// both handshake stages, RAM reads and writes, the control commands, and
+// flash page reads and writes with the page scrambling. It keeps its own
+// 64 KB flash and its RAM, can pace its bytes at a line rate, and can be
+// told to misbehave.
+//
+// It serves on a thread of its own; every member may be called from the
+// test while it runs.
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace radiosim {
+
+enum class Fault {
+    Silence,    // the request is ignored: no effect, no answer
+    LostReply,  // the request takes effect but its answer is lost
+    Garbage,    // an answer of the right length that is all wrong
+    WrongSum,   // the answer's sum off by one (the last byte of one without a sum)
+    ShortReply, // the answer without its last two bytes
+};
+
+// One request as it came in, complete and recognised.
+struct Request {
+    std::uint8_t command = 0;
+    std::vector<std::uint8_t> bytes;
+    bool answered = false;
+};
+
+// A control command (0x38): its parameter block selector and, for the
+// blocks with a payload, the three bytes after the block.
+struct Control {
+    std::uint8_t selector = 0;
+    std::array<std::uint8_t, 3> payload{};
+};
+
+class Radio {
+  public:
+    Radio();
+    ~Radio();
+    Radio(const Radio&) = delete;
+    Radio& operator=(const Radio&) = delete;
+
+    const std::string& devicePath() const;
+
+    // Paces both directions at the rate (11 bits a byte); 0 turns it off.
+    void setPacing(int baud);
+
+    void setFlash(std::uint32_t address, std::span<const std::uint8_t> bytes);
+    std::vector<std::uint8_t> flash(std::uint32_t address, std::size_t length) const;
+    void setInRam(std::uint32_t address, std::span<const std::uint8_t> bytes);
+    std::vector<std::uint8_t> inRam(std::uint32_t address, std::size_t length) const;
+    void setExtRam(std::uint32_t address, std::span<const std::uint8_t> bytes);
+    std::vector<std::uint8_t> extRam(std::uint32_t address, std::size_t length) const;
+    // Firmware stamp (external RAM 0x02F6-0x02FA) and model code (0x02FF).
+    void setIdentity(const std::array<std::uint8_t, 5>& stamp, std::uint8_t model);
+    // Key byte of the pages it sends; -1 draws one per page.
+    void setPageKey(int key);
+
+    // Misbehaves on the matching requests: those of the command (-1 any),
+    // counted from 0 since the fault was set, from `from` on, `count` of
+    // them (-1 all). Later faults take precedence.
+    void injectFault(Fault fault, int command = -1, int from = 0, int count = -1);
+    void clearFaults();
+
+    std::vector<Request> requests() const;
+    int countOf(std::uint8_t command) const;
+    std::vector<Control> controls() const;
+    void clearLog();
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace radiosim
