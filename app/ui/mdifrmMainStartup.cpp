@@ -33,16 +33,16 @@ void showCentred(QWidget& w) {
 void mdifrmMain::SoftInit() {
     auto& s = shell();
     try {
-        // 1-3: the serial port and the line speed.
+        // The serial port and the line speed.
         showCentred(*this);
-        // 4-6: colours and the band boxes of the channel window, which this
-        // first touch loads.
+        // Colours and the band boxes of the channel window, which this first
+        // touch loads.
         s.EmptyCellColor = ReadSetting(keys::DefColor);
         ChannelWindowSlot& ch = touchChannelWindow();
         s.Band1Color = std::to_string(ch.bandBoxForeColor(0));
         s.OtherBandColor = std::to_string(ch.bandBoxForeColor(2));
         for (int box = 0; box < 4; ++box) ch.SetFreBandText(box, ReadSetting(FreBandKey(box)));
-        // 7: automatic firmware update is off at the start of every run.
+        // Automatic firmware update is off at the start of every run.
         NoteSettingsWrite(s, WriteIniStr("Soft", "Update", "0", s.SettingsFile));
         model::ModelState& m = model::state();
         m.NewRdWrCode.fill(0xFF);
@@ -54,7 +54,7 @@ void mdifrmMain::SoftInit() {
         SetSoftFace();
         ch.InitChMem();
         ch.window()->show();
-        // 14: the lock as it was left.
+        // The lock as it was left.
         s.FaceLockState = ReadSetting(keys::ChannelLock);
         const bool locked = s.FaceLockState == "ShowLock";
         action(QStringLiteral("mnuChLock"))->setChecked(locked);
@@ -62,7 +62,7 @@ void mdifrmMain::SoftInit() {
         LockFaceOperate(action(QStringLiteral("mnuChLock"))->isChecked() ? -1 : 0);
         // A volume mode that is no whole number counts as mode 0.
         m.VolumeMode = static_cast<std::int16_t>(ReadSettingNumber(keys::VolumeMode, INT16_MIN, INT16_MAX));
-        // 16: the final size about the same centre.
+        // The final size about the same centre.
         const float width = platform::twips(13215), height = platform::twips(9590);
         QRect g = geometry();
         g.moveTop(qRound(g.top() - (height - g.height()) / 2.0f));
