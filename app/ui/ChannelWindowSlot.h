@@ -41,6 +41,9 @@ struct ShellWindows {
     std::function<void(QWidget* owner, bool write)> communDialog;
     // The port dialog, modal over owner.
     std::function<void(QWidget* owner)> portDialog;
+    // Loads the hidden tool window that hosts the serial control; its load
+    // runs the serial host's start-up. Empty: start-up runs that itself.
+    std::function<void()> serialHost;
 };
 ShellWindows& shellWindows();
 

@@ -8,6 +8,7 @@
 #include "app/ui/ProgramIcon.h"
 #include "app/ui/frmAboutSoft.h"
 #include "app/ui/frmShowErr.h"
+#include "link/LinkState.h"
 #include "model/ChannelWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIo.h"
@@ -79,6 +80,7 @@ mdifrmMain::mdifrmMain(QWidget* parent) : QMainWindow(parent) {
                              activateWindow();
                              setFocus();
                          }});
+    radiolink::linkState().hooks.comPortShown = [this](int) { ShowComPanel(); };
     // The model reaches the channel window through us; the first touch loads it.
     model::SetChannelWindowProvider([this]() -> model::ChannelWindow& { return touchChannelWindow(); });
 
@@ -89,6 +91,7 @@ mdifrmMain::mdifrmMain(QWidget* parent) : QMainWindow(parent) {
 mdifrmMain::~mdifrmMain() {
     model::SetChannelWindowProvider(nullptr);
     SetFileCommandHooks({});
+    radiolink::linkState().hooks.comPortShown = nullptr;
     if (g_instance == this) g_instance = nullptr;
 }
 

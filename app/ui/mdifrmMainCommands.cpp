@@ -4,17 +4,18 @@
 #include "app/commands/FileCommands.h"
 #include "app/ui/ChannelStandIn.h"
 #include "app/ui/mdifrmMain.h"
+#include "link/LinkState.h"
 
 #include <QMdiSubWindow>
 
 namespace app {
 
 bool mdifrmMain::LinkBusy() const {
-    return false;
+    return radiolink::linkState().ComBusy != 0;
 }
 
 void mdifrmMain::ShowComPanel() {
-    setPanelText(2, QStringLiteral("COM") + QString::number(1));
+    setPanelText(2, QStringLiteral("COM") + QString::number(radiolink::linkState().ComPortNo));
 }
 
 ChannelWindowSlot& mdifrmMain::touchChannelWindow() {
@@ -52,11 +53,13 @@ void mdifrmMain::SaveAsFile() {
 }
 
 void mdifrmMain::ReadRoad() {
+    radiolink::linkState().ComStop = 0;
     if (shellWindows().communDialog) shellWindows().communDialog(this, false);
 }
 
 void mdifrmMain::WriteRoad() {
     if (auto* ch = channelWindow()) ch->cboGridChCtdcs_LostFocus();
+    radiolink::linkState().ComStop = 0;
     if (shellWindows().communDialog) shellWindows().communDialog(this, true);
 }
 

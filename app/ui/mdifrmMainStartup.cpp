@@ -6,6 +6,7 @@
 #include "app/commands/FileCommands.h"
 #include "app/ui/frmSplash.h"
 #include "app/ui/mdifrmMain.h"
+#include "link/PortChoice.h"
 #include "model/Model.h"
 #include "model/Volume.h"
 #include "platform/ui/Twips.h"
@@ -33,8 +34,20 @@ void showCentred(QWidget& w) {
 void mdifrmMain::SoftInit() {
     auto& s = shell();
     try {
-        // The serial port and the line speed.
+        // The serial port: the serial host's start-up takes the port of
+        // [Config] COM, then the port of [Setting] COM is probed once more.
+        radiolink::LinkState& link = radiolink::linkState();
+        const int settingPort = radiolink::PortNumberOf(ReadSetting(keys::SettingCom));
+        if (settingPort != 0) link.ComPortNo = static_cast<std::int16_t>(settingPort);
+        if (shellWindows().serialHost)
+            shellWindows().serialHost();
+        else
+            radiolink::InitSerialHost(link);
         showCentred(*this);
+        radiolink::TestComPort(link, settingPort);
+        if (radiolink::PortStateOf(link, link.ComPortNo) == -1) radiolink::AutoSelectComPort(link);
+        link.ComBpsIndex = 6;
+        link.ComBpsText = "9600";
         // Colours and the band boxes of the channel window, which this first
         // touch loads.
         s.EmptyCellColor = ReadSetting(keys::DefColor);

@@ -7,6 +7,7 @@
 #include "app/ui/frmAboutSoft.h"
 #include "app/ui/frmShowErr.h"
 #include "app/ui/mdifrmMain.h"
+#include "link/LinkState.h"
 #include "platform/IniFile.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
@@ -215,6 +216,28 @@ class MainWindowTest : public QObject {
         QVERIFY(!frmShowErr::instance().isVisible());
     }
 
+    void noCloseAndNoLanguageSwitchWhileTheLinkRuns() {
+        w->show();
+        radiolink::linkState().ComBusy = -1;
+        shell().NoExitAsk = -1; // not even the close after a language change
+        QVERIFY(!w->close());
+        w->action("mnuLangSel0")->trigger();
+        radiolink::linkState().ComBusy = 0;
+        QVERIFY(w->isVisible());
+        QCOMPARE(shell().AppClosing, std::int16_t(0));
+        QCOMPARE(restarts, 0);
+        QCOMPARE(shell().LangIndex, std::int16_t(3));
+        QVERIFY(w->action("mnuLangSel2")->isChecked());
+        QVERIFY(!w->action("mnuLangSel0")->isChecked());
+        QCOMPARE(stored("Setting", "Language"), std::string("<none>"));
+        QCOMPARE(dialogs->asked.size(), std::size_t(2));
+        for (const auto& asked : dialogs->asked) {
+            QCOMPARE(asked.text, std::string("Communicating,wait a minute"));
+            QCOMPARE(asked.buttons, platform::Buttons::Ok);
+        }
+        QVERIFY(w->close()); // once the link is done
+    }
+
     void exitWithoutQuestionAfterALanguageChange() {
         w->show();
         shell().NoExitAsk = -1;
@@ -231,7 +254,9 @@ class MainWindowTest : public QObject {
         std::vector<std::pair<int, int>> roads; // (read = 0 / write = 1) as the dialog saw them
         shellWindows().communDialog = [&](QWidget* owner, bool write) {
             QCOMPARE(owner, w.get());
+            QCOMPARE(radiolink::linkState().ComStop, std::int16_t(0));
             roads.push_back({write, ch->commits});
+            radiolink::linkState().ComStop = -1;
         };
         struct Step {
             const char* item;

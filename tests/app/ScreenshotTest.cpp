@@ -47,10 +47,11 @@ class ScreenshotTest : public QObject {
         testsupport::ScriptedDialogs dialogs;
         home.copyShipped("zezirev.def");
         ResetShell();
-        home.write("tavorin.def", QString("[Setting]\nFirRun=0\nLanguage=%1\nEngFont=DejaVu Sans\n"
-                                          "ChsFont=WenQuanYi Micro Hei\n")
-                                      .arg(lang)
-                                      .toStdString());
+        QString content = QString("[Setting]\nFirRun=0\nLanguage=%1\nEngFont=DejaVu Sans\n"
+                                  "ChsFont=WenQuanYi Micro Hei\n[Ports]\n")
+                              .arg(lang);
+        for (int port = 1; port <= 16; ++port) content += QString("%1=/nonexistent/tty%1\n").arg(port);
+        home.write("tavorin.def", content.toStdString());
         QVERIFY(StartProgram());
         QVERIFY(QTest::qWaitFor([] { return !frmSplash::existing(); }, 5000));
         mdifrmMain& main = mdifrmMain::instance();

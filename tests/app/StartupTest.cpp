@@ -7,14 +7,17 @@
 #include "app/ui/frmSplash.h"
 #include "app/ui/mdifrmMain.h"
 #include "charcode/HanZi.h"
+#include "link/LinkState.h"
 #include "model/Model.h"
 #include "platform/IniFile.h"
+#include "platform/PseudoTerminal.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
 #include <QImage>
 #include <QtTest>
 
+#include <map>
 #include <memory>
 #include <sys/stat.h>
 
@@ -35,8 +38,22 @@ class StartupTest : public QObject {
         if (!QTest::qWaitFor([] { return !frmSplash::existing(); }, 5000)) qWarning("the splash stayed");
         return started;
     }
-    void settings(const QString& content) {
-        if (content != QLatin1String("<none>")) home->write("tavorin.def", content.toStdString());
+    // The settings, with every serial port mapped to no device (or to the
+    // devices given), so that no test touches the machine's own ports.
+    void settings(const QString& content, const std::map<int, std::string>& devices = {}) {
+        if (content == QLatin1String("<none>")) return;
+        std::string ports = "\n[Ports]\n";
+        for (int n = 1; n <= 16; ++n)
+            ports +=
+                std::to_string(n) + "=" + (devices.count(n) ? devices.at(n) : home->file("no-port")) + "\n";
+        home->write("tavorin.def", content.toStdString() + ports);
+    }
+    void resetLink() {
+        radiolink::LinkState& link = radiolink::linkState();
+        link.ComPortNo = 1;
+        link.ComPortState.fill(0);
+        link.ComBusy = 0;
+        link.frmToolCom = {};
     }
 
   private slots:
@@ -45,6 +62,7 @@ class StartupTest : public QObject {
         dialogs = std::make_unique<testsupport::ScriptedDialogs>();
         home->copyShipped("zezirev.def");
         ResetShell();
+        resetLink();
     }
     void cleanup() {
         mdifrmMain::destroyInstance();
@@ -160,7 +178,8 @@ class StartupTest : public QObject {
 
     void unwritableSettingsStartNormallyAndSaySoOnce() {
         qputenv("LC_ALL", "zh_TW.UTF-8");
-        home->write("tavorin.def", "[Setting]\nEngFont=DejaVu Sans\n");
+        settings("[Setting]\nEngFont=DejaVu Sans\n");
+        const std::string before = home->read("tavorin.def");
         ::chmod(home->file("tavorin.def").c_str(), 0444);
         QVERIFY(start());
         QVERIFY(mdifrmMain::existing()->isVisible());
@@ -168,7 +187,39 @@ class StartupTest : public QObject {
         QCOMPARE(dialogs->asked.size(), std::size_t(1));
         QCOMPARE(dialogs->asked[0].icon, platform::Icon::Exclamation);
         QCOMPARE(dialogs->asked[0].title, shell().FaceText[70]);
-        QCOMPARE(home->read("tavorin.def"), std::string("[Setting]\nEngFont=DejaVu Sans\n"));
+        QCOMPARE(home->read("tavorin.def"), before);
+    }
+
+    void portOfTheRun_data() {
+        QTest::addColumn<int>("settingCom");
+        QTest::addColumn<int>("configCom");
+        QTest::addColumn<int>("ptyPort"); // the one port that opens
+        QTest::addColumn<int>("used");
+        QTest::newRow("[Config] COM opens") << 3 << 1 << 1 << 1;
+        QTest::newRow("[Config] COM fails: the first that opens") << 3 << 1 << 5 << 5;
+        QTest::newRow("[Config] COM no number") << 2 << 0 << 7 << 7;
+        QTest::newRow("none opens: the stored port stays") << 3 << 4 << 0 << 4;
+    }
+    void portOfTheRun() {
+        QFETCH(int, settingCom);
+        QFETCH(int, configCom);
+        QFETCH(int, ptyPort);
+        QFETCH(int, used);
+        platform::PseudoTerminal pty;
+        const QString config = configCom ? QString::number(configCom) : QStringLiteral("x");
+        settings(QString("[Setting]\nFirRun=0\nLanguage=3\nCOM=%1\n[Config]\nCOM=%2\n")
+                     .arg(settingCom)
+                     .arg(config),
+                 {{ptyPort, pty.devicePath()}});
+        QVERIFY(start());
+        const radiolink::LinkState& link = radiolink::linkState();
+        QCOMPARE(int(link.ComPortNo), used);
+        QCOMPARE(link.ComPortState[settingCom], std::int16_t(settingCom == ptyPort ? 1 : -1)); // probed
+        QCOMPARE(link.ComBpsIndex, std::int16_t(6));
+        QCOMPARE(link.ComBpsText, std::string("9600"));
+        QCOMPARE(mdifrmMain::instance().panelText(2), QStringLiteral("COM%1").arg(used));
+        QCOMPARE(stored("Config", "COM"),
+                 ptyPort && ptyPort != configCom ? std::to_string(ptyPort) : config.toStdString());
     }
 
     void programWideTablesAreBuilt_data() {
@@ -223,7 +274,7 @@ class StartupTest : public QObject {
     }
 
     void mainWindowKeepsItsCentre() {
-        home->write("tavorin.def", "[Setting]\nFirRun=0\nLanguage=3\n");
+        settings("[Setting]\nFirRun=0\nLanguage=3\n");
         QVERIFY(StartProgram());
         mdifrmMain& main = mdifrmMain::instance();
         QRect design;

@@ -25,6 +25,9 @@ done
 
 # A first real start with the shipped settings keeps running.
 cp "$(dirname "$exe")/tavorin.def" "$(dirname "$exe")/zezirev.def" "$home/" || fail "no shipped files"
+# No serial port of this machine is touched.
+printf '\n[Ports]\n' >>"$home/tavorin.def"
+for n in $(seq 1 16); do echo "$n=$home/no-port" >>"$home/tavorin.def"; done
 xvfb-run -a sh -c "\"$exe\" & pid=\$!; sleep 3; kill -0 \$pid || exit 1; kill \$pid; wait \$pid; exit 0" ||
     fail "the program did not keep running"
 grep -q '^FirRun=0' "$home/tavorin.def" || fail "the first real start did not store FirRun=0"
