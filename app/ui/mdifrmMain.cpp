@@ -75,6 +75,9 @@ mdifrmMain::mdifrmMain(QWidget* parent) : QMainWindow(parent) {
     tmrChLock.setInterval(30000);
     connect(&tmrChLock, &QTimer::timeout, this, &mdifrmMain::tmrChLock_Timer);
     tmrChLock.start();
+    tmrChLockBlink.setInterval(2000);
+    connect(&tmrChLockBlink, &QTimer::timeout, this, &mdifrmMain::tmrChLockBlink_Timer);
+
     SetFileCommandHooks({[this](const std::string& text) { setPanelText(3, QString::fromStdString(text)); },
                          [this] {
                              activateWindow();
@@ -83,9 +86,6 @@ mdifrmMain::mdifrmMain(QWidget* parent) : QMainWindow(parent) {
     radiolink::linkState().hooks.comPortShown = [this](int) { ShowComPanel(); };
     // The model reaches the channel window through us; the first touch loads it.
     model::SetChannelWindowProvider([this]() -> model::ChannelWindow& { return touchChannelWindow(); });
-
-    tmrChLockBlink.setInterval(2000);
-    connect(&tmrChLockBlink, &QTimer::timeout, this, &mdifrmMain::tmrChLockBlink_Timer);
 }
 
 mdifrmMain::~mdifrmMain() {

@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 
 namespace app {
+
 void mdifrmMain::LockFaceOperate(int locked) {
     auto& s = shell();
     try {

@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "app/ui/ChannelStandIn.h"
+#include "app/ui/FaceFont.h"
 #include "app/ui/frmAboutSoft.h"
 #include "app/ui/frmShowErr.h"
 #include "app/ui/mdifrmMain.h"
@@ -12,6 +13,7 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
+#include <QFontDatabase>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
@@ -443,6 +445,16 @@ class MainWindowTest : public QObject {
         QVERIFY(w->action("mnuLangSel2")->isChecked());
         QVERIFY(!w->action("mnuLangSel1")->isChecked());
         QVERIFY(w->isVisible());
+    }
+
+    void faceFontHasTheGlyphsOfTheLanguage() {
+        QCOMPARE(ResolveFaceFont("dejavu sans", 3), QStringLiteral("DejaVu Sans"));
+        for (auto [name, lang] : {std::pair{"宋体", 1}, {"DejaVu Sans", 2}, {"Times New Roman", 2}}) {
+            const QString family = ResolveFaceFont(QString::fromUtf8(name), lang);
+            const auto script =
+                lang == 1 ? QFontDatabase::SimplifiedChinese : QFontDatabase::TraditionalChinese;
+            QVERIFY2(QFontDatabase::writingSystems(family).contains(script), qPrintable(family));
+        }
     }
 
     void aboutBoxSpeaksTheLanguage_data() {
