@@ -5,9 +5,11 @@
 #include "app/Shell.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
+#include "platform/Numbers.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace radiolink {
@@ -110,6 +112,12 @@ bool LinkRefuses(const LinkState& s) {
     return s.holdDepth > 0 && s.yieldDepth > s.holderYieldDepth;
 }
 
+std::optional<std::int32_t> WholeNumberOf(const std::string& text, double lo, double hi) {
+    std::optional<double> v = platform::parseNumber(text);
+    if (!v || *v != std::floor(*v) || *v < lo || *v > hi) return std::nullopt;
+    return static_cast<std::int32_t>(*v);
+}
+
 int HexTokenValue(const std::string& token) {
     int v = 0;
     for (char c : token) {
@@ -130,6 +138,11 @@ int HexTokenValue(const std::string& token) {
 std::string ByteToHexStr(std::uint8_t value) {
     static const char digits[] = "0123456789ABCDEF";
     return {digits[value >> 4], digits[value & 0x0F]};
+}
+
+std::string WordToHexStr(unsigned value) {
+    return ByteToHexStr(static_cast<std::uint8_t>(value >> 8)) +
+           ByteToHexStr(static_cast<std::uint8_t>(value));
 }
 
 void CalcComSum(LinkState& s, const std::string& text) {
@@ -300,59 +313,91 @@ void DelayNms(LinkState& s, int ms) {
     }
 }
 
+bool OpenRunPort(LinkState& s) {
+    OpenCom(s);
+    if (s.ComPortErr != -1) return true;
+    s.ComFail = -1;
+    return false;
+}
+
+bool ExchangeOnce(LinkState& s, const std::string& script) {
+    ConvComCode(s, script);
+    ProtocolCom(s);
+    return s.ComFail != -1;
+}
+
+void RetryAttempts(LinkState& s, const std::function<bool()>& attempt, int stopFrom, int statusFrom,
+                   const std::string& retryText) {
+    while (!attempt()) {
+        ++s.ComTryCnt;
+        if (s.ComTryCnt >= stopFrom) {
+            s.frmMain.chkStopCom.Visible = true;
+            ToolWindowChanged(s);
+            if (s.frmMain.chkStopCom.Value == 1) return;
+        }
+        if (s.ComTryCnt >= statusFrom) ShowComStatus(s, retryText + " " + std::to_string(s.ComTryCnt));
+        if (s.ComTryCnt >= 25) return;
+    }
+}
+
+void CloseRun(LinkState& s) {
+    s.frmMain.chkStopCom.Value = 0;
+    s.frmMain.chkStopCom.Visible = false;
+    ToolWindowChanged(s);
+    DelayNms(s, 1);
+    platform::sleepMs(1);
+    CloseCom(s);
+}
+
+void RunThenEnd(LinkState& s, const std::function<void()>& body, const std::function<void()>& end) {
+    try {
+        body();
+    } catch (...) {
+        s.ComFail = -1;
+        end();
+        throw;
+    }
+    end();
+}
+
 bool ComProcSeq(LinkState& s, const std::string& script) {
     LinkSession session(s);
     if (session.refused()) return false;
-    OpenCom(s);
-    if (s.ComPortErr == -1) {
-        s.ComFail = -1;
-        return true;
-    }
+    if (!OpenRunPort(s)) return true;
     s.ComTryCnt = 0;
     s.frmMain.chkStopCom.Visible = false;
     s.frmMain.cmdReadFlash.FontBold = false;
     s.frmMain.cmdWriteFlash.Enabled = false;
     s.ComBusy = -1;
     ToolWindowChanged(s);
-    auto finish = [&s] {
-        s.frmMain.chkStopCom.Value = 0;
-        s.frmMain.chkStopCom.Visible = false;
-        ToolWindowChanged(s);
-        DelayNms(s, 1);
-        platform::sleepMs(1);
-        CloseCom(s);
-        ShowComStatus(s, app::shell().FaceText[s.ComFail == 0 ? 77 : 78]);
-        s.frmMain.cmdWriteFlash.Enabled = true;
-        s.ComBusy = 0;
-        ToolWindowChanged(s);
-    };
-    try {
+    auto attempts = [&s, &script] {
         for (;;) {
-            ConvComCode(s, script);
-            ProtocolCom(s);
+            ExchangeOnce(s, script);
             if (s.ComStop == -1) s.ComFail = -1;
-            if (s.ComFail != -1) break;
+            if (s.ComFail != -1) return;
             ++s.ComTryCnt;
             if (s.ComTryCnt > 2) {
                 s.frmMain.chkStopCom.Visible = true;
                 s.frmCommun.chkStopComVisible = true;
                 ToolWindowChanged(s);
                 CommunChanged(s);
-                if (s.frmMain.chkStopCom.Value == 1) break;
+                if (s.frmMain.chkStopCom.Value == 1) return;
             }
             if (s.ComTryCnt > 5) {
                 ShowComStatus(s, app::shell().FaceText[177] + " " + std::to_string(s.ComTryCnt));
                 DelayNms(s, 10);
             }
-            if (s.ComTryCnt >= 25) break;
+            if (s.ComTryCnt >= 25) return;
         }
-    } catch (...) {
-        // A script the engine cannot hold still ends the run cleanly.
-        s.ComFail = -1;
-        finish();
-        throw;
-    }
-    finish();
+    };
+    auto end = [&s] {
+        CloseRun(s);
+        ShowComStatus(s, app::shell().FaceText[s.ComFail == 0 ? 77 : 78]);
+        s.frmMain.cmdWriteFlash.Enabled = true;
+        s.ComBusy = 0;
+        ToolWindowChanged(s);
+    };
+    RunThenEnd(s, attempts, end);
     return true;
 }
 

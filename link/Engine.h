@@ -9,6 +9,8 @@
 #include "link/LinkState.h"
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 namespace radiolink {
@@ -60,13 +62,39 @@ void DelayNms(LinkState& s, int ms);
 int ReplyBudget(int failedAttempts);
 
 std::string ByteToHexStr(std::uint8_t value);
+// A 16-bit value as four hex digits, high byte first.
+std::string WordToHexStr(unsigned value);
 // 0x5AA5 plus every token but "TX" read as hex, into ComSumHi/ComSumLo.
 void CalcComSum(LinkState& s, const std::string& text);
 // CalcComSum's two bytes as the four hex digits callers append.
 std::string ComSumText(LinkState& s, const std::string& text);
 
+// What the transfers share. OpenRunPort: OpenCom, false (ComFail = -1)
+// when the port would not open. ExchangeOnce: one script split and
+// interpreted, true unless it failed. RetryAttempts: runs attempt until it
+// succeeds, counting each failure in ComTryCnt; after failure stopFrom and
+// later the tool window's stop box shows and, ticked, ends the attempts;
+// after failure statusFrom and later the status text retryText, a space
+// and the count shows; 25 failures end them.
+bool OpenRunPort(LinkState& s);
+bool ExchangeOnce(LinkState& s, const std::string& script);
+void RetryAttempts(LinkState& s, const std::function<bool()>& attempt, int stopFrom, int statusFrom,
+                   const std::string& retryText);
+
+// The end of every run: the tool window's stop box unticked and hidden, a
+// moment's wait, the port closed.
+void CloseRun(LinkState& s);
+// Runs body, then end, also when body fails: then with ComFail = -1 before
+// end, and the failure passed on. So no failure leaves the port open or
+// ComBusy set.
+void RunThenEnd(LinkState& s, const std::function<void()>& body, const std::function<void()>& end);
+
 // Status text of the tool window and the read/write dialog.
 void ShowComStatus(LinkState& s, const std::string& text);
+
+// A text box or settings value as a whole number within lo..hi; nothing
+// for any other text.
+std::optional<std::int32_t> WholeNumberOf(const std::string& text, double lo, double hi);
 
 // Value of a token as the interpreter reads it: its leading hex digits.
 int HexTokenValue(const std::string& token);

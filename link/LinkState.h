@@ -35,6 +35,26 @@ struct Button {
     bool FontBold = false;
 };
 
+// Colour numbers (0x00BBGGRR) of the page boxes; the design colour is the
+// system's button face.
+inline constexpr std::uint32_t kButtonFace = 0x8000000F;
+inline constexpr std::uint32_t kBlue = 0xFF0000;
+inline constexpr std::uint32_t kRed = 0x0000FF;
+inline constexpr std::uint32_t kYellow = 0x00FFFF;
+inline constexpr std::uint32_t kMagenta = 0xFF00FF;
+
+struct PageBox : CheckBox {
+    std::uint32_t BackColor = kButtonFace;
+};
+
+struct Timer {
+    bool Enabled = false;
+    int Interval = 0; // milliseconds
+};
+
+// Grids of the tool window as MarkGridCells numbers them.
+enum Grid { GridFlash = 1, GridInRam = 2, GridExtRam = 3 };
+
 // frmMain's controls that the link reads and sets.
 struct ToolWindow {
     CheckBox chkStopCom{0, false, true};
@@ -44,6 +64,23 @@ struct ToolWindow {
     std::string lblComStatus; // the link's status text
     std::string cmdPortCaption;
     int cboComBps = 6; // ListIndex of the baud list
+
+    // Flash transfers: box n selects page n (Value 1 ticked).
+    std::array<PageBox, 64> chkFlashPage{};
+    CheckBox chkSoftShowGrid;   // show-in-grid
+    CheckBox chkGridFlashColor; // Value is the mode of MarkGridCells
+    CheckBox chkGridInRamColor;
+    CheckBox chkGridExtRamColor;
+    Timer tmrAutoWr; // the automatic write
+    std::string txtWrInterval = "1500";
+    std::string txtWrRightCnt = "0"; // successful writes
+
+    // RAM transfers: their buttons and the ListIndex of each range list
+    // (-1 while a list is empty). Internal lists: address = index + 0x30;
+    // external lists: address = index.
+    Button cmdWrInRam, cmdRdInRam, cmdWrExtRam, cmdRdExtRam;
+    int cboWrInRamFir = -1, cboWrInRamLast = -1, cboRdInRamFir = -1, cboRdInRamLast = -1;
+    int cboWrExtRamFir = -1, cboWrExtRamLast = -1, cboRdExtRamFir = -1, cboRdExtRamLast = -1;
 };
 
 // frmCommun's controls that the link sets.
@@ -75,6 +112,19 @@ struct LinkHooks {
     std::function<bool()> choosePort;
     // Status panel 2 of the main window: "COM" and the number.
     std::function<void(int port)> comPortShown;
+
+    // The tool window's grids. MarkGridCells: mode 2 resets the grid's
+    // colours, mode 1 colours the cells start..start+count-1 by column
+    // group, other modes do nothing.
+    std::function<void(int mode, int grid, int start, int count)> MarkGridCells;
+    std::function<void(int first, int last)> RefreshFlashRange; // flash grid shows IicDat again
+    std::function<void(int row, int col)> showFlashCell;        // brings a flash grid cell into view
+    std::function<void(int first, int last)> ShowInRamGrid;     // InRamDat into the grid
+    std::function<void(int first, int last)> ShowExtRamGrid;    // ExtRamDat into the grid
+    std::function<void()> SaveGridInRamStr;                     // grid texts into its snapshot
+    std::function<void()> SaveGridExtRamStr;
+    // The automatic-write timer starts its interval afresh (tmrAutoWr).
+    std::function<void()> autoWriteRestarted;
 };
 
 struct LinkState {
@@ -116,6 +166,12 @@ struct LinkState {
     Flag TmFlag = 0;
     std::int16_t ComBpsIndex = 6;
     std::string ComBpsText = "9600";
+
+    // Flash and RAM transfers.
+    std::array<std::uint8_t, 256> WireTbl1{}, WireTbl2{}, WireTbl3{};
+    std::int16_t ComPercent = 0; // 0-100
+    std::array<std::uint8_t, 256> InRamDat{};
+    std::array<std::uint8_t, 2816> ExtRamDat{};
 
     ToolWindow frmMain;
     CommunPanel frmCommun;

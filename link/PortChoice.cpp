@@ -1,10 +1,11 @@
 #include "link/PortChoice.h"
 
 #include "app/Settings.h"
+#include "link/Engine.h"
+#include "link/FlashTransfer.h"
 #include "link/Protocol.h"
 #include "platform/Numbers.h"
 
-#include <cmath>
 
 namespace radiolink {
 namespace {
@@ -30,9 +31,7 @@ void unloadPortDialog(LinkState& s) {
 } // namespace
 
 int PortNumberOf(const std::string& text) {
-    std::optional<double> v = platform::parseNumber(text);
-    if (!v || *v != std::floor(*v) || *v < 1 || *v > 16) return 0;
-    return static_cast<int>(*v);
+    return WholeNumberOf(text, 1, 16).value_or(0);
 }
 
 std::int16_t PortStateOf(const LinkState& s, int port) {
@@ -98,6 +97,7 @@ void InitSerialHost(LinkState& s) {
     showPortButton(s);
     cboComBps_Click(s, 6);
     s.comCommun.SetSettings(std::string(kBaudList[s.frmMain.cboComBps]) + ",n,8,2");
+    InitWireTables(s);
     InitComCode(s);
 }
 

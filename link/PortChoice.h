@@ -33,7 +33,7 @@ void cboComBps_Click(LinkState& s, int index);
 
 // The link's part of the serial host window's load: TmFlag, the port of
 // [Config] COM (probed, or chosen afresh when it fails or is no port
-// number), the port button, 9600 baud, and the frame tables.
+// number), the port button, 9600 baud, the page-scrambling and frame tables.
 void InitSerialHost(LinkState& s);
 
 void PortDialogLoad(LinkState& s);

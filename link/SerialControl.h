@@ -33,8 +33,6 @@ class SerialControl {
     void Output(std::span<const std::uint8_t> bytes, int timeoutMs) { port_.write(bytes, timeoutMs); }
     std::vector<std::uint8_t> Input() { return port_.readAll(); }
 
-    const std::string& Device() const { return port_.device(); }
-
   private:
     std::string settings_ = "9600,n,8,2";
     platform::SerialPort port_;

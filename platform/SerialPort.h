@@ -28,7 +28,6 @@ class SerialPort {
     // Throws Failure when the device reports an error on closing.
     void close();
     bool isOpen() const { return fd_ >= 0; }
-    const std::string& device() const { return device_; }
 
     // Any rate, the non-standard ones through termios2. Throws Failure.
     void setBaud(int baud);

@@ -3,21 +3,13 @@
 // time (this thread; the simulated radio runs on another) and their ratio.
 #include "app/Shell.h"
 #include "link/Protocol.h"
+#include "tests/link/BenchSupport.h"
 #include "tests/support/TempHome.h"
 #include "tools/radiosim/Radio.h"
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <memory>
-
-namespace {
-double threadCpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec + t.tv_nsec / 1e9;
-}
-} // namespace
 
 int main() {
     testsupport::TempHome home;
@@ -29,9 +21,9 @@ int main() {
     radiolink::InitComCode(*s);
 
     const auto wall0 = std::chrono::steady_clock::now();
-    const double cpu0 = threadCpuSeconds();
+    const double cpu0 = linkbench::threadCpuSeconds();
     radiolink::ConnectRadio(*s);
-    const double cpu = threadCpuSeconds() - cpu0;
+    const double cpu = linkbench::threadCpuSeconds() - cpu0;
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wall0).count();
 
     std::printf("connect against a silent radio: %d stage-1 frames, ComFail %d\n", radio.countOf(0x31),

@@ -81,7 +81,7 @@ TEST_F(RadioSimTest, KeepsTheProtocolOrderAndChecksSums) {
 }
 
 TEST_F(RadioSimTest, PacesItsBytesAtTheLineRate) {
-    radio.setPacing(9600);
+    radio.setPacing(9600, true);
     exchange(kStage1, 20);
     exchange(kStage2, 20);
     const auto t = std::chrono::steady_clock::now();

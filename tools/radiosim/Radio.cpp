@@ -1,5 +1,6 @@
 #include "tools/radiosim/Radio.h"
 
+#include "link/WireTableData.h"
 #include "platform/PseudoTerminal.h"
 
 #include <algorithm>
@@ -119,8 +120,39 @@ struct FaultRule {
     int command;
     int from;
     int count;
+    int page;
     int seen = 0;
 };
+
+// The flash page a request moves, -1 for the other requests.
+int pageOf(const Bytes& rq) {
+    switch (rq[1]) {
+    case 0x33:
+    case 0x39:
+        return rq[6];
+    case 0x34:
+    case 0x3A:
+        return static_cast<int>(word(rq, 6) / 1024);
+    default:
+        return -1;
+    }
+}
+
+bool dataPage(int page) {
+    return page >= 50 && page <= 62;
+}
+
+std::array<std::uint8_t, 256> table(const std::array<const char*, 256>& texts) {
+    std::array<std::uint8_t, 256> t{};
+    for (int i = 0; i < 256; ++i) t[i] = static_cast<std::uint8_t>(std::stoi(texts[i], nullptr, 16));
+    return t;
+}
+
+std::array<std::uint8_t, 256> inverse(const std::array<std::uint8_t, 256>& t) {
+    std::array<std::uint8_t, 256> inv{};
+    for (int i = 0; i < 256; ++i) inv[t[i]] = static_cast<std::uint8_t>(i);
+    return inv;
+}
 
 } // namespace
 
@@ -134,8 +166,8 @@ struct Radio::Impl {
     std::array<std::uint8_t, 65536> flash{};
     std::array<std::uint8_t, kInRam> inRam{};
     std::array<std::uint8_t, kExtRam> extRam{};
-    int pageKey = -1;
     int baud = 0;
+    bool pacedRequests = false;
     std::vector<FaultRule> faults;
     std::vector<Request> log;
     std::vector<Control> controls;
@@ -147,6 +179,11 @@ struct Radio::Impl {
     std::deque<std::pair<std::uint8_t, std::int64_t>> in, out; // byte, time due
     std::int64_t inLineFree = 0, outLineFree = 0;
     std::mt19937 random{0x5eed};
+    // The radio's side of the page scrambling.
+    const std::array<std::uint8_t, 256> t1 = table(radiolink::kWireTbl1Text);
+    const std::array<std::uint8_t, 256> t3 = table(radiolink::kWireTbl3Text);
+    const std::array<std::uint8_t, 256> t1Inverse = inverse(t1);
+    const std::array<std::uint8_t, 256> t2Inverse = inverse(table(radiolink::kWireTbl2Text));
 
     Impl() {
         flash.fill(0xFF);
@@ -183,7 +220,7 @@ struct Radio::Impl {
             if (n <= 0) continue;
             const std::int64_t at = nowUs();
             std::lock_guard lock(mutex);
-            const std::int64_t step = byteUs();
+            const std::int64_t step = pacedRequests ? byteUs() : 0;
             for (ssize_t i = 0; i < n; ++i) {
                 // A paced byte arrives when the line has carried it.
                 inLineFree = step ? std::max(inLineFree, at) + step : at;
@@ -237,10 +274,11 @@ struct Radio::Impl {
         handle(request);
     }
 
-    const FaultRule* faultFor(std::uint8_t command) {
+    const FaultRule* faultFor(std::uint8_t command, int page) {
         const FaultRule* hit = nullptr;
         for (FaultRule& r : faults) {
             if (r.command != -1 && r.command != command) continue;
+            if (r.page != -1 && r.page != page) continue;
             const int index = r.seen++;
             if (index >= r.from && (r.count < 0 || index < r.from + r.count)) hit = &r;
         }
@@ -249,7 +287,7 @@ struct Radio::Impl {
 
     void handle(const Bytes& rq) {
         const std::uint8_t command = rq[1];
-        const FaultRule* fault = faultFor(command);
+        const FaultRule* fault = faultFor(command, pageOf(rq));
         log.push_back({command, rq, false});
         if (fault && fault->fault == Fault::Silence) return;
         Bytes reply = answer(rq);
@@ -299,6 +337,12 @@ struct Radio::Impl {
             return writeRam(rq);
         case 0x38:
             return control(rq);
+        case 0x33:
+        case 0x39:
+            return writePage(rq);
+        case 0x34:
+        case 0x3A:
+            return readPage(rq);
         default:
             return {};
         }
@@ -332,6 +376,41 @@ struct Radio::Impl {
         return replyFrame(0x37);
     }
 
+    // The page's command must be that of its area: 0x39/0x3A for 50-62.
+    static bool rightArea(std::uint8_t command, int page) {
+        return page >= 0 && page < 64 && dataPage(page) == (command == 0x39 || command == 0x3A);
+    }
+
+    Bytes writePage(const Bytes& rq) {
+        const int page = rq[6];
+        const std::uint8_t key = rq[1031];
+        if (stage < 2 || !rightArea(rq[1], page) || sum16(rq.data() + 7, 1025) != word(rq, 1032)) return {};
+        std::uint8_t* plain = flash.data() + page * 1024;
+        for (int i = 0; i < 1024; ++i)
+            plain[i] = t2Inverse[(rq[7 + i] - t3[(i + 7) % 256] + t1[key] + 256) % 256];
+        Bytes reply = replyFrame(rq[1]);
+        putSum(reply, sum16(plain, 1024));
+        return reply;
+    }
+
+    Bytes readPage(const Bytes& rq) {
+        const unsigned address = word(rq, 6);
+        const int page = static_cast<int>(address / 1024);
+        if (stage < 2 || address % 1024 != 0 || word(rq, 8) != 0x0400 || !rightArea(rq[1], page) ||
+            sum16(rq.data(), 10) != word(rq, 10))
+            return {};
+        const auto key = static_cast<std::uint8_t>(random() % 256);
+        Bytes reply = replyFrame(rq[1]);
+        reply.insert(reply.end(), rq.begin() + 6, rq.begin() + 10);
+        const std::uint8_t* plain = flash.data() + address;
+        for (int i = 0; i < 1024; ++i)
+            reply.push_back(
+                static_cast<std::uint8_t>((t1Inverse[plain[i]] + t3[(i + 10) % 256] - t1[key] + 512) % 256));
+        reply.push_back(key);
+        putSum(reply, sum16(reply.data() + 10, 1025));
+        return reply;
+    }
+
     Bytes control(const Bytes& rq) {
         if (stage < 1) return {};
         const std::uint8_t* block = rq.data() + 6;
@@ -357,9 +436,10 @@ const std::string& Radio::devicePath() const {
     return impl_->pty.devicePath();
 }
 
-void Radio::setPacing(int baud) {
+void Radio::setPacing(int baud, bool requestsToo) {
     std::lock_guard lock(impl_->mutex);
     impl_->baud = baud;
+    impl_->pacedRequests = requestsToo;
 }
 
 namespace {
@@ -408,14 +488,9 @@ void Radio::setIdentity(const std::array<std::uint8_t, 5>& stamp, std::uint8_t m
     setExtRam(0x02FF, m);
 }
 
-void Radio::setPageKey(int key) {
+void Radio::injectFault(Fault fault, int command, int from, int count, int page) {
     std::lock_guard lock(impl_->mutex);
-    impl_->pageKey = key;
-}
-
-void Radio::injectFault(Fault fault, int command, int from, int count) {
-    std::lock_guard lock(impl_->mutex);
-    impl_->faults.push_back({fault, command, from, count});
+    impl_->faults.push_back({fault, command, from, count, page});
 }
 
 void Radio::clearFaults() {

@@ -52,8 +52,13 @@ class Radio {
 
     const std::string& devicePath() const;
 
-    // Paces both directions at the rate (11 bits a byte); 0 turns it off.
-    void setPacing(int baud);
+    // Sends its bytes at the rate (11 bits a byte); 0 turns it off. With
+    // requestsToo a request also counts as heard only once the line would
+    // have carried it. A program on a pseudo-terminal hands its bytes over
+    // at once and starts its reply wait, where a real port would still be
+    // sending: so that delay falls into the reply wait, and a long request
+    // (a page write) outlasts it. Pace requests for short ones only.
+    void setPacing(int baud, bool requestsToo = false);
 
     void setFlash(std::uint32_t address, std::span<const std::uint8_t> bytes);
     std::vector<std::uint8_t> flash(std::uint32_t address, std::size_t length) const;
@@ -63,13 +68,12 @@ class Radio {
     std::vector<std::uint8_t> extRam(std::uint32_t address, std::size_t length) const;
     // Firmware stamp (external RAM 0x02F6-0x02FA) and model code (0x02FF).
     void setIdentity(const std::array<std::uint8_t, 5>& stamp, std::uint8_t model);
-    // Key byte of the pages it sends; -1 draws one per page.
-    void setPageKey(int key);
 
-    // Misbehaves on the matching requests: those of the command (-1 any),
-    // counted from 0 since the fault was set, from `from` on, `count` of
-    // them (-1 all). Later faults take precedence.
-    void injectFault(Fault fault, int command = -1, int from = 0, int count = -1);
+    // Misbehaves on the matching requests: those of the command (-1 any)
+    // and of the flash page (-1 any), counted from 0 since the fault was
+    // set, from `from` on, `count` of them (-1 all). Later faults take
+    // precedence.
+    void injectFault(Fault fault, int command = -1, int from = 0, int count = -1, int page = -1);
     void clearFaults();
 
     std::vector<Request> requests() const;

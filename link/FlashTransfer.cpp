@@ -1,0 +1,252 @@
+#include "link/FlashTransfer.h"
+
+#include "app/Shell.h"
+#include "link/Engine.h"
+#include "link/PortChoice.h"
+#include "link/Protocol.h"
+#include "link/WireTableData.h"
+#include "platform/Numbers.h"
+#include "platform/System.h"
+
+#include <algorithm>
+
+namespace radiolink {
+namespace {
+
+constexpr int kPage = 1024;
+
+const std::string& text(int n) {
+    return app::shell().FaceText[n];
+}
+
+bool ticked(const LinkState& s, int page) {
+    return s.frmMain.chkFlashPage[page].Value == 1;
+}
+
+// The boxes a write never changes while it runs.
+void enableFixedBoxes(LinkState& s, bool enabled) {
+    for (int p : {0, 1, 2, 3, 4, 5, 60, 61, 63}) s.frmMain.chkFlashPage[p].Enabled = enabled;
+}
+
+void showProgress(LinkState& s, int textNumber, int done, int expected) {
+    s.ComPercent = TransferPercent(done, expected);
+    ShowComStatus(s, text(textNumber) + std::to_string(s.ComPercent) + " %");
+}
+
+void markGrid(LinkState& s, int mode, int grid, int start, int count) {
+    if (s.hooks.MarkGridCells) s.hooks.MarkGridCells(mode, grid, start, count);
+}
+
+// A running automatic-write timer starts its interval afresh; an interval
+// text that is no whole number of 1-32767 ms counts as the design's 1500.
+void restartAutoWrite(LinkState& s) {
+    if (!s.frmMain.tmrAutoWr.Enabled) return;
+    s.frmMain.tmrAutoWr.Enabled = false;
+    s.frmMain.tmrAutoWr.Interval = WholeNumberOf(s.frmMain.txtWrInterval, 1, 32767).value_or(1500);
+    s.frmMain.tmrAutoWr.Enabled = true;
+    if (s.hooks.autoWriteRestarted) s.hooks.autoWriteRestarted();
+}
+
+void countSuccess(LinkState& s) {
+    const std::int32_t n = WholeNumberOf(s.frmMain.txtWrRightCnt, 0, 2147483647.0).value_or(0);
+    s.frmMain.txtWrRightCnt = std::to_string(n == 2147483647 ? n : n + 1);
+}
+
+void restoreLineSpeed(LinkState& s) {
+    cboComBps_Click(s, s.ComBpsIndex);
+    s.comCommun.SetSettings(std::string(kBaudList[s.frmMain.cboComBps]) + ",n,8,2");
+}
+
+void buildTable(std::array<std::uint8_t, 256>& table, const std::array<const char*, 256>& texts) {
+    for (int i = 0; i < 256; ++i) table[i] = static_cast<std::uint8_t>(HexTokenValue(texts[i]));
+}
+
+} // namespace
+
+void InitWireTables(LinkState& s) {
+    buildTable(s.WireTbl1, kWireTbl1Text);
+    buildTable(s.WireTbl2, kWireTbl2Text);
+    buildTable(s.WireTbl3, kWireTbl3Text);
+}
+
+bool IsDataPage(int page) {
+    return page >= 50 && page <= 62;
+}
+
+std::int16_t TransferPercent(int done, int expected) {
+    if (expected <= 0) return 100;
+    const double p = platform::roundHalfEven(done * 100.0 / expected);
+    return static_cast<std::int16_t>(std::clamp(p, 0.0, 100.0));
+}
+
+std::string WritePageScript(LinkState& s, const model::Image& image, int page, std::uint8_t key) {
+    const int command = IsDataPage(page) ? 0x39 : 0x33;
+    std::string script = T(s, command) + ByteToHexStr(static_cast<std::uint8_t>(page));
+    script.reserve(script.size() + 2 * kPage + 40);
+    // One pass scrambles the page and adds up both sums.
+    std::uint32_t wireSum = 0x5AA5, pageSum = 0x5AA5;
+    const int base = page * kPage;
+    for (int i = 0; i < kPage; ++i) {
+        const std::uint8_t b = image[base + i];
+        const auto wire = static_cast<std::uint8_t>(
+            (s.WireTbl3[(i + 7) % 256] + s.WireTbl2[b] - s.WireTbl1[key] + 256) % 256);
+        script += ByteToHexStr(wire);
+        wireSum += wire;
+        pageSum += b;
+    }
+    wireSum += key;
+    return script + ByteToHexStr(key) + WordToHexStr(wireSum & 0xFFFF) + R(s, command) +
+           WordToHexStr(pageSum & 0xFFFF) + "EN";
+}
+
+std::string ReadPageScript(LinkState& s, int page) {
+    const int command = IsDataPage(page) ? 0x3A : 0x34;
+    const std::string where = WordToHexStr(static_cast<unsigned>(page * kPage)) + "0400";
+    const std::string request = T(s, command) + where;
+    std::string script = request + ComSumText(s, request) + R(s, command) + where;
+    script.reserve(script.size() + 2 * 1027 + 2);
+    for (int i = 0; i < 1027; ++i) script += "VA";
+    return script + "EN";
+}
+
+bool UnscramblePage(const LinkState& s, model::Image& image, int page) {
+    std::uint32_t sum = 0x5AA5;
+    for (int i = 1; i <= 1025; ++i) sum += s.RxDat[i];
+    if ((sum & 0xFFFF) != (static_cast<unsigned>(s.RxDat[1026]) << 8 | s.RxDat[1027])) return false;
+    const std::uint8_t key = s.RxDat[1025];
+    const int base = page * kPage;
+    for (int i = 0; i < kPage; ++i)
+        image[base + i] =
+            s.WireTbl1[(s.RxDat[i + 1] - s.WireTbl3[(i + 10) % 256] + s.WireTbl1[key] + 256) % 256];
+    return true;
+}
+
+bool ComWriteFlash(LinkState& s, const model::Image& image) {
+    LinkSession session(s);
+    if (session.refused()) return false;
+    s.ComPercent = 3;
+    ShowComStatus(s, text(125) + "3 %");
+    if (s.ComFail == -1) restoreLineSpeed(s);
+    if (!OpenRunPort(s)) {
+        restoreLineSpeed(s);
+        return true;
+    }
+    s.ComTryCnt = 0;
+    s.ComPercent = 0;
+    s.frmMain.chkStopCom.Visible = false;
+    s.frmMain.cmdReadFlash.FontBold = false;
+    s.frmMain.cmdWriteFlash.Enabled = false;
+    s.ComBusy = -1;
+    ToolWindowChanged(s);
+    markGrid(s, 2, GridFlash, 0, 0);
+    ShowComStatus(s, text(168));
+
+    // One attempt: the handshake, every ticked page, the final exchange.
+    auto attempt = [&s, &image]() -> bool {
+        int done = 0;
+        int expected = 2;
+        bool programPage = false;
+        enableFixedBoxes(s, false);
+        for (int p = 6; p < 64; ++p) {
+            if (ticked(s, p)) {
+                ++expected;
+                programPage = programPage || (p >= 7 && p <= 49);
+            }
+            s.frmMain.chkFlashPage[p].BackColor = kBlue;
+        }
+        ToolWindowChanged(s);
+        for (int step = 0; step <= 65; ++step) {
+            std::string script;
+            const int page = step - 1;
+            if (step == 0) {
+                script = HandshakeScript(s, kOtherMode);
+            } else if (step == 65) {
+                script = programPage
+                             ? T(s, 0x38) + s.ComPara[0] + R(s, 0x38) + "EN"
+                             : T(s, 0x31) + R(s, 0x31) + T(s, 0x38) + s.ComPara[1] + R(s, 0x38) + "EN";
+            } else {
+                if (!ticked(s, page)) continue;
+                s.frmMain.chkFlashPage[page].BackColor = kRed;
+                ToolWindowChanged(s);
+                const auto key = static_cast<std::uint8_t>(platform::Random::instance().between(0, 255));
+                script = WritePageScript(s, image, page, key);
+            }
+            if (!ExchangeOnce(s, script)) return false;
+            showProgress(s, 125, ++done, expected);
+            if (page >= 4 && page < 64 && s.frmMain.chkSoftShowGrid.Value == 1)
+                markGrid(s, s.frmMain.chkGridFlashColor.Value, GridFlash, page * kPage, kPage);
+        }
+        return true;
+    };
+    auto attempts = [&] { RetryAttempts(s, attempt, 3, 11, text(168)); };
+    auto end = [&s] {
+        CloseRun(s);
+        ShowComStatus(s, text(s.ComFail == 0 ? 169 : 173));
+        s.frmMain.cmdWriteFlash.Enabled = true;
+        enableFixedBoxes(s, true);
+        restartAutoWrite(s);
+        s.ComBusy = 0;
+        if (s.ComFail == 0) countSuccess(s);
+        ToolWindowChanged(s);
+        restoreLineSpeed(s);
+    };
+    RunThenEnd(s, attempts, end);
+    return true;
+}
+
+bool ComReadFlash(LinkState& s, model::Image& image) {
+    LinkSession session(s);
+    if (session.refused()) return false;
+    if (!OpenRunPort(s)) return true;
+    s.ComTryCnt = 0;
+    s.ComPercent = 0;
+    s.frmMain.chkStopCom.Visible = false;
+    s.frmMain.cmdReadFlash.Enabled = false;
+    ToolWindowChanged(s);
+    markGrid(s, 2, GridFlash, 0, 0);
+    s.ComBusy = -1;
+    ShowComStatus(s, text(174));
+
+    auto attempt = [&s, &image]() -> bool {
+        int done = 0;
+        int expected = 1;
+        for (int p = 0; p < 64; ++p) {
+            if (ticked(s, p)) ++expected;
+            s.frmMain.chkFlashPage[p].BackColor = kYellow;
+        }
+        ToolWindowChanged(s);
+        if (!ExchangeOnce(s, HandshakeScript(s, kReadMode))) return false;
+        showProgress(s, 126, ++done, expected);
+        for (int page = 0; page < 64; ++page) {
+            if (!ticked(s, page)) continue;
+            s.frmMain.chkFlashPage[page].BackColor = kMagenta;
+            ToolWindowChanged(s);
+            if (!ExchangeOnce(s, ReadPageScript(s, page))) return false;
+            if (!UnscramblePage(s, image, page)) {
+                s.ComFail = -1;
+                return false;
+            }
+            if (s.frmMain.chkSoftShowGrid.Value == 1) {
+                if (s.hooks.RefreshFlashRange)
+                    s.hooks.RefreshFlashRange(page * kPage, page * kPage + kPage - 1);
+                if (s.hooks.showFlashCell) s.hooks.showFlashCell((page * kPage + kPage - 1) / 16, 1);
+            }
+            showProgress(s, 126, ++done, expected);
+            markGrid(s, s.frmMain.chkGridFlashColor.Value, GridFlash, page * kPage, kPage);
+        }
+        return true;
+    };
+    auto attempts = [&] { RetryAttempts(s, attempt, 9, 6, text(174)); };
+    auto end = [&s] {
+        CloseRun(s);
+        ShowComStatus(s, text(s.ComFail == 0 ? 165 : 166));
+        s.frmMain.cmdReadFlash.Enabled = true;
+        restartAutoWrite(s);
+        s.ComBusy = 0;
+        ToolWindowChanged(s);
+    };
+    RunThenEnd(s, attempts, end);
+    return true;
+}
+
+} // namespace radiolink
