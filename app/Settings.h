@@ -28,8 +28,9 @@ inline constexpr SettingKey Language{"Setting", "Language", "2", 9, 10};
 inline constexpr SettingKey EngFont{"Setting", "EngFont", "Times New Roman", 30, 30};
 inline constexpr SettingKey ChsFont{"Setting", "ChsFont", "宋体", 30, 30};
 inline constexpr SettingKey SettingCom{"Setting", "COM", "1", 9, 10};
-// White: an emptied row reads as blank on the grid's white cells.
-inline constexpr SettingKey DefColor{"Setting", "DefColor", "16777215", 30, 30};
+// Black: an emptied row keeps its text colour for the channel typed into it
+// later, whose option, tone and name texts must show on the white cells.
+inline constexpr SettingKey DefColor{"Setting", "DefColor", "0", 30, 30};
 inline constexpr SettingKey FreBandFre0{"Setting", "FreBandFre0", "136.00000", 15, 15};
 inline constexpr SettingKey FreBandFre1{"Setting", "FreBandFre1", "174.00000", 15, 15};
 inline constexpr SettingKey FreBandFre2{"Setting", "FreBandFre2", "400.00000", 15, 15};

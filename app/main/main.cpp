@@ -1,4 +1,5 @@
 #include "app/ui/frmSplash.h"
+#include "channels/ui/frmChMem.h"
 #include "platform/ui/QtDialogs.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     platform::installQtPlatform();
+    channels::InstallChannelWindow();
     // The run after installation only prepares the settings and ends.
     if (!app::StartProgram()) return 0;
     return application.exec();

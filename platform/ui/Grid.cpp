@@ -603,6 +603,9 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
         auto* w = static_cast<QWidget*>(watched);
         QStyleOptionHeader option;
         option.initFrom(w);
+        // The corner takes no clicks, yet it is a header cell like the others.
+        option.state |= QStyle::State_Enabled;
+        option.palette = table_->horizontalHeader()->palette();
         option.rect = w->rect();
         option.text = cornerText_;
         option.textAlignment = Qt::AlignCenter;

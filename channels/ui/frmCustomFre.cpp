@@ -1,0 +1,91 @@
+#include "channels/ui/frmCustomFre.h"
+
+#include "channels/BandPresets.h"
+#include "model/Bands.h"
+
+#include "app/ErrorReporter.h"
+#include "app/Shell.h"
+#include "app/commands/FileCommands.h"
+#include "platform/Dialogs.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace channels {
+namespace {
+QString face(int entry) {
+    return QString::fromStdString(app::shell().FaceText[static_cast<std::size_t>(entry)]);
+}
+} // namespace
+
+frmCustomFre::frmCustomFre(model::ChannelWindow& chMem, QWidget* parent)
+    : QDialog(parent), lblFreMin(new QLabel(this)), lblFreMax(new QLabel(this)),
+      txtFreMin(new QLineEdit(this)), txtFreMax(new QLineEdit(this)), cmdOk(new QPushButton(this)),
+      cmdCancel(new QPushButton(this)), chMem_(chMem) {
+    setObjectName(QStringLiteral("frmCustomFre"));
+    setModal(true);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(lblFreMin, 0, 0);
+    grid->addWidget(txtFreMin, 0, 1);
+    grid->addWidget(lblFreMax, 1, 0);
+    grid->addWidget(txtFreMax, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(cmdCancel);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    cmdOk->setDefault(true);
+    connect(cmdOk, &QPushButton::clicked, this, &frmCustomFre::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmCustomFre::cmdCancel_Click);
+    try {
+        InitFace();
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmCustomFre->Form_Load", e);
+    }
+}
+
+void frmCustomFre::InitFace() {
+    try {
+        setWindowTitle(face(374));
+        lblFreMin->setText(face(375));
+        lblFreMax->setText(face(376));
+        cmdOk->setText(face(377));
+        cmdCancel->setText(face(378));
+        txtFreMin->setText(QString::fromStdString(WholeMhzText(chMem_.FreBandText(2))));
+        txtFreMax->setText(QString::fromStdString(WholeMhzText(chMem_.FreBandText(3))));
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmCustomFre->InitFace", e);
+    }
+}
+
+void frmCustomFre::cmdOk_Click() {
+    auto& s = app::shell();
+    const std::string low = txtFreMin->text().toStdString(), high = txtFreMax->text().toStdString();
+    const CustomBandCheck check = CheckCustomBand(low, high);
+    if (check != CustomBandCheck::Ok) {
+        platform::dialogs().message(CustomBandRefusal(check, s.LangIndex), s.FaceText[70],
+                                    platform::Buttons::Ok, platform::Icon::Exclamation);
+        return;
+    }
+    try {
+        s.MsgAnswer = platform::AnswerYes;
+        app::SetCurrentFile(s.DefFilePath);
+        chMem_.SetFreBandText(2, low);
+        chMem_.SetFreBandText(3, high);
+        model::FreBandSol(model::state(), 2);
+        model::FreBandSol(model::state(), 3);
+        accept();
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmCustomFre->cmdOk_Click", e);
+        reject();
+    }
+}
+
+void frmCustomFre::cmdCancel_Click() {
+    reject();
+}
+
+} // namespace channels
