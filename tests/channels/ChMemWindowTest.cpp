@@ -15,6 +15,9 @@
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "app/commands/FileCommands.h"
+#include "app/ui/frmSplash.h"
+#include "app/ui/mdifrmMain.h"
+#include "platform/IniFile.h"
 #include "platform/ui/QtDialogs.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
@@ -163,6 +166,37 @@ struct Window {
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
         return QTest::qWaitFor([this] { return !grid().isEditing(); });
+    }
+};
+
+// The program started as a user starts it, with the channel window in the
+// main window and a dozen channels in its default image.
+struct Program {
+    testsupport::TempHome home;
+    testsupport::ScriptedDialogs dialogs;
+    app::mdifrmMain* main = nullptr;
+    channels::frmChMem* chMem = nullptr;
+
+    explicit Program(int lang) {
+        ::setenv("TAVORIN_QUIET", "1", 1);
+        app::ResetShell();
+        model::ResetModel();
+        channels::ResetChMem();
+        for (const char* f : {"tavorin.def", "zezirev.def", "DefRadioSet.def"}) home.copyShipped(f);
+        platform::IniFile::write(home.file("tavorin.def"), "Setting", "FirRun", "0");
+        platform::IniFile::write(home.file("tavorin.def"), "Setting", "Language", std::to_string(lang));
+        app::WriteDataFile(home.file("zezirev.def"), imageWithChannels(home.file("zezirev.def"), 12));
+        channels::InstallChannelWindow();
+        QVERIFY(app::StartProgram());
+        QVERIFY(QTest::qWaitFor([] { return !app::frmSplash::existing(); }, 5000));
+        main = &app::mdifrmMain::instance();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        chMem = dynamic_cast<channels::frmChMem*>(main->channelWindow());
+        QVERIFY(chMem);
+    }
+    ~Program() {
+        app::mdifrmMain::destroyInstance();
+        app::shellWindows().channelWindow = nullptr;
     }
 };
 
@@ -489,6 +523,37 @@ class ChMemWindowTest : public QObject {
         QVERIFY(!t.w->isVisible());
     }
 
+    void insideTheMainWindow() {
+        Program p(3);
+        platform::Grid& grid = *p.chMem->vsfgGridCh;
+        QCOMPARE(grid.textMatrix(1, ColRxFre), QString("430.125"));
+        QCOMPARE(grid.textMatrix(12, ColName), QString("CH-012"));
+        QCOMPARE(app::shell().Band1Color, std::string("16711680"));
+        QCOMPARE(app::shell().OtherBandColor, std::string("16576"));
+        QCOMPARE(grid.cellForeColor(1, ColRxFre), platform::colorFromNumber(OtherBand));
+
+        // The lock paints the selection in the grid's own colour and locks
+        // the band and file controls; unlocking brings both back.
+        const QColor designed = grid.selectionColor();
+        p.main->mnuLockFace_Click();
+        QCOMPARE(app::shell().FaceLockState, std::string("ShowLock"));
+        QCOMPARE(grid.selectionColor(), grid.backColor());
+        QVERIFY(!p.chMem->fraPc0->isEnabled());
+        p.main->mnuLockFace_Click();
+        QCOMPARE(grid.selectionColor(), designed);
+        QVERIFY(p.chMem->fraPc0->isEnabled());
+
+        // Write commits a tone still in the drop-down first.
+        grid.showCell(3, ColRxTone);
+        QTest::mouseClick(grid.container(), Qt::LeftButton, {}, grid.cellRect(3, ColRxTone).center());
+        QVERIFY(p.chMem->cboGridChCtdcs->isVisible());
+        p.chMem->cboGridChCtdcs->lineEdit()->selectAll();
+        QTest::keyClicks(p.chMem->cboGridChCtdcs->lineEdit(), "131.8");
+        p.main->WriteRoad();
+        QCOMPARE(m().ChCtdcs[3][0], "131.8");
+        QCOMPARE(grid.textMatrix(3, ColTxTone), QString("131.8"));
+    }
+
     // Run under xvfb-run with TAVORIN_SCREENSHOT_DIR set: the window as a
     // user sees it, saved for a look.
     void screenshot() {
@@ -502,6 +567,12 @@ class ChMemWindowTest : public QObject {
         const QString path = QString::fromUtf8(dir) + "/frmChMem.png";
         QVERIFY(t.w->grab().save(path));
         qInfo("saved %s", qPrintable(path));
+        for (int lang : {1, 2, 3}) {
+            Program p(lang);
+            QTest::qWait(300);
+            const QString shot = QString::fromUtf8(dir) + QString("/mdifrmMain-frmChMem-%1.png").arg(lang);
+            QVERIFY(p.main->grab().save(shot));
+        }
     }
 };
 
