@@ -441,6 +441,17 @@ class ChMemWindowTest : public QObject {
         QCOMPARE(t.cell(1, ColRxFre), QString()); // the shipped defaults hold no channel
     }
 
+    void deleteGroupChannelEmptiesEveryChannel() {
+        Window t;
+        t.w->cmdPc[1]->click();
+        for (int ch : {1, 12, 256}) {
+            QCOMPARE(t.cell(ch, ColRxFre), QString());
+            QCOMPARE(m().ChInfo[ch][ColRxFre], model::NoFre);
+            QCOMPARE(t.record(ch), Bytes(16, 0xFF));
+            QCOMPARE(t.name(ch), Bytes(6, 0xFF));
+        }
+    }
+
     void theLockKeepsEveryEditOut() {
         Window t;
         t.w->setGridSelectionColor(t.w->ChGridBackColor());
