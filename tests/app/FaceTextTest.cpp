@@ -68,6 +68,9 @@ TEST(FaceTextTest, TextsKeepTheirExactCharacters) {
     EXPECT_EQ(eng.FaceText[813], "3--CALL         ");
     EXPECT_EQ(eng.FaceText[817], "7--Adjust Power Level   ");
     EXPECT_EQ(eng.FaceText[885], "Volume Mode 2");
+    EXPECT_EQ(chs.FaceText[373], "自定义"); // the custom band preset
+    EXPECT_EQ(cht.FaceText[373], "自定義");
+    EXPECT_EQ(eng.FaceText[373], "Custom");
 }
 
 } // namespace
