@@ -178,6 +178,14 @@ struct LinkState {
     PortDialog frmToolCom;
     LinkHooks hooks;
 
+    // The radio read and write: the page set (-1 the frequency set, else the
+    // alignment set), the read/write dialog at work, automatic firmware
+    // update, and whether the serial host's start-up has run.
+    Flag FreMode = 0;
+    Flag CommunBusy = 0;
+    Flag AutoUpdate = 0;
+    bool SerialHostLoaded = false;
+
     // The link lock (LinkSession): how deep the running operation is, and
     // how many event-running waits are open and were open when it began.
     int holdDepth = 0;

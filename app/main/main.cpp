@@ -1,5 +1,6 @@
 #include "app/ui/frmSplash.h"
 #include "channels/ui/frmChMem.h"
+#include "link/ui/LinkWindows.h"
 #include "platform/ui/QtDialogs.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     platform::installQtPlatform();
     channels::InstallChannelWindow();
+    radiolink::ui::InstallLinkWindows();
     // The run after installation only prepares the settings and ends.
     if (!app::StartProgram()) return 0;
     return application.exec();

@@ -1,0 +1,74 @@
+#include "link/Commun.h"
+
+#include "model/Bands.h"
+#include "model/ChTable.h"
+#include "model/ImageMap.h"
+
+namespace radiolink {
+namespace {
+
+std::function<SerialNumberList*()>& serialNumbers() {
+    static std::function<SerialNumberList*()> provider;
+    return provider;
+}
+
+int lang(int langIndex) {
+    return langIndex >= 1 && langIndex <= 3 ? langIndex : 3;
+}
+
+} // namespace
+
+void SetSerialNumberList(std::function<SerialNumberList*()> provider) {
+    serialNumbers() = std::move(provider);
+}
+
+void CommunRead(LinkState& s, model::ModelState& m) {
+    ReadRadio(s, m.IicDat);
+    model::SoftDisplay(m);
+}
+
+void SetWriteFixedBytes(model::Image& image) {
+    namespace map = model::map;
+    image[0xEC58] = 0x0A;
+    image[0xEC99] = 0xFF;
+    for (int k = 0; k < 10; ++k) image[map::WriteMarkBytes + k] = static_cast<std::uint8_t>(0x8F + k);
+    image[0xEC08] = 0x01;
+    image[0xEC09] = 0x00;
+    image[0xEC0A] = 0x00;
+    image[0xECA0] &= 0xFD;
+}
+
+WriteFirmware CommunWrite(LinkState& s, FirmwareState& fw, model::ModelState& m) {
+    model::ChInfoToIicDat(m);
+    SetWriteFixedBytes(m.IicDat);
+    const WriteFirmware result = WriteRadio(s, fw, m.IicDat);
+    if (s.ComFail == 0 && serialNumbers()) {
+        SerialNumberList* list = serialNumbers()();
+        if (list && list->ListVisible() && list->ListCount() >= 1 && list->AutoNextValue() == 1)
+            list->cmdSeqSwitch_Click(1);
+    }
+    return result;
+}
+
+std::string StopBoxCaption(int langIndex) {
+    return lang(langIndex) == 3 ? "Stop Communication" : "停止通信";
+}
+
+std::string AutoUpdateCaption(int langIndex) {
+    static const char* const texts[] = {"自动升级软件", "自動升級軟體", "Update Firmware"};
+    return texts[lang(langIndex) - 1];
+}
+
+std::string NoBuiltInFirmwareText(int langIndex, int model) {
+    const std::string code = std::to_string(model);
+    switch (lang(langIndex)) {
+    case 1:
+        return "机型 " + code + " 没有内置软件，软件未升级";
+    case 2:
+        return "機型 " + code + " 沒有內建軟體，軟體未升級";
+    default:
+        return "No built-in firmware for model " + code + ", firmware not updated";
+    }
+}
+
+} // namespace radiolink

@@ -1,0 +1,46 @@
+#pragma once
+// The read/write dialog's work between its button and its closing wait:
+// the road of the radio read or write, with what the channel window shows
+// after a read and the serial number after a good write. The window
+// (frmCommun) keeps the buttons, the busy light and the waits.
+#include "link/FirmwareTable.h"
+#include "link/LinkState.h"
+#include "link/RadioRoads.h"
+#include "model/Model.h"
+
+#include <functional>
+#include <string>
+
+namespace radiolink {
+
+// The channel window's serial-number list as the write reads it.
+class SerialNumberList {
+  public:
+    virtual ~SerialNumberList() = default;
+    virtual bool ListVisible() = 0;                 // cboImportSeq shown
+    virtual int ListCount() = 0;                    // its entries
+    virtual int AutoNextValue() = 0;                // chkAutoNextSn, 1 ticked
+    virtual void cmdSeqSwitch_Click(int index) = 0; // 1 selects the next number
+};
+// The channel editor registers its list; nullptr (the default) means none.
+void SetSerialNumberList(std::function<SerialNumberList*()> provider);
+
+// Reads the frequency page set and shows the image in the channel window,
+// also after a failed read (which leaves the image as it was).
+void CommunRead(LinkState& s, model::ModelState& m);
+
+// Bytes every write from the dialog sets before it connects.
+void SetWriteFixedBytes(model::Image& image);
+
+// Encodes the channel table, sets the fixed bytes, writes the frequency page
+// set and, after a good write, moves the serial-number list on. Throws what
+// WriteRadio throws.
+WriteFirmware CommunWrite(LinkState& s, FirmwareState& fw, model::ModelState& m);
+
+// The dialog's texts that the text table does not hold, by LangIndex.
+std::string StopBoxCaption(int langIndex);
+std::string AutoUpdateCaption(int langIndex);
+// Told after a write that could not update the firmware of model `model`.
+std::string NoBuiltInFirmwareText(int langIndex, int model);
+
+} // namespace radiolink

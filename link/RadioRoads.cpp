@@ -1,0 +1,141 @@
+#include "link/RadioRoads.h"
+
+#include "link/Engine.h"
+#include "link/FlashTransfer.h"
+#include "model/ImageMap.h"
+#include "platform/Failure.h"
+
+#include <algorithm>
+#include <span>
+#include <vector>
+
+namespace radiolink {
+namespace {
+
+namespace map = model::map;
+
+// A copy of a range of the image that can be put back.
+class Saved {
+  public:
+    Saved(const model::Image& image, map::Addr first, map::Addr last)
+        : first_(first), bytes_(image.begin() + first, image.begin() + last + 1) {}
+    void putBack(model::Image& image) const {
+        std::copy(bytes_.begin(), bytes_.end(), image.begin() + first_);
+    }
+
+  private:
+    map::Addr first_;
+    std::vector<std::uint8_t> bytes_;
+};
+
+std::span<const int> pageSetOf(Flag freMode) {
+    if (freMode == -1) return map::FrequencyPageSet;
+    return map::AlignmentPageSet;
+}
+
+unsigned leadingSixDigits(const std::string& identity) {
+    unsigned v = 0;
+    for (std::size_t i = 0; i < 6 && i < identity.size(); ++i)
+        v = v * 16 + static_cast<unsigned>(HexTokenValue(identity.substr(i, 1)));
+    return v;
+}
+
+// Every road holds the link from its connection to its last exchange.
+void holdLink(const LinkSession& session) {
+    if (session.refused()) throw platform::Failure("another link operation is running");
+}
+
+} // namespace
+
+void TickPageSet(LinkState& s, Flag freMode, bool programPages) {
+    for (PageBox& box : s.frmMain.chkFlashPage) box.Value = 0;
+    for (int p : pageSetOf(freMode)) s.frmMain.chkFlashPage[p].Value = 1;
+    if (programPages)
+        for (int p = map::FirmwareFirstPage; p <= map::FirmwareLastPage; ++p)
+            s.frmMain.chkFlashPage[p].Value = 1;
+    ToolWindowChanged(s);
+}
+
+void ReadRadio(LinkState& s, model::Image& image) {
+    LinkSession session(s);
+    holdLink(session);
+    StartRadioSession(s);
+    if (s.ComFail == -1) return;
+    TickPageSet(s, s.FreMode, false);
+    std::vector<Saved> before;
+    for (int p : pageSetOf(s.FreMode))
+        before.emplace_back(image, map::PageStart(p), map::PageStart(p) + map::PageSize - 1);
+    auto putBack = [&] {
+        for (const Saved& page : before) page.putBack(image);
+    };
+    try {
+        ComReadFlash(s, image);
+    } catch (...) {
+        putBack();
+        throw;
+    }
+    if (s.ComFail != 0) {
+        putBack();
+        return;
+    }
+    ComProcSeq(s, ClosingExchangeScript(s));
+}
+
+std::string RadioFirmwareStamp(const Identification& id) {
+    const std::uint8_t b1 = id.stamp[0], b2 = id.stamp[1], b3 = id.stamp[2];
+    const int low = b2 & 0x0F;
+    if (b1 >= 0x64 || b2 < 0x25 || low == 0 || low > 12 || b3 == 0 || b3 > 31) return "0000000000";
+    return id.stampText();
+}
+
+bool OlderFirmware(const std::string& stamp, const std::string& expected) {
+    return stamp != expected && leadingSixDigits(stamp) < leadingSixDigits(expected);
+}
+
+WriteFirmware WriteRadio(LinkState& s, FirmwareState& fw, model::Image& image) {
+    LinkSession session(s);
+    holdLink(session);
+    std::copy_n(image.begin() + map::FreRangeBlock, map::FreRangeBlockSize,
+                image.begin() + map::FreRangeCopy);
+    StartRadioSession(s);
+    if (s.ComFail == -1) return {};
+
+    const Saved channels(image, 0xC800, 0xE7FF), settings(image, 0xEC00, 0xEFFF);
+    const Saved alignment(image, 0xE800, 0xEBFF), tables(image, 0xF800, 0xFBFF);
+    WriteFirmware result;
+    bool programPages = false;
+    if (s.AutoUpdate == -1) {
+        const Identification id = IdentificationRecord(s);
+        const int m = id.model;
+        if (m < FirstModelCode || m > LastModelCode)
+            throw platform::Failure("the radio reports model code " + std::to_string(m) +
+                                    ", for which the program has no firmware table");
+        result.model = m;
+        const std::string expected = ExpectedIdentity(fw, m);
+        std::string stamp = RadioFirmwareStamp(id);
+        ReadExtRamFlag(s);
+        if (s.ComFail == -1) return result;
+        if (s.ExtRamFlag == -1) stamp = "0000000000";
+        if (OlderFirmware(stamp, expected) || (fw.window && fw.window().WriteSelectedVersion())) {
+            try {
+                programPages = fw.window && fw.window().LoadNewestVersion(m);
+            } catch (...) {
+                // A load that broke off leaves none of its data behind.
+                for (const Saved* r : {&channels, &settings, &alignment, &tables}) r->putBack(image);
+                throw;
+            }
+            result.outcome = programPages ? WriteFirmware::Updated : WriteFirmware::NoBuiltInVersion;
+        }
+    }
+    channels.putBack(image);
+    settings.putBack(image);
+    if (image[map::BatteryPara] >= map::AlignmentKeptFrom) {
+        alignment.putBack(image);
+        tables.putBack(image);
+    }
+    TickPageSet(s, s.FreMode, programPages);
+    ComWriteFlash(s, image);
+    return result;
+}
+
+} // namespace radiolink

@@ -1,0 +1,321 @@
+#include "link/ui/frmCommun.h"
+
+#include "app/ErrorReporter.h"
+#include "app/Settings.h"
+#include "app/Shell.h"
+#include "link/Commun.h"
+#include "link/Engine.h"
+#include "platform/Clock.h"
+#include "platform/ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include <algorithm>
+#include <functional>
+
+namespace radiolink::ui {
+namespace {
+
+using platform::twips;
+
+QPointer<frmCommun> g_dialog;
+bool g_unloaded = false; // closed by the user; the next use loads it afresh
+
+QRect twipsRect(int left, int top, int width, int height) {
+    return QRect(twips(left), twips(top), twips(width), twips(height));
+}
+
+QString face(int entry) {
+    return QString::fromStdString(app::shell().FaceText[entry]);
+}
+
+// The frame passes its double-click to the dialog.
+class Frame : public QGroupBox {
+  public:
+    Frame(QWidget* parent, std::function<void()> onDoubleClick)
+        : QGroupBox(parent), onDoubleClick_(std::move(onDoubleClick)) {}
+
+  protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        onDoubleClick_();
+        event->accept();
+    }
+
+  private:
+    std::function<void()> onDoubleClick_;
+};
+
+QPixmap greenLight(int size) {
+    QPixmap p(size, size);
+    p.fill(Qt::transparent);
+    QPainter painter(&p);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(0, 100, 0));
+    painter.setBrush(QColor(0, 200, 0));
+    painter.drawEllipse(1, 1, size - 2, size - 2);
+    return p;
+}
+
+} // namespace
+
+frmCommun& frmCommun::instance(QWidget* owner) {
+    if (g_dialog && g_unloaded) {
+        delete g_dialog.data();
+        g_unloaded = false;
+    }
+    if (!g_dialog) {
+        g_dialog = new frmCommun(owner);
+        g_dialog->Form_Load();
+    }
+    return *g_dialog;
+}
+
+frmCommun* frmCommun::existing() {
+    return g_unloaded ? nullptr : g_dialog.data();
+}
+
+frmCommun::frmCommun(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmCommun"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(twips(5400), twips(2520));
+
+    fraOne = new Frame(this, [this] { fraOne_DblClick(); });
+    fraOne->setGeometry(twipsRect(120, 60, 5160, 2340));
+    imgGreen = new QLabel(fraOne);
+    imgGreen->setGeometry(twipsRect(240, 390, 270, 270));
+    imgGreen->setPixmap(greenLight(twips(270)));
+    lblComStatus = new QLabel(fraOne);
+    lblComStatus->setObjectName(QStringLiteral("lblComStatus"));
+    lblComStatus->setGeometry(twipsRect(600, 390, 4320, 300));
+    prgCommunicate = new QProgressBar(fraOne);
+    prgCommunicate->setGeometry(twipsRect(240, 840, 4680, 300));
+    prgCommunicate->setRange(0, 100);
+    prgCommunicate->setTextVisible(false);
+    chkStopCom = new QCheckBox(fraOne);
+    chkStopCom->setGeometry(twipsRect(240, 1320, 2880, 300));
+    chkStopCom->hide();
+    chkAutoUpdate = new QCheckBox(fraOne);
+    chkAutoUpdate->setGeometry(twipsRect(240, 1800, 2880, 300));
+    chkAutoUpdate->setText(QString::fromStdString(AutoUpdateCaption(app::shell().LangIndex)));
+    cmdRead = new QPushButton(fraOne);
+    cmdRead->setGeometry(twipsRect(3480, 1560, 1440, 480));
+    cmdWrite = new QPushButton(fraOne);
+    cmdWrite->setGeometry(twipsRect(3480, 1560, 1440, 480));
+
+    connect(cmdRead, &QPushButton::clicked, this, &frmCommun::cmdRead_Click);
+    connect(cmdWrite, &QPushButton::clicked, this, &frmCommun::cmdWrite_Click);
+    // Like the original's boxes, a value set from code runs the handler too.
+    connect(chkStopCom, &QCheckBox::toggled, this, &frmCommun::chkStopCom_Click);
+    connect(chkAutoUpdate, &QCheckBox::toggled, this, &frmCommun::chkAutoUpdate_Click);
+    connect(&tmrLigGrint, &QTimer::timeout, this, &frmCommun::tmrLigGrint_Timer);
+    tmrNotice.setSingleShot(true);
+    tmrNotice.setTimerType(Qt::PreciseTimer);
+    connect(&tmrNotice, &QTimer::timeout, this, &frmCommun::noticeOver);
+}
+
+frmCommun::~frmCommun() {
+    if (g_dialog == this) g_unloaded = false;
+}
+
+void frmCommun::Form_Load() {
+    try {
+        InitFace();
+        chkAutoUpdate->hide();
+        // The box starts unticked: update stays off unless the key says on.
+        linkState().AutoUpdate = 0;
+        const std::int32_t update =
+            app::ReadIniNum(app::keys::Update.section, app::keys::Update.key, app::keys::Update.defaultValue,
+                            app::keys::Update.n, app::SettingsFile());
+        linkState().AutoUpdate = update == 1 ? -1 : 0;
+        chkAutoUpdate->setChecked(update == 1);
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmCommun->Form_Load", e);
+    }
+}
+
+void frmCommun::InitFace() {
+    try {
+        const app::ShellState& sh = app::shell();
+        const QString family = QString::fromStdString(sh.FaceFontName);
+        for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(fraOne),
+                           static_cast<QWidget*>(cmdRead), static_cast<QWidget*>(cmdWrite)}) {
+            QFont f = w->font();
+            f.setFamily(family);
+            w->setFont(f);
+        }
+        setWindowTitle(face(102));
+        fraOne->setTitle(face(156));
+        cmdRead->setText(face(100));
+        cmdWrite->setText(face(101));
+        chkStopCom->setText(QString::fromStdString(StopBoxCaption(sh.LangIndex)));
+        lblComStatus->setStyleSheet(QStringLiteral("color: #FF0000;"));
+        SetStatus(std::string());
+        prgCommunicate->setValue(0);
+        imgGreen->hide();
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmCommun->InitFace", e);
+    }
+}
+
+void frmCommun::SetStatus(const std::string& text) {
+    linkState().frmCommun.lblComStatus = text;
+    const QString shown = QString::fromStdString(text);
+    if (lblComStatus->text() == shown) return;
+    lblComStatus->setText(shown);
+    lblComStatus_Change();
+}
+
+void frmCommun::ShowLinkState() {
+    const CommunPanel& panel = linkState().frmCommun;
+    SetStatus(panel.lblComStatus);
+    chkStopCom->setVisible(panel.chkStopComVisible);
+}
+
+void frmCommun::lblComStatus_Change() {
+    prgCommunicate->setValue(std::clamp<int>(linkState().ComPercent, 0, 100));
+}
+
+void frmCommun::beginRoad(QPushButton* button) {
+    LinkState& s = linkState();
+    s.ComStop = 0;
+    s.FreMode = -1;
+    s.CommunBusy = -1;
+    tmrNotice.stop();
+    button->setEnabled(false);
+    imgGreen->show();
+    SetStatus(app::shell().FaceText[76]);
+}
+
+void frmCommun::cmdRead_Click() {
+    LinkState& s = linkState();
+    bool failed = false;
+    try {
+        beginRoad(cmdRead);
+        DelayNms(s, 10);
+        tmrLigGrint.stop();
+        tmrLigGrint.setInterval(100);
+        tmrLigGrint.start();
+        s.ComPercent = 0;
+        prgCommunicate->setValue(0);
+        CommunRead(s, model::state());
+        failed = s.ComFail == -1;
+        if (failed) SetStatus(app::shell().FaceText[166]);
+        DelayNms(s, 250);
+        platform::sleepMs(250);
+    } catch (const std::exception&) {
+        s.ComFail = -1;
+        failed = true;
+        SetStatus(app::shell().FaceText[166]);
+        DelayNms(s, 750);
+        platform::sleepMs(750);
+    }
+    endRoad(cmdRead, failed ? app::shell().FaceText[166] : std::string());
+}
+
+void frmCommun::cmdWrite_Click() {
+    LinkState& s = linkState();
+    std::string notice;
+    try {
+        beginRoad(cmdWrite);
+        tmrLigGrint.stop();
+        tmrLigGrint.setInterval(100);
+        tmrLigGrint.start();
+        s.ComPercent = 0;
+        prgCommunicate->setValue(0);
+        const WriteFirmware firmware = CommunWrite(s, radiolink::firmware(), model::state());
+        if (s.ComFail == -1)
+            notice = app::shell().FaceText[173];
+        else if (firmware.outcome == WriteFirmware::NoBuiltInVersion)
+            notice = app::shell().FaceText[169] + " - " +
+                     NoBuiltInFirmwareText(app::shell().LangIndex, firmware.model);
+        if (!notice.empty()) SetStatus(notice);
+        DelayNms(s, 250);
+        platform::sleepMs(250);
+    } catch (const std::exception&) {
+        s.ComFail = -1;
+        notice = app::shell().FaceText[173];
+        SetStatus(notice);
+        DelayNms(s, 750);
+        platform::sleepMs(750);
+    }
+    endRoad(cmdWrite, notice);
+}
+
+void frmCommun::endRoad(QPushButton* button, const std::string& notice) {
+    LinkState& s = linkState();
+    s.FreMode = 0;
+    button->setEnabled(true);
+    tmrLigGrint.stop();
+    imgGreen->hide();
+    s.CommunBusy = 0;
+    prgCommunicate->setValue(0);
+    SetStatus(notice);
+    DelayNms(s, 50);
+    chkStopCom->hide();
+    s.frmCommun.chkStopComVisible = false;
+    if (notice.empty())
+        hide();
+    else
+        tmrNotice.start(NoticeMs);
+}
+
+void frmCommun::noticeOver() {
+    SetStatus(std::string());
+    hide();
+}
+
+void frmCommun::chkStopCom_Click() {
+    linkState().ComStop = chkStopCom->isChecked() ? -1 : 0;
+}
+
+void frmCommun::chkAutoUpdate_Click() {
+    const bool on = chkAutoUpdate->isChecked();
+    linkState().AutoUpdate = on ? -1 : 0;
+    app::WriteIniStr("Soft", "Update", on ? "1" : "0", app::SettingsFile());
+}
+
+void frmCommun::fraOne_DblClick() {
+    chkAutoUpdate->setVisible(chkAutoUpdate->isHidden());
+}
+
+void frmCommun::tmrLigGrint_Timer() {
+    try {
+        if (imgGreen->isHidden()) imgGreen->show();
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmCommun->tmrLigGrint_Timer", e);
+    }
+}
+
+void frmCommun::closeEvent(QCloseEvent* event) {
+    // Refused silently while a road runs.
+    if (linkState().CommunBusy == -1) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void frmCommun::reject() {
+    if (linkState().CommunBusy == -1) return;
+    tmrNotice.stop();
+    tmrLigGrint.stop();
+    g_unloaded = true;
+    QDialog::reject();
+}
+
+void ShowCommunDialog(QWidget* owner, bool write) {
+    frmCommun& d = frmCommun::instance(owner);
+    d.cmdWrite->setVisible(write);
+    d.cmdRead->setVisible(!write);
+    d.chkAutoUpdate->hide();
+    d.prgCommunicate->setValue(0);
+    d.chkStopCom->setChecked(false);
+    linkState().ComStop = 0;
+    d.exec();
+}
+
+} // namespace radiolink::ui

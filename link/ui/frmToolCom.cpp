@@ -1,0 +1,104 @@
+#include "link/ui/frmToolCom.h"
+
+#include "app/Shell.h"
+#include "link/LinkState.h"
+#include "link/PortChoice.h"
+#include "platform/ui/Twips.h"
+
+namespace radiolink::ui {
+namespace {
+
+using platform::twips;
+
+frmToolCom* g_shown = nullptr;
+
+QString face(int entry) {
+    return QString::fromStdString(app::shell().FaceText[entry]);
+}
+
+} // namespace
+
+frmToolCom::frmToolCom(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmToolCom"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(twips(4950), twips(2940));
+    fraToolCom = new QGroupBox(this);
+    fraToolCom->setGeometry(twips(120), twips(60), twips(4710), twips(2220));
+    lblToolCom = new QLabel(fraToolCom);
+    lblToolCom->setGeometry(twips(240), twips(300), twips(4200), twips(300));
+    group_.setExclusive(true);
+    for (int i = 0; i < 16; ++i) {
+        COM[i] = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), fraToolCom);
+        COM[i]->setObjectName(QStringLiteral("COM%1").arg(i + 1));
+        COM[i]->setGeometry(twips(240 + 1110 * (i % 4)), twips(720 + 360 * (i / 4)), twips(1050), twips(300));
+        group_.addButton(COM[i], i);
+    }
+    cmdOk = new QPushButton(this);
+    cmdOk->setGeometry(twips(2160), twips(2400), twips(1215), twips(420));
+    cmdOk->setDefault(true);
+    cmdCancel = new QPushButton(this);
+    cmdCancel->setGeometry(twips(3615), twips(2400), twips(1215), twips(420));
+    connect(cmdOk, &QPushButton::clicked, this, &frmToolCom::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmToolCom::cmdCancel_Click);
+    connect(&group_, &QButtonGroup::idClicked, this, [](int id) {
+        PortDialog& d = linkState().frmToolCom;
+        for (int i = 0; i < 16; ++i) d.COM[i].Value = i == id;
+    });
+    g_shown = this;
+}
+
+frmToolCom::~frmToolCom() {
+    if (g_shown == this) g_shown = nullptr;
+}
+
+frmToolCom* frmToolCom::existing() {
+    return g_shown;
+}
+
+void frmToolCom::Form_Load() {
+    setWindowTitle(face(60));
+    fraToolCom->setTitle(face(61));
+    lblToolCom->setText(face(62));
+    cmdOk->setText(face(63));
+    cmdCancel->setText(face(64));
+    PortDialogLoad(linkState());
+    ShowState();
+}
+
+void frmToolCom::ShowState() {
+    const LinkState& s = linkState();
+    // Not exclusive for a moment, so that no button at all may be selected.
+    group_.setExclusive(false);
+    for (int i = 0; i < 16; ++i) {
+        const PortDialog::Option& o = s.frmToolCom.COM[i];
+        COM[i]->setChecked(o.Value);
+        COM[i]->setEnabled(o.Enabled);
+        COM[i]->setToolTip(o.Enabled ? QString() : QString::fromStdString(s.ComPortWhy[i + 1]));
+    }
+    group_.setExclusive(true);
+}
+
+void frmToolCom::cmdOk_Click() {
+    chosen = true;
+    PortDialogOk(linkState());
+    QDialog::accept();
+}
+
+void frmToolCom::cmdCancel_Click() {
+    PortDialogCancel(linkState());
+    QDialog::reject();
+}
+
+void frmToolCom::reject() {
+    cmdCancel_Click();
+}
+
+bool ShowPortDialog(QWidget* owner) {
+    frmToolCom dialog(owner);
+    dialog.Form_Load();
+    dialog.exec();
+    return dialog.chosen;
+}
+
+} // namespace radiolink::ui

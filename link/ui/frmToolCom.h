@@ -1,0 +1,47 @@
+#pragma once
+// The port dialog: COM1 to COM16, the ports that failed their probe
+// disabled with the reason as a tool tip. It shows LinkState::frmToolCom;
+// each showing probes the ports afresh and takes the port in use as the one
+// Cancel goes back to.
+#include <QButtonGroup>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+
+namespace radiolink::ui {
+
+class frmToolCom : public QDialog {
+    Q_OBJECT
+  public:
+    explicit frmToolCom(QWidget* parent = nullptr);
+    ~frmToolCom() override;
+    static frmToolCom* existing(); // while shown
+
+    void Form_Load();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+    // Shows the option buttons as the link's state holds them.
+    void ShowState();
+
+    QGroupBox* fraToolCom;
+    QLabel* lblToolCom;
+    std::array<QRadioButton*, 16> COM{}; // index = port - 1
+    QPushButton* cmdOk;
+    QPushButton* cmdCancel;
+    bool chosen = false; // closed by OK
+
+  protected:
+    void reject() override;
+
+  private:
+    QButtonGroup group_;
+};
+
+// Shows the port dialog modally over owner; true when closed by OK.
+bool ShowPortDialog(QWidget* owner);
+
+} // namespace radiolink::ui

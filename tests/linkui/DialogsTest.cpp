@@ -1,0 +1,253 @@
+// The port dialog and the read/write dialog's own behaviour, on the
+// offscreen platform, with pseudo-terminals for the ports that open.
+#include "app/FaceText.h"
+#include "app/Settings.h"
+#include "app/Shell.h"
+#include "link/LinkState.h"
+#include "link/PortChoice.h"
+#include "link/ui/LinkWindows.h"
+#include "link/ui/frmCommun.h"
+#include "link/ui/frmToolCom.h"
+#include "platform/IniFile.h"
+#include "platform/PseudoTerminal.h"
+#include "tests/linkui/LinkUiSupport.h"
+#include "tests/support/TempHome.h"
+
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace radiolink;
+using radiolink::ui::frmCommun;
+using radiolink::ui::frmToolCom;
+
+namespace {
+
+// Runs `act` on the dialog once the modal show below has started.
+void whenShown(std::function<void()> act) {
+    QTimer::singleShot(0, std::move(act));
+}
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::TempHome> home;
+    std::unique_ptr<platform::PseudoTerminal> pty1, pty2;
+
+    std::string stored(const char* section, const char* key) {
+        return platform::IniFile::lookup(app::SettingsFile(), section, key).value_or("<none>");
+    }
+
+  private slots:
+    void initTestCase() { radiolink::ui::InstallLinkWindows(); }
+    void init() {
+        home = std::make_unique<testsupport::TempHome>();
+        pty1 = std::make_unique<platform::PseudoTerminal>();
+        pty2 = std::make_unique<platform::PseudoTerminal>();
+        linkui::ResetProgramLink(*home);
+    }
+    void cleanup() {
+        delete frmCommun::existing();
+        home.reset();
+    }
+
+    void cancelGoesBackToThePortInUseWhenShown() {
+        // Start-up: the stored port 5 fails, so the dialog was loaded hidden
+        // by that probe, and port 1 was chosen.
+        linkui::WriteSettings(*home, {{1, pty1->devicePath()}}, "[Config]\nCOM=5\n");
+        InitSerialHost(linkState());
+        QCOMPARE(int(linkState().ComPortNo), 1);
+        int shownWith = 0;
+        whenShown([&] {
+            frmToolCom* d = frmToolCom::existing();
+            QVERIFY(d && d->isVisible());
+            shownWith = d->COM[0]->isChecked() ? 1 : 0;
+            QVERIFY(!d->COM[4]->isEnabled());
+            QVERIFY(d->COM[4]->toolTip().contains("no such device"));
+            d->cmdCancel->click();
+        });
+        QVERIFY(!ui::ShowPortDialog(nullptr));
+        QCOMPARE(shownWith, 1);
+        QCOMPARE(int(linkState().ComPortNo), 1);
+        QCOMPARE(stored("Config", "COM"), std::string("1"));
+    }
+
+    void eachShowingProbesThePortsAfresh() {
+        linkui::WriteSettings(*home, {{1, pty1->devicePath()}});
+        ScanComPorts(linkState());
+        QCOMPARE(linkState().ComPortState[2], std::int16_t(-1));
+        // The cable is plugged in now.
+        linkui::WriteSettings(*home, {{1, pty1->devicePath()}, {2, pty2->devicePath()}});
+        whenShown([] {
+            frmToolCom* d = frmToolCom::existing();
+            QVERIFY(d->COM[1]->isEnabled());
+            QVERIFY(!d->COM[2]->isEnabled());
+            QVERIFY(d->COM[0]->isChecked());
+            d->COM[1]->click();
+            d->cmdOk->click();
+        });
+        QVERIFY(ui::ShowPortDialog(nullptr));
+        QCOMPARE(int(linkState().ComPortNo), 2);
+        QCOMPARE(stored("Config", "COM"), std::string("2"));
+        QCOMPARE(linkState().frmMain.cmdPortCaption, std::string("端口 2"));
+    }
+
+    void okStoresThePortAlsoWhenUnchangedAndCloseBoxCancels() {
+        linkui::WriteSettings(*home, {{1, pty1->devicePath()}, {2, pty2->devicePath()}});
+        QString title;
+        whenShown([&] {
+            frmToolCom* d = frmToolCom::existing();
+            title = d->windowTitle();
+            QCOMPARE(d->fraToolCom->title(), QStringLiteral("Set"));
+            QCOMPARE(d->cmdOk->text(), QStringLiteral("OK"));
+            QCOMPARE(d->cmdCancel->text(), QStringLiteral("Cancel"));
+            d->cmdOk->click();
+        });
+        QVERIFY(ui::ShowPortDialog(nullptr));
+        QCOMPARE(title, QStringLiteral("Communication Port"));
+        QCOMPARE(stored("Config", "COM"), std::string("1"));
+
+        whenShown([] {
+            frmToolCom* d = frmToolCom::existing();
+            d->COM[1]->click();
+            d->close();
+        });
+        QVERIFY(!ui::ShowPortDialog(nullptr));
+        QCOMPARE(int(linkState().ComPortNo), 1);
+    }
+
+    void updateKeyDecidesTheAutoUpdateBox_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<bool>("ticked");
+        QTest::addColumn<QString>("storedAfter");
+        QTest::newRow("missing") << "" << true << "1";
+        QTest::newRow("empty") << "[Soft]\nUpdate=\n" << true << "1";
+        QTest::newRow("1") << "[Soft]\nUpdate=1\n" << true << "1";
+        QTest::newRow("0") << "[Soft]\nUpdate=0\n" << false << "0";
+        QTest::newRow("2") << "[Soft]\nUpdate=2\n" << false << "2";
+        QTest::newRow("no number") << "[Soft]\nUpdate=x\n" << false << "x";
+    }
+    void updateKeyDecidesTheAutoUpdateBox() {
+        QFETCH(QString, settings);
+        QFETCH(bool, ticked);
+        QFETCH(QString, storedAfter);
+        linkui::WriteSettings(*home, {}, settings.toStdString());
+        linkState().AutoUpdate = -1; // left from an earlier load
+        frmCommun& d = frmCommun::instance();
+        QCOMPARE(d.chkAutoUpdate->isChecked(), ticked);
+        QCOMPARE(linkState().AutoUpdate, std::int16_t(ticked ? -1 : 0));
+        QVERIFY(d.chkAutoUpdate->isHidden());
+        QCOMPARE(QString::fromStdString(stored("Soft", "Update")),
+                 storedAfter == "" ? QStringLiteral("<none>") : storedAfter);
+    }
+
+    void doubleClickOnTheFrameShowsAndHidesTheUpdateBox() {
+        linkui::WriteSettings(*home, {}, "[Soft]\nUpdate=0\n");
+        frmCommun& d = frmCommun::instance();
+        QTest::mouseDClick(d.fraOne, Qt::LeftButton);
+        QVERIFY(!d.chkAutoUpdate->isHidden());
+        d.chkAutoUpdate->click();
+        QCOMPARE(linkState().AutoUpdate, std::int16_t(-1));
+        QCOMPARE(stored("Soft", "Update"), std::string("1"));
+        QTest::mouseDClick(d.fraOne, Qt::LeftButton);
+        QVERIFY(d.chkAutoUpdate->isHidden());
+        QVERIFY(d.chkAutoUpdate->isChecked());
+        d.chkAutoUpdate->setChecked(false);
+        QCOMPARE(stored("Soft", "Update"), std::string("0"));
+        QCOMPARE(linkState().AutoUpdate, std::int16_t(0));
+    }
+
+    void captionsAndTheStopBox_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QString>("stop");
+        QTest::newRow("Simplified Chinese") << 1 << "停止通信";
+        QTest::newRow("Traditional Chinese") << 2 << "停止通信";
+        QTest::newRow("English") << 3 << "Stop Communication";
+    }
+    void captionsAndTheStopBox() {
+        QFETCH(int, lang);
+        QFETCH(QString, stop);
+        app::shell().LangIndex = static_cast<std::int16_t>(lang);
+        app::InitFaceText(app::shell());
+        frmCommun& d = frmCommun::instance();
+        QCOMPARE(d.windowTitle(), QString::fromStdString(app::shell().FaceText[102]));
+        QCOMPARE(d.fraOne->title(), QString::fromStdString(app::shell().FaceText[156]));
+        QCOMPARE(d.cmdRead->text(), QString::fromStdString(app::shell().FaceText[100]));
+        QCOMPARE(d.cmdWrite->text(), QString::fromStdString(app::shell().FaceText[101]));
+        QCOMPARE(d.chkStopCom->text(), stop);
+        QVERIFY(d.lblComStatus->text().isEmpty());
+        QVERIFY(d.imgGreen->isHidden());
+        QVERIFY(d.chkStopCom->isHidden());
+        linkState().ComStop = -1;
+        d.chkStopCom->setChecked(true);
+        QCOMPARE(linkState().ComStop, std::int16_t(-1));
+        d.chkStopCom->setChecked(false);
+        QCOMPARE(linkState().ComStop, std::int16_t(0));
+    }
+
+    void eachRoadOpensTheDialogForItsDirection() {
+        linkui::WriteSettings(*home, {});
+        for (bool write : {false, true}) {
+            frmCommun& d = frmCommun::instance();
+            d.chkStopCom->setChecked(true);
+            d.chkAutoUpdate->show();
+            d.prgCommunicate->setValue(40);
+            bool seen = false;
+            whenShown([&] {
+                QVERIFY(d.isVisible() && d.isModal());
+                QCOMPARE(d.cmdWrite->isHidden(), !write);
+                QCOMPARE(d.cmdRead->isHidden(), write);
+                QVERIFY(d.chkAutoUpdate->isHidden());
+                QCOMPARE(d.prgCommunicate->value(), 0);
+                QVERIFY(!d.chkStopCom->isChecked());
+                QCOMPARE(linkState().ComStop, std::int16_t(0));
+                seen = true;
+                d.hide();
+            });
+            ui::ShowCommunDialog(nullptr, write);
+            QVERIFY(seen);
+            QCOMPARE(frmCommun::existing(), &d); // hiding keeps it loaded
+        }
+    }
+
+    void closingIsRefusedWhileARoadRunsAndUnloadsOtherwise() {
+        linkui::WriteSettings(*home, {}, "[Soft]\nUpdate=0\n");
+        bool refused = false;
+        whenShown([&] {
+            frmCommun* d = frmCommun::existing();
+            linkState().CommunBusy = -1;
+            d->close();
+            QTest::keyClick(d, Qt::Key_Escape);
+            refused = d->isVisible();
+            linkState().CommunBusy = 0;
+            d->close();
+        });
+        ui::ShowCommunDialog(nullptr, false);
+        QVERIFY(refused);
+        QVERIFY(!frmCommun::existing());
+        // The next use loads it again, with the key as it stands now.
+        linkui::WriteSettings(*home, {}, "[Soft]\nUpdate=1\n");
+        QVERIFY(frmCommun::instance().chkAutoUpdate->isChecked());
+    }
+
+    void aNewStatusTextMovesTheProgressBar() {
+        frmCommun& d = frmCommun::instance();
+        linkState().ComPercent = 44;
+        QCOMPARE(d.prgCommunicate->value(), 0);
+        linkState().frmCommun.lblComStatus = "Reading...44 %";
+        linkState().frmCommun.chkStopComVisible = true;
+        CommunChanged(linkState());
+        QCOMPARE(d.lblComStatus->text(), QStringLiteral("Reading...44 %"));
+        QCOMPARE(d.prgCommunicate->value(), 44);
+        QVERIFY(!d.chkStopCom->isHidden());
+        linkState().ComPercent = 50;
+        CommunChanged(linkState()); // the same text: the bar stays
+        QCOMPARE(d.prgCommunicate->value(), 44);
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"

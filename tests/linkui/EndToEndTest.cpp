@@ -1,0 +1,359 @@
+// The program as a user runs it, on the offscreen platform, through the
+// real serial layer on a pseudo-terminal against the simulated radio: start,
+// Read, edit, Write, the firmware update, failures and the stop box.
+#include "app/Shell.h"
+#include "app/ui/frmSplash.h"
+#include "app/ui/mdifrmMain.h"
+#include "channels/ui/frmChMem.h"
+#include "link/FirmwareTable.h"
+#include "link/LinkState.h"
+#include "link/ui/LinkWindows.h"
+#include "link/ui/frmCommun.h"
+#include "model/ChTable.h"
+#include "model/ImageMap.h"
+#include "model/Model.h"
+#include "platform/Clock.h"
+#include "platform/IniFile.h"
+#include "tests/linkui/LinkUiSupport.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempHome.h"
+#include "tools/radiosim/Radio.h"
+
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+#include <random>
+#include <set>
+
+using namespace radiolink;
+using radiolink::ui::frmCommun;
+using radiosim::Fault;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+namespace map = model::map;
+
+const std::vector<int> kFrequencySet{50, 51, 52, 53, 54, 55, 56, 57, 59};
+
+bool inFrequencySet(int page) {
+    return std::find(kFrequencySet.begin(), kFrequencySet.end(), page) != kFrequencySet.end();
+}
+
+Bytes randomBytes(std::size_t n, unsigned seed) {
+    std::mt19937 g(seed);
+    Bytes b(n);
+    for (auto& x : b) x = static_cast<std::uint8_t>(g());
+    return b;
+}
+
+Bytes pageOf(const Bytes& flash, int p) {
+    return Bytes(flash.begin() + p * 1024, flash.begin() + (p + 1) * 1024);
+}
+
+Bytes pageOf(const model::Image& image, int p) {
+    return Bytes(image.begin() + p * 1024, image.begin() + (p + 1) * 1024);
+}
+
+// A firmware window whose one version fills the program area with a pattern.
+struct PatternFirmware : FirmwareWindow {
+    bool LoadNewestVersion(int model) override {
+        ++loads;
+        if (!hasImage) return false;
+        model::Image& image = model::IicDat();
+        std::fill(image.begin(), image.begin() + 0xC800, 0xA5);
+        for (map::Addr a = 0x1C00; a < 0xC800; ++a) image[a] = static_cast<std::uint8_t>(a * 7 + model);
+        std::fill(image.begin() + 0xC800, image.begin() + 0xE700, 0x11);
+        return true;
+    }
+    bool WriteSelectedVersion() override { return selectedBox; }
+    int loads = 0;
+    bool hasImage = true;
+    bool selectedBox = false;
+};
+
+} // namespace
+
+class EndToEndTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::TempHome> home;
+    std::unique_ptr<testsupport::ScriptedDialogs> dialogs;
+    std::unique_ptr<radiosim::Radio> radio;
+    PatternFirmware firmwareWindow;
+    // What the dialog showed at each status change: text and progress bar.
+    std::vector<std::pair<QString, int>> shown;
+
+    void start() {
+        QVERIFY(app::StartProgram());
+        QVERIFY(QTest::qWaitFor([] { return !app::frmSplash::existing(); }, 10000));
+        QVERIFY(app::mdifrmMain::existing() && app::mdifrmMain::existing()->isVisible());
+    }
+    // Chooses the menu item; `act` runs once the dialog is up. Returns when
+    // the main window's modal show has ended.
+    void road(const char* item, std::function<void(frmCommun&)> act) {
+        QTimer::singleShot(0, [act] {
+            frmCommun* d = frmCommun::existing();
+            QVERIFY(d && d->isVisible());
+            act(*d);
+        });
+        app::mdifrmMain::instance().action(QString::fromLatin1(item))->trigger();
+    }
+    static channels::frmChMem& channelWindow() {
+        auto* w = dynamic_cast<channels::frmChMem*>(app::mdifrmMain::instance().channelWindow());
+        if (!w) throw std::runtime_error("no channel window");
+        return *w;
+    }
+    static QString cell(int row, int col) { return channelWindow().vsfgGridCh->displayText(row, col); }
+    static void press(frmCommun& d) { (d.cmdRead->isHidden() ? d.cmdWrite : d.cmdRead)->click(); }
+    // A radio whose data pages are the default image with channels 1 and 3
+    // and one setting of its own; every other page random.
+    Bytes prepareRadio() {
+        auto side = std::make_unique<model::ModelState>(model::state());
+        auto channel = [&](int ch, std::int32_t rx, std::int32_t tx) {
+            side->ChInfo[ch][0] = 1;
+            side->ChInfo[ch][1] = rx;
+            side->ChInfo[ch][2] = tx;
+            side->ChCtdcs[ch] = {"67.0", "D023N"};
+        };
+        channel(1, 43012500, 43512500);
+        channel(3, 46200000, model::NoFre);
+        model::ChInfoToIicDat(*side);
+        side->IicDat[0xEC20] ^= 0x01;
+        Bytes flash = randomBytes(65536, 11);
+        std::copy(side->IicDat.begin() + 0xC800, side->IicDat.begin() + 0x10000, flash.begin() + 0xC800);
+        radio->setFlash(0, flash);
+        return flash;
+    }
+
+  private slots:
+    void init() {
+        home = std::make_unique<testsupport::TempHome>();
+        dialogs = std::make_unique<testsupport::ScriptedDialogs>();
+        radio = std::make_unique<radiosim::Radio>();
+        radio->setIdentity({0x10, 0x2C, 0x14, 0x68, 0x65}, 101);
+        radio->setExtRam(0xF1, Bytes{0x00});
+        home->copyShipped("zezirev.def");
+        home->copyShipped("tavorin.def");
+        const std::string def = home->file("tavorin.def");
+        platform::IniFile::write(def, "Setting", "FirRun", "0");
+        platform::IniFile::write(def, "Config", "COM", "1");
+        platform::IniFile::write(def, "Setting", "COM", "1");
+        for (int n = 1; n <= 16; ++n)
+            platform::IniFile::write(def, "Ports", std::to_string(n),
+                                     n == 1 ? radio->devicePath() : home->file("no-port"));
+        linkui::ResetProgramLink(*home);
+        // As the program's start installs it: the link's waits run events.
+        platform::setEventPump([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+        channels::InstallChannelWindow();
+        radiolink::ui::InstallLinkWindows();
+        firmwareWindow = PatternFirmware{};
+        shown.clear();
+        const auto show = linkState().hooks.communChanged;
+        linkState().hooks.communChanged = [this, show] {
+            show();
+            if (frmCommun* d = frmCommun::existing())
+                if (shown.empty() || shown.back().first != d->lblComStatus->text())
+                    shown.push_back({d->lblComStatus->text(), d->prgCommunicate->value()});
+        };
+        model::ResetModel();
+        start();
+    }
+    void cleanup() {
+        app::mdifrmMain::destroyInstance();
+        delete app::frmSplash::existing();
+        platform::setEventPump(nullptr);
+        radio.reset();
+        dialogs.reset();
+        home.reset();
+    }
+
+    void readShowsTheRadioAndWriteSendsExactlyTheEdit() {
+        QCOMPARE(app::mdifrmMain::instance().panelText(2), QStringLiteral("COM1"));
+        const Bytes flash = prepareRadio();
+        const model::Image before = model::IicDat();
+        road("mnuReadFre", press);
+        QVERIFY(!frmCommun::existing()->isVisible());
+        const model::ModelState& m = model::state();
+        QCOMPARE(linkState().ComFail, std::int16_t(0));
+        // The grid shows the radio's channels.
+        QCOMPARE(cell(1, 1), QStringLiteral("430.125"));
+        QCOMPARE(cell(1, 2), QStringLiteral("435.125"));
+        QCOMPARE(cell(1, 4), QStringLiteral("D023N"));
+        QCOMPARE(cell(2, 1), QString());
+        QCOMPARE(cell(3, 1), QStringLiteral("462"));
+        QCOMPARE(m.ChInfo[3][2], model::NoFre);
+        for (int p = 0; p < 64; ++p)
+            QCOMPARE(pageOf(m.IicDat, p), inFrequencySet(p) ? pageOf(flash, p) : pageOf(before, p));
+        // The status texts and the bar followed the transfer.
+        int last = 0;
+        for (const auto& [text, bar] : shown) {
+            if (!text.startsWith("Reading...")) continue;
+            QCOMPARE(text, QStringLiteral("Reading...%1 %").arg(bar));
+            QVERIFY(bar >= last);
+            last = bar;
+        }
+        QCOMPARE(last, 100);
+        QCOMPARE(shown.back().first, QStringLiteral("Communication success"));
+        // Cleared as the dialog hid, with the bar at the last percentage.
+        QVERIFY(frmCommun::existing()->lblComStatus->text().isEmpty());
+        QCOMPARE(frmCommun::existing()->prgCommunicate->value(), 100);
+
+        // Edit channel 2 in the grid, write it back.
+        channelWindow().vsfgGridCh->setTextMatrix(2, 1, QStringLiteral("440.00000"));
+        channelWindow().vsfgGridCh_AfterEdit(2, 1);
+        QCOMPARE(model::state().ChInfo[2][1], 44000000);
+        shown.clear();
+        road("mnuWriteFre", press);
+        QCOMPARE(linkState().ComFail, std::int16_t(0));
+        QVERIFY(std::any_of(shown.begin(), shown.end(),
+                            [](const auto& e) { return e.first == "Write Successful" && e.second == 100; }));
+        const Bytes after = radio->flash(0, 65536);
+        const std::set<map::Addr> fixed = {0xEC58, 0xEC99, 0xEC08, 0xEC09, 0xEC0A, 0xECA0};
+        for (map::Addr a = 0; a < 0x10000; ++a) {
+            if (after[a] == flash[a]) continue;
+            const bool channel2 = (a >= map::ChRecordAddr(2) && a < map::ChRecordAddr(3)) ||
+                                  (a >= map::ChNameAddr(2) && a < map::ChNameAddr(3));
+            if (!channel2 && !fixed.count(a)) QFAIL(qPrintable(QString("byte %1 changed").arg(a, 4, 16)));
+        }
+        QCOMPARE(after[map::ChRecordAddr(2) + 3], std::uint8_t(0x44)); // 440.00000 MHz
+        QCOMPARE(after[0xEC58], std::uint8_t(0x0A));
+        QCOMPARE(after[0xECA0], std::uint8_t(flash[0xECA0] & 0xFD));
+        // Page 58 carries the write marks in the image only.
+        QCOMPARE(model::IicDat()[0xE951], std::uint8_t(0x8F));
+        QCOMPARE(pageOf(after, 58), pageOf(flash, 58));
+    }
+
+    void aWriteWithAutomaticUpdateBringsOlderFirmwareUpToDate() {
+        FirmwareState& fw = firmware();
+        fw.SoftModelTbl[101][2] = "10";
+        fw.SoftSpecialTbl[101][2] = "102C146865";
+        fw.window = [this]() -> FirmwareWindow& { return firmwareWindow; };
+        radio->setIdentity({0x09, 0x2C, 0x14, 0x68, 0x65}, 101);
+        const model::Image before = model::IicDat();
+        road("mnuWriteFre", [](frmCommun& d) {
+            QTest::mouseDClick(d.fraOne, Qt::LeftButton);
+            d.chkAutoUpdate->click();
+            QVERIFY(d.chkAutoUpdate->isChecked());
+            press(d);
+        });
+        fw.window = nullptr;
+        QCOMPARE(linkState().ComFail, std::int16_t(0));
+        QCOMPARE(firmwareWindow.loads, 1);
+        const Bytes after = radio->flash(0, 65536);
+        for (int p = 7; p <= 49; ++p) QCOMPARE(pageOf(after, p), pageOf(model::IicDat(), p));
+        QCOMPARE(after[0x1C01], std::uint8_t(0x1C01 * 7 + 101));
+        // The user's channels went out, not the firmware's.
+        for (int p : kFrequencySet) QCOMPARE(pageOf(after, p), pageOf(model::IicDat(), p));
+        QCOMPARE(after[0xC800 + 1000], before[0xC800 + 1000]);
+    }
+
+    void anUpdateWithoutBuiltInFirmwareWritesTheChannelsAndSaysSo() {
+        firmwareWindow.selectedBox = true;
+        firmwareWindow.hasImage = false;
+        firmware().window = [this]() -> FirmwareWindow& { return firmwareWindow; };
+        const Bytes flash = radio->flash(0, 65536);
+        QString notice;
+        bool stillShown = false;
+        road("mnuWriteFre", [&](frmCommun& d) {
+            QTest::mouseDClick(d.fraOne, Qt::LeftButton);
+            d.chkAutoUpdate->setChecked(true);
+            press(d);
+            notice = d.lblComStatus->text();
+            stillShown = d.isVisible();
+        });
+        firmware().window = nullptr;
+        QVERIFY(stillShown);
+        QCOMPARE(notice, QStringLiteral(
+                             "Write Successful - No built-in firmware for model 101, firmware not updated"));
+        QCOMPARE(firmwareWindow.loads, 1);
+        const Bytes after = radio->flash(0, 65536);
+        for (int p = 0; p < 64; ++p)
+            if (!inFrequencySet(p)) QCOMPARE(pageOf(after, p), pageOf(flash, p));
+    }
+
+    void aReadThatFailsLeavesImageAndGridAsTheyWere() {
+        prepareRadio();
+        radio->injectFault(Fault::WrongSum, 0x3A, 0, -1, 52); // page 3 of 9
+        channelWindow().vsfgGridCh->setTextMatrix(1, 1, QStringLiteral("431"));
+        channelWindow().vsfgGridCh_AfterEdit(1, 1);
+        const model::Image edited = model::IicDat();
+        QCOMPARE(cell(1, 1), QStringLiteral("431"));
+        QElapsedTimer clock;
+        qint64 hiddenAfter = 0;
+        QString text;
+        road("mnuReadFre", [&](frmCommun& d) {
+            press(d);
+            clock.start();
+            text = d.lblComStatus->text();
+            QVERIFY(d.isVisible());
+            QVERIFY(d.cmdRead->isEnabled()); // usable again while the text stays
+            QVERIFY(d.imgGreen->isHidden());
+            QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 10000);
+            hiddenAfter = clock.elapsed();
+        });
+        QCOMPARE(text, QStringLiteral("Read Failed"));
+        QVERIFY2(hiddenAfter >= frmCommun::NoticeMs - 100, qPrintable(QString::number(hiddenAfter)));
+        QCOMPARE(linkState().ComFail, std::int16_t(-1));
+        QVERIFY(model::IicDat() == edited);
+        QCOMPARE(cell(1, 1), QStringLiteral("431"));
+        QCOMPARE(model::state().ChInfo[1][1], 43100000);
+        QCOMPARE(radio->countOf(0x38), 0); // no closing exchange
+    }
+
+    void theStopBoxEndsAReadWithinAPage() {
+        prepareRadio();
+        radio->setPacing(9600); // a page takes about a second
+        const model::Image before = model::IicDat();
+        int pagesWhenStopped = -1;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            frmCommun* d = frmCommun::existing();
+            if (pagesWhenStopped < 0 && radio->countOf(0x3A) >= 2 && !d->chkStopCom->isChecked()) {
+                pagesWhenStopped = radio->countOf(0x3A);
+                d->chkStopCom->setChecked(true);
+            }
+        });
+        poll.start(10);
+        QElapsedTimer clock;
+        qint64 took = 0;
+        road("mnuReadFre", [&](frmCommun& d) {
+            clock.start();
+            press(d);
+            took = clock.elapsed();
+            d.close();
+        });
+        QVERIFY2(pagesWhenStopped >= 2, qPrintable(QString("%1 %2 %3")
+                                                       .arg(pagesWhenStopped)
+                                                       .arg(radio->countOf(0x3A))
+                                                       .arg(shown.size() ? shown.back().first : "")));
+        QCOMPARE(radio->countOf(0x3A), pagesWhenStopped);
+        QCOMPARE(linkState().ComFail, std::int16_t(-1));
+        QVERIFY(model::IicDat() == before);
+        QVERIFY2(took < 9 * 1000, qPrintable(QString::number(took)));
+    }
+
+    void aRadioThatDoesNotAnswer() {
+        radio->injectFault(Fault::Silence);
+        const model::Image before = model::IicDat();
+        QString text;
+        road("mnuReadFre", [&](frmCommun& d) {
+            press(d);
+            text = d.lblComStatus->text();
+            QVERIFY(!linkState().comCommun.PortOpen());
+            QVERIFY(d.cmdRead->isEnabled());
+            QCOMPARE(linkState().CommunBusy, std::int16_t(0));
+            // The radio is switched on: the next press reads it.
+            radio->clearFaults();
+            press(d);
+        });
+        QCOMPARE(text, QStringLiteral("Read Failed"));
+        QCOMPARE(linkState().ComFail, std::int16_t(0));
+        QVERIFY(!frmCommun::existing()->isVisible());
+        QVERIFY(model::IicDat() != before);
+    }
+};
+
+QTEST_MAIN(EndToEndTest)
+#include "EndToEndTest.moc"
