@@ -28,13 +28,14 @@ void CommunRead(LinkState& s, model::ModelState& m) {
 }
 
 void SetWriteFixedBytes(model::Image& image) {
-    namespace map = model::map;
-    image[0xEC58] = 0x0A;
-    image[0xEC99] = 0xFF;
-    for (int k = 0; k < 10; ++k) image[map::WriteMarkBytes + k] = static_cast<std::uint8_t>(0x8F + k);
-    image[0xEC08] = 0x01;
-    image[0xEC09] = 0x00;
-    image[0xEC0A] = 0x00;
+    struct Fixed {
+        model::map::Addr address;
+        std::uint8_t value;
+    };
+    static constexpr Fixed settings[] = {
+        {0xEC58, 0x0A}, {0xEC99, 0xFF}, {0xEC08, 0x01}, {0xEC09, 0x00}, {0xEC0A, 0x00}};
+    for (const Fixed& f : settings) image[f.address] = f.value;
+    for (int k = 0; k < 10; ++k) image[model::map::WriteMarkBytes + k] = static_cast<std::uint8_t>(0x8F + k);
     image[0xECA0] &= 0xFD;
 }
 

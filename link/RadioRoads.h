@@ -45,8 +45,9 @@ struct WriteFirmware {
 WriteFirmware WriteRadio(LinkState& s, FirmwareState& fw, model::Image& image);
 
 // The radio's firmware stamp from its identification record, or
-// "0000000000" when the record is no plausible stamp (year byte 0x64 or
-// more, month byte below 0x25 or of month 0 or above 12, day 0 or above 31).
+// "0000000000" when it is no plausible stamp: first byte 0x64 or more,
+// second below 0x25 or with a low digit of 0 or above 12, third 0 or
+// above 31.
 std::string RadioFirmwareStamp(const Identification& id);
 
 // Whether a radio of this stamp has older firmware than the expected

@@ -185,6 +185,8 @@ void frmCommun::beginRoad(QPushButton* button) {
     s.FreMode = -1;
     s.CommunBusy = -1;
     tmrNotice.stop();
+    // A stop left ticked by the road before would not stop this one.
+    chkStopCom->setChecked(false);
     button->setEnabled(false);
     imgGreen->show();
     SetStatus(app::shell().FaceText[76]);

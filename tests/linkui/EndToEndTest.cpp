@@ -273,6 +273,24 @@ class EndToEndTest : public QObject {
             if (!inFrequencySet(p)) QCOMPARE(pageOf(after, p), pageOf(flash, p));
     }
 
+    void aWriteStoppedByAnUnknownModelSaysWriteFail() {
+        radio->setIdentity({0x10, 0x2C, 0x14, 0x68, 0x65}, 99);
+        const Bytes flash = radio->flash(0, 65536);
+        QString text;
+        road("mnuWriteFre", [&](frmCommun& d) {
+            QTest::mouseDClick(d.fraOne, Qt::LeftButton);
+            d.chkAutoUpdate->setChecked(true);
+            press(d);
+            text = d.lblComStatus->text();
+            d.close();
+        });
+        QCOMPARE(text, QStringLiteral("Write Fail"));
+        QCOMPARE(linkState().ComFail, std::int16_t(-1));
+        QCOMPARE(linkState().CommunBusy, std::int16_t(0));
+        QCOMPARE(radio->countOf(0x39) + radio->countOf(0x33), 0);
+        QVERIFY(radio->flash(0, 65536) == flash);
+    }
+
     void aReadThatFailsLeavesImageAndGridAsTheyWere() {
         prepareRadio();
         radio->injectFault(Fault::WrongSum, 0x3A, 0, -1, 52); // page 3 of 9

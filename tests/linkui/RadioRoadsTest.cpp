@@ -252,6 +252,26 @@ TEST_F(RadioRoadsTest, FirmwareThatCannotLoadSendsNoProgramPages) {
     EXPECT_EQ(WriteRadio(s, fw, image).outcome, WriteFirmware::NoBuiltInVersion);
 }
 
+TEST_F(RadioRoadsTest, FirmwareLoadThatBreaksOffLeavesTheDataAsItWas) {
+    struct Breaking : FirmwareWindow {
+        explicit Breaking(model::Image& image) : image(image) {}
+        bool LoadNewestVersion(int) override {
+            std::fill(image.begin() + 0xC800, image.begin() + 0xFC00, 0x00);
+            throw platform::Failure("no memory for the image");
+        }
+        bool WriteSelectedVersion() override { return true; }
+        model::Image& image;
+    } breaking{image};
+    fw.window = [&]() -> FirmwareWindow& { return breaking; };
+    s.AutoUpdate = -1;
+    model::Image expected = image;
+    std::copy_n(image.begin() + 0xE700, 16, expected.begin() + 0xE960);
+    EXPECT_THROW(WriteRadio(s, fw, image), platform::Failure);
+    EXPECT_TRUE(written().empty());
+    for (auto [first, last] : {std::pair{0xC800, 0xEFFF}, std::pair{0xF800, 0xFBFF}})
+        EXPECT_EQ(imageRange(first, last), Bytes(expected.begin() + first, expected.begin() + last + 1));
+}
+
 TEST_F(RadioRoadsTest, FailedFlagReadWritesNothing) {
     s.AutoUpdate = -1;
     listVersion("102C146865");
