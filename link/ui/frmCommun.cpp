@@ -3,6 +3,7 @@
 #include "app/ErrorReporter.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
+#include "app/ui/mdifrmMain.h"
 #include "link/Commun.h"
 #include "link/Engine.h"
 #include "platform/Clock.h"
@@ -26,10 +27,6 @@ bool g_unloaded = false; // closed by the user; the next use loads it afresh
 
 QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twips(left), twips(top), twips(width), twips(height));
-}
-
-QString face(int entry) {
-    return QString::fromStdString(app::shell().FaceText[entry]);
 }
 
 // The frame passes its double-click to the dialog.
@@ -90,9 +87,11 @@ frmCommun::frmCommun(QWidget* parent) : QDialog(parent) {
     imgGreen->setPixmap(greenLight(twips(270)));
     lblComStatus = new QLabel(fraOne);
     lblComStatus->setObjectName(QStringLiteral("lblComStatus"));
-    lblComStatus->setGeometry(twipsRect(600, 390, 4320, 300));
+    lblComStatus->setGeometry(twipsRect(600, 330, 4320, 480));
+    lblComStatus->setWordWrap(true);
+    lblComStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     prgCommunicate = new QProgressBar(fraOne);
-    prgCommunicate->setGeometry(twipsRect(240, 840, 4680, 300));
+    prgCommunicate->setGeometry(twipsRect(240, 900, 4680, 300));
     prgCommunicate->setRange(0, 100);
     prgCommunicate->setTextVisible(false);
     chkStopCom = new QCheckBox(fraOne);
@@ -147,10 +146,10 @@ void frmCommun::InitFace() {
             f.setFamily(family);
             w->setFont(f);
         }
-        setWindowTitle(face(102));
-        fraOne->setTitle(face(156));
-        cmdRead->setText(face(100));
-        cmdWrite->setText(face(101));
+        setWindowTitle(app::face(102));
+        fraOne->setTitle(app::face(156));
+        cmdRead->setText(app::face(100));
+        cmdWrite->setText(app::face(101));
         chkStopCom->setText(QString::fromStdString(StopBoxCaption(sh.LangIndex)));
         lblComStatus->setStyleSheet(QStringLiteral("color: #FF0000;"));
         SetStatus(std::string());
@@ -179,7 +178,7 @@ void frmCommun::lblComStatus_Change() {
     prgCommunicate->setValue(std::clamp<int>(linkState().ComPercent, 0, 100));
 }
 
-void frmCommun::beginRoad(QPushButton* button) {
+void frmCommun::beginRoad(QPushButton* button, int waitMs) {
     LinkState& s = linkState();
     s.ComStop = 0;
     s.FreMode = -1;
@@ -190,61 +189,50 @@ void frmCommun::beginRoad(QPushButton* button) {
     button->setEnabled(false);
     imgGreen->show();
     SetStatus(app::shell().FaceText[76]);
+    if (waitMs > 0) DelayNms(s, waitMs);
+    tmrLigGrint.stop();
+    tmrLigGrint.setInterval(100);
+    tmrLigGrint.start();
+    s.ComPercent = 0;
+    prgCommunicate->setValue(0);
 }
 
-void frmCommun::cmdRead_Click() {
+void frmCommun::runRoad(QPushButton* button, int waitMs, int failText,
+                        const std::function<std::string()>& work) {
     LinkState& s = linkState();
-    bool failed = false;
-    try {
-        beginRoad(cmdRead);
-        DelayNms(s, 10);
-        tmrLigGrint.stop();
-        tmrLigGrint.setInterval(100);
-        tmrLigGrint.start();
-        s.ComPercent = 0;
-        prgCommunicate->setValue(0);
-        CommunRead(s, model::state());
-        failed = s.ComFail == -1;
-        if (failed) SetStatus(app::shell().FaceText[166]);
-        DelayNms(s, 250);
-        platform::sleepMs(250);
-    } catch (const std::exception&) {
-        s.ComFail = -1;
-        failed = true;
-        SetStatus(app::shell().FaceText[166]);
-        DelayNms(s, 750);
-        platform::sleepMs(750);
-    }
-    endRoad(cmdRead, failed ? app::shell().FaceText[166] : std::string());
-}
-
-void frmCommun::cmdWrite_Click() {
-    LinkState& s = linkState();
+    const std::string& failed = app::shell().FaceText[failText];
     std::string notice;
     try {
-        beginRoad(cmdWrite);
-        tmrLigGrint.stop();
-        tmrLigGrint.setInterval(100);
-        tmrLigGrint.start();
-        s.ComPercent = 0;
-        prgCommunicate->setValue(0);
-        const WriteFirmware firmware = CommunWrite(s, radiolink::firmware(), model::state());
-        if (s.ComFail == -1)
-            notice = app::shell().FaceText[173];
-        else if (firmware.outcome == WriteFirmware::NoBuiltInVersion)
-            notice = app::shell().FaceText[169] + " - " +
-                     NoBuiltInFirmwareText(app::shell().LangIndex, firmware.model);
+        beginRoad(button, waitMs);
+        notice = work();
+        if (s.ComFail == -1) notice = failed;
         if (!notice.empty()) SetStatus(notice);
         DelayNms(s, 250);
         platform::sleepMs(250);
     } catch (const std::exception&) {
         s.ComFail = -1;
-        notice = app::shell().FaceText[173];
+        notice = failed;
         SetStatus(notice);
         DelayNms(s, 750);
         platform::sleepMs(750);
     }
-    endRoad(cmdWrite, notice);
+    endRoad(button, notice);
+}
+
+void frmCommun::cmdRead_Click() {
+    runRoad(cmdRead, 10, 166, [] {
+        CommunRead(linkState(), model::state());
+        return std::string();
+    });
+}
+
+void frmCommun::cmdWrite_Click() {
+    runRoad(cmdWrite, 0, 173, [] {
+        const WriteFirmware firmware = CommunWrite(linkState(), radiolink::firmware(), model::state());
+        if (firmware.outcome != WriteFirmware::NoBuiltInVersion) return std::string();
+        return app::shell().FaceText[169] + " - " +
+               NoBuiltInFirmwareText(app::shell().LangIndex, firmware.model);
+    });
 }
 
 void frmCommun::endRoad(QPushButton* button, const std::string& notice) {

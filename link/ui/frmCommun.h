@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <functional>
 #include <string>
 
 namespace radiolink::ui {
@@ -58,7 +59,11 @@ class frmCommun : public QDialog {
   private:
     explicit frmCommun(QWidget* parent);
     void Form_Load();
-    void beginRoad(QPushButton* button);
+    // Busy: flags, button, light and status; the read waits waitMs first.
+    void beginRoad(QPushButton* button, int waitMs);
+    // A road: busy, the work (its result a notice to keep on screen), the
+    // closing wait; any failure shows text failText. Then idle again.
+    void runRoad(QPushButton* button, int waitMs, int failText, const std::function<std::string()>& work);
     // Back to idle; hides at once, or after NoticeMs showing notice.
     void endRoad(QPushButton* button, const std::string& notice);
     void noticeOver();

@@ -1,6 +1,7 @@
 #include "link/ui/frmToolCom.h"
 
 #include "app/Shell.h"
+#include "app/ui/mdifrmMain.h"
 #include "link/LinkState.h"
 #include "link/PortChoice.h"
 #include "platform/ui/Twips.h"
@@ -11,10 +12,6 @@ namespace {
 using platform::twips;
 
 frmToolCom* g_shown = nullptr;
-
-QString face(int entry) {
-    return QString::fromStdString(app::shell().FaceText[entry]);
-}
 
 } // namespace
 
@@ -57,11 +54,11 @@ frmToolCom* frmToolCom::existing() {
 }
 
 void frmToolCom::Form_Load() {
-    setWindowTitle(face(60));
-    fraToolCom->setTitle(face(61));
-    lblToolCom->setText(face(62));
-    cmdOk->setText(face(63));
-    cmdCancel->setText(face(64));
+    setWindowTitle(app::face(60));
+    fraToolCom->setTitle(app::face(61));
+    lblToolCom->setText(app::face(62));
+    cmdOk->setText(app::face(63));
+    cmdCancel->setText(app::face(64));
     PortDialogLoad(linkState());
     ShowState();
 }
