@@ -6,11 +6,12 @@
 #include "platform/Numbers.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace app {
 
-std::string& SettingsFile() { return shell().SettingsFile; }
+std::string& SettingsFile() {
+    return shell().SettingsFile;
+}
 
 const SettingKey& FreBandKey(int box) {
     static const SettingKey* const all[4] = {&keys::FreBandFre0, &keys::FreBandFre1, &keys::FreBandFre2,
@@ -20,9 +21,12 @@ const SettingKey& FreBandKey(int box) {
 
 int ChInfoBase(int langIndex) {
     switch (langIndex) {
-    case 1: return 1000;
-    case 2: return 3000;
-    default: return 5000;
+    case 1:
+        return 1000;
+    case 2:
+        return 3000;
+    default:
+        return 5000;
     }
 }
 
@@ -50,11 +54,10 @@ std::int32_t ReadIniNum(const std::string& section, const std::string& key, cons
     return platform::toInt32(text.empty() ? defaultValue : text);
 }
 
-std::int32_t ReadSettingNumber(const SettingKey& k, std::int32_t lo, std::int32_t hi, const std::string& file) {
+std::int32_t ReadSettingNumber(const SettingKey& k, std::int32_t lo, std::int32_t hi,
+                               const std::string& file) {
     const std::int32_t fallback = platform::toInt32(k.defaultValue);
-    std::optional<double> v = platform::parseNumber(ReadSetting(k, file));
-    if (!v || *v != std::floor(*v) || *v < lo || *v > hi) return fallback;
-    return static_cast<std::int32_t>(*v);
+    return platform::wholeNumber(ReadSetting(k, file), lo, hi).value_or(fallback);
 }
 
 platform::IoResult WriteIniStr(const std::string& section, const std::string& key, const std::string& value,

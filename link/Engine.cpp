@@ -113,26 +113,11 @@ bool LinkRefuses(const LinkState& s) {
 }
 
 std::optional<std::int32_t> WholeNumberOf(const std::string& text, double lo, double hi) {
-    std::optional<double> v = platform::parseNumber(text);
-    if (!v || *v != std::floor(*v) || *v < lo || *v > hi) return std::nullopt;
-    return static_cast<std::int32_t>(*v);
+    return platform::wholeNumber(text, lo, hi);
 }
 
 int HexTokenValue(const std::string& token) {
-    int v = 0;
-    for (char c : token) {
-        int d;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else
-            break;
-        v = v * 16 + d;
-    }
-    return v;
+    return platform::hexPrefixValue(token);
 }
 
 std::string ByteToHexStr(std::uint8_t value) {

@@ -2,6 +2,7 @@
 
 #include "app/ErrorReporter.h"
 #include "platform/Failure.h"
+#include "platform/Numbers.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,20 +24,7 @@ void SeparateFreChar(ModelState& m, std::string_view text) {
     try {
         for (std::size_t i = 0; i < text.size(); i += 2) {
             if (i / 2 >= m.SepDat.size()) throw platform::Failure("Subscript out of range");
-            int v = 0;
-            for (std::size_t j = i; j < i + 2 && j < text.size(); ++j) {
-                char c = text[j];
-                int d;
-                if (c >= '0' && c <= '9')
-                    d = c - '0';
-                else if (c >= 'A' && c <= 'F')
-                    d = c - 'A' + 10;
-                else if (c >= 'a' && c <= 'f')
-                    d = c - 'a' + 10;
-                else
-                    break;
-                v = v * 16 + d;
-            }
+            int v = platform::hexPrefixValue(text.substr(i, 2));
             m.SepDat[i / 2] = static_cast<std::uint8_t>(v);
         }
     } catch (const std::exception& e) {

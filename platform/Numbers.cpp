@@ -12,7 +12,9 @@
 namespace platform {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimBlanks(std::string_view t) {
     while (!t.empty() && isBlank(t.front())) t.remove_prefix(1);
@@ -25,10 +27,14 @@ std::optional<double> parseRadix(std::string_view digits, int radix) {
     std::uint64_t v = 0;
     for (char c : digits) {
         int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else return std::nullopt;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return std::nullopt;
         if (d >= radix) return std::nullopt;
         v = v * radix + d;
     }
@@ -68,7 +74,8 @@ std::optional<double> parseNumber(std::string_view text) {
         std::string exp = "e";
         if (j < t.size() && (t[j] == '+' || t[j] == '-')) exp += t[j++];
         bool expDigits = false;
-        while (j < t.size() && std::isdigit(static_cast<unsigned char>(t[j]))) exp += t[j++], expDigits = true;
+        while (j < t.size() && std::isdigit(static_cast<unsigned char>(t[j])))
+            exp += t[j++], expDigits = true;
         if (!expDigits) return std::nullopt;
         body += exp;
         i = j;
@@ -80,7 +87,9 @@ std::optional<double> parseNumber(std::string_view text) {
     return negative ? -v : v;
 }
 
-bool isNumeric(std::string_view text) { return parseNumber(text).has_value(); }
+bool isNumeric(std::string_view text) {
+    return parseNumber(text).has_value();
+}
 
 double roundHalfEven(double value) {
     double r = std::nearbyint(value); // default rounding mode is to nearest, ties to even
@@ -107,13 +116,40 @@ std::int16_t toInt16(double value) {
     return static_cast<std::int16_t>(r);
 }
 
-std::int32_t toInt32(std::string_view text) { return toInt32(toDouble(text)); }
-std::int16_t toInt16(std::string_view text) { return toInt16(toDouble(text)); }
+std::int32_t toInt32(std::string_view text) {
+    return toInt32(toDouble(text));
+}
+std::int16_t toInt16(std::string_view text) {
+    return toInt16(toDouble(text));
+}
 
 std::uint8_t toByte(std::string_view text) {
     double r = roundHalfEven(toDouble(text));
     if (!(r >= 0 && r <= 255)) throw Failure("Overflow");
     return static_cast<std::uint8_t>(r);
+}
+
+std::optional<std::int32_t> wholeNumber(std::string_view text, double lo, double hi) {
+    std::optional<double> v = parseNumber(text);
+    if (!v || *v != std::floor(*v) || *v < lo || *v > hi) return std::nullopt;
+    return static_cast<std::int32_t>(*v);
+}
+
+int hexPrefixValue(std::string_view text) {
+    int v = 0;
+    for (char c : text) {
+        int d;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else
+            break;
+        v = v * 16 + d;
+    }
+    return v;
 }
 
 double leadingValue(std::string_view text) {
@@ -128,13 +164,16 @@ double leadingValue(std::string_view text) {
     for (; i < text.size(); ++i) {
         char c = text[i];
         if (isBlank(c)) continue;
-        if (std::isdigit(static_cast<unsigned char>(c))) compact += c;
-        else if (c == '.' && !point && !exp) compact += c, point = true;
+        if (std::isdigit(static_cast<unsigned char>(c)))
+            compact += c;
+        else if (c == '.' && !point && !exp)
+            compact += c, point = true;
         else if ((c == 'e' || c == 'E') && !exp) {
             compact += 'e';
             exp = true;
             if (i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-')) compact += text[++i];
-        } else break;
+        } else
+            break;
     }
     // Drop a dangling exponent or sign so the prefix still parses.
     while (!compact.empty() && (compact.back() == 'e' || compact.back() == '+' || compact.back() == '-'))

@@ -26,6 +26,13 @@ double toDouble(std::string_view text);
 std::int32_t toInt32(double value);
 std::int16_t toInt16(double value);
 
+// A whole number within [lo, hi], or nullopt for any other text.
+std::optional<std::int32_t> wholeNumber(std::string_view text, double lo, double hi);
+
+// The value of the hexadecimal digits a text starts with; reading stops at
+// the first other character, and a text without any gives 0.
+int hexPrefixValue(std::string_view text);
+
 // The leading number of a text, 0 when it has none: blanks anywhere in the
 // number are skipped, and reading stops at the first other character.
 double leadingValue(std::string_view text);

@@ -60,3 +60,18 @@ TEST(Numbers, NumberText) {
     EXPECT_EQ(numberText(-0.5), "-0.5");
     EXPECT_EQ(numberText(0), "0");
 }
+
+TEST(Numbers, WholeNumbersInARange) {
+    EXPECT_EQ(wholeNumber("16", 1, 16), 16);
+    EXPECT_EQ(wholeNumber(" 3 ", 1, 16), 3);
+    for (const char* bad : {"0", "17", "2.5", "", "COM1", "abc"})
+        EXPECT_EQ(wholeNumber(bad, 1, 16), std::nullopt) << bad;
+}
+
+TEST(Numbers, HexPrefix) {
+    EXPECT_EQ(hexPrefixValue("17"), 0x17);
+    EXPECT_EQ(hexPrefixValue("aF"), 0xAF);
+    EXPECT_EQ(hexPrefixValue("4G"), 4);
+    EXPECT_EQ(hexPrefixValue("G4"), 0);
+    EXPECT_EQ(hexPrefixValue(""), 0);
+}
