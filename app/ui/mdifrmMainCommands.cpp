@@ -11,7 +11,10 @@
 namespace app {
 
 bool mdifrmMain::LinkBusy() const {
-    return radiolink::linkState().ComBusy != 0;
+    // The lock, not ComBusy alone: a connect waiting on the port dialog holds
+    // the link with ComBusy already clear.
+    const radiolink::LinkState& s = radiolink::linkState();
+    return s.ComBusy != 0 || s.holdDepth > 0;
 }
 
 void mdifrmMain::ShowComPanel() {

@@ -8,6 +8,7 @@
 #include "app/ui/frmAboutSoft.h"
 #include "app/ui/frmShowErr.h"
 #include "app/ui/mdifrmMain.h"
+#include "link/Engine.h"
 #include "link/LinkState.h"
 #include "platform/IniFile.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -238,6 +239,17 @@ class MainWindowTest : public QObject {
             QCOMPARE(asked.buttons, platform::Buttons::Ok);
         }
         QVERIFY(w->close()); // once the link is done
+    }
+
+    void noCloseWhileAConnectWaitsOnThePortDialog() {
+        w->show();
+        shell().NoExitAsk = -1;
+        {
+            radiolink::LinkSession held(radiolink::linkState()); // ComBusy stays 0
+            QVERIFY(!w->close());
+        }
+        QVERIFY(w->isVisible());
+        QVERIFY(w->close());
     }
 
     void exitWithoutQuestionAfterALanguageChange() {
