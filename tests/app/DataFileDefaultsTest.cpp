@@ -38,6 +38,121 @@ TEST(DefaultImage, EmptyChannelsThe400To470BandAndAConsistentPowerTable) {
         ASSERT_TRUE(inArea(a) || image[a] == 0) << "outside the data pages " << a;
 }
 
+// The values the settings loader, the VOX and volume defaults and the
+// alignment display give, written out here rather than taken from the tables:
+// loading the default image must repair nothing.
+TEST(DefaultImage, HoldsTheValuesTheEditorsRepairToAndTheirDefaults) {
+    const datagen::Image image = datagen::BuildDefaultImage();
+    struct Byte {
+        std::uint16_t at;
+        std::uint8_t value;
+    };
+    const Byte settings[] = {
+        {0xEC0C, 2},
+        {0xEC43, 0},
+        {0xEC16, 0},
+        {0xEC42, 0},
+        {0xEC05, 5},
+        {0xEC15, 0},
+        {0xEC58, 10},
+        {0xEC41, 4},
+        {0xEC23, 0},
+        {0xEC03, 4},
+        {0xEC46, 2},
+        {0xEC4E, 3},
+        {0xEC1D, 3},
+        {0xEC9F, 10},
+        {0xEC4C, 0},
+        {0xEC4D, 0},
+        {0xEC13, 0},
+        {0xEC49, 30},
+        {0xEC9B, 150},
+        {0xEC9C, 150},
+        {0xEC44, 17},
+        {0xEC45, 15},
+        {0xEC93, 0},
+        {0xEC17, 0},
+        {0xEC5D, 1},
+        {0xEC5E, 1},
+        {0xEC5C, 0},
+        {0xEC5A, 0},
+        {0xEC32, 0},
+        {0xEC33, 0},
+        {0xEC31, 10},
+        {0xEC34, 0},
+        {0xEC35, 0},
+        {0xEC01, 4},
+        {0xEC21, 7},
+        {0xEC07, 4},
+        {0xEC08, 1},
+        {0xEC09, 0},
+        {0xEC0A, 0},
+        {0xEC2D, 40},
+        {0xEC2E, 242},
+        {0xEC2F, 242},
+        {0xEC37, 250},
+        {0xEC38, 0},
+        {0xEC39, 0},
+        {0xE146, 0},
+        {0xE149, 0},
+        {0xEC3E, 250},
+        {0xEC5F, 250},
+        // VOX comparison levels 1-10
+        {0xE721, 170},
+        {0xE722, 155},
+        {0xE723, 140},
+        {0xE724, 125},
+        {0xE725, 110},
+        {0xE726, 95},
+        {0xE727, 80},
+        {0xE728, 65},
+        {0xE729, 50},
+        {0xE72A, 35},
+        // the volume dialog's Default in volume mode 1, and its marker
+        {0xE730, 0},
+        {0xE731, 69},
+        {0xE732, 148},
+        {0xE733, 120},
+        {0xE734, 227},
+        {0xE735, 79},
+        {0xE736, 185},
+        {0xE737, 156},
+        {0xE738, 173},
+        {0xE739, 175},
+        {0xE73A, 253},
+        {0xE73B, 0x5A},
+        // register words at their defaults, low byte first
+        {0xE841, 0x86},
+        {0xE842, 0x29},
+        {0xE843, 0x28},
+        {0xE844, 0x2A},
+        {0xE845, 0x20},
+        {0xE846, 0x53},
+        {0xE847, 0x8A},
+        {0xE848, 0x24},
+        {0xE849, 0x94},
+        {0xE84A, 0x24},
+        {0xE84B, 142},
+        {0xE890, 150},
+        // the power table's sum over 51 zero bytes
+        {0xF833, 0x5A},
+        {0xF834, 0x5A},
+    };
+    for (const Byte& b : settings) EXPECT_EQ(image[b.at], b.value) << std::hex << b.at;
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(image[0xE951 + i], 0x8F + i) << "fixed byte " << i;
+    for (int i = 0; i < 51; ++i) EXPECT_EQ(image[0xF800 + i], 0) << "power table " << i;
+    // Check boxes stored as whole bytes read back unchanged only as 0 or 1.
+    for (std::uint16_t at : {0xEC1B, 0xEC0B, 0xEC0E, 0xEC29, 0xEC47, 0xEC50, 0xEC4B, 0xEC59, 0xEC4A, 0xEC0F,
+                             0xEC2B, 0xEC3A, 0xEC3D, 0xEC2C, 0xEC3F, 0xEC5B, 0xEC60})
+        EXPECT_LE(image[at], 1) << std::hex << at;
+    const std::pair<std::uint16_t, int> keys[] = {
+        {0xEC24, 15}, {0xEC25, 15}, {0xEC26, 13}, {0xEC27, 13}, {0xEC36, 13}};
+    for (auto [at, top] : keys) EXPECT_LE(image[at], top) << std::hex << at;
+    for (int g = 0; g < 3; ++g) EXPECT_TRUE(image[0xE95D + g] == 150 || image[0xE95D + g] == 255) << g;
+    for (int i = 0; i < 3; ++i) EXPECT_LE(image[0xE900 + i], 7) << "power output " << i;
+    EXPECT_LT(image[0xEA0A], 3);
+}
+
 // A typing slip in an address shows as a field outside the carried pages or
 // as two defaults for one byte.
 TEST(DefaultImage, TablesStayInsideTheDataPagesAndNameEachByteOnce) {
