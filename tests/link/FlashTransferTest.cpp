@@ -4,6 +4,9 @@
 #include "platform/Clock.h"
 #include "tests/link/TransferFixture.h"
 
+#include <algorithm>
+#include <functional>
+
 using namespace radiolink;
 using linktest::Bytes;
 using linktest::hex;
@@ -301,6 +304,75 @@ TEST_F(FlashTransferTest, GridMarking) {
     EXPECT_EQ(gridCalls,
               (std::vector<linktest::GridCall>{
                   {"mark", 2, 1, 0, 0}, {"mark", 1, 1, 3 * 1024, 1024}, {"mark", 1, 1, 50 * 1024, 1024}}));
+}
+
+// Every memory transfer opens with both handshake stages; only the flash
+// read asks for mode 5A5A89 in its second stage.
+TEST_F(FlashTransferTest, HandshakesCarryTheirModeBytes) {
+    const Bytes stage1 = hex("5A31 8C31E0A4");
+    const Bytes readMode = hex("5A32 D54B9E27 5A5A89");
+    const Bytes otherMode = hex("5A32 D54B9E27 5AA598");
+    tick({50});
+    s.frmMain.cboRdInRamFir = s.frmMain.cboRdInRamLast = 0;
+    s.frmMain.cboWrInRamFir = s.frmMain.cboWrInRamLast = 0;
+    const std::pair<const char*, std::function<void()>> ops[] = {
+        {"flash write", [&] { ComWriteFlash(s, image); }},
+        {"flash read", [&] { ComReadFlash(s, image); }},
+        {"RAM read", [&] { ComReadInRam(s); }},
+        {"RAM write", [&] { ComWriteInRam(s); }},
+    };
+    for (const auto& [name, run] : ops) {
+        radio.clearLog();
+        run();
+        EXPECT_EQ(s.ComFail, 0) << name;
+        const auto requests = radio.requests();
+        ASSERT_GE(requests.size(), 3u) << name;
+        EXPECT_EQ(requests[0].bytes, stage1) << name;
+        EXPECT_EQ(requests[1].bytes, std::string(name) == "flash read" ? readMode : otherMode) << name;
+    }
+}
+
+// A radio that garbles every first reply: each transfer runs out its 25
+// attempts, shows its stop box and its retry count from its own attempt on.
+TEST_F(FlashTransferTest, AttemptsThatKeepFailing) {
+    struct Case {
+        const char* name;
+        std::function<void()> run;
+        int stopFrom, statusFrom;
+        const char* retry;
+        const char* end;
+    };
+    tick({50});
+    s.frmMain.cboRdInRamFir = s.frmMain.cboRdInRamLast = 0;
+    s.frmMain.cboWrInRamFir = s.frmMain.cboWrInRamLast = 0;
+    const Case cases[] = {
+        {"flash write", [&] { ComWriteFlash(s, image); }, 3, 11, "Try To Write...", "Write Fail"},
+        {"flash read", [&] { ComReadFlash(s, image); }, 9, 6, "Try To Read.....", "Read Failed"},
+        {"RAM write", [&] { ComWriteInRam(s); }, 9, 11, "Try To Write...", "Write Fail"},
+        {"RAM read", [&] { ComReadInRam(s); }, 9, 11, "Try To Read.....", "Read Failed"},
+    };
+    radio.injectFault(Fault::Garbage, 0x31);
+    int stopShownAt = 0;
+    s.hooks.toolWindowChanged = [&] {
+        if (s.frmMain.chkStopCom.Visible && stopShownAt == 0) stopShownAt = s.ComTryCnt;
+    };
+    for (const Case& c : cases) {
+        statuses.clear();
+        stopShownAt = 0;
+        c.run();
+        EXPECT_EQ(s.ComFail, -1) << c.name;
+        EXPECT_EQ(s.ComTryCnt, 25) << c.name;
+        EXPECT_EQ(stopShownAt, c.stopFrom) << c.name;
+        const std::string retry = std::string(c.retry) + " ";
+        EXPECT_EQ(std::count(statuses.begin(), statuses.end(), retry + std::to_string(c.statusFrom - 1)), 0)
+            << c.name;
+        EXPECT_EQ(std::count(statuses.begin(), statuses.end(), retry + std::to_string(c.statusFrom)), 1)
+            << c.name;
+        EXPECT_EQ(std::count(statuses.begin(), statuses.end(), retry + "25"), 1) << c.name;
+        EXPECT_EQ(statuses.back(), c.end) << c.name;
+        EXPECT_FALSE(s.frmMain.chkStopCom.Visible) << c.name;
+    }
+    EXPECT_EQ(s.frmMain.txtWrRightCnt, "0");
 }
 
 TEST_F(FlashTransferTest, TimerWriteDuringAReadIsRefused) {
