@@ -168,6 +168,46 @@ TEST_F(FlashTransferTest, NoTickedPageStillHandshakesAndEnds) {
     EXPECT_EQ(radio.countOf(0x3A) + radio.countOf(0x34), 0);
 }
 
+// The percentage counts the handshake, the ticked pages (a write only those
+// of 6-63) and a write's final exchange, and rounds halves to even.
+TEST_F(FlashTransferTest, PercentagesOfAnAttempt) {
+    struct Case {
+        const char* name;
+        bool write;
+        std::vector<int> pages;
+        std::vector<std::string> shown;
+    };
+    const Case cases[] = {
+        {"write of six pages",
+         true,
+         {50, 51, 52, 53, 54, 55},
+         {"3", "12", "25", "38", "50", "62", "75", "88", "100"}},
+        {"read of seven pages",
+         false,
+         {50, 51, 52, 53, 54, 55, 56},
+         {"12", "25", "38", "50", "62", "75", "88", "100"}},
+        {"write with a boot page", true, {3, 50}, {"3", "33", "67", "100"}},
+        {"read with a boot page", false, {3, 50}, {"33", "67", "100"}},
+    };
+    for (const Case& c : cases) {
+        for (auto& box : s.frmMain.chkFlashPage) box.Value = 0;
+        for (int p : c.pages) s.frmMain.chkFlashPage[p].Value = 1;
+        statuses.clear();
+        if (c.write)
+            ComWriteFlash(s, image);
+        else
+            ComReadFlash(s, image);
+        EXPECT_EQ(s.ComFail, 0) << c.name;
+        const std::string prefix = c.write ? "Writing..." : "Reading...";
+        std::vector<std::string> shown;
+        for (const std::string& t : statuses)
+            if (t.rfind(prefix, 0) == 0)
+                shown.push_back(t.substr(prefix.size(), t.size() - prefix.size() - 2));
+        EXPECT_EQ(shown, c.shown) << c.name;
+        EXPECT_EQ(s.ComPercent, 100) << c.name;
+    }
+}
+
 TEST_F(FlashTransferTest, OnlyPageSixIsNoProgramPage) {
     tick({6});
     ComWriteFlash(s, image);
