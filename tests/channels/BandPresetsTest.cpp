@@ -2,6 +2,7 @@
 // against the channel codec.
 #include "tests/channels/ChannelsFixture.h"
 
+#include "app/FaceText.h"
 #include "channels/BandPresets.h"
 #include "channels/ChGridEdit.h"
 #include "model/ChTable.h"
@@ -92,6 +93,9 @@ TEST_F(BandTest, TheShippedLayoutMatchesTheChannelRecord) {
         EXPECT_EQ(m.ChColList[4][0], "CtcssDcsEnc");
         EXPECT_EQ(m.ChColList[11][0], "CHNAME");
         EXPECT_EQ(std::count(m.ChGridFormat.begin(), m.ChGridFormat.end(), '|'), m.ChColCount);
+        // The channel-number header says "channel" as the interface does.
+        app::InitFaceText(app::shell());
+        EXPECT_EQ(m.ChGridFormat.substr(0, m.ChGridFormat.find('|')), "^" + app::shell().FaceText[713]);
         for (int c = channels::FirstOptionCol; c <= m.ChColCount; ++c) {
             if (c == channels::ColName) continue;
             SCOPED_TRACE(c);
