@@ -48,10 +48,11 @@ std::string defaultName(int row) {
     return buf;
 }
 
-// The position of text among the items of a drop-down list, -1 for none.
+// The position of text among the items of a drop-down list, -1 for none. A
+// leading "|" only lets the user type a text of his own.
 std::int32_t listPosition(const std::string& list, const std::string& text) {
     std::int32_t position = 0;
-    std::size_t start = 0;
+    std::size_t start = list.starts_with('|') ? 1 : 0;
     while (true) {
         std::size_t bar = list.find('|', start);
         if (list.compare(start, bar == std::string::npos ? std::string::npos : bar - start, text) == 0)

@@ -146,6 +146,12 @@ TEST_F(GridEditTest, OptionEditsStoreTheListPosition) {
     EXPECT_EQ(record(1)[15] & 0x1F, 31);
     type(1, 5, "neither");
     EXPECT_EQ(m.ChInfo[1][5], -1);
+    // A list led by "|" takes typed texts too; its items start after the bar.
+    m.ChColList[8][0] = "|Off|BOT|EOT";
+    type(1, 8, "BOT");
+    EXPECT_EQ(m.ChInfo[1][8], 1);
+    type(1, 8, "");
+    EXPECT_EQ(m.ChInfo[1][8], -1);
 }
 
 TEST_F(GridEditTest, ANameKeepsOnlyTheAlphabet) {
