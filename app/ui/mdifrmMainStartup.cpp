@@ -9,6 +9,7 @@
 #include "link/PortChoice.h"
 #include "model/Model.h"
 #include "model/Volume.h"
+#include "platform/Numbers.h"
 #include "platform/ui/Twips.h"
 
 #include <QGuiApplication>
@@ -51,6 +52,9 @@ void mdifrmMain::SoftInit() {
         // Colours and the band boxes of the channel window, which this first
         // touch loads.
         s.EmptyCellColor = ReadSetting(keys::DefColor);
+        // A colour that is no number would make every emptying of a channel fail.
+        if (!platform::wholeNumber(s.EmptyCellColor, INT32_MIN, INT32_MAX))
+            s.EmptyCellColor = keys::DefColor.defaultValue;
         ChannelWindowSlot& ch = touchChannelWindow();
         s.Band1Color = std::to_string(ch.bandBoxForeColor(0));
         s.OtherBandColor = std::to_string(ch.bandBoxForeColor(2));

@@ -248,6 +248,28 @@ class StartupTest : public QObject {
         QCOMPARE(shell().OtherBandColor, std::string("16576"));
     }
 
+    void emptyCellColourIsAColourNumber_data() {
+        QTest::addColumn<QString>("content"); // the DefColor line
+        QTest::addColumn<QString>("colour");
+        QTest::newRow("white") << "DefColor=16777215\n"
+                               << "16777215";
+        QTest::newRow("missing") << ""
+                                 << "0";
+        QTest::newRow("empty") << "DefColor=\n"
+                               << "0";
+        QTest::newRow("no number") << "DefColor=white\n"
+                                   << "0";
+        QTest::newRow("fraction") << "DefColor=1.5\n"
+                                  << "0";
+    }
+    void emptyCellColourIsAColourNumber() {
+        QFETCH(QString, content);
+        QFETCH(QString, colour);
+        settings("[Setting]\nFirRun=0\nLanguage=3\n" + content);
+        QVERIFY(start());
+        QCOMPARE(QString::fromStdString(shell().EmptyCellColor), colour);
+    }
+
     void namesOfTheDefaultImageSurviveTheFirstSave() {
         // A default image whose channel 1 is 435.12500 MHz named "ABC".
         model::Image image{};
