@@ -89,6 +89,11 @@ mdifrmMain::mdifrmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 mdifrmMain::~mdifrmMain() {
+    // The channel window goes down with us: no title updates into a half-gone window.
+    if (chMemWindow_) {
+        chMemWindow_->disconnect(this);
+        if (QWidget* sub = chMemWindow_->parentWidget()) sub->disconnect(this);
+    }
     model::SetChannelWindowProvider(nullptr);
     SetFileCommandHooks({});
     radiolink::linkState().hooks.comPortShown = nullptr;
@@ -234,7 +239,7 @@ void mdifrmMain::SetSoftFace() {
                 action(QString::fromLatin1(kMenuEntries[i].name))->setText(face(kMenuEntries[i].text));
         for (int i = 0; i < kToolbarButtonCount; ++i)
             button(QString::fromLatin1(kToolbarButtons[i].key))->setText(face(kToolbarButtons[i].text));
-        setWindowTitle(face(16));
+        ShowTitle();
         setPanelText(1, face(94));
         ShowComPanel();
         ShowFilePanel();

@@ -52,6 +52,9 @@ class mdifrmMain : public QMainWindow {
     void setPanelText(int panel, const QString& text);
     void ShowComPanel();  // panel 2: "COM" and the port in use
     void ShowFilePanel(); // panel 3: text 85 and the current file
+    // Text 16, followed by " - [caption]" of the maximised channel window, as
+    // a maximised child's caption shows in its parent's title.
+    void ShowTitle();
 
     // The channel window, once start-up has loaded it (nullptr before).
     ChannelWindowSlot* channelWindow() const { return chMemWindow_ ? chMem_ : nullptr; }

@@ -29,8 +29,17 @@ ChannelWindowSlot& mdifrmMain::touchChannelWindow() {
         QMdiSubWindow* sub = mdiArea->addSubWindow(chMemWindow_);
         sub->setWindowFlags(Qt::FramelessWindowHint);
         sub->showMaximized();
+        // The frameless child draws no caption; its band shows in our title.
+        connect(chMemWindow_, &QWidget::windowTitleChanged, this, &mdifrmMain::ShowTitle);
+        connect(sub, &QMdiSubWindow::windowStateChanged, this, &mdifrmMain::ShowTitle);
+        ShowTitle();
     }
     return *chMem_;
+}
+
+void mdifrmMain::ShowTitle() {
+    const QString caption = chMemWindow_ ? chMemWindow_->windowTitle() : QString();
+    setWindowTitle(caption.isEmpty() ? face(16) : face(16) + QStringLiteral(" - [") + caption + ']');
 }
 
 void mdifrmMain::ShowFilePanel() {

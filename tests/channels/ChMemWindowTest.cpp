@@ -542,6 +542,16 @@ class ChMemWindowTest : public QObject {
         QCOMPARE(app::shell().Band1Color, std::string("16711680"));
         QCOMPARE(app::shell().OtherBandColor, std::string("16576"));
         QCOMPARE(grid.cellForeColor(1, ColRxFre), platform::colorFromNumber(OtherBand));
+        // The band the channel window holds shows in the title.
+        QCOMPARE(p.main->windowTitle(), QString("VOLKAR Radio Software - [400 - 470 MHz]"));
+        p.chMem->cboFrequency->setCurrentIndex(11);
+        emit p.chMem->cboFrequency->activated(11);
+        QCOMPARE(p.main->windowTitle(), QString("VOLKAR Radio Software - [470 - 520 MHz]"));
+        p.main->resize(p.main->size() + QSize(40, 30));
+        QCoreApplication::processEvents();
+        QCOMPARE(p.main->windowTitle(), QString("VOLKAR Radio Software - [470 - 520 MHz]"));
+        p.chMem->cboFrequency->setCurrentIndex(7);
+        emit p.chMem->cboFrequency->activated(7);
 
         // The lock paints the selection in the grid's own colour and locks
         // the band and file controls; unlocking brings both back.
