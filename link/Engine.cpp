@@ -304,6 +304,15 @@ bool OpenRunPort(LinkState& s) {
     return false;
 }
 
+void BeginRun(LinkState& s) {
+    s.ComTryCnt = 0;
+    s.frmMain.chkStopCom.Visible = false;
+    s.frmMain.cmdReadFlash.FontBold = false;
+    s.frmMain.cmdWriteFlash.Enabled = false;
+    s.ComBusy = -1;
+    ToolWindowChanged(s);
+}
+
 bool ExchangeOnce(LinkState& s, const std::string& script) {
     ConvComCode(s, script);
     ProtocolCom(s);
@@ -348,12 +357,7 @@ bool ComProcSeq(LinkState& s, const std::string& script) {
     LinkSession session(s);
     if (session.refused()) return false;
     if (!OpenRunPort(s)) return true;
-    s.ComTryCnt = 0;
-    s.frmMain.chkStopCom.Visible = false;
-    s.frmMain.cmdReadFlash.FontBold = false;
-    s.frmMain.cmdWriteFlash.Enabled = false;
-    s.ComBusy = -1;
-    ToolWindowChanged(s);
+    BeginRun(s);
     auto attempts = [&s, &script] {
         for (;;) {
             ExchangeOnce(s, script);

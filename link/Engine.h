@@ -77,6 +77,9 @@ std::string ComSumText(LinkState& s, const std::string& text);
 // after failure statusFrom and later the status text retryText, a space
 // and the count shows; 25 failures end them.
 bool OpenRunPort(LinkState& s);
+// The start of a run once the port is open: attempts counted from 0, the
+// stop box hidden, the tool window's buttons set for a run, ComBusy = -1.
+void BeginRun(LinkState& s);
 bool ExchangeOnce(LinkState& s, const std::string& script);
 void RetryAttempts(LinkState& s, const std::function<bool()>& attempt, int stopFrom, int statusFrom,
                    const std::string& retryText);

@@ -131,13 +131,8 @@ bool ComWriteFlash(LinkState& s, const model::Image& image) {
         restoreLineSpeed(s);
         return true;
     }
-    s.ComTryCnt = 0;
     s.ComPercent = 0;
-    s.frmMain.chkStopCom.Visible = false;
-    s.frmMain.cmdReadFlash.FontBold = false;
-    s.frmMain.cmdWriteFlash.Enabled = false;
-    s.ComBusy = -1;
-    ToolWindowChanged(s);
+    BeginRun(s);
     markGrid(s, 2, GridFlash, 0, 0);
     ShowComStatus(s, text(168));
 

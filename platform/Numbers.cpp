@@ -22,20 +22,20 @@ std::string_view trimBlanks(std::string_view t) {
     return t;
 }
 
+// A hexadecimal digit's value, -1 for any other character.
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
 std::optional<double> parseRadix(std::string_view digits, int radix) {
     if (digits.empty() || digits.size() > 16) return std::nullopt;
     std::uint64_t v = 0;
     for (char c : digits) {
-        int d;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else
-            return std::nullopt;
-        if (d >= radix) return std::nullopt;
+        int d = hexDigit(c);
+        if (d < 0 || d >= radix) return std::nullopt;
         v = v * radix + d;
     }
     // &H literals of up to four digits are 16-bit, up to eight 32-bit: both signed.
@@ -138,15 +138,8 @@ std::optional<std::int32_t> wholeNumber(std::string_view text, double lo, double
 int hexPrefixValue(std::string_view text) {
     int v = 0;
     for (char c : text) {
-        int d;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else
-            break;
+        int d = hexDigit(c);
+        if (d < 0) break;
         v = v * 16 + d;
     }
     return v;
