@@ -4,9 +4,9 @@
 #include "link/Engine.h"
 #include "link/PortChoice.h"
 #include "link/Protocol.h"
-#include "link/WireTableData.h"
 #include "platform/Numbers.h"
 #include "platform/System.h"
+#include "wire/WireTables.h"
 
 #include <algorithm>
 
@@ -64,9 +64,9 @@ void buildTable(std::array<std::uint8_t, 256>& table, const std::array<const cha
 } // namespace
 
 void InitWireTables(LinkState& s) {
-    buildTable(s.WireTbl1, kWireTbl1Text);
-    buildTable(s.WireTbl2, kWireTbl2Text);
-    buildTable(s.WireTbl3, kWireTbl3Text);
+    buildTable(s.WireTbl1, wire::kWireTbl1Text);
+    buildTable(s.WireTbl2, wire::kWireTbl2Text);
+    buildTable(s.WireTbl3, wire::kWireTbl3Text);
 }
 
 bool IsDataPage(int page) {

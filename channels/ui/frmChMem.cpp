@@ -12,12 +12,13 @@
 
 #include "app/ErrorReporter.h"
 #include "app/Shell.h"
-#include "app/commands/FileCommands.h"
+#include "app/ui/Face.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/Numbers.h"
 #include "platform/System.h"
 #include "platform/ui/QtDialogs.h"
+#include "shell/FileCommands.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -46,10 +47,6 @@ constexpr long ChannelNumberColour = 0x00FF0000; // blue
 constexpr int ModelNameText = 356;
 constexpr int CustomText = 373;
 constexpr int ChannelInfoText = 382;
-
-QString face(int entry) {
-    return QString::fromStdString(app::shell().FaceText[static_cast<std::size_t>(entry)]);
-}
 
 model::ModelState& m() {
     return model::state();
@@ -155,13 +152,13 @@ frmChMem::~frmChMem() {
 }
 
 void frmChMem::InitFace() {
-    for (int i = 0; i < sstabSetMode->count(); ++i) sstabSetMode->setTabText(i, face(410 + i));
-    fraPc0->setTitle(face(680));
-    fraPc1->setTitle(face(681));
-    lblModel->setText(face(371));
-    lblFrequency->setText(face(372));
-    cmdPc[0]->setText(face(620));
-    cmdPc[1]->setText(face(621));
+    for (int i = 0; i < sstabSetMode->count(); ++i) sstabSetMode->setTabText(i, app::face(410 + i));
+    fraPc0->setTitle(app::face(680));
+    fraPc1->setTitle(app::face(681));
+    lblModel->setText(app::face(371));
+    lblFrequency->setText(app::face(372));
+    cmdPc[0]->setText(app::face(620));
+    cmdPc[1]->setText(app::face(621));
 }
 
 // ---- Start-up ----
@@ -179,7 +176,7 @@ void frmChMem::InitChMem() {
 
 void frmChMem::ChInfoInitFace() {
     try {
-        setWindowTitle(face(ChannelInfoText));
+        setWindowTitle(app::face(ChannelInfoText));
         vsfgGridCh->setAlternateBackColor(GridAlternateBack);
     } catch (const std::exception& e) {
         app::VbErrNumDes("modChMem->ChInfoInitFace:", e);
@@ -223,7 +220,7 @@ void frmChMem::SetChGrid() {
 void frmChMem::ChInfoModel() {
     try {
         cboModel->clear();
-        cboModel->addItem(face(ModelNameText));
+        cboModel->addItem(app::face(ModelNameText));
         cboModel->setCurrentIndex(0);
         cboModel_Click();
         {
@@ -231,7 +228,7 @@ void frmChMem::ChInfoModel() {
             cboFrequency->clear();
             for (const model::BandPreset& preset : model::BandPresets)
                 cboFrequency->addItem(QString::fromUtf8(preset.text));
-            cboFrequency->addItem(face(CustomText));
+            cboFrequency->addItem(app::face(CustomText));
         }
         SetFrequencyListIndex(model::DefaultPresetIndex);
     } catch (const std::exception& e) {
@@ -267,7 +264,7 @@ void frmChMem::cboFrequency_Click() {
         }
         ApplyBand2(s, *this, band);
         presetApplied_ = index;
-        app::NewFileSol(s);
+        shell::NewFileSol(s);
     } catch (const std::exception& e) {
         app::VbErrNumDes("frmChMem->cboFrequency_Click", e);
     }
@@ -523,7 +520,7 @@ bool frmChMem::eventFilter(QObject* watched, QEvent* event) {
 void frmChMem::cmdPc_Click(int index) {
     try {
         if (index == 0)
-            app::OpenFile(platform::joinPath(platform::programFolder(), "DefRadioSet.def"), m());
+            shell::OpenFile(platform::joinPath(platform::programFolder(), "DefRadioSet.def"), m());
         else if (index == 1)
             model::InitChTable(m(), chkDelChA->isChecked() ? -1 : 0, chkDelChB->isChecked() ? -1 : 0);
     } catch (const std::exception& e) {
@@ -583,7 +580,7 @@ void frmChMem::SetNewRdWrCodeText(const std::string& text) {
 void frmChMem::InitOpt() {}
 
 void InstallChannelWindow() {
-    app::shellWindows().channelWindow = [] { return new frmChMem; };
+    shell::shellWindows().channelWindow = [] { return new frmChMem; };
 }
 
 } // namespace channels

@@ -6,9 +6,9 @@
 // It is the model's channel window (what SoftDisplay and the codec show into
 // it) and the main window's view of it; the grid logic works on it as a
 // ChGridView.
-#include "app/ui/ChannelWindowSlot.h"
 #include "channels/ChMem.h"
 #include "platform/ui/Grid.h"
+#include "shell/ui/ChannelWindowSlot.h"
 
 #include <QWidget>
 
@@ -25,7 +25,7 @@ class QTabWidget;
 
 namespace channels {
 
-class frmChMem : public QWidget, public app::ChannelWindowSlot, public ChGridView {
+class frmChMem : public QWidget, public shell::ChannelWindowSlot, public ChGridView {
     Q_OBJECT
   public:
     explicit frmChMem(QWidget* parent = nullptr);
@@ -66,7 +66,7 @@ class frmChMem : public QWidget, public app::ChannelWindowSlot, public ChGridVie
     platform::Grid* vsfgGridCh;
     QComboBox* cboGridChCtdcs;
 
-    // app::ChannelWindowSlot
+    // shell::ChannelWindowSlot
     QWidget* window() override { return this; }
     long bandBoxForeColor(int box) const override;
     long ChGridBackColor() const override { return chGridBackColor_; }

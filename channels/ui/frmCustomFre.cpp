@@ -5,8 +5,9 @@
 
 #include "app/ErrorReporter.h"
 #include "app/Shell.h"
-#include "app/commands/FileCommands.h"
+#include "app/ui/Face.h"
 #include "platform/Dialogs.h"
+#include "shell/FileCommands.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -15,12 +16,6 @@
 #include <QPushButton>
 
 namespace channels {
-namespace {
-QString face(int entry) {
-    return QString::fromStdString(app::shell().FaceText[static_cast<std::size_t>(entry)]);
-}
-} // namespace
-
 frmCustomFre::frmCustomFre(model::ChannelWindow& chMem, QWidget* parent)
     : QDialog(parent), lblFreMin(new QLabel(this)), lblFreMax(new QLabel(this)),
       txtFreMin(new QLineEdit(this)), txtFreMax(new QLineEdit(this)), cmdOk(new QPushButton(this)),
@@ -49,11 +44,11 @@ frmCustomFre::frmCustomFre(model::ChannelWindow& chMem, QWidget* parent)
 
 void frmCustomFre::InitFace() {
     try {
-        setWindowTitle(face(374));
-        lblFreMin->setText(face(375));
-        lblFreMax->setText(face(376));
-        cmdOk->setText(face(377));
-        cmdCancel->setText(face(378));
+        setWindowTitle(app::face(374));
+        lblFreMin->setText(app::face(375));
+        lblFreMax->setText(app::face(376));
+        cmdOk->setText(app::face(377));
+        cmdCancel->setText(app::face(378));
         txtFreMin->setText(QString::fromStdString(WholeMhzText(chMem_.FreBandText(2))));
         txtFreMax->setText(QString::fromStdString(WholeMhzText(chMem_.FreBandText(3))));
     } catch (const std::exception& e) {
@@ -72,7 +67,7 @@ void frmCustomFre::cmdOk_Click() {
     }
     try {
         s.MsgAnswer = platform::AnswerYes;
-        app::SetCurrentFile(s.DefFilePath);
+        shell::SetCurrentFile(s.DefFilePath);
         chMem_.SetFreBandText(2, low);
         chMem_.SetFreBandText(3, high);
         model::FreBandSol(model::state(), 2);

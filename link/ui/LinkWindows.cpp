@@ -1,17 +1,17 @@
 #include "link/ui/LinkWindows.h"
 
-#include "app/ui/ChannelWindowSlot.h"
 #include "link/LinkState.h"
 #include "link/SerialHost.h"
 #include "link/ui/frmCommun.h"
 #include "link/ui/frmToolCom.h"
+#include "shell/ui/ChannelWindowSlot.h"
 
 #include <QApplication>
 
 namespace radiolink::ui {
 
 void InstallLinkWindows() {
-    app::ShellWindows& shell = app::shellWindows();
+    shell::ShellWindows& shell = shell::shellWindows();
     shell.communDialog = ShowCommunDialog;
     shell.portDialog = [](QWidget* owner) { ShowPortDialog(owner); };
     shell.serialHost = [] { EnsureSerialHost(linkState(), firmware()); };

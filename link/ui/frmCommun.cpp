@@ -3,7 +3,7 @@
 #include "app/ErrorReporter.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
-#include "app/ui/mdifrmMain.h"
+#include "app/ui/Face.h"
 #include "link/Commun.h"
 #include "link/Engine.h"
 #include "platform/Clock.h"

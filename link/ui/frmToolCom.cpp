@@ -1,7 +1,7 @@
 #include "link/ui/frmToolCom.h"
 
 #include "app/Shell.h"
-#include "app/ui/mdifrmMain.h"
+#include "app/ui/Face.h"
 #include "link/LinkState.h"
 #include "link/PortChoice.h"
 #include "platform/ui/Twips.h"

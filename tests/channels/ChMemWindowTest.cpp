@@ -14,11 +14,11 @@
 #include "app/FaceText.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
-#include "app/commands/FileCommands.h"
-#include "app/ui/frmSplash.h"
-#include "app/ui/mdifrmMain.h"
 #include "platform/IniFile.h"
 #include "platform/ui/QtDialogs.h"
+#include "shell/FileCommands.h"
+#include "shell/ui/frmSplash.h"
+#include "shell/ui/mdifrmMain.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -108,7 +108,7 @@ struct Window {
         for (const char* f : {"tavorin.def", "zezirev.def", "DefRadioSet.def"}) home.copyShipped(f);
         app::WriteDataFile(home.file("zezirev.def"), imageWithChannels(home.file("zezirev.def"), 12));
         app::SetErrorListener([this](const std::string& tag) { reported.push_back(tag); });
-        app::GenerateDatFolder();
+        shell::GenerateDatFolder();
         s.EmptyCellColor = app::ReadSetting(app::keys::DefColor);
         model::GetValidCharTbl(m());
         w = std::make_unique<channels::frmChMem>();
@@ -174,7 +174,7 @@ struct Window {
 struct Program {
     testsupport::TempHome home;
     testsupport::ScriptedDialogs dialogs;
-    app::mdifrmMain* main = nullptr;
+    shell::mdifrmMain* main = nullptr;
     channels::frmChMem* chMem = nullptr;
 
     explicit Program(int lang) {
@@ -187,16 +187,16 @@ struct Program {
         platform::IniFile::write(home.file("tavorin.def"), "Setting", "Language", std::to_string(lang));
         app::WriteDataFile(home.file("zezirev.def"), imageWithChannels(home.file("zezirev.def"), 12));
         channels::InstallChannelWindow();
-        QVERIFY(app::StartProgram());
-        QVERIFY(QTest::qWaitFor([] { return !app::frmSplash::existing(); }, 5000));
-        main = &app::mdifrmMain::instance();
+        QVERIFY(shell::StartProgram());
+        QVERIFY(QTest::qWaitFor([] { return !shell::frmSplash::existing(); }, 5000));
+        main = &shell::mdifrmMain::instance();
         QVERIFY(QTest::qWaitForWindowExposed(main));
         chMem = dynamic_cast<channels::frmChMem*>(main->channelWindow());
         QVERIFY(chMem);
     }
     ~Program() {
-        app::mdifrmMain::destroyInstance();
-        app::shellWindows().channelWindow = nullptr;
+        shell::mdifrmMain::destroyInstance();
+        shell::shellWindows().channelWindow = nullptr;
     }
 };
 
@@ -418,7 +418,7 @@ class ChMemWindowTest : public QObject {
 
         t.click(2, ColRxTone);
         QTest::keyClicks(t.w->cboGridChCtdcs->lineEdit(), "100");
-        app::OpenFile(file, m());
+        shell::OpenFile(file, m());
         QCOMPARE(t.cell(2, ColRxFre), QString("460.125"));
         QCOMPARE(t.cell(2, ColRxTone), QString("D023I"));
         QCOMPARE(t.cell(2, ColName), QString("NNN   "));
@@ -428,7 +428,7 @@ class ChMemWindowTest : public QObject {
         QCOMPARE(m().ChCtdcs[2][0], "D023I");
 
         t.dialogs.answers.push_back(platform::AnswerYes);
-        app::NewFile(m());
+        shell::NewFile(m());
         QCOMPARE(t.cell(2, ColRxFre), QString("430.25"));
         QCOMPARE(t.cell(12, ColRxFre), QString("431.5"));
         QCOMPARE(app::shell().CurFilePath, app::shell().DefFilePath);

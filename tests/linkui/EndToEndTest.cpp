@@ -2,8 +2,6 @@
 // real serial layer on a pseudo-terminal against the simulated radio: start,
 // Read, edit, Write, the firmware update, failures and the stop box.
 #include "app/Shell.h"
-#include "app/ui/frmSplash.h"
-#include "app/ui/mdifrmMain.h"
 #include "channels/ui/frmChMem.h"
 #include "link/FirmwareTable.h"
 #include "link/LinkState.h"
@@ -14,6 +12,8 @@
 #include "model/Model.h"
 #include "platform/Clock.h"
 #include "platform/IniFile.h"
+#include "shell/ui/frmSplash.h"
+#include "shell/ui/mdifrmMain.h"
 #include "tests/linkui/LinkUiSupport.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
@@ -86,9 +86,9 @@ class EndToEndTest : public QObject {
     std::vector<std::pair<QString, int>> shown;
 
     void start() {
-        QVERIFY(app::StartProgram());
-        QVERIFY(QTest::qWaitFor([] { return !app::frmSplash::existing(); }, 10000));
-        QVERIFY(app::mdifrmMain::existing() && app::mdifrmMain::existing()->isVisible());
+        QVERIFY(shell::StartProgram());
+        QVERIFY(QTest::qWaitFor([] { return !shell::frmSplash::existing(); }, 10000));
+        QVERIFY(shell::mdifrmMain::existing() && shell::mdifrmMain::existing()->isVisible());
     }
     // Chooses the menu item; `act` runs once the dialog is up. Returns when
     // the main window's modal show has ended.
@@ -98,10 +98,10 @@ class EndToEndTest : public QObject {
             QVERIFY(d && d->isVisible());
             act(*d);
         });
-        app::mdifrmMain::instance().action(QString::fromLatin1(item))->trigger();
+        shell::mdifrmMain::instance().action(QString::fromLatin1(item))->trigger();
     }
     static channels::frmChMem& channelWindow() {
-        auto* w = dynamic_cast<channels::frmChMem*>(app::mdifrmMain::instance().channelWindow());
+        auto* w = dynamic_cast<channels::frmChMem*>(shell::mdifrmMain::instance().channelWindow());
         if (!w) throw std::runtime_error("no channel window");
         return *w;
     }
@@ -161,8 +161,8 @@ class EndToEndTest : public QObject {
         start();
     }
     void cleanup() {
-        app::mdifrmMain::destroyInstance();
-        delete app::frmSplash::existing();
+        shell::mdifrmMain::destroyInstance();
+        delete shell::frmSplash::existing();
         platform::setEventPump(nullptr);
         radio.reset();
         dialogs.reset();
@@ -170,7 +170,7 @@ class EndToEndTest : public QObject {
     }
 
     void readShowsTheRadioAndWriteSendsExactlyTheEdit() {
-        QCOMPARE(app::mdifrmMain::instance().panelText(2), QStringLiteral("COM1"));
+        QCOMPARE(shell::mdifrmMain::instance().panelText(2), QStringLiteral("COM1"));
         const Bytes flash = prepareRadio();
         const model::Image before = model::IicDat();
         road("mnuReadFre", press);

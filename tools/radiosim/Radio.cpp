@@ -1,7 +1,7 @@
 #include "tools/radiosim/Radio.h"
 
-#include "link/WireTableData.h"
 #include "platform/PseudoTerminal.h"
+#include "wire/WireTables.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -180,10 +180,10 @@ struct Radio::Impl {
     std::int64_t inLineFree = 0, outLineFree = 0;
     std::mt19937 random{0x5eed};
     // The radio's side of the page scrambling.
-    const std::array<std::uint8_t, 256> t1 = table(radiolink::kWireTbl1Text);
-    const std::array<std::uint8_t, 256> t3 = table(radiolink::kWireTbl3Text);
+    const std::array<std::uint8_t, 256> t1 = table(wire::kWireTbl1Text);
+    const std::array<std::uint8_t, 256> t3 = table(wire::kWireTbl3Text);
     const std::array<std::uint8_t, 256> t1Inverse = inverse(t1);
-    const std::array<std::uint8_t, 256> t2Inverse = inverse(table(radiolink::kWireTbl2Text));
+    const std::array<std::uint8_t, 256> t2Inverse = inverse(table(wire::kWireTbl2Text));
 
     Impl() {
         flash.fill(0xFF);

@@ -1,0 +1,48 @@
+#pragma once
+// The start-up decisions that rest on the settings file alone: the first
+// start after installation, the language, the fonts and the files whose name
+// follows the language.
+#include "app/Shell.h"
+#include "platform/FileIo.h"
+
+#include <optional>
+#include <string>
+
+namespace shell {
+
+// FirRun missing or 2: this run only prepares the installation. It stores
+// FirRun 1 and says true, so the program ends without a window. When the
+// settings cannot be written the run starts normally instead (false), since
+// it could never advance.
+bool PreparingRun(app::ShellState& s);
+
+// The first real start (FirRun other than 0): FirRun becomes 0 and the
+// language follows the system locale. Gives the locale's language when it
+// could not be stored, so this run can still use it.
+std::optional<std::int16_t> GetSysLang(app::ShellState& s);
+
+// The language of a locale id: 2052 Simplified, 1028 Traditional, else English.
+std::int16_t LanguageOfLocale(int localeId);
+
+// LangIndex from [Setting] Language (or the locale's language that could not
+// be stored); anything but 1, 2 or 3 counts as 3.
+void ReadLangIndex(app::ShellState& s, std::optional<std::int16_t> unstored = std::nullopt);
+
+// EngFontName, ChsFontName and FaceFontName as the settings name them.
+void ReadFaceFonts(app::ShellState& s);
+
+// Files beside the program that follow the language.
+std::string HelpFilePath(app::ShellState& s); // forces LangIndex into 1-3
+std::string SplashPicturePath(int langIndex);
+
+// A settings write that the file refused is remembered; the user hears of it
+// once per run (TellRefusedSettingsOnce), not at every write.
+void NoteSettingsWrite(app::ShellState& s, const platform::IoResult& r);
+void TellRefusedSettingsOnce(app::ShellState& s);
+void TellRefusedSettings(app::ShellState& s);
+
+// Texts of the shell's own notices, by language.
+enum class ShellNote { SettingsRefused, RestartFailed };
+std::string ShellNoteText(ShellNote note, int langIndex);
+
+} // namespace shell

@@ -1,0 +1,18 @@
+#pragma once
+// The notice window: one list that nothing fills.
+#include <QListWidget>
+#include <QWidget>
+
+namespace shell {
+
+class frmShowErr : public QWidget {
+    Q_OBJECT
+  public:
+    explicit frmShowErr(QWidget* parent = nullptr);
+    // The one window of the program, created on first use.
+    static frmShowErr& instance();
+
+    QListWidget* listShowErr;
+};
+
+} // namespace shell

@@ -1,0 +1,84 @@
+// The main window's commands: files, the roads into the read/write and port
+// dialogs, and the channel window it hosts.
+#include "app/Shell.h"
+#include "link/LinkState.h"
+#include "shell/FileCommands.h"
+#include "shell/ui/ChannelStandIn.h"
+#include "shell/ui/mdifrmMain.h"
+
+#include <QMdiSubWindow>
+
+namespace shell {
+
+bool mdifrmMain::LinkBusy() const {
+    // The lock, not ComBusy alone: a connect waiting on the port dialog holds
+    // the link with ComBusy already clear.
+    const radiolink::LinkState& s = radiolink::linkState();
+    return s.ComBusy != 0 || s.holdDepth > 0;
+}
+
+void mdifrmMain::ShowComPanel() {
+    setPanelText(2, QStringLiteral("COM") + QString::number(radiolink::linkState().ComPortNo));
+}
+
+ChannelWindowSlot& mdifrmMain::touchChannelWindow() {
+    if (!channelWindow()) {
+        const ChannelWindowFactory& make = shellWindows().channelWindow;
+        chMem_ = make ? make() : new ChannelStandIn;
+        chMemWindow_ = chMem_->window();
+        QMdiSubWindow* sub = mdiArea->addSubWindow(chMemWindow_);
+        sub->setWindowFlags(Qt::FramelessWindowHint);
+        sub->showMaximized();
+        // The frameless child draws no caption; its band shows in our title.
+        connect(chMemWindow_, &QWidget::windowTitleChanged, this, &mdifrmMain::ShowTitle);
+        connect(sub, &QMdiSubWindow::windowStateChanged, this, &mdifrmMain::ShowTitle);
+        ShowTitle();
+    }
+    return *chMem_;
+}
+
+void mdifrmMain::ShowTitle() {
+    const QString caption = chMemWindow_ ? chMemWindow_->windowTitle() : QString();
+    setWindowTitle(caption.isEmpty() ? app::face(16)
+                                     : app::face(16) + QStringLiteral(" - [") + caption + ']');
+}
+
+void mdifrmMain::ShowFilePanel() {
+    setPanelText(3, QString::fromStdString(FilePanelText()));
+}
+
+void mdifrmMain::NewFile() {
+    shell::NewFile();
+}
+
+void mdifrmMain::OpenFile(const std::string& path) {
+    shell::OpenFile(path);
+}
+
+void mdifrmMain::SaveFile() {
+    if (auto* ch = channelWindow()) ch->cboGridChCtdcs_LostFocus();
+    shell::SaveFile();
+}
+
+void mdifrmMain::SaveAsFile() {
+    if (auto* ch = channelWindow()) ch->cboGridChCtdcs_LostFocus();
+    shell::SaveAsFile();
+}
+
+void mdifrmMain::ReadRoad() {
+    radiolink::linkState().ComStop = 0;
+    if (shellWindows().communDialog) shellWindows().communDialog(this, false);
+}
+
+void mdifrmMain::WriteRoad() {
+    if (auto* ch = channelWindow()) ch->cboGridChCtdcs_LostFocus();
+    radiolink::linkState().ComStop = 0;
+    if (shellWindows().communDialog) shellWindows().communDialog(this, true);
+}
+
+void mdifrmMain::PortRoad() {
+    if (shellWindows().portDialog) shellWindows().portDialog(this);
+    ShowComPanel();
+}
+
+} // namespace shell

@@ -1,0 +1,77 @@
+// Screenshots of the main window and the About box in the three languages,
+// taken on a real X server (run under xvfb-run) and saved for a look at the
+// glyphs: TAVORIN_SCREENSHOTS names the folder.
+#include "app/Shell.h"
+#include "shell/ui/frmAboutSoft.h"
+#include "shell/ui/frmSplash.h"
+#include "shell/ui/mdifrmMain.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempHome.h"
+
+#include <QDir>
+#include <QMenu>
+#include <QScreen>
+#include <QtTest>
+
+using namespace app;
+using namespace shell;
+
+class ScreenshotTest : public QObject {
+    Q_OBJECT
+
+    static QString folder() { return qEnvironmentVariable("TAVORIN_SCREENSHOTS", QDir::tempPath()); }
+
+    static void save(QWidget& w, const QString& name) {
+        // The screen around the window, so that an open menu shows as well.
+        const QRect r = w.frameGeometry();
+        QPixmap shot = w.screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
+        if (shot.isNull()) shot = w.grab();
+        QVERIFY(!shot.isNull());
+        QVERIFY(shot.save(folder() + "/" + name + ".png"));
+    }
+
+  private slots:
+    void initTestCase() {
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
+        QVERIFY(QDir().mkpath(folder()));
+    }
+
+    void threeLanguages_data() {
+        QTest::addColumn<int>("lang");
+        QTest::newRow("chs") << 1;
+        QTest::newRow("cht") << 2;
+        QTest::newRow("eng") << 3;
+    }
+    void threeLanguages() {
+        QFETCH(int, lang);
+        testsupport::TempHome home;
+        testsupport::ScriptedDialogs dialogs;
+        home.copyShipped("zezirev.def");
+        ResetShell();
+        QString content = QString("[Setting]\nFirRun=0\nLanguage=%1\nEngFont=DejaVu Sans\n"
+                                  "ChsFont=WenQuanYi Micro Hei\n[Ports]\n")
+                              .arg(lang);
+        for (int port = 1; port <= 16; ++port) content += QString("%1=/nonexistent/tty%1\n").arg(port);
+        home.write("tavorin.def", content.toStdString());
+        QVERIFY(StartProgram());
+        QVERIFY(QTest::qWaitFor([] { return !frmSplash::existing(); }, 5000));
+        mdifrmMain& main = mdifrmMain::instance();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        main.menu(QStringLiteral("mnuSet"))->popup(main.mapToGlobal(QPoint(120, 20)));
+        QTest::qWait(300);
+        save(main, QStringLiteral("mdifrmMain-%1").arg(QTest::currentDataTag()));
+        main.menu(QStringLiteral("mnuSet"))->hide();
+
+        {
+            frmAboutSoft about(&main);
+            about.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            QTest::qWait(200);
+            save(about, QStringLiteral("frmAboutSoft-%1").arg(QTest::currentDataTag()));
+        }
+        mdifrmMain::destroyInstance();
+    }
+};
+
+QTEST_MAIN(ScreenshotTest)
+#include "ScreenshotTest.moc"

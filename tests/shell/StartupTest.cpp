@@ -1,0 +1,384 @@
+// The start-up from the splash to the sized main window, on the offscreen
+// platform: which windows open and what the settings file holds after.
+#include "app/DataFile.h"
+#include "app/Shell.h"
+#include "charcode/HanZi.h"
+#include "link/LinkState.h"
+#include "model/Model.h"
+#include "platform/IniFile.h"
+#include "platform/PseudoTerminal.h"
+#include "shell/FileCommands.h"
+#include "shell/ui/ChannelStandIn.h"
+#include "shell/ui/frmSplash.h"
+#include "shell/ui/mdifrmMain.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempHome.h"
+
+#include <QImage>
+#include <QtTest>
+
+#include <map>
+#include <memory>
+#include <sys/stat.h>
+
+using namespace app;
+using namespace shell;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<testsupport::TempHome> home;
+    std::unique_ptr<testsupport::ScriptedDialogs> dialogs;
+
+    std::string stored(const char* section, const char* key) {
+        return platform::IniFile::lookup(home->file("tavorin.def"), section, key).value_or("<none>");
+    }
+    // Runs the program's start as main() does; true when it opened windows.
+    bool start() {
+        const bool started = StartProgram();
+        if (!QTest::qWaitFor([] { return !frmSplash::existing(); }, 5000)) qWarning("the splash stayed");
+        return started;
+    }
+    // The settings, with every serial port mapped to no device (or to the
+    // devices given), so that no test touches the machine's own ports.
+    void settings(const QString& content, const std::map<int, std::string>& devices = {}) {
+        if (content == QLatin1String("<none>")) return;
+        std::string ports = "\n[Ports]\n";
+        for (int n = 1; n <= 16; ++n)
+            ports +=
+                std::to_string(n) + "=" + (devices.count(n) ? devices.at(n) : home->file("no-port")) + "\n";
+        home->write("tavorin.def", content.toStdString() + ports);
+    }
+    void resetLink() {
+        radiolink::LinkState& link = radiolink::linkState();
+        link.ComPortNo = 1;
+        link.ComPortState.fill(0);
+        link.ComBusy = 0;
+        link.frmToolCom = {};
+    }
+
+  private slots:
+    void init() {
+        home = std::make_unique<testsupport::TempHome>();
+        dialogs = std::make_unique<testsupport::ScriptedDialogs>();
+        home->copyShipped("zezirev.def");
+        ResetShell();
+        resetLink();
+    }
+    void cleanup() {
+        mdifrmMain::destroyInstance();
+        delete frmSplash::existing();
+        dialogs.reset();
+        home.reset();
+        qunsetenv("LC_ALL");
+    }
+
+    void firstStartAndLanguage_data() {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<QString>("firRun");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("langIndex");
+        const QString f1 = "[Setting]\nFirRun=%1\n";
+        QTest::newRow("no settings file") << "<none>"
+                                          << "zh_CN.UTF-8" << false << "1"
+                                          << "<none>" << 0;
+        QTest::newRow("FirRun missing") << "[Setting]\nLanguage=1\n"
+                                        << "zh_CN" << false << "1"
+                                        << "1" << 0;
+        QTest::newRow("FirRun 2") << f1.arg(2) << "zh_CN" << false << "1"
+                                  << "<none>" << 0;
+        QTest::newRow("FirRun 1, locale 2052") << f1.arg(1) << "zh_CN.UTF-8" << true << "0"
+                                               << "1" << 1;
+        QTest::newRow("FirRun 1, locale 1028") << f1.arg(1) << "zh_TW.UTF-8" << true << "0"
+                                               << "2" << 2;
+        QTest::newRow("FirRun 1, locale 1033") << f1.arg(1) << "en_US.UTF-8" << true << "0"
+                                               << "3" << 3;
+        QTest::newRow("FirRun 1, locale 1041") << f1.arg(1) << "ja_JP.UTF-8" << true << "0"
+                                               << "3" << 3;
+        QTest::newRow("FirRun 1, locale 3076") << f1.arg(1) << "zh_HK.UTF-8" << true << "0"
+                                               << "3" << 3;
+        QTest::newRow("FirRun 1, locale 4100") << f1.arg(1) << "zh_SG.UTF-8" << true << "0"
+                                               << "3" << 3;
+        QTest::newRow("FirRun 5 counts as 1") << f1.arg(5) << "zh_CN" << true << "0"
+                                              << "1" << 1;
+        QTest::newRow("FirRun -1 counts as 1") << f1.arg(-1) << "zh_TW" << true << "0"
+                                               << "2" << 2;
+        QTest::newRow("FirRun 100 reads as 10") << f1.arg(100) << "zh_TW" << true << "0"
+                                                << "2" << 2;
+        QTest::newRow("FirRun no number") << f1.arg("x") << "zh_TW" << true << "0"
+                                          << "2" << 2;
+        const QString f0 = "[Setting]\nFirRun=0\nLanguage=%1\n";
+        QTest::newRow("Language 1") << f0.arg(1) << "en_US" << true << "0"
+                                    << "1" << 1;
+        QTest::newRow("Language 2") << f0.arg(2) << "zh_CN" << true << "0"
+                                    << "2" << 2;
+        QTest::newRow("Language 3, locale not consulted") << f0.arg(3) << "zh_CN" << true << "0"
+                                                          << "3" << 3;
+        QTest::newRow("Language 4") << f0.arg(4) << "zh_CN" << true << "0"
+                                    << "4" << 3;
+        QTest::newRow("Language 0") << f0.arg(0) << "zh_CN" << true << "0"
+                                    << "0" << 3;
+        QTest::newRow("Language -1") << f0.arg(-1) << "zh_CN" << true << "0"
+                                     << "-1" << 3;
+        QTest::newRow("Language empty") << f0.arg("") << "zh_CN" << true << "0"
+                                        << "" << 3;
+        QTest::newRow("Language no number") << f0.arg("en") << "zh_CN" << true << "0"
+                                            << "en" << 3;
+        QTest::newRow("Language missing") << "[Setting]\nFirRun=0\n"
+                                          << "zh_CN" << true << "0"
+                                          << "<none>" << 2;
+    }
+    void firstStartAndLanguage() {
+        QFETCH(QString, content);
+        QFETCH(QString, locale);
+        QFETCH(bool, opens);
+        QFETCH(QString, firRun);
+        QFETCH(QString, language);
+        QFETCH(int, langIndex);
+        settings(content);
+        qputenv("LC_ALL", locale.toUtf8());
+
+        QCOMPARE(start(), opens);
+        QCOMPARE(QString::fromStdString(stored("Setting", "FirRun")), firRun);
+        QCOMPARE(QString::fromStdString(stored("Setting", "Language")), language);
+        QVERIFY(!frmSplash::existing());
+        QVERIFY(dialogs->asked.empty());
+        mdifrmMain* main = mdifrmMain::existing();
+        if (!opens) {
+            // Nothing was loaded: no window, no other key written.
+            QVERIFY(!main);
+            QCOMPARE(stored("Soft", "Update"), std::string("<none>"));
+            return;
+        }
+        QVERIFY(main && main->isVisible());
+        QCOMPARE(app::shell().LangIndex, std::int16_t(langIndex));
+        QCOMPARE(main->windowTitle(), QString::fromStdString(app::shell().FaceText[16]));
+        QVERIFY(main->action(QStringLiteral("mnuLangSel0"))->isChecked() == (langIndex == 1));
+        QVERIFY(main->action(QStringLiteral("mnuLangSel1"))->isChecked() == (langIndex == 2));
+        QVERIFY(main->action(QStringLiteral("mnuLangSel2"))->isChecked() == (langIndex == 3));
+        QCOMPARE(stored("Soft", "Update"), std::string("0"));
+        QCOMPARE(main->size(), QSize(881, 639));
+        QVERIFY(main->channelWindow() && main->channelWindow()->window()->isVisible());
+    }
+
+    void secondAndThirdRunsAfterInstallation() {
+        qputenv("LC_ALL", "zh_TW.UTF-8");
+        QVERIFY(!start());
+        QCOMPARE(stored("Setting", "FirRun"), std::string("1"));
+        QVERIFY(start());
+        QCOMPARE(stored("Setting", "Language"), std::string("2"));
+        mdifrmMain::destroyInstance();
+        ResetShell();
+        qputenv("LC_ALL", "en_US.UTF-8"); // the third run never looks at the locale
+        QVERIFY(start());
+        QCOMPARE(app::shell().LangIndex, std::int16_t(2));
+        QCOMPARE(stored("Setting", "Language"), std::string("2"));
+    }
+
+    void unwritableSettingsStartNormallyAndSaySoOnce() {
+        qputenv("LC_ALL", "zh_TW.UTF-8");
+        settings("[Setting]\nEngFont=DejaVu Sans\n");
+        const std::string before = home->read("tavorin.def");
+        ::chmod(home->file("tavorin.def").c_str(), 0444);
+        QVERIFY(start());
+        QVERIFY(mdifrmMain::existing()->isVisible());
+        QCOMPARE(app::shell().LangIndex, std::int16_t(2)); // the locale's, though it could not be stored
+        QCOMPARE(dialogs->asked.size(), std::size_t(1));
+        QCOMPARE(dialogs->asked[0].icon, platform::Icon::Exclamation);
+        QCOMPARE(dialogs->asked[0].title, app::shell().FaceText[70]);
+        QCOMPARE(home->read("tavorin.def"), before);
+    }
+
+    void portOfTheRun_data() {
+        QTest::addColumn<int>("settingCom");
+        QTest::addColumn<int>("configCom");
+        QTest::addColumn<int>("ptyPort"); // the one port that opens
+        QTest::addColumn<int>("used");
+        QTest::newRow("[Config] COM opens") << 3 << 1 << 1 << 1;
+        QTest::newRow("[Config] COM fails: the first that opens") << 3 << 1 << 5 << 5;
+        QTest::newRow("[Config] COM no number") << 2 << 0 << 7 << 7;
+        QTest::newRow("none opens: the stored port stays") << 3 << 4 << 0 << 4;
+    }
+    void portOfTheRun() {
+        QFETCH(int, settingCom);
+        QFETCH(int, configCom);
+        QFETCH(int, ptyPort);
+        QFETCH(int, used);
+        platform::PseudoTerminal pty;
+        const QString config = configCom ? QString::number(configCom) : QStringLiteral("x");
+        settings(QString("[Setting]\nFirRun=0\nLanguage=3\nCOM=%1\n[Config]\nCOM=%2\n")
+                     .arg(settingCom)
+                     .arg(config),
+                 {{ptyPort, pty.devicePath()}});
+        QVERIFY(start());
+        const radiolink::LinkState& link = radiolink::linkState();
+        QCOMPARE(int(link.ComPortNo), used);
+        QCOMPARE(link.ComPortState[settingCom], std::int16_t(settingCom == ptyPort ? 1 : -1)); // probed
+        QCOMPARE(link.ComBpsIndex, std::int16_t(6));
+        QCOMPARE(link.ComBpsText, std::string("9600"));
+        QCOMPARE(mdifrmMain::instance().panelText(2), QStringLiteral("COM%1").arg(used));
+        QCOMPARE(stored("Config", "COM"),
+                 ptyPort && ptyPort != configCom ? std::to_string(ptyPort) : config.toStdString());
+    }
+
+    void programWideTablesAreBuilt_data() {
+        QTest::addColumn<QString>("volumeMode");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("1") << "1" << 1;
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("no number") << "x" << 0;
+    }
+    void programWideTablesAreBuilt() {
+        QFETCH(QString, volumeMode);
+        QFETCH(int, expected);
+        model::ResetModel();
+        model::state().NewRdWrCode.fill(0x12);
+        settings("[Setting]\nFirRun=0\nLanguage=1\nVolumeMode=" + volumeMode + "\n[Soft]\nUpdate=1\n");
+        QVERIFY(start());
+        const model::ModelState& m = model::state();
+        QCOMPARE(m.VolumeMode, std::int16_t(expected));
+        for (std::uint8_t b : m.NewRdWrCode) QCOMPARE(b, std::uint8_t(0xFF));
+        QCOMPARE(m.ValidCharTbl[10], std::string("A"));
+        QVERIFY(m.VolumeTbl[10] != 0);
+        QCOMPARE(charcode::HanZiEntry(charcode::HanZiTbl(), 21901), std::string("\u9FA5"));
+        QCOMPARE(stored("Soft", "Update"), std::string("0"));
+        QCOMPARE(app::shell().EndItemMark, std::string("*EndOfThisItem*"));
+        QCOMPARE(app::shell().Band1Color, std::string("16711680"));
+        QCOMPARE(app::shell().OtherBandColor, std::string("16576"));
+    }
+
+    void emptyCellColourIsAColourNumber_data() {
+        QTest::addColumn<QString>("content"); // the DefColor line
+        QTest::addColumn<QString>("colour");
+        QTest::newRow("white") << "DefColor=16777215\n"
+                               << "16777215";
+        QTest::newRow("missing") << ""
+                                 << "0";
+        QTest::newRow("empty") << "DefColor=\n"
+                               << "0";
+        QTest::newRow("no number") << "DefColor=white\n"
+                                   << "0";
+        QTest::newRow("fraction") << "DefColor=1.5\n"
+                                  << "0";
+    }
+    void emptyCellColourIsAColourNumber() {
+        QFETCH(QString, content);
+        QFETCH(QString, colour);
+        settings("[Setting]\nFirRun=0\nLanguage=3\n" + content);
+        QVERIFY(start());
+        QCOMPARE(QString::fromStdString(app::shell().EmptyCellColor), colour);
+    }
+
+    void namesOfTheDefaultImageSurviveTheFirstSave() {
+        // A default image whose channel 1 is 435.12500 MHz named "ABC".
+        model::Image image{};
+        app::ReadDataFile(home->file("zezirev.def"), image);
+        const std::uint8_t record[16] = {0x00, 0x25, 0x51, 0x43, 0x00, 0x25, 0x51, 0x43,
+                                         0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00};
+        std::copy(std::begin(record), std::end(record), image.begin() + 0xC800);
+        const std::uint8_t name[8] = {10, 11, 12, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+        std::copy(std::begin(name), std::end(name), image.begin() + 0xD800);
+        app::WriteDataFile(home->file("zezirev.def"), image);
+
+        model::ResetModel();
+        settings("[Setting]\nFirRun=0\nLanguage=3\n");
+        QVERIFY(start());
+        const model::ModelState& m = model::state();
+        QCOMPARE(m.ChInfo[1][1], 43512500);
+        for (int k = 0; k < 6; ++k) QCOMPARE(m.ChNameDat[1][k], name[k]);
+
+        QVERIFY(shell::SaveDatFile(home->file("saved.LDat")));
+        model::Image saved{};
+        app::ReadDataFile(home->file("saved.LDat"), saved);
+        QVERIFY(std::equal(std::begin(name), std::begin(name) + 6, saved.begin() + 0xD800));
+        QVERIFY(std::equal(std::begin(record), std::begin(record) + 8, saved.begin() + 0xC800));
+    }
+
+    void mainWindowKeepsItsCentre() {
+        settings("[Setting]\nFirRun=0\nLanguage=3\n");
+        QVERIFY(StartProgram());
+        mdifrmMain& main = mdifrmMain::instance();
+        QRect design;
+        QVERIFY(QTest::qWaitFor([&] {
+            if (main.isVisible() && design.isNull()) design = main.geometry();
+            return !frmSplash::existing();
+        }));
+        QVERIFY(!design.isNull());
+        const QRect final = main.geometry();
+        QCOMPARE(final.size(), QSize(881, 639));
+        QVERIFY(qAbs(final.center().x() - design.center().x()) <= 1);
+        QVERIFY(qAbs(final.center().y() - design.center().y()) <= 1);
+    }
+
+    void lockIsRestored_data() {
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("ShowLock") << "ShowLock" << true;
+        QTest::newRow("ShowNo") << "ShowNo" << false;
+        QTest::newRow("NoMenu") << "NoMenu" << false;
+        QTest::newRow("other case") << "showlock" << false;
+        QTest::newRow("missing") << "" << false;
+    }
+    void lockIsRestored() {
+        QFETCH(QString, lock);
+        QFETCH(bool, locked);
+        QString content = "[Setting]\nFirRun=0\nLanguage=3\n";
+        if (!lock.isEmpty()) content += "ChannelLock=" + lock + "\n";
+        settings(content);
+        QVERIFY(start());
+        mdifrmMain& main = mdifrmMain::instance();
+        QCOMPARE(main.action(QStringLiteral("mnuChLock"))->isChecked(), locked);
+        QCOMPARE(main.action(QStringLiteral("mnuLockFace"))->isChecked(), locked);
+        QCOMPARE(app::shell().FaceLockState, std::string(locked ? "ShowLock" : "ShowNo"));
+        QCOMPARE(main.panelText(1), QString::fromStdString(app::shell().FaceText[locked ? 116 : 94]));
+        auto* ch = dynamic_cast<ChannelStandIn*>(main.channelWindow());
+        QVERIFY(ch);
+        QCOMPARE(ch->framesEnabled, !locked);
+        // The stored value is rewritten only by the next menu click.
+        QCOMPARE(stored("Setting", "ChannelLock"),
+                 lock.isEmpty() ? std::string("<none>") : lock.toStdString());
+    }
+
+    void splashShowsThePictureOfTheLanguage_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QString>("picture");   // a real picture
+        QTest::addColumn<QString>("noPicture"); // a file that is none
+        QTest::addColumn<QSize>("shown");
+        const QSize file(40, 20), builtIn(294, 112);
+        QTest::newRow("1") << 1 << "Solmera_CHS_3.jpg"
+                           << "Solmera_ENG_3.jpg" << file;
+        QTest::newRow("2") << 2 << "Solmera_ENG_3.jpg"
+                           << "Solmera_CHS_3.jpg" << file;
+        QTest::newRow("3") << 3 << "Solmera_ENG_3.jpg"
+                           << "Solmera_CHS_3.jpg" << file;
+        QTest::newRow("1, no picture") << 1 << "Solmera_ENG_3.jpg"
+                                       << "Solmera_CHS_3.jpg" << builtIn;
+        QTest::newRow("3, missing") << 3 << "Solmera_CHS_3.jpg"
+                                    << "other.jpg" << builtIn;
+    }
+    void splashShowsThePictureOfTheLanguage() {
+        QFETCH(int, lang);
+        QFETCH(QString, picture);
+        QFETCH(QString, noPicture);
+        QFETCH(QSize, shown);
+        settings(QString("[Setting]\nFirRun=0\nLanguage=%1\n").arg(lang));
+        home->write(noPicture.toStdString(), "no picture");
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(QString::fromStdString(home->file(picture.toStdString())), "JPG"));
+        QVERIFY(StartProgram());
+        frmSplash* splash = frmSplash::existing();
+        QVERIFY(splash && splash->isVisible());
+        QCOMPARE(splash->windowTitle(), QStringLiteral("Splash"));
+        QVERIFY(splash->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(splash->tmrSoftInit.interval(), 10);
+        QCOMPARE(splash->imgSplash->pixmap().size(), shown);
+        QVERIFY(QTest::qWaitFor([] { return !frmSplash::existing(); }));
+        QVERIFY(mdifrmMain::instance().isVisible());
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
