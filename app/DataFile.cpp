@@ -1,7 +1,9 @@
 #include "app/DataFile.h"
 
 #include "app/ErrorReporter.h"
+#include "app/ImageViews.h"
 #include "platform/Failure.h"
+#include "platform/Host.h"
 #include "platform/System.h"
 
 #include <filesystem>
@@ -14,16 +16,6 @@ constexpr std::size_t BlockPayload = 11;
 constexpr std::size_t BlockSize = 12;
 constexpr std::size_t KeyOffset = BlockCount * BlockSize; // 12288: the (A2, B2) pairs
 constexpr std::size_t Area1Size = DataArea1Last - DataArea1First + 1;
-
-struct Hooks {
-    std::function<void(int, int)> refreshFlashRange;
-    std::function<void()> adjParaShow;
-};
-
-Hooks& hooks() {
-    static Hooks h;
-    return h;
-}
 
 // Image address of payload byte j.
 std::size_t imageAddress(std::size_t j) {
@@ -120,8 +112,8 @@ void ReadDataFile(const std::string& path, ImageSpan image) {
     } catch (const platform::Failure& e) {
         throw platform::Failure(path + ": " + e.what());
     }
-    if (hooks().refreshFlashRange) hooks().refreshFlashRange(DataArea1First, DataArea2Last);
-    if (hooks().adjParaShow) hooks().adjParaShow();
+    platform::host<FlashGridHost>().RefreshFlashRange(DataArea1First, DataArea2Last);
+    platform::host<AlignmentDisplayHost>().AdjParaShow();
 }
 
 void WriteDataFile(const std::string& path, ConstImageSpan image) {
@@ -143,14 +135,6 @@ platform::IoResult InitTempArray(ImageSpan image) {
         VbErrNumDes("mdifrmMain->InitTempArray", e);
         return platform::IoResult::failure(e.what());
     }
-}
-
-void SetRefreshFlashRangeHook(std::function<void(int, int)> hook) {
-    hooks().refreshFlashRange = std::move(hook);
-}
-
-void SetAdjParaShowHook(std::function<void()> hook) {
-    hooks().adjParaShow = std::move(hook);
 }
 
 } // namespace app

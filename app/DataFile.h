@@ -17,7 +17,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <span>
 #include <string>
 
@@ -50,7 +49,7 @@ platform::Bytes EncodeDataFile(ConstImageSpan image, const std::array<Substituti
 void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image);
 
 // Reads a data file into the image, then refreshes the flash grid and the
-// alignment display through their hooks. Throws platform::Failure (the
+// alignment display (app/ImageViews.h). Throws platform::Failure (the
 // reason for the user) and leaves the image untouched when the file cannot
 // be read or is no data file.
 void ReadDataFile(const std::string& path, ImageSpan image);
@@ -66,10 +65,5 @@ std::string DefaultImagePath();
 // Reads the default image into the image. Reports a failure under
 // "mdifrmMain->InitTempArray" and returns it; the image is then unchanged.
 platform::IoResult InitTempArray(ImageSpan image);
-
-// Calls upward, registered by the flash tool and the alignment tools;
-// unset hooks do nothing.
-void SetRefreshFlashRangeHook(std::function<void(int first, int last)> hook);
-void SetAdjParaShowHook(std::function<void()> hook);
 
 } // namespace app

@@ -3,8 +3,9 @@
 // its tag ("mdifrmMain->SoftInit") and then ends quietly; the reporter shows
 // nothing to the user. It leaves a line on standard error for whoever runs
 // the program from a terminal.
+#include "platform/Host.h"
+
 #include <exception>
-#include <functional>
 #include <string>
 
 namespace app {
@@ -12,7 +13,12 @@ namespace app {
 void VbErrNumDes(const std::string& tag);
 void VbErrNumDes(const std::string& tag, const std::exception& cause);
 
-// Tests watch the reports through this.
-void SetErrorListener(std::function<void(const std::string& tag)> listener);
+// Who hears of every report: nobody in the program; tests register a
+// double (platform::Host<ErrorReportHost>) to watch the tags.
+class ErrorReportHost {
+  public:
+    virtual ~ErrorReportHost() = default;
+    virtual void Reported(const std::string& /*tag*/) {}
+};
 
 } // namespace app

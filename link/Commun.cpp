@@ -7,20 +7,11 @@
 namespace radiolink {
 namespace {
 
-std::function<SerialNumberList*()>& serialNumbers() {
-    static std::function<SerialNumberList*()> provider;
-    return provider;
-}
-
 int lang(int langIndex) {
     return langIndex >= 1 && langIndex <= 3 ? langIndex : 3;
 }
 
 } // namespace
-
-void SetSerialNumberList(std::function<SerialNumberList*()> provider) {
-    serialNumbers() = std::move(provider);
-}
 
 void CommunRead(LinkState& s, model::ModelState& m) {
     ReadRadio(s, m.IicDat);
@@ -43,11 +34,9 @@ WriteFirmware CommunWrite(LinkState& s, FirmwareState& fw, model::ModelState& m)
     model::ChInfoToIicDat(m);
     SetWriteFixedBytes(m.IicDat);
     const WriteFirmware result = WriteRadio(s, fw, m.IicDat);
-    if (s.ComFail == 0 && serialNumbers()) {
-        SerialNumberList* list = serialNumbers()();
-        if (list && list->ListVisible() && list->ListCount() >= 1 && list->AutoNextValue() == 1)
-            list->cmdSeqSwitch_Click(1);
-    }
+    SerialNumberList& list = platform::host<SerialNumberList>();
+    if (s.ComFail == 0 && list.ListVisible() && list.ListCount() >= 1 && list.AutoNextValue() == 1)
+        list.cmdSeqSwitch_Click(1);
     return result;
 }
 

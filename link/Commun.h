@@ -7,23 +7,23 @@
 #include "link/LinkState.h"
 #include "link/RadioRoads.h"
 #include "model/Model.h"
+#include "platform/Host.h"
 
-#include <functional>
 #include <string>
 
 namespace radiolink {
 
-// The channel window's serial-number list as the write reads it.
+// The channel window's serial-number list as a good write moves it on: a
+// host interface (platform/Host.h) that the channel window (channels/ui)
+// registers; until then there is no list.
 class SerialNumberList {
   public:
     virtual ~SerialNumberList() = default;
-    virtual bool ListVisible() = 0;                 // cboImportSeq shown
-    virtual int ListCount() = 0;                    // its entries
-    virtual int AutoNextValue() = 0;                // chkAutoNextSn, 1 ticked
-    virtual void cmdSeqSwitch_Click(int index) = 0; // 1 selects the next number
+    virtual bool ListVisible() { return false; }      // cboImportSeq shown
+    virtual int ListCount() { return 0; }             // its entries
+    virtual int AutoNextValue() { return 0; }         // chkAutoNextSn, 1 ticked
+    virtual void cmdSeqSwitch_Click(int /*index*/) {} // 1 selects the next number
 };
-// The channel editor registers its list; nullptr (the default) means none.
-void SetSerialNumberList(std::function<SerialNumberList*()> provider);
 
 // Reads the frequency page set and shows the image in the channel window,
 // also after a failed read (which leaves the image as it was).

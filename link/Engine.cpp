@@ -3,6 +3,7 @@
 #include "app/ErrorReporter.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
+#include "link/LinkHosts.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/Numbers.h"
@@ -261,11 +262,11 @@ void OpenCom(LinkState& s) {
     } catch (const std::exception& e) {
         s.ComPortErr = -1;
         if (s.ComPortNo >= 1 && s.ComPortNo <= 16) s.ComPortWhy[s.ComPortNo] = e.what();
-        if (s.hooks.choosePort) {
+        {
             // The modal dialog runs events: for them this is a wait of the
             // running operation.
             Yield waiting(s);
-            s.ComPortChosen = s.hooks.choosePort();
+            s.ComPortChosen = platform::host<LinkDialogsHost>().ChoosePort();
         }
         app::VbErrNumDes("modCommun->OpenCom", e);
     }

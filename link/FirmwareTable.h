@@ -6,8 +6,9 @@
 // code as text, 2-30 the version names oldest first (the list ends at the
 // first empty cell). SoftSpecialTbl[m][c]: the identity (ten upper-case hex
 // digits) of the version in column c.
+#include "platform/Host.h"
+
 #include <array>
-#include <functional>
 #include <string>
 
 namespace radiolink {
@@ -17,8 +18,10 @@ inline constexpr int FirstVersionColumn = 2, LastVersionColumn = 30;
 
 using FirmwareTable = std::array<std::array<std::string, LastVersionColumn + 1>, LastModelCode + 1>;
 
-// What the write asks of the firmware window. The window registers itself
-// (FirmwareState::window) when it exists; until then no version can load.
+// What the write asks of the firmware window frmFlashSoft: a host interface
+// (platform/Host.h). The flash tools (flashtool/ui) register it at start-up;
+// it creates the window on first use. Until then no version loads and none
+// is chosen.
 class FirmwareWindow {
   public:
     virtual ~FirmwareWindow() = default;
@@ -26,16 +29,14 @@ class FirmwareWindow {
     // loads that version's built-in image into the memory image, also when
     // both lists stood there already. False when nothing was loaded (the
     // model lists no version, or no image is stored for it).
-    virtual bool LoadNewestVersion(int model) = 0;
+    virtual bool LoadNewestVersion(int /*model*/) { return false; }
     // chkWrSelectSoftVer: write the version chosen in the window.
-    virtual bool WriteSelectedVersion() = 0;
+    virtual bool WriteSelectedVersion() { return false; }
 };
 
 struct FirmwareState {
     FirmwareTable SoftModelTbl{};
     FirmwareTable SoftSpecialTbl{};
-    // frmFlashSoft, created on first use; empty until the window registers.
-    std::function<FirmwareWindow&()> window;
 };
 
 FirmwareState& firmware();

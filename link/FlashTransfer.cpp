@@ -1,7 +1,9 @@
 #include "link/FlashTransfer.h"
 
+#include "app/ImageViews.h"
 #include "app/Shell.h"
 #include "link/Engine.h"
+#include "link/LinkHosts.h"
 #include "link/PortChoice.h"
 #include "link/Protocol.h"
 #include "platform/Numbers.h"
@@ -34,7 +36,7 @@ void showProgress(LinkState& s, int textNumber, int done, int expected) {
 }
 
 void markGrid(LinkState& s, int mode, int grid, int start, int count) {
-    if (s.hooks.MarkGridCells) s.hooks.MarkGridCells(mode, grid, start, count);
+    platform::host<ToolWindowHost>().MarkGridCells(mode, grid, start, count);
 }
 
 // A running automatic-write timer starts its interval afresh; an interval
@@ -44,7 +46,7 @@ void restartAutoWrite(LinkState& s) {
     s.frmMain.tmrAutoWr.Enabled = false;
     s.frmMain.tmrAutoWr.Interval = WholeNumberOf(s.frmMain.txtWrInterval, 1, 32767).value_or(1500);
     s.frmMain.tmrAutoWr.Enabled = true;
-    if (s.hooks.autoWriteRestarted) s.hooks.autoWriteRestarted();
+    platform::host<ToolWindowHost>().AutoWriteRestarted();
 }
 
 void countSuccess(LinkState& s) {
@@ -222,9 +224,9 @@ bool ComReadFlash(LinkState& s, model::Image& image) {
                 return false;
             }
             if (s.frmMain.chkSoftShowGrid.Value == 1) {
-                if (s.hooks.RefreshFlashRange)
-                    s.hooks.RefreshFlashRange(page * kPage, page * kPage + kPage - 1);
-                if (s.hooks.showFlashCell) s.hooks.showFlashCell((page * kPage + kPage - 1) / 16, 1);
+                platform::host<app::FlashGridHost>().RefreshFlashRange(page * kPage,
+                                                                       page * kPage + kPage - 1);
+                platform::host<ToolWindowHost>().ShowFlashCell((page * kPage + kPage - 1) / 16, 1);
             }
             showProgress(s, 126, ++done, expected);
             markGrid(s, s.frmMain.chkGridFlashColor.Value, GridFlash, page * kPage, kPage);

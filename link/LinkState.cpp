@@ -1,5 +1,7 @@
 #include "link/LinkState.h"
 
+#include "link/LinkHosts.h"
+
 namespace radiolink {
 
 LinkState& linkState() {
@@ -7,16 +9,16 @@ LinkState& linkState() {
     return s;
 }
 
-void ToolWindowChanged(LinkState& s) {
-    if (s.hooks.toolWindowChanged) s.hooks.toolWindowChanged();
+void ToolWindowChanged(LinkState&) {
+    platform::host<ToolWindowHost>().ToolWindowChanged();
 }
 
-void CommunChanged(LinkState& s) {
-    if (s.hooks.communChanged) s.hooks.communChanged();
+void CommunChanged(LinkState&) {
+    platform::host<LinkDialogsHost>().CommunChanged();
 }
 
-void PortDialogChanged(LinkState& s) {
-    if (s.hooks.portDialogChanged) s.hooks.portDialogChanged();
+void PortDialogChanged(LinkState&) {
+    platform::host<LinkDialogsHost>().PortDialogChanged();
 }
 
 } // namespace radiolink

@@ -3,9 +3,9 @@
 #include "app/Settings.h"
 #include "link/Engine.h"
 #include "link/FlashTransfer.h"
+#include "link/LinkHosts.h"
 #include "link/Protocol.h"
 #include "platform/Numbers.h"
-
 
 namespace radiolink {
 namespace {
@@ -74,7 +74,7 @@ void AutoSelectComPort(LinkState& s) {
         ensurePortDialog(s);
         selectOption(s, n);
         PortDialogChanged(s);
-        if (s.hooks.comPortShown) s.hooks.comPortShown(n);
+        platform::host<PortPanelHost>().ComPortShown(n);
         return;
     }
 }

@@ -116,9 +116,10 @@ WriteFirmware WriteRadio(LinkState& s, FirmwareState& fw, model::Image& image) {
         ReadExtRamFlag(s);
         if (s.ComFail == -1) return result;
         if (s.ExtRamFlag == -1) stamp = "0000000000";
-        if (OlderFirmware(stamp, expected) || (fw.window && fw.window().WriteSelectedVersion())) {
+        FirmwareWindow& window = platform::host<FirmwareWindow>();
+        if (OlderFirmware(stamp, expected) || window.WriteSelectedVersion()) {
             try {
-                programPages = fw.window && fw.window().LoadNewestVersion(m);
+                programPages = window.LoadNewestVersion(m);
             } catch (...) {
                 // A load that broke off leaves none of its data behind.
                 for (const Saved* r : {&channels, &settings, &alignment, &tables}) r->putBack(image);

@@ -3,6 +3,7 @@
 #include "app/Shell.h"
 #include "link/Engine.h"
 #include "link/FlashTransfer.h"
+#include "link/LinkHosts.h"
 #include "link/Protocol.h"
 
 #include <algorithm>
@@ -79,7 +80,7 @@ bool transfer(LinkState& s, const RamMember& m) {
     w.chkStopCom.Visible = false;
     (w.*m.button).Enabled = false;
     ToolWindowChanged(s);
-    if (s.hooks.MarkGridCells) s.hooks.MarkGridCells(2, grid, 0, 0);
+    platform::host<ToolWindowHost>().MarkGridCells(2, grid, 0, 0);
     s.ComBusy = -1;
     ShowComStatus(s, text(m.read ? 174 : 168));
 
@@ -102,13 +103,17 @@ bool transfer(LinkState& s, const RamMember& m) {
         if (m.read) {
             // Only a range that came in whole reaches the image.
             std::copy(got.begin(), got.end(), image + first);
-            auto& show = m.internal ? s.hooks.ShowInRamGrid : s.hooks.ShowExtRamGrid;
-            if (show) show(static_cast<int>(first), static_cast<int>(last));
+            ToolWindowHost& tool = platform::host<ToolWindowHost>();
+            if (m.internal)
+                tool.ShowInRamGrid(static_cast<int>(first), static_cast<int>(last));
+            else
+                tool.ShowExtRamGrid(static_cast<int>(first), static_cast<int>(last));
         }
         exchangeDone(exchanges);
-        if (m.read && s.hooks.MarkGridCells) {
+        if (m.read) {
             const int mode = m.internal ? w.chkGridInRamColor.Value : w.chkGridExtRamColor.Value;
-            s.hooks.MarkGridCells(mode, grid, static_cast<int>(first), static_cast<int>(n));
+            platform::host<ToolWindowHost>().MarkGridCells(mode, grid, static_cast<int>(first),
+                                                           static_cast<int>(n));
         }
         return true;
     };
@@ -118,8 +123,8 @@ bool transfer(LinkState& s, const RamMember& m) {
         ShowComStatus(s, text(m.read ? (s.ComFail == 0 ? 165 : 166) : (s.ComFail == 0 ? 169 : 173)));
         (w.*m.button).Enabled = true;
         ToolWindowChanged(s);
-        if (m.read && m.internal && s.hooks.SaveGridInRamStr) s.hooks.SaveGridInRamStr();
-        if (m.read && !m.internal && s.ComFail == 0 && s.hooks.SaveGridExtRamStr) s.hooks.SaveGridExtRamStr();
+        if (m.read && m.internal) platform::host<ToolWindowHost>().SaveGridInRamStr();
+        if (m.read && !m.internal && s.ComFail == 0) platform::host<ToolWindowHost>().SaveGridExtRamStr();
         s.ComBusy = 0;
     };
     RunThenEnd(s, attempts, end);

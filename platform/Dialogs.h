@@ -1,6 +1,10 @@
 #pragma once
-// Message boxes and file dialogs behind one interface, so logic can ask the
-// user and tests can answer.
+// Message boxes and file dialogs behind one host interface, so logic can ask
+// the user and tests can answer. Until the window layer registers its
+// dialogs nobody can be asked: a question is answered No, a message only
+// acknowledged, a file dialog cancelled.
+#include "platform/Host.h"
+
 #include <optional>
 #include <string>
 
@@ -23,14 +27,16 @@ struct FileRequest {
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
-    virtual int message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) = 0;
+    virtual int message(const std::string& text, const std::string& title, Buttons buttons, Icon icon);
     // The chosen path, or nullopt when the user cancelled.
-    virtual std::optional<std::string> openFile(const FileRequest& request) = 0;
-    virtual std::optional<std::string> saveFile(const FileRequest& request) = 0;
+    virtual std::optional<std::string> openFile(const FileRequest&) { return std::nullopt; }
+    virtual std::optional<std::string> saveFile(const FileRequest&) { return std::nullopt; }
 };
 
-// The program's dialogs; the window layer installs the real ones at start-up.
-Dialogs& dialogs();
-void setDialogs(Dialogs* d);
+// The program's dialogs: platform::Host<Dialogs>, registered by the window
+// layer at start-up (installQtPlatform).
+inline Dialogs& dialogs() {
+    return host<Dialogs>();
+}
 
 } // namespace platform

@@ -2,10 +2,6 @@
 
 #include "platform/Clock.h"
 
-#include <QCoreApplication>
-#include <QProcess>
-#include <QStringList>
-
 #include <climits>
 #include <cstdlib>
 #include <unistd.h>
@@ -57,16 +53,6 @@ int systemLocaleId() {
     return 1033;
 }
 
-bool openDocument(const std::string& path) {
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromStdString(path)});
-}
-
-bool restartProgram(const std::vector<std::string>& args) {
-    QStringList list;
-    for (const auto& a : args) list << QString::fromStdString(a);
-    return QProcess::startDetached(QString::fromStdString(executablePath()), list);
-}
-
 Random& Random::instance() {
     static Random r;
     return r;
@@ -74,8 +60,12 @@ Random& Random::instance() {
 
 Random::Random() : engine_(static_cast<std::uint32_t>(nowMs())) {}
 
-double Random::next() { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+double Random::next() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);
+}
 
-int Random::between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(engine_); }
+int Random::between(int lo, int hi) {
+    return std::uniform_int_distribution<int>(lo, hi)(engine_);
+}
 
 } // namespace platform

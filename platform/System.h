@@ -1,10 +1,9 @@
 #pragma once
-// The program's place on this machine: its folder, the locale, documents
-// opened through the desktop, restarting itself, random numbers.
+// The program's place on this machine: its folder, the locale, random
+// numbers. Documents and restarts go through the desktop (Desktop.h).
 #include <cstdint>
 #include <random>
 #include <string>
-#include <vector>
 
 namespace platform {
 
@@ -17,12 +16,6 @@ std::string joinPath(const std::string& folder, const std::string& name);
 // zh_CN 2052, zh_TW 1028, zh_HK 3076, zh_SG 4100, anything else 1033.
 int systemLocaleId();
 int localeIdOf(const std::string& localeName);
-
-// Opens a document with the desktop's handler; false when none could start.
-bool openDocument(const std::string& path);
-
-// Starts the program's own executable again (TAVORIN_HOME is inherited).
-bool restartProgram(const std::vector<std::string>& args = {});
 
 // One generator for the program, seeded from the clock; tests fix the seed.
 class Random {

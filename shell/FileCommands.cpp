@@ -11,6 +11,7 @@
 #include "platform/Failure.h"
 #include "platform/FileIo.h"
 #include "platform/System.h"
+#include "shell/MainWindowHost.h"
 
 #include <algorithm>
 #include <array>
@@ -25,11 +26,6 @@ constexpr int TextWrongFile = 83;
 constexpr int TextSaveFailed = 84;
 constexpr int TextFileName = 85;
 constexpr int TextWriteFailed = 86;
-
-FileCommandHooks& hooks() {
-    static FileCommandHooks h;
-    return h;
-}
 
 const std::string& text(int n) {
     return app::shell().FaceText[n];
@@ -63,17 +59,13 @@ platform::FileRequest dataFileRequest() {
 
 } // namespace
 
-void SetFileCommandHooks(FileCommandHooks h) {
-    hooks() = std::move(h);
-}
-
 std::string FilePanelText() {
     return text(TextFileName) + app::shell().CurFilePath;
 }
 
 void SetCurrentFile(const std::string& path) {
     app::shell().CurFilePath = path;
-    if (hooks().ShowFilePanel) hooks().ShowFilePanel(FilePanelText());
+    platform::host<MainWindowHost>().ShowFilePanel(FilePanelText());
 }
 
 void GenerateDatFolder() {
@@ -129,7 +121,7 @@ void OpenFile(const std::string& path, model::ModelState& m) {
 
 void SaveFile(model::ModelState& m) {
     try {
-        if (hooks().TakeFocus) hooks().TakeFocus();
+        platform::host<MainWindowHost>().TakeFocus();
         if (askYes(TextSaveQuestion)) SaveAsFile(m);
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->SaveFile", e);

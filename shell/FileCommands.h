@@ -9,14 +9,13 @@
 // dialogs go through platform::dialogs(). Every command takes the model it
 // works on; the main window passes none and gets the program's.
 //
-// The main window registers the two things the commands need of it
-// (SetFileCommandHooks); the commands never touch a window of their own.
+// What the commands need of the main window goes through MainWindowHost;
+// the commands never touch a window of their own.
 //
 // Before SaveFile and SaveAsFile the main window commits a pending tone edit
 // of the channel grid (frmChMem.cboGridChCtdcs_LostFocus).
 #include "model/Model.h"
 
-#include <functional>
 #include <string>
 
 namespace shell {
@@ -24,14 +23,6 @@ namespace shell {
 // Both file dialogs; the program saves its files as .LDat.
 inline constexpr const char* DataFileFilter = "DudData File(*.DudDat;*.LDat)|*.DudDat;*.LDat";
 inline constexpr const char* DataFileExtension = "LDat";
-
-struct FileCommandHooks {
-    // Status panel 3 ("statusAddress") shows this text.
-    std::function<void(const std::string& text)> ShowFilePanel;
-    // The main window takes the focus (before the Save question).
-    std::function<void()> TakeFocus;
-};
-void SetFileCommandHooks(FileCommandHooks hooks);
 
 // Text 85 "File Name:" followed directly by CurFilePath.
 std::string FilePanelText();

@@ -580,7 +580,11 @@ void frmChMem::SetNewRdWrCodeText(const std::string& text) {
 void frmChMem::InitOpt() {}
 
 void InstallChannelWindow() {
-    shell::shellWindows().channelWindow = [] { return new frmChMem; };
+    struct Maker : shell::ChannelWindowHost {
+        shell::ChannelWindowSlot* MakeChannelWindow() override { return new frmChMem; }
+    };
+    static Maker maker;
+    platform::Host<shell::ChannelWindowHost>::set(&maker);
 }
 
 } // namespace channels

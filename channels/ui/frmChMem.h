@@ -7,8 +7,9 @@
 // it) and the main window's view of it; the grid logic works on it as a
 // ChGridView.
 #include "channels/ChMem.h"
+#include "model/ChannelWindow.h"
 #include "platform/ui/Grid.h"
-#include "shell/ui/ChannelWindowSlot.h"
+#include "shell/ui/ShellWindows.h"
 
 #include <QWidget>
 
@@ -25,7 +26,10 @@ class QTabWidget;
 
 namespace channels {
 
-class frmChMem : public QWidget, public shell::ChannelWindowSlot, public ChGridView {
+class frmChMem : public QWidget,
+                 public shell::ChannelWindowSlot,
+                 public model::ChannelWindow,
+                 public ChGridView {
     Q_OBJECT
   public:
     explicit frmChMem(QWidget* parent = nullptr);
@@ -121,9 +125,12 @@ class frmChMem : public QWidget, public shell::ChannelWindowSlot, public ChGridV
     std::map<int, std::string> txtPc_;
     std::map<std::pair<int, int>, std::string> phoneBook_;
     std::string txtRdWrCode_, txtNewRdWrCode_;
+    // The model shows into this window while it exists.
+    platform::Host<model::ChannelWindow>::Scoped asModelWindow_{*this};
 };
 
-// Registers the channel window with the main window, in place of its stand-in.
+// Registers the channel editor with the main window, once at start-up: the
+// main window then makes its channel window here.
 void InstallChannelWindow();
 
 } // namespace channels

@@ -1,34 +1,39 @@
 #include "link/ui/LinkWindows.h"
 
-#include "link/LinkState.h"
-#include "link/SerialHost.h"
 #include "link/ui/frmCommun.h"
 #include "link/ui/frmToolCom.h"
-#include "shell/ui/ChannelWindowSlot.h"
 
 #include <QApplication>
 
 namespace radiolink::ui {
 
-void InstallLinkWindows() {
-    shell::ShellWindows& shell = shell::shellWindows();
-    shell.communDialog = ShowCommunDialog;
-    shell.portDialog = [](QWidget* owner) { ShowPortDialog(owner); };
-    shell.serialHost = [] { EnsureSerialHost(linkState(), firmware()); };
+void LinkWindows::CommunChanged() {
+    if (frmCommun* d = frmCommun::existing()) d->ShowLinkState();
+}
 
-    LinkHooks& hooks = linkState().hooks;
-    hooks.communChanged = [] {
-        if (frmCommun* d = frmCommun::existing()) d->ShowLinkState();
-    };
-    hooks.portDialogChanged = [] {
-        if (frmToolCom* d = frmToolCom::existing()) d->ShowState();
-    };
-    // The dialog belongs to the hidden tool window; it shows over whatever
-    // window the user is looking at.
-    hooks.choosePort = [] {
-        QWidget* over = QApplication::activeModalWidget();
-        return ShowPortDialog(over ? over : QApplication::activeWindow());
-    };
+void LinkWindows::PortDialogChanged() {
+    if (frmToolCom* d = frmToolCom::existing()) d->ShowState();
+}
+
+// The dialog belongs to the hidden tool window; it shows over whatever
+// window the user is looking at.
+bool LinkWindows::ChoosePort() {
+    QWidget* over = QApplication::activeModalWidget();
+    return ui::ShowPortDialog(over ? over : QApplication::activeWindow());
+}
+
+void LinkWindows::ShowCommunDialog(QWidget* owner, bool write) {
+    ui::ShowCommunDialog(owner, write);
+}
+
+void LinkWindows::ShowPortDialog(QWidget* owner) {
+    ui::ShowPortDialog(owner);
+}
+
+void InstallLinkWindows() {
+    static LinkWindows windows;
+    platform::Host<LinkDialogsHost>::set(&windows);
+    platform::Host<shell::LinkWindowsHost>::set(&windows);
 }
 
 } // namespace radiolink::ui

@@ -1,6 +1,7 @@
 #include "platform/ui/QtDialogs.h"
 
 #include "platform/Clock.h"
+#include "platform/desktop/QtDesktop.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -9,7 +10,9 @@
 namespace platform {
 namespace {
 
-QWidget* owner() { return QApplication::activeWindow(); }
+QWidget* owner() {
+    return QApplication::activeWindow();
+}
 
 std::optional<std::string> withExtension(const QString& chosen, const std::string& ext) {
     if (chosen.isEmpty()) return std::nullopt;
@@ -41,23 +44,42 @@ int QtDialogs::message(const std::string& text, const std::string& title, Button
     box.setText(QString::fromStdString(text));
     box.setWindowTitle(QString::fromStdString(title));
     switch (icon) {
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
-    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case Icon::None: break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case Icon::None:
+        break;
     }
     switch (buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
     }
     int r = box.exec();
     switch (r) {
-    case QMessageBox::Yes: return AnswerYes;
-    case QMessageBox::No: return AnswerNo;
-    case QMessageBox::Cancel: return AnswerCancel;
-    default: return buttons == Buttons::YesNo ? AnswerNo : AnswerOk;
+    case QMessageBox::Yes:
+        return AnswerYes;
+    case QMessageBox::No:
+        return AnswerNo;
+    case QMessageBox::Cancel:
+        return AnswerCancel;
+    default:
+        return buttons == Buttons::YesNo ? AnswerNo : AnswerOk;
     }
 }
 
@@ -70,8 +92,9 @@ std::optional<std::string> QtDialogs::openFile(const FileRequest& r) {
 
 std::optional<std::string> QtDialogs::saveFile(const FileRequest& r) {
     QString start = QString::fromStdString(r.initialDir);
-    if (!r.fileName.empty()) start = start.isEmpty() ? QString::fromStdString(r.fileName)
-                                                     : start + "/" + QString::fromStdString(r.fileName);
+    if (!r.fileName.empty())
+        start = start.isEmpty() ? QString::fromStdString(r.fileName)
+                                : start + "/" + QString::fromStdString(r.fileName);
     QString chosen =
         QFileDialog::getSaveFileName(owner(), QString::fromStdString(r.title), start, qtFilter(r.filter));
     return withExtension(chosen, r.defaultExt);
@@ -79,7 +102,9 @@ std::optional<std::string> QtDialogs::saveFile(const FileRequest& r) {
 
 void installQtPlatform() {
     static QtDialogs dialogsImpl;
-    setDialogs(&dialogsImpl);
+    static QtDesktop desktopImpl;
+    Host<Dialogs>::set(&dialogsImpl);
+    Host<Desktop>::set(&desktopImpl);
     setEventPump([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
 }
 
@@ -89,7 +114,8 @@ QColor colorFromNumber(long number) {
 }
 
 long numberFromColor(const QColor& c) {
-    return static_cast<long>(c.red()) | (static_cast<long>(c.green()) << 8) | (static_cast<long>(c.blue()) << 16);
+    return static_cast<long>(c.red()) | (static_cast<long>(c.green()) << 8) |
+           (static_cast<long>(c.blue()) << 16);
 }
 
 } // namespace platform

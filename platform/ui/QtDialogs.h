@@ -1,6 +1,6 @@
 #pragma once
-// The real message boxes and file dialogs, and the event pump of the
-// window layer; installed once by the program's start.
+// The real message boxes and file dialogs, the desktop and the event pump
+// of the window layer; registered once by the program's start.
 #include "platform/Dialogs.h"
 
 #include <QColor>
@@ -15,7 +15,7 @@ class QtDialogs : public Dialogs {
     std::optional<std::string> saveFile(const FileRequest& request) override;
 };
 
-// Installs QtDialogs and the Qt event pump.
+// Registers QtDialogs, the Qt desktop and the Qt event pump.
 void installQtPlatform();
 
 // "Description(*.a)|*.a|Other(*.b)|*.b" as a Qt name filter list.

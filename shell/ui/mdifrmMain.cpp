@@ -3,12 +3,13 @@
 #include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "link/LinkState.h"
-#include "model/ChannelWindow.h"
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIo.h"
 #include "platform/System.h"
 #include "platform/ui/Twips.h"
 #include "shell/FileCommands.h"
+#include "shell/MainCommands.h"
 #include "shell/Startup.h"
 #include "shell/ui/MainMenus.h"
 #include "shell/ui/ProgramIcon.h"
@@ -49,11 +50,6 @@ QStyle::StandardPixmap iconOf(const QString& key) {
 
 } // namespace
 
-ShellWindows& shellWindows() {
-    static ShellWindows w;
-    return w;
-}
-
 mdifrmMain::mdifrmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("mdifrmMain"));
     setWindowIcon(ProgramIcon());
@@ -65,23 +61,11 @@ mdifrmMain::mdifrmMain(QWidget* parent) : QMainWindow(parent) {
     // Design size; start-up gives the final size about the same centre.
     resize(platform::twips(12000), platform::twips(8000));
 
-    openDocument = [](const std::string& path) { return platform::openDocument(path); };
-    restartProgram = [] { return platform::restartProgram(); };
-
     tmrChLock.setInterval(30000);
     connect(&tmrChLock, &QTimer::timeout, this, &mdifrmMain::tmrChLock_Timer);
     tmrChLock.start();
     tmrChLockBlink.setInterval(2000);
     connect(&tmrChLockBlink, &QTimer::timeout, this, &mdifrmMain::tmrChLockBlink_Timer);
-
-    SetFileCommandHooks({[this](const std::string& text) { setPanelText(3, QString::fromStdString(text)); },
-                         [this] {
-                             activateWindow();
-                             setFocus();
-                         }});
-    radiolink::linkState().hooks.comPortShown = [this](int) { ShowComPanel(); };
-    // The model reaches the channel window through us; the first touch loads it.
-    model::SetChannelWindowProvider([this]() -> model::ChannelWindow& { return touchChannelWindow(); });
 }
 
 mdifrmMain::~mdifrmMain() {
@@ -90,9 +74,6 @@ mdifrmMain::~mdifrmMain() {
         chMemWindow_->disconnect(this);
         if (QWidget* sub = chMemWindow_->parentWidget()) sub->disconnect(this);
     }
-    model::SetChannelWindowProvider(nullptr);
-    SetFileCommandHooks({});
-    radiolink::linkState().hooks.comPortShown = nullptr;
     if (g_instance == this) g_instance = nullptr;
 }
 
@@ -272,7 +253,7 @@ void mdifrmMain::Help() {
     try {
         // A missing help file shows nothing.
         const std::string path = HelpFilePath(app::shell());
-        if (platform::fileExists(path)) openDocument(path);
+        if (platform::fileExists(path)) platform::desktop().OpenDocument(path);
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->Help", e);
     }
@@ -296,30 +277,14 @@ void mdifrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void mdifrmMain::MDIForm_QueryUnload(bool& cancel) {
-    auto& s = app::shell();
+    if (!ConfirmExit(app::shell(), LinkBusy(radiolink::linkState()))) {
+        cancel = true;
+        return;
+    }
     try {
-        // Closing in the middle of a transfer would leave the radio half written.
-        if (LinkBusy()) {
-            cancel = true;
-            platform::dialogs().message(s.FaceText[76], s.FaceText[70], platform::Buttons::Ok,
-                                        platform::Icon::Exclamation);
-            return;
-        }
-        if (s.NoExitAsk != 0)
-            s.ExitAnswer = platform::AnswerYes;
-        else
-            s.ExitAnswer = static_cast<std::int16_t>(platform::dialogs().message(
-                s.FaceText[73], s.FaceText[70], platform::Buttons::YesNo, platform::Icon::Question));
-        if (s.ExitAnswer != platform::AnswerYes) {
-            cancel = true;
-            return;
-        }
-        s.AppClosing = 1;
         unloadWindows();
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->MDIForm_QueryUnload", e);
-        // Unconfirmed, the program keeps running.
-        if (s.AppClosing == 0) cancel = true;
     }
 }
 

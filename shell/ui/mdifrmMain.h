@@ -1,9 +1,13 @@
 #pragma once
 // The main window: menus, toolbar, three status panels, the channel window
 // as its MDI child, the close procedure, help, the language menu and the
-// interface lock. One window for the program, created on first use.
+// interface lock. One window for the program, created on first use. It
+// answers what its logic (shell::MainWindowHost) and the link
+// (radiolink::PortPanelHost) show in it while it exists.
 #include "app/ui/Face.h"
-#include "shell/ui/ChannelWindowSlot.h"
+#include "link/LinkHosts.h"
+#include "shell/MainWindowHost.h"
+#include "shell/ui/ShellWindows.h"
 
 #include <QHash>
 #include <QLabel>
@@ -14,14 +18,13 @@
 #include <QToolBar>
 
 #include <array>
-#include <functional>
 #include <string>
 
 class QMenu;
 
 namespace shell {
 
-class mdifrmMain : public QMainWindow {
+class mdifrmMain : public QMainWindow, public MainWindowHost, public radiolink::PortPanelHost {
     Q_OBJECT
   public:
     explicit mdifrmMain(QWidget* parent = nullptr);
@@ -56,7 +59,8 @@ class mdifrmMain : public QMainWindow {
 
     // The channel window, once start-up has loaded it (nullptr before).
     ChannelWindowSlot* channelWindow() const { return chMemWindow_ ? chMem_ : nullptr; }
-    ChannelWindowSlot& touchChannelWindow(); // loads it on first touch
+    // Loads it on first touch; nullptr while no channel editor is registered.
+    ChannelWindowSlot* touchChannelWindow();
     QMdiArea* mdiArea = nullptr;
 
     // File, program and settings commands.
@@ -72,8 +76,6 @@ class mdifrmMain : public QMainWindow {
 
     // Language (the three items check the language in use).
     void mnuLangSel_Click(int lang);
-    // False when the new language could not be stored (nothing switched).
-    bool SwiLangFace(int lang);
     void CheckLanguage(int lang);
 
     // Interface lock.
@@ -89,10 +91,10 @@ class mdifrmMain : public QMainWindow {
     // keep it running.
     void MDIForm_QueryUnload(bool& cancel);
 
-    // The desktop, replaceable by tests: opening a document and starting the
-    // program again.
-    std::function<bool(const std::string&)> openDocument;
-    std::function<bool()> restartProgram;
+    // shell::MainWindowHost, radiolink::PortPanelHost
+    void ShowFilePanel(const std::string& text) override;
+    void TakeFocus() override;
+    void ComPortShown(int port) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -103,7 +105,6 @@ class mdifrmMain : public QMainWindow {
     void buildStatusBar();
     void mnuLock_Click(const QString& item, bool wasChecked);
     void unloadWindows();
-    bool LinkBusy() const; // a link operation runs (ComBusy)
 
     QHash<QString, QAction*> actions_;
     QHash<QString, QMenu*> menus_;
@@ -112,6 +113,8 @@ class mdifrmMain : public QMainWindow {
     std::array<QLabel*, 3> panels_{};
     ChannelWindowSlot* chMem_ = nullptr;
     QPointer<QWidget> chMemWindow_;
+    platform::Host<MainWindowHost>::Scoped asMainWindow_{*this};
+    platform::Host<radiolink::PortPanelHost>::Scoped asPortPanel_{*this};
 };
 
 } // namespace shell

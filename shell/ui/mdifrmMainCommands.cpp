@@ -3,28 +3,33 @@
 #include "app/Shell.h"
 #include "link/LinkState.h"
 #include "shell/FileCommands.h"
-#include "shell/ui/ChannelStandIn.h"
 #include "shell/ui/mdifrmMain.h"
 
 #include <QMdiSubWindow>
 
 namespace shell {
 
-bool mdifrmMain::LinkBusy() const {
-    // The lock, not ComBusy alone: a connect waiting on the port dialog holds
-    // the link with ComBusy already clear.
-    const radiolink::LinkState& s = radiolink::linkState();
-    return s.ComBusy != 0 || s.holdDepth > 0;
-}
-
 void mdifrmMain::ShowComPanel() {
     setPanelText(2, QStringLiteral("COM") + QString::number(radiolink::linkState().ComPortNo));
 }
 
-ChannelWindowSlot& mdifrmMain::touchChannelWindow() {
+void mdifrmMain::ComPortShown(int) {
+    ShowComPanel();
+}
+
+void mdifrmMain::ShowFilePanel(const std::string& text) {
+    setPanelText(3, QString::fromStdString(text));
+}
+
+void mdifrmMain::TakeFocus() {
+    activateWindow();
+    setFocus();
+}
+
+ChannelWindowSlot* mdifrmMain::touchChannelWindow() {
     if (!channelWindow()) {
-        const ChannelWindowFactory& make = shellWindows().channelWindow;
-        chMem_ = make ? make() : new ChannelStandIn;
+        chMem_ = platform::host<ChannelWindowHost>().MakeChannelWindow();
+        if (!chMem_) return nullptr;
         chMemWindow_ = chMem_->window();
         QMdiSubWindow* sub = mdiArea->addSubWindow(chMemWindow_);
         sub->setWindowFlags(Qt::FramelessWindowHint);
@@ -34,7 +39,7 @@ ChannelWindowSlot& mdifrmMain::touchChannelWindow() {
         connect(sub, &QMdiSubWindow::windowStateChanged, this, &mdifrmMain::ShowTitle);
         ShowTitle();
     }
-    return *chMem_;
+    return chMem_;
 }
 
 void mdifrmMain::ShowTitle() {
@@ -67,17 +72,17 @@ void mdifrmMain::SaveAsFile() {
 
 void mdifrmMain::ReadRoad() {
     radiolink::linkState().ComStop = 0;
-    if (shellWindows().communDialog) shellWindows().communDialog(this, false);
+    platform::host<LinkWindowsHost>().ShowCommunDialog(this, false);
 }
 
 void mdifrmMain::WriteRoad() {
     if (auto* ch = channelWindow()) ch->cboGridChCtdcs_LostFocus();
     radiolink::linkState().ComStop = 0;
-    if (shellWindows().communDialog) shellWindows().communDialog(this, true);
+    platform::host<LinkWindowsHost>().ShowCommunDialog(this, true);
 }
 
 void mdifrmMain::PortRoad() {
-    if (shellWindows().portDialog) shellWindows().portDialog(this);
+    platform::host<LinkWindowsHost>().ShowPortDialog(this);
     ShowComPanel();
 }
 

@@ -1,7 +1,9 @@
 #include "app/DataFile.h"
 #include "app/ErrorReporter.h"
+#include "app/ImageViews.h"
 #include "platform/Failure.h"
 #include "platform/System.h"
+#include "tests/support/ErrorLog.h"
 #include "tests/support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -42,17 +44,17 @@ platform::Bytes load(const std::string& path) {
 
 class DataFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        platform::Random::instance().seed(20240611);
-        SetRefreshFlashRangeHook([this](int first, int last) {
+    void SetUp() override { platform::Random::instance().seed(20240611); }
+
+    // The flash grid and the alignment display, as the windows answer them.
+    struct Views : FlashGridHost, AlignmentDisplayHost {
+        explicit Views(std::vector<std::string>& calls) : calls(calls) {}
+        void RefreshFlashRange(int first, int last) override {
             calls.push_back("refresh " + std::to_string(first) + "-" + std::to_string(last));
-        });
-        SetAdjParaShowHook([this] { calls.push_back("adjust"); });
-    }
-    void TearDown() override {
-        SetRefreshFlashRangeHook({});
-        SetAdjParaShowHook({});
-    }
+        }
+        void AdjParaShow() override { calls.push_back("adjust"); }
+        std::vector<std::string>& calls;
+    };
 
     // Writes a good file of `source` and returns its bytes.
     platform::Bytes goodFile(const Image& source, const std::string& name = "good.LDat") {
@@ -62,6 +64,9 @@ class DataFileTest : public ::testing::Test {
 
     TempHome home;
     std::vector<std::string> calls;
+    Views views{calls};
+    platform::Host<FlashGridHost>::Scoped flashGrid{views};
+    platform::Host<AlignmentDisplayHost>::Scoped alignment{views};
 };
 
 TEST_F(DataFileTest, RoundTripRestoresBothAreasAndTouchesNothingElse) {
@@ -216,21 +221,19 @@ TEST_F(DataFileTest, FailedWriteKeepsTheOldFile) {
 }
 
 TEST_F(DataFileTest, InitTempArrayReadsTheDefaultImageOrReportsAndKeepsTheImage) {
-    std::vector<std::string> reported;
-    SetErrorListener([&](const std::string& tag) { reported.push_back(tag); });
+    testsupport::ErrorLog errors;
     auto image = patterned(31);
     auto before = *image;
     platform::IoResult r = InitTempArray(*image);
     EXPECT_FALSE(r);
     EXPECT_NE(r.error.find("zezirev.def"), std::string::npos);
     EXPECT_EQ(*image, before);
-    EXPECT_EQ(reported, std::vector<std::string>{"mdifrmMain->InitTempArray"});
+    EXPECT_EQ(errors.tags, std::vector<std::string>{"mdifrmMain->InitTempArray"});
 
     auto source = patterned(32);
     WriteDataFile(home.file("zezirev.def"), *source);
     EXPECT_TRUE(InitTempArray(*image));
     EXPECT_EQ((*image)[0xE710], (*source)[0xE710]);
-    SetErrorListener({});
 }
 
 } // namespace

@@ -1,7 +1,8 @@
-#include "app/ErrorReporter.h"
 #include "app/Settings.h"
+#include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "platform/Failure.h"
+#include "tests/support/ErrorLog.h"
 #include "tests/support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -81,12 +82,10 @@ TEST_F(SettingsTest, WriteIniStrReportsARefusedWrite) {
 }
 
 TEST_F(SettingsTest, ReporterReachesItsListenerOnly) {
-    std::vector<std::string> tags;
-    SetErrorListener([&](const std::string& t) { tags.push_back(t); });
+    testsupport::ErrorLog errors;
     VbErrNumDes("mdifrmMain->SoftInit");
     VbErrNumDes("modShowErr->VbErrNumDes:", platform::Failure("x"));
-    SetErrorListener(nullptr);
-    EXPECT_EQ(tags, (std::vector<std::string>{"mdifrmMain->SoftInit", "modShowErr->VbErrNumDes:"}));
+    EXPECT_EQ(errors.tags, (std::vector<std::string>{"mdifrmMain->SoftInit", "modShowErr->VbErrNumDes:"}));
     EXPECT_FALSE(platform::fileExists(SettingsFile()));
 }
 

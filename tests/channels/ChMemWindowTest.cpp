@@ -19,6 +19,7 @@
 #include "shell/FileCommands.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
+#include "tests/support/ErrorLog.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -93,8 +94,9 @@ model::Image imageWithChannels(const std::string& defaultImage, int count) {
 struct Window {
     testsupport::TempHome home;
     testsupport::ScriptedDialogs dialogs;
+    testsupport::ErrorLog errors;
+    std::vector<std::string>& reported = errors.tags;
     std::unique_ptr<channels::frmChMem> w;
-    std::vector<std::string> reported;
 
     Window() {
         ::setenv("TAVORIN_QUIET", "1", 1);
@@ -107,12 +109,10 @@ struct Window {
         app::InitFaceText(s);
         for (const char* f : {"tavorin.def", "zezirev.def", "DefRadioSet.def"}) home.copyShipped(f);
         app::WriteDataFile(home.file("zezirev.def"), imageWithChannels(home.file("zezirev.def"), 12));
-        app::SetErrorListener([this](const std::string& tag) { reported.push_back(tag); });
         shell::GenerateDatFolder();
         s.EmptyCellColor = app::ReadSetting(app::keys::DefColor);
         model::GetValidCharTbl(m());
         w = std::make_unique<channels::frmChMem>();
-        model::SetChannelWindowProvider([this]() -> model::ChannelWindow& { return *w; });
         s.Band1Color = std::to_string(w->bandBoxForeColor(0));
         s.OtherBandColor = std::to_string(w->bandBoxForeColor(2));
         w->InitChMem();
@@ -120,11 +120,7 @@ struct Window {
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
-    ~Window() {
-        w.reset();
-        model::SetChannelWindowProvider(nullptr);
-        app::SetErrorListener(nullptr);
-    }
+    ~Window() { w.reset(); }
 
     platform::Grid& grid() { return *w->vsfgGridCh; }
     QString cell(int row, int col) { return grid().textMatrix(row, col); }
@@ -196,7 +192,7 @@ struct Program {
     }
     ~Program() {
         shell::mdifrmMain::destroyInstance();
-        shell::shellWindows().channelWindow = nullptr;
+        platform::Host<shell::ChannelWindowHost>::set(nullptr);
     }
 };
 

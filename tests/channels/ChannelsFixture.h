@@ -14,6 +14,7 @@
 #include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "platform/Failure.h"
+#include "tests/support/ErrorLog.h"
 #include "tests/support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -38,10 +39,7 @@ class FakeGrid : public model::ChannelWindow, public channels::ChGridView {
         std::string text;
         std::int32_t colour = -1;
     };
-    explicit FakeGrid(model::ModelState& m) : m_(m) {
-        model::SetChannelWindowProvider([this]() -> model::ChannelWindow& { return *this; });
-    }
-    ~FakeGrid() override { model::SetChannelWindowProvider(nullptr); }
+    explicit FakeGrid(model::ModelState& m) : m_(m) {}
 
     std::map<std::pair<int, int>, Cell> cells;
     std::pair<int, int> current{0, 0};
@@ -94,6 +92,7 @@ class FakeGrid : public model::ChannelWindow, public channels::ChGridView {
 
   private:
     model::ModelState& m_;
+    platform::Host<model::ChannelWindow>::Scoped registered_{*this};
 };
 
 class ChannelsTest : public ::testing::Test {
@@ -107,7 +106,6 @@ class ChannelsTest : public ::testing::Test {
         s.EmptyCellColor = std::to_string(EmptyColour);
         s.Band1Color = std::to_string(Band1Colour);
         s.OtherBandColor = std::to_string(OtherColour);
-        app::SetErrorListener([this](const std::string& tag) { reported.push_back(tag); });
         home.copyShipped("tavorin.def");
         model::ReadChInfo(m);
         m.ChCount = 16; // a short grid is enough
@@ -120,7 +118,6 @@ class ChannelsTest : public ::testing::Test {
             m.ChInfo[ch][2] = model::NoFre;
         }
     }
-    ~ChannelsTest() override { app::SetErrorListener(nullptr); }
 
     std::vector<std::uint8_t> bytes(model::map::Addr at, std::size_t n) const {
         return {m.IicDat.begin() + static_cast<std::ptrdiff_t>(at),
@@ -136,7 +133,8 @@ class ChannelsTest : public ::testing::Test {
     model::ModelState& m = *owned;
     channels::ChMemState s;
     FakeGrid grid{m};
-    std::vector<std::string> reported;
+    testsupport::ErrorLog errors;
+    std::vector<std::string>& reported = errors.tags;
 };
 
 } // namespace channelstest

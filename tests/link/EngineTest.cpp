@@ -5,6 +5,7 @@
 #include "platform/Failure.h"
 #include "tests/link/LinkFixture.h"
 #include "tests/link/ScriptedPeer.h"
+#include "tests/support/ErrorLog.h"
 
 #include <chrono>
 
@@ -201,15 +202,14 @@ TEST_F(EngineTest, ScriptBeyondTheTablesFailsWithoutLeavingTheLinkBusy) {
 
 TEST_F(EngineTest, PortThatWillNotOpenAsksForAnotherAndSendsNothing) {
     mapPorts({});
-    std::vector<std::string> reports;
-    app::SetErrorListener([&](const std::string& tag) { reports.push_back(tag); });
+    testsupport::ErrorLog errors;
+    const std::vector<std::string>& reports = errors.tags;
     int asked = 0;
-    s.hooks.choosePort = [&] {
+    hooks.choosePort = [&] {
         ++asked;
         return false;
     };
     ASSERT_TRUE(ComProcSeq(s, "TX01RX02EN"));
-    app::SetErrorListener(nullptr);
     EXPECT_EQ(s.ComFail, -1);
     EXPECT_EQ(s.ComPortErr, -1);
     EXPECT_EQ(s.ComBusy, 0);
@@ -228,12 +228,10 @@ TEST_F(EngineTest, DelayRunsEventsForAtLeastItsTimePlusTwo) {
     EXPECT_GE(pumped, 3); // it sleeps between looks, it does not spin
     EXPECT_LT(pumped, 40);
 
-    std::vector<std::string> reports;
-    app::SetErrorListener([&](const std::string& tag) { reports.push_back(tag); });
+    testsupport::ErrorLog errors;
     platform::setEventPump([] { throw std::runtime_error("handler failed"); });
     DelayNms(s, 1);
-    app::SetErrorListener(nullptr);
-    EXPECT_EQ(reports, std::vector<std::string>{"modCommun->DelayNms"});
+    EXPECT_EQ(errors.tags, std::vector<std::string>{"modCommun->DelayNms"});
     EXPECT_EQ(s.yieldDepth, 0);
 }
 
@@ -265,7 +263,7 @@ TEST_F(EngineTest, OperationStartedInsideAWaitIsRefused) {
 TEST_F(EngineTest, OperationStartedFromThePortDialogIsRefused) {
     mapPorts({});
     bool ran = true;
-    s.hooks.choosePort = [&] {
+    hooks.choosePort = [&] {
         ran = ComProcSeq(s, "TX01EN");
         return false;
     };

@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(Sets, PageSetTest,
 TEST_F(FlashTransferTest, NoTickedPageStillHandshakesAndEnds) {
     s.ComBpsIndex = 8;
     std::vector<std::int16_t> percents;
-    s.hooks.communChanged = [&] { percents.push_back(s.ComPercent); };
+    hooks.communChanged = [&] { percents.push_back(s.ComPercent); };
     ComWriteFlash(s, image);
     EXPECT_EQ(s.ComFail, 0);
     EXPECT_EQ(statuses.size(), 0u); // the recorder was replaced
@@ -242,7 +242,7 @@ TEST_F(FlashTransferTest, WrongWireSumFailsTheReadAndKeepsThePagesReadBefore) {
     tick({50, 51, 52});
     radio.injectFault(Fault::WrongSum, 0x3A, 0, -1, 51);
     int stopShownAt = 0;
-    s.hooks.toolWindowChanged = [&] {
+    hooks.toolWindowChanged = [&] {
         if (s.frmMain.chkStopCom.Visible && stopShownAt == 0) stopShownAt = s.ComTryCnt;
     };
     const model::Image before = image;
@@ -306,7 +306,7 @@ TEST_F(FlashTransferTest, EndOfWriteRestartsTheTimerAndCountsWithoutFailing) {
                           {"0", 1500, "", "1"},
                           {"99999", 1500, "2147483647", "2147483647"}};
     int restarts = 0;
-    s.hooks.autoWriteRestarted = [&] { ++restarts; };
+    hooks.autoWriteRestarted = [&] { ++restarts; };
     for (const Case& c : cases) {
         s.frmMain.tmrAutoWr = {true, 5};
         s.frmMain.txtWrInterval = c.interval;
@@ -393,7 +393,7 @@ TEST_F(FlashTransferTest, AttemptsThatKeepFailing) {
     };
     radio.injectFault(Fault::Garbage, 0x31);
     int stopShownAt = 0;
-    s.hooks.toolWindowChanged = [&] {
+    hooks.toolWindowChanged = [&] {
         if (s.frmMain.chkStopCom.Visible && stopShownAt == 0) stopShownAt = s.ComTryCnt;
     };
     for (const Case& c : cases) {

@@ -26,7 +26,7 @@ LinkFixture::LinkFixture() {
     mapPorts({{1, radio.devicePath()}});
     s.ComPortNo = 1;
     radiolink::InitComCode(s);
-    s.hooks.communChanged = [this] {
+    hooks.communChanged = [this] {
         const std::string& now = s.frmCommun.lblComStatus;
         if (now != (statuses.empty() ? std::string() : statuses.back())) statuses.push_back(now);
     };

@@ -8,6 +8,7 @@
 #include "link/Engine.h"
 #include "link/LinkState.h"
 #include "link/Protocol.h"
+#include "tests/link/LinkHooks.h"
 #include "tests/support/TempHome.h"
 #include "tools/radiosim/Radio.h"
 
@@ -37,6 +38,7 @@ class LinkFixture : public ::testing::Test {
     radiosim::Radio radio;
     std::unique_ptr<radiolink::LinkState> state = std::make_unique<radiolink::LinkState>();
     radiolink::LinkState& s = *state;
+    LinkHooks hooks;
     std::vector<std::string> statuses; // every status text shown, in order
 };
 

@@ -11,7 +11,7 @@ namespace {
 class PortChoiceTest : public linktest::LinkFixture {
   protected:
     PortChoiceTest() {
-        s.hooks.comPortShown = [this](int n) { shownPorts.push_back(n); };
+        hooks.comPortShown = [this](int n) { shownPorts.push_back(n); };
         s.ComPortNo = 9; // as left by an earlier key
     }
     platform::PseudoTerminal second;

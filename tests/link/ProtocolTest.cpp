@@ -171,7 +171,7 @@ TEST_F(ProtocolTest, StopBeforeTheProbeSendsNothing) {
 TEST_F(ProtocolTest, PortThatWillNotOpenEndsTheConnectAfterOneRun) {
     mapPorts({});
     int asked = 0;
-    s.hooks.choosePort = [&] { return ++asked, false; };
+    hooks.choosePort = [&] { return ++asked, false; };
     StartRadioSession(s);
     EXPECT_EQ(s.ComFail, -1);
     EXPECT_EQ(asked, 1);
@@ -181,7 +181,7 @@ TEST_F(ProtocolTest, PortThatWillNotOpenEndsTheConnectAfterOneRun) {
 TEST_F(ProtocolTest, PortChosenInTheDialogServesTheRemainingRuns) {
     mapPorts({{2, radio.devicePath()}});
     int asked = 0;
-    s.hooks.choosePort = [&] {
+    hooks.choosePort = [&] {
         ++asked;
         s.frmToolCom.COM[1].Value = true;
         PortDialogOk(s);

@@ -96,7 +96,7 @@ TEST_F(RamTransferTest, FailedReadLeavesTheImageAndTheGridAsTheyWere) {
     s.ExtRamDat.fill(0xEE);
     setExtRange(&ToolWindow::cboRdExtRamFir, &ToolWindow::cboRdExtRamLast, 0, 0xAFF);
     int stopShownAt = 0;
-    s.hooks.toolWindowChanged = [&] {
+    hooks.toolWindowChanged = [&] {
         if (s.frmMain.chkStopCom.Visible && stopShownAt == 0) stopShownAt = s.ComTryCnt;
     };
     ComReadExtRam(s);
@@ -123,7 +123,7 @@ TEST_F(RamTransferTest, FailedReadLeavesTheImageAndTheGridAsTheyWere) {
 TEST_F(RamTransferTest, EmptyListIsRefusedBeforeThePortOpens) {
     mapPorts({});
     int asked = 0;
-    s.hooks.choosePort = [&] { return ++asked, false; };
+    hooks.choosePort = [&] { return ++asked, false; };
     const std::function<bool(LinkState&)> ops[] = {ComReadInRam, ComWriteInRam, ComReadExtRam,
                                                    ComWriteExtRam};
     for (const auto& op : ops) {

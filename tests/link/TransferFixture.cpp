@@ -13,13 +13,13 @@ TransferFixture::TransferFixture() {
     t[173] = "Write Fail";
     t[174] = "Try To Read.....";
     radiolink::InitWireTables(s);
-    s.hooks.MarkGridCells = [this](int mode, int grid, int start, int count) {
+    hooks.markGridCells = [this](int mode, int grid, int start, int count) {
         gridCalls.push_back({"mark", mode, grid, start, count});
     };
-    s.hooks.ShowInRamGrid = [this](int f, int l) { gridCalls.push_back({"showIn", f, l, 0, 0}); };
-    s.hooks.ShowExtRamGrid = [this](int f, int l) { gridCalls.push_back({"showExt", f, l, 0, 0}); };
-    s.hooks.SaveGridInRamStr = [this] { gridCalls.push_back({"saveIn", 0, 0, 0, 0}); };
-    s.hooks.SaveGridExtRamStr = [this] { gridCalls.push_back({"saveExt", 0, 0, 0, 0}); };
+    hooks.showInRamGrid = [this](int f, int l) { gridCalls.push_back({"showIn", f, l, 0, 0}); };
+    hooks.showExtRamGrid = [this](int f, int l) { gridCalls.push_back({"showExt", f, l, 0, 0}); };
+    hooks.saveGridInRamStr = [this] { gridCalls.push_back({"saveIn", 0, 0, 0, 0}); };
+    hooks.saveGridExtRamStr = [this] { gridCalls.push_back({"saveExt", 0, 0, 0, 0}); };
     // Pages of the radio and of the image start out different.
     radio.setFlash(0, randomBytes(65536, 1));
     const Bytes mine = randomBytes(65536, 2);

@@ -82,6 +82,18 @@ class EndToEndTest : public QObject {
     std::unique_ptr<testsupport::ScriptedDialogs> dialogs;
     std::unique_ptr<radiosim::Radio> radio;
     PatternFirmware firmwareWindow;
+    // The link's dialogs as the program registers them, and what the
+    // read/write dialog showed at each status change.
+    struct Watched : radiolink::ui::LinkWindows {
+        explicit Watched(EndToEndTest& test) : test(test) {}
+        void CommunChanged() override {
+            LinkWindows::CommunChanged();
+            if (frmCommun* d = frmCommun::existing())
+                if (test.shown.empty() || test.shown.back().first != d->lblComStatus->text())
+                    test.shown.push_back({d->lblComStatus->text(), d->prgCommunicate->value()});
+        }
+        EndToEndTest& test;
+    } watched{*this};
     // What the dialog showed at each status change: text and progress bar.
     std::vector<std::pair<QString, int>> shown;
 
@@ -150,13 +162,7 @@ class EndToEndTest : public QObject {
         radiolink::ui::InstallLinkWindows();
         firmwareWindow = PatternFirmware{};
         shown.clear();
-        const auto show = linkState().hooks.communChanged;
-        linkState().hooks.communChanged = [this, show] {
-            show();
-            if (frmCommun* d = frmCommun::existing())
-                if (shown.empty() || shown.back().first != d->lblComStatus->text())
-                    shown.push_back({d->lblComStatus->text(), d->prgCommunicate->value()});
-        };
+        platform::Host<LinkDialogsHost>::set(&watched);
         model::ResetModel();
         start();
     }
@@ -229,7 +235,7 @@ class EndToEndTest : public QObject {
         FirmwareState& fw = firmware();
         fw.SoftModelTbl[101][2] = "10";
         fw.SoftSpecialTbl[101][2] = "102C146865";
-        fw.window = [this]() -> FirmwareWindow& { return firmwareWindow; };
+        platform::Host<FirmwareWindow>::set(&firmwareWindow);
         radio->setIdentity({0x09, 0x2C, 0x14, 0x68, 0x65}, 101);
         const model::Image before = model::IicDat();
         road("mnuWriteFre", [](frmCommun& d) {
@@ -238,7 +244,7 @@ class EndToEndTest : public QObject {
             QVERIFY(d.chkAutoUpdate->isChecked());
             press(d);
         });
-        fw.window = nullptr;
+        platform::Host<FirmwareWindow>::set(nullptr);
         QCOMPARE(linkState().ComFail, std::int16_t(0));
         QCOMPARE(firmwareWindow.loads, 1);
         const Bytes after = radio->flash(0, 65536);
@@ -252,7 +258,7 @@ class EndToEndTest : public QObject {
     void anUpdateWithoutBuiltInFirmwareWritesTheChannelsAndSaysSo() {
         firmwareWindow.selectedBox = true;
         firmwareWindow.hasImage = false;
-        firmware().window = [this]() -> FirmwareWindow& { return firmwareWindow; };
+        platform::Host<FirmwareWindow>::set(&firmwareWindow);
         const Bytes flash = radio->flash(0, 65536);
         QString notice;
         bool stillShown = false;
@@ -263,7 +269,7 @@ class EndToEndTest : public QObject {
             notice = d.lblComStatus->text();
             stillShown = d.isVisible();
         });
-        firmware().window = nullptr;
+        platform::Host<FirmwareWindow>::set(nullptr);
         QVERIFY(stillShown);
         QCOMPARE(notice, QStringLiteral(
                              "Write Successful - No built-in firmware for model 101, firmware not updated"));

@@ -60,7 +60,6 @@ class RadioRoadsTest : public linktest::TransferFixture {
         radio.setIdentity({0x10, 0x2C, 0x14, 0x68, 0x65}, 101);
         radio.setExtRam(0xF1, Bytes{0x00});
         InitFlashSoftModel(fw);
-        fw.window = [this]() -> FirmwareWindow& { return window; };
     }
     // Model 101 with one version of this identity.
     void listVersion(const std::string& identity) {
@@ -91,6 +90,7 @@ class RadioRoadsTest : public linktest::TransferFixture {
 
     FirmwareState fw;
     FakeFirmwareWindow window{image};
+    platform::Host<FirmwareWindow>::Scoped registeredWindow{window};
 };
 
 TEST_F(RadioRoadsTest, ReadBringsThePageSetAndClosesTheSession) {
@@ -248,7 +248,8 @@ TEST_F(RadioRoadsTest, FirmwareThatCannotLoadSendsNoProgramPages) {
     // A listed version but no firmware window to load it: the same.
     listVersion("102C146865");
     radio.setIdentity({0x09, 0x2C, 0x14, 0x68, 0x65}, 101);
-    fw.window = nullptr;
+    FirmwareWindow none;
+    platform::Host<FirmwareWindow>::Scoped noWindow(none);
     EXPECT_EQ(WriteRadio(s, fw, image).outcome, WriteFirmware::NoBuiltInVersion);
 }
 
@@ -262,7 +263,7 @@ TEST_F(RadioRoadsTest, FirmwareLoadThatBreaksOffLeavesTheDataAsItWas) {
         bool WriteSelectedVersion() override { return true; }
         model::Image& image;
     } breaking{image};
-    fw.window = [&]() -> FirmwareWindow& { return breaking; };
+    platform::Host<FirmwareWindow>::Scoped breakingWindow(breaking);
     s.AutoUpdate = -1;
     model::Image expected = image;
     std::copy_n(image.begin() + 0xE700, 16, expected.begin() + 0xE960);
@@ -285,11 +286,7 @@ TEST_F(RadioRoadsTest, FailedFlagReadWritesNothing) {
 // The dialog's part: the channels encoded, the fixed bytes, the serial number.
 class CommunWriteTest : public RadioRoadsTest, public SerialNumberList {
   protected:
-    CommunWriteTest() {
-        SetSerialNumberList([this]() -> SerialNumberList* { return this; });
-        m->IicDat = image;
-    }
-    ~CommunWriteTest() override { SetSerialNumberList(nullptr); }
+    CommunWriteTest() { m->IicDat = image; }
     bool ListVisible() override { return visible; }
     int ListCount() override { return count; }
     int AutoNextValue() override { return autoNext; }
@@ -300,6 +297,7 @@ class CommunWriteTest : public RadioRoadsTest, public SerialNumberList {
     int count = 3;
     int autoNext = 1;
     std::vector<int> switches;
+    platform::Host<SerialNumberList>::Scoped registeredList{*this};
 };
 
 TEST_F(CommunWriteTest, FixedBytesGoIntoTheImageAndThePagesThatCarryThem) {

@@ -18,10 +18,8 @@ namespace modeltest {
 class FakeChannelWindow : public model::ChannelWindow {
   public:
     explicit FakeChannelWindow(model::ModelState& m, int rows = 16) : gridRows(rows), m_(m) {
-        model::SetChannelWindowProvider([this]() -> model::ChannelWindow& { return *this; });
         for (int k = 0; k < 4; ++k) bandBox[k] = "000.00000";
     }
-    ~FakeChannelWindow() override { model::SetChannelWindowProvider(nullptr); }
 
     struct Cell {
         std::string text;
@@ -97,6 +95,7 @@ class FakeChannelWindow : public model::ChannelWindow {
         return grid[{row, col}];
     }
     model::ModelState& m_;
+    platform::Host<model::ChannelWindow>::Scoped registered_{*this};
 };
 
 } // namespace modeltest

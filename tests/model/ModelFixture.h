@@ -8,6 +8,7 @@
 
 #include "app/ErrorReporter.h"
 #include "app/Shell.h"
+#include "tests/support/ErrorLog.h"
 #include "tests/support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -28,9 +29,7 @@ class ModelTest : public ::testing::Test {
         app::ResetShell();
         app::shell().SettingsFile = home.file("tavorin.def");
         app::shell().EmptyCellColor = "16777215";
-        app::SetErrorListener([this](const std::string& tag) { reported.push_back(tag); });
     }
-    ~ModelTest() override { app::SetErrorListener(nullptr); }
 
     void put(model::map::Addr at, std::initializer_list<std::uint8_t> bytes) {
         std::copy(bytes.begin(), bytes.end(), m.IicDat.begin() + static_cast<std::ptrdiff_t>(at));
@@ -51,7 +50,8 @@ class ModelTest : public ::testing::Test {
     std::unique_ptr<model::ModelState> owned = std::make_unique<model::ModelState>();
     model::ModelState& m = *owned;
     FakeChannelWindow window{m};
-    std::vector<std::string> reported;
+    testsupport::ErrorLog errors;
+    std::vector<std::string>& reported = errors.tags;
 };
 
 } // namespace modeltest

@@ -5,7 +5,9 @@
 #include "model/ImageMap.h"
 #include "model/Model.h"
 #include "platform/FileIo.h"
+#include "shell/MainWindowHost.h"
 #include "tests/model/FakeChannelWindow.h"
+#include "tests/support/ErrorLog.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -39,17 +41,10 @@ class FileCommandsTest : public ::testing::Test {
         t[70] = "Notice", t[74] = "All data will be cleared,continue?";
         t[82] = "TempData has changed,Do you want to save it now?", t[83] = "Wrong file type!";
         t[84] = "Save file failed!", t[85] = "File Name:", t[86] = "Save file failed!";
-        SetErrorListener([this](const std::string& tag) { reported.push_back(tag); });
-        SetFileCommandHooks({[this](const std::string& s) { panel.push_back(s); }, [this] { ++focused; }});
         m.ChCount = 16;
         GenerateDatFolder();
         panel.clear();
     }
-    ~FileCommandsTest() override {
-        SetFileCommandHooks({});
-        SetErrorListener(nullptr);
-    }
-
     // An image unlike the default one in every byte that matters.
     void scribble(std::uint8_t salt) {
         for (std::size_t a = 0; a < m.IicDat.size(); ++a)
@@ -71,8 +66,18 @@ class FileCommandsTest : public ::testing::Test {
     std::unique_ptr<model::ModelState> owned = std::make_unique<model::ModelState>();
     model::ModelState& m = *owned;
     modeltest::FakeChannelWindow window{m};
-    std::vector<std::string> reported, panel;
-    int focused = 0;
+    // Status panel 3 and the focus of the main window.
+    struct MainWindow : shell::MainWindowHost {
+        void ShowFilePanel(const std::string& text) override { panel.push_back(text); }
+        void TakeFocus() override { ++focused; }
+        std::vector<std::string> panel;
+        int focused = 0;
+        platform::Host<shell::MainWindowHost>::Scoped registered{*this};
+    } mainWindow;
+    std::vector<std::string>& panel = mainWindow.panel;
+    int& focused = mainWindow.focused;
+    testsupport::ErrorLog errors;
+    std::vector<std::string>& reported = errors.tags;
 };
 
 TEST_F(FileCommandsTest, GenerateDatFolderMakesTheDefaultFileCurrent) {

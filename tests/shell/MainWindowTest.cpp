@@ -6,11 +6,12 @@
 #include "app/ui/FaceFont.h"
 #include "link/Engine.h"
 #include "link/LinkState.h"
+#include "platform/Desktop.h"
 #include "platform/IniFile.h"
-#include "shell/ui/ChannelStandIn.h"
 #include "shell/ui/frmAboutSoft.h"
 #include "shell/ui/frmShowErr.h"
 #include "shell/ui/mdifrmMain.h"
+#include "tests/support/ChannelStandIn.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -26,6 +27,7 @@ using namespace app;
 using namespace shell;
 using platform::AnswerNo;
 using platform::AnswerYes;
+using testsupport::ChannelStandIn;
 
 namespace {
 
@@ -65,15 +67,37 @@ QStringList visibleItems(QMenu* m) {
 
 } // namespace
 
+// The desktop: documents opened and restarts, the restart failing on request.
+struct Desktop : platform::Desktop {
+    bool OpenDocument(const std::string& path) override {
+        opened << QString::fromStdString(path);
+        return true;
+    }
+    bool RestartProgram() override {
+        ++restarts;
+        return restartWorks;
+    }
+    QStringList opened;
+    int restarts = 0;
+    bool restartWorks = true;
+    platform::Host<platform::Desktop>::Scoped registered{*this};
+};
+
+// The read/write dialog of the main window's roads.
+struct Roads : shell::LinkWindowsHost {
+    void ShowCommunDialog(QWidget* owner, bool write) override { commun(owner, write); }
+    std::function<void(QWidget*, bool)> commun;
+    platform::Host<shell::LinkWindowsHost>::Scoped registered{*this};
+};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testsupport::TempHome> home;
     std::unique_ptr<testsupport::ScriptedDialogs> dialogs;
+    std::unique_ptr<Desktop> desktop;
+    testsupport::StandInChannelWindows channelWindows;
     std::unique_ptr<mdifrmMain> w;
-    QStringList opened;
-    int restarts = 0;
-    bool restartWorks = true;
 
     void language(int lang) {
         app::shell().LangIndex = static_cast<std::int16_t>(lang);
@@ -84,7 +108,7 @@ class MainWindowTest : public QObject {
     std::string stored(const char* section, const char* key) {
         return platform::IniFile::lookup(SettingsFile(), section, key).value_or("<none>");
     }
-    ChannelStandIn& channel() { return dynamic_cast<ChannelStandIn&>(w->touchChannelWindow()); }
+    ChannelStandIn& channel() { return dynamic_cast<ChannelStandIn&>(*w->touchChannelWindow()); }
 
   private slots:
     void init() {
@@ -93,22 +117,13 @@ class MainWindowTest : public QObject {
         ResetShell();
         app::shell().SettingsFile = home->file("tavorin.def");
         app::shell().CurFilePath = home->file("Data/Untitled.LDat");
+        desktop = std::make_unique<Desktop>();
         w = std::make_unique<mdifrmMain>();
-        opened.clear();
-        restarts = 0;
-        restartWorks = true;
-        w->openDocument = [this](const std::string& p) {
-            opened << QString::fromStdString(p);
-            return true;
-        };
-        w->restartProgram = [this] {
-            ++restarts;
-            return restartWorks;
-        };
         language(3);
     }
     void cleanup() {
         w.reset();
+        desktop.reset();
         dialogs.reset();
         home.reset();
     }
@@ -168,7 +183,7 @@ class MainWindowTest : public QObject {
         QTest::keyClick(w.get(), Qt::Key_F1);
         QVERIFY(!w->action("mnuChLock")->isChecked());
         QCOMPARE(app::shell().FaceLockState, std::string("ShowNo"));
-        QVERIFY(opened.isEmpty());
+        QVERIFY(desktop->opened.isEmpty());
     }
 
     void toolbarDispatchesOnTheKey() {
@@ -183,10 +198,10 @@ class MainWindowTest : public QObject {
         w->tlbMdiFrmMain_ButtonClick("Print");
         w->tlbMdiFrmMain_ButtonClick("help"); // keys are matched with their case
         w->tlbMdiFrmMain_ButtonClick("");
-        QVERIFY(opened.isEmpty());
+        QVERIFY(desktop->opened.isEmpty());
         QVERIFY(dialogs->asked.empty());
         w->button("Help")->trigger();
-        QCOMPARE(opened, QStringList{QString::fromStdString(home->file("EngHelp.CHM"))});
+        QCOMPARE(desktop->opened, QStringList{QString::fromStdString(home->file("EngHelp.CHM"))});
         w->show();
         w->button("Exit")->trigger(); // answered No
         QCOMPARE(dialogs->asked.size(), std::size_t(1));
@@ -229,7 +244,7 @@ class MainWindowTest : public QObject {
         radiolink::linkState().ComBusy = 0;
         QVERIFY(w->isVisible());
         QCOMPARE(app::shell().AppClosing, std::int16_t(0));
-        QCOMPARE(restarts, 0);
+        QCOMPARE(desktop->restarts, 0);
         QCOMPARE(app::shell().LangIndex, std::int16_t(3));
         QVERIFY(w->action("mnuLangSel2")->isChecked());
         QVERIFY(!w->action("mnuLangSel0")->isChecked());
@@ -262,12 +277,18 @@ class MainWindowTest : public QObject {
     }
 
     void commandsCommitAPendingToneEditOnlyBeforeTheyEncode() {
-        auto* ch = new CountingChannel;
-        shellWindows().channelWindow = [ch] { return ch; };
-        w->touchChannelWindow();
-        shellWindows().channelWindow = nullptr;
+        struct Counting : shell::ChannelWindowHost {
+            shell::ChannelWindowSlot* MakeChannelWindow() override { return ch = new CountingChannel; }
+            CountingChannel* ch = nullptr;
+        } counting;
+        {
+            platform::Host<shell::ChannelWindowHost>::Scoped registered(counting);
+            w->touchChannelWindow();
+        }
+        CountingChannel* ch = counting.ch;
         std::vector<std::pair<int, int>> roads; // (read = 0 / write = 1) as the dialog saw them
-        shellWindows().communDialog = [&](QWidget* owner, bool write) {
+        Roads dialog;
+        dialog.commun = [&](QWidget* owner, bool write) {
             QCOMPARE(owner, w.get());
             QCOMPARE(radiolink::linkState().ComStop, std::int16_t(0));
             roads.push_back({write, ch->commits});
@@ -297,7 +318,6 @@ class MainWindowTest : public QObject {
         w->button("Write")->trigger();
         w->button("FileSave")->trigger();
         QCOMPARE(ch->commits, 5);
-        shellWindows().communDialog = nullptr;
     }
 
     void statusPanelsJoinWithoutBlank() {
@@ -322,11 +342,11 @@ class MainWindowTest : public QObject {
         QFETCH(QString, file);
         app::shell().LangIndex = static_cast<std::int16_t>(lang);
         w->Help(); // no file beside the program: nothing opens, nothing is said
-        QVERIFY(opened.isEmpty());
+        QVERIFY(desktop->opened.isEmpty());
         QVERIFY(dialogs->asked.empty());
         home->write(file.toStdString(), "help");
         w->Help();
-        QCOMPARE(opened, QStringList{QString::fromStdString(home->file(file.toStdString()))});
+        QCOMPARE(desktop->opened, QStringList{QString::fromStdString(home->file(file.toStdString()))});
         QVERIFY(app::shell().LangIndex >= 1 && app::shell().LangIndex <= 3);
     }
 
@@ -401,7 +421,7 @@ class MainWindowTest : public QObject {
         QVERIFY(w->action("mnuLangSel2")->isChecked());
         QVERIFY(!w->action("mnuLangSel0")->isChecked());
         QVERIFY(dialogs->asked.empty());
-        QCOMPARE(restarts, 0);
+        QCOMPARE(desktop->restarts, 0);
         QCOMPARE(stored("Setting", "Language"), std::string("<none>"));
     }
 
@@ -427,7 +447,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(dialogs->asked[0].title, std::string("Message"));
         QCOMPARE(dialogs->asked[0].buttons, platform::Buttons::Ok);
         QCOMPARE(dialogs->asked[0].icon, platform::Icon::Question);
-        QCOMPARE(restarts, 1);
+        QCOMPARE(desktop->restarts, 1);
         QCOMPARE(app::shell().LangIndex, std::int16_t(to));
         QCOMPARE(app::shell().NoExitAsk, std::int16_t(-1));
         QVERIFY(!w->isVisible());
@@ -435,10 +455,10 @@ class MainWindowTest : public QObject {
     }
 
     void failedRestartKeepsTheProgramOpen() {
-        restartWorks = false;
+        desktop->restartWorks = false;
         w->show();
         w->action("mnuLangSel0")->trigger();
-        QCOMPARE(restarts, 1);
+        QCOMPARE(desktop->restarts, 1);
         QCOMPARE(dialogs->asked.size(), std::size_t(2));
         QVERIFY(w->isVisible());
         QCOMPARE(app::shell().NoExitAsk, std::int16_t(0));
@@ -451,7 +471,7 @@ class MainWindowTest : public QObject {
         ::chmod(SettingsFile().c_str(), 0444);
         w->show();
         w->action("mnuLangSel1")->trigger();
-        QCOMPARE(restarts, 0);
+        QCOMPARE(desktop->restarts, 0);
         QCOMPARE(dialogs->asked.size(), std::size_t(1));
         QCOMPARE(dialogs->asked[0].icon, platform::Icon::Exclamation);
         QCOMPARE(app::shell().LangIndex, std::int16_t(3));

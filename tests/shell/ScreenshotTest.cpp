@@ -5,6 +5,7 @@
 #include "shell/ui/frmAboutSoft.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
+#include "tests/support/ChannelStandIn.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -46,6 +47,7 @@ class ScreenshotTest : public QObject {
         QFETCH(int, lang);
         testsupport::TempHome home;
         testsupport::ScriptedDialogs dialogs;
+        testsupport::StandInChannelWindows channelWindows;
         home.copyShipped("zezirev.def");
         ResetShell();
         QString content = QString("[Setting]\nFirRun=0\nLanguage=%1\nEngFont=DejaVu Sans\n"

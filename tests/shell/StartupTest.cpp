@@ -8,9 +8,9 @@
 #include "platform/IniFile.h"
 #include "platform/PseudoTerminal.h"
 #include "shell/FileCommands.h"
-#include "shell/ui/ChannelStandIn.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
+#include "tests/support/ChannelStandIn.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -29,6 +29,7 @@ class StartupTest : public QObject {
 
     std::unique_ptr<testsupport::TempHome> home;
     std::unique_ptr<testsupport::ScriptedDialogs> dialogs;
+    testsupport::StandInChannelWindows channelWindows;
 
     std::string stored(const char* section, const char* key) {
         return platform::IniFile::lookup(home->file("tavorin.def"), section, key).value_or("<none>");
@@ -55,6 +56,7 @@ class StartupTest : public QObject {
         link.ComPortState.fill(0);
         link.ComBusy = 0;
         link.frmToolCom = {};
+        link.SerialHostLoaded = false;
     }
 
   private slots:
@@ -333,7 +335,7 @@ class StartupTest : public QObject {
         QCOMPARE(main.action(QStringLiteral("mnuLockFace"))->isChecked(), locked);
         QCOMPARE(app::shell().FaceLockState, std::string(locked ? "ShowLock" : "ShowNo"));
         QCOMPARE(main.panelText(1), QString::fromStdString(app::shell().FaceText[locked ? 116 : 94]));
-        auto* ch = dynamic_cast<ChannelStandIn*>(main.channelWindow());
+        auto* ch = dynamic_cast<testsupport::ChannelStandIn*>(main.channelWindow());
         QVERIFY(ch);
         QCOMPARE(ch->framesEnabled, !locked);
         // The stored value is rewritten only by the next menu click.

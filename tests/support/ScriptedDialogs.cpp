@@ -2,8 +2,8 @@
 
 namespace testsupport {
 
-ScriptedDialogs::ScriptedDialogs() { platform::setDialogs(this); }
-ScriptedDialogs::~ScriptedDialogs() { platform::setDialogs(nullptr); }
+ScriptedDialogs::ScriptedDialogs() : registered_(*this) {}
+ScriptedDialogs::~ScriptedDialogs() = default;
 
 int ScriptedDialogs::message(const std::string& text, const std::string& title, platform::Buttons b,
                              platform::Icon i) {
@@ -24,6 +24,8 @@ std::optional<std::string> ScriptedDialogs::openFile(const platform::FileRequest
     return f;
 }
 
-std::optional<std::string> ScriptedDialogs::saveFile(const platform::FileRequest& r) { return openFile(r); }
+std::optional<std::string> ScriptedDialogs::saveFile(const platform::FileRequest& r) {
+    return openFile(r);
+}
 
 } // namespace testsupport

@@ -16,17 +16,21 @@ class ScriptedDialogs : public platform::Dialogs {
         platform::Icon icon;
     };
 
-    ScriptedDialogs();  // installs itself
-    ~ScriptedDialogs(); // and uninstalls
+    ScriptedDialogs();  // registers itself
+    ~ScriptedDialogs(); // and withdraws
 
-    std::deque<int> answers;                 // message answers, in order; Ok/No when empty
+    std::deque<int> answers;                      // message answers, in order; Ok/No when empty
     std::deque<std::optional<std::string>> files; // file dialog results; cancel when empty
     std::vector<Asked> asked;
     std::vector<platform::FileRequest> fileRequests;
 
-    int message(const std::string& text, const std::string& title, platform::Buttons b, platform::Icon i) override;
+    int message(const std::string& text, const std::string& title, platform::Buttons b,
+                platform::Icon i) override;
     std::optional<std::string> openFile(const platform::FileRequest& r) override;
     std::optional<std::string> saveFile(const platform::FileRequest& r) override;
+
+  private:
+    platform::Host<platform::Dialogs>::Scoped registered_;
 };
 
 } // namespace testsupport

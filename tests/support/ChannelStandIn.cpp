@@ -1,4 +1,4 @@
-#include "shell/ui/ChannelStandIn.h"
+#include "tests/support/ChannelStandIn.h"
 
 #include "model/Bands.h"
 #include "model/ChGridLayout.h"
@@ -6,7 +6,7 @@
 #include "model/Tones.h"
 #include "shell/FileCommands.h"
 
-namespace shell {
+namespace testsupport {
 
 ChannelStandIn::ChannelStandIn(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmChMem"));
@@ -23,7 +23,7 @@ void ChannelStandIn::InitChMem() {
     bandBoxes = {"69", "70", preset.low, preset.high};
     model::FreBandSol(m, 2);
     model::FreBandSol(m, 3);
-    NewFileSol(m);
+    shell::NewFileSol(m);
 }
 
 // Without a grid the table still follows the image, so a save or write
@@ -36,4 +36,4 @@ void ChannelStandIn::SetCaption(const std::string& text) {
     setWindowTitle(QString::fromStdString(text));
 }
 
-} // namespace shell
+} // namespace testsupport

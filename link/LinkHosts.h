@@ -1,0 +1,59 @@
+#pragma once
+// What the link calls in the windows above it: host interfaces
+// (platform/Host.h), each answered by the windows of one library and
+// registered once at start-up; until then every call does nothing (and a
+// question is answered "no"). The flash grid's refresh after a page read is
+// app::FlashGridHost (app/ImageViews.h), shared with the data-file reader;
+// the firmware window is FirmwareWindow (link/FirmwareTable.h), the
+// serial-number list SerialNumberList (link/Commun.h).
+#include "platform/Host.h"
+
+namespace radiolink {
+
+// The link's own dialogs: the read/write dialog and the port dialog.
+// Implemented by link/ui (radiolink::ui::InstallLinkWindows).
+class LinkDialogsHost {
+  public:
+    virtual ~LinkDialogsHost() = default;
+    // The read/write dialog shows LinkState::frmCommun again.
+    virtual void CommunChanged() {}
+    // The port dialog shows LinkState::frmToolCom again.
+    virtual void PortDialogChanged() {}
+    // Shows the port dialog modally after a port failed to open; true when
+    // the user chose a port with OK.
+    virtual bool ChoosePort() { return false; }
+};
+
+// The memory tool window frmMain: its controls (LinkState::frmMain) and its
+// three grids. Implemented by the memory tool window (flashtool/ui), which
+// registers itself while it exists.
+class ToolWindowHost {
+  public:
+    virtual ~ToolWindowHost() = default;
+    // The window shows LinkState::frmMain again.
+    virtual void ToolWindowChanged() {}
+    // Colours cells of grid (radiolink::Grid): mode 2 resets the grid's
+    // colours, mode 1 colours start..start+count-1 by column group, any
+    // other mode does nothing.
+    virtual void MarkGridCells(int /*mode*/, int /*grid*/, int /*start*/, int /*count*/) {}
+    // Brings a cell of the flash grid into view.
+    virtual void ShowFlashCell(int /*row*/, int /*col*/) {}
+    // InRamDat, ExtRamDat [first, last] into their grids.
+    virtual void ShowInRamGrid(int /*first*/, int /*last*/) {}
+    virtual void ShowExtRamGrid(int /*first*/, int /*last*/) {}
+    // A RAM grid's texts into its snapshot.
+    virtual void SaveGridInRamStr() {}
+    virtual void SaveGridExtRamStr() {}
+    // The automatic-write timer starts its interval afresh (tmrAutoWr).
+    virtual void AutoWriteRestarted() {}
+};
+
+// Status panel 2 of the main window ("COM" and the port in use).
+// Implemented by the main window (shell/ui), which registers itself.
+class PortPanelHost {
+  public:
+    virtual ~PortPanelHost() = default;
+    virtual void ComPortShown(int /*port*/) {}
+};
+
+} // namespace radiolink

@@ -1,0 +1,102 @@
+#include "shell/MainCommands.h"
+
+#include "app/ErrorReporter.h"
+#include "app/Settings.h"
+#include "platform/Desktop.h"
+#include "platform/Dialogs.h"
+#include "shell/Startup.h"
+
+namespace shell {
+namespace {
+
+void tellLinkBusy(const app::ShellState& s) {
+    platform::dialogs().message(s.FaceText[76], s.FaceText[70], platform::Buttons::Ok,
+                                platform::Icon::Exclamation);
+}
+
+enum class Switched { NotStored, Restarting, Kept };
+
+Switched SwiLangFace(app::ShellState& s, int lang) {
+    try {
+        platform::IoResult written = app::WriteSetting(app::keys::Language, std::to_string(lang));
+        s.RetVal = written.ok ? 1 : 0;
+        if (!written) {
+            // A restart would come back in the old language.
+            NoteSettingsWrite(s, written);
+            TellRefusedSettings(s);
+            return Switched::NotStored;
+        }
+        platform::dialogs().message(s.FaceText[68], "Message", platform::Buttons::Ok,
+                                    platform::Icon::Question);
+        if (!platform::desktop().RestartProgram()) {
+            platform::dialogs().message(ShellNoteText(ShellNote::RestartFailed, s.LangIndex), s.FaceText[70],
+                                        platform::Buttons::Ok, platform::Icon::Exclamation);
+            return Switched::Kept;
+        }
+        s.NoExitAsk = -1;
+        return Switched::Restarting;
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("mdifrmMain->SwiLangFace", e);
+    }
+    return Switched::Kept;
+}
+
+} // namespace
+
+bool LinkBusy(const radiolink::LinkState& link) {
+    return link.ComBusy != 0 || link.holdDepth > 0;
+}
+
+void SetFaceLock(app::ShellState& s, bool locked) {
+    s.FaceLockState = locked ? "ShowLock" : "ShowNo";
+}
+
+void StoreFaceLock(app::ShellState& s) {
+    NoteSettingsWrite(s, app::WriteSetting(app::keys::ChannelLock, s.FaceLockState));
+    TellRefusedSettingsOnce(s);
+}
+
+LanguageChoice ChooseLanguage(app::ShellState& s, int lang, bool linkBusy) {
+    const int running = s.LangIndex;
+    if (running == lang) return LanguageChoice::Unchanged;
+    // The restart would start a second program while this one cannot close.
+    if (linkBusy) {
+        tellLinkBusy(s);
+        return LanguageChoice::Unchanged;
+    }
+    s.LangIndex = static_cast<std::int16_t>(lang);
+    switch (SwiLangFace(s, lang)) {
+    case Switched::NotStored:
+        s.LangIndex = static_cast<std::int16_t>(running);
+        return LanguageChoice::NotStored;
+    case Switched::Restarting:
+        return LanguageChoice::Restarting;
+    case Switched::Kept:
+        break;
+    }
+    return LanguageChoice::Kept;
+}
+
+bool ConfirmExit(app::ShellState& s, bool linkBusy) {
+    try {
+        // Closing in the middle of a transfer would leave the radio half written.
+        if (linkBusy) {
+            tellLinkBusy(s);
+            return false;
+        }
+        if (s.NoExitAsk != 0)
+            s.ExitAnswer = platform::AnswerYes;
+        else
+            s.ExitAnswer = static_cast<std::int16_t>(platform::dialogs().message(
+                s.FaceText[73], s.FaceText[70], platform::Buttons::YesNo, platform::Icon::Question));
+        if (s.ExitAnswer != platform::AnswerYes) return false;
+        s.AppClosing = 1;
+        return true;
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("mdifrmMain->MDIForm_QueryUnload", e);
+        // Unconfirmed, the program keeps running.
+        return s.AppClosing != 0;
+    }
+}
+
+} // namespace shell
