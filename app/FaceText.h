@@ -1,10 +1,23 @@
 #pragma once
-// The interface text table. Every translated window, message box and link
-// status text takes its text from FaceText by entry number; the table of
-// all three languages is built into the program and copied once.
+// The interface texts: every text the user reads in a translated window, a
+// message box or a link status, in one of two tables.
+//
+// 1. The text table FaceText, by entry number: the texts of the specified
+//    numbers, copied once at start-up for the language (InitFaceText). Code
+//    names the numbers it uses as constants that keep the number in sight,
+//    one header per subsystem (shell/ShellTexts.h, link/LinkTexts.h,
+//    channels/ChannelTexts.h): kTextWrongFile = 83. A row of captions is a
+//    first entry plus the control's index (kTextFirstTab = 410).
+// 2. The named table, by TextKey: the program's own texts that have no
+//    number (notices the program adds, the About lines, fixed captions).
+//
+// Both tables hold Simplified Chinese, Traditional Chinese and English
+// (LangIndex 1, 2, 3; any other index counts as 3). Windows take QStrings
+// through app::face() (app/ui/Face.h).
 #include "app/Shell.h"
 
 #include <span>
+#include <string>
 
 namespace app {
 
@@ -19,5 +32,49 @@ std::span<const FaceTextRow> FaceTextRows();
 // Fills FaceText from the column of LangIndex; a LangIndex outside 1-3 is
 // made 3 first and stays 3.
 void InitFaceText(ShellState& s = shell());
+
+// Entry `entry` of FaceText.
+const std::string& text(int entry);
+
+// Entries that more than one subsystem uses.
+inline constexpr int kTextNotice = 70;        // "Notice": the title of every message box
+inline constexpr int kTextCommunicating = 76; // "Communicating,wait a minute"
+
+// The named table.
+enum class TextKey {
+    SettingsRefused, // the settings file refuses writes (the reason follows)
+    RestartFailed,   // the restart after a language change failed
+    LanguageNoticeTitle,
+    ComPanel,         // status panel 2: "COM" and the port number
+    NoticeWindow,     // caption of the notice window
+    StartFailedTitle, // title of the message when the program cannot start
+    AboutCaption,
+    AboutOk,
+    AboutVersion,
+    AboutRights,
+    AboutCompany,
+    StopCommunication, // the read/write dialog's stop box
+    UpdateFirmware,    // the read/write dialog's automatic update box
+    NoBuiltInFirmware, // after a write that could not update model %1
+    PortButton,        // the memory tool window's port button: the prefix of the number
+    ToneOff,           // the tone text of "no tone"
+    CustomBandNotNumbers,
+    CustomBandOutOfRange,
+    CustomBandNoRoom,
+};
+
+struct NamedTextRow {
+    TextKey key;
+    const char* text[3]; // by LangIndex 1, 2, 3
+};
+
+// Rows in the order of TextKey.
+std::span<const NamedTextRow> NamedTextRows();
+
+// The text of key in the language given, or in LangIndex; "%1" in it stands
+// for arg.
+std::string text(TextKey key, int langIndex);
+std::string text(TextKey key);
+std::string text(TextKey key, const std::string& arg);
 
 } // namespace app

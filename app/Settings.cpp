@@ -20,14 +20,7 @@ const SettingKey& FreBandKey(int box) {
 }
 
 int ChInfoBase(int langIndex) {
-    switch (langIndex) {
-    case 1:
-        return 1000;
-    case 2:
-        return 3000;
-    default:
-        return 5000;
-    }
+    return 1000 + 2000 * (ClampLang(langIndex) - 1);
 }
 
 std::string ReadIniText(const std::string& section, const std::string& key, const std::string& defaultValue,

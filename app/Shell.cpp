@@ -7,11 +7,16 @@ ShellState& shell() {
     return s;
 }
 
-void ResetShell() { shell() = ShellState{}; }
+void ResetShell() {
+    shell() = ShellState{};
+}
 
-int CheckedLangIndex() {
-    auto& s = shell();
-    if (s.LangIndex < 1 || s.LangIndex > 3) s.LangIndex = 3;
+int ClampLang(int langIndex) {
+    return langIndex >= 1 && langIndex <= 3 ? langIndex : 3;
+}
+
+int CheckedLangIndex(ShellState& s) {
+    s.LangIndex = static_cast<std::int16_t>(ClampLang(s.LangIndex));
     return s.LangIndex;
 }
 

@@ -8,14 +8,14 @@
 namespace app {
 
 struct ShellState {
-    std::string SettingsFile;                  // <program folder>/tavorin.def
+    std::string SettingsFile;                    // <program folder>/tavorin.def
     std::string EndItemMark = "*EndOfThisItem*"; // ends a [ChInfo] column list
-    std::int16_t LangIndex = 3;                // 1 Simplified Chinese, 2 Traditional Chinese, 3 English
+    std::int16_t LangIndex = 3;                  // 1 Simplified Chinese, 2 Traditional Chinese, 3 English
     std::string EngFontName;
     std::string ChsFontName;
     std::string FaceFontName;
-    std::array<std::string, 1001> FaceText{};  // interface texts of LangIndex
-    std::string EmptyCellColor;                // colour numbers as decimal text
+    std::array<std::string, 1001> FaceText{}; // interface texts of LangIndex
+    std::string EmptyCellColor;               // colour numbers as decimal text
     std::string Band1Color;
     std::string OtherBandColor;
     std::string CurFilePath;
@@ -35,7 +35,11 @@ struct ShellState {
 ShellState& shell();
 void ResetShell();
 
-// LangIndex as the text pickers use it: a value outside 1-3 is made 3 first.
-int CheckedLangIndex();
+// The one language clamp: 1, 2 or 3; any other value counts as 3.
+int ClampLang(int langIndex);
+
+// LangIndex as the text pickers use it: a value outside 1-3 is made 3 first
+// (and stays 3).
+int CheckedLangIndex(ShellState& s = shell());
 
 } // namespace app

@@ -2,6 +2,8 @@
 
 #include "model/Bands.h"
 
+#include "app/FaceText.h"
+
 #include "platform/Failure.h"
 #include "platform/Numbers.h"
 
@@ -61,22 +63,13 @@ CustomBandCheck CheckCustomBand(const std::string& minText, const std::string& m
 }
 
 std::string CustomBandRefusal(CustomBandCheck check, int langIndex) {
-    static const char* const texts[3][3] = {
-        {"请以 MHz 为单位输入两个数字。", "請以 MHz 為單位輸入兩個數字。",
-         "Type both limits as numbers in MHz."},
-        {"频段必须在 120 到 520 MHz 之间。", "頻段必須在 120 到 520 MHz 之間。",
-         "The band must lie within 120 to 520 MHz."},
-        {"最大值必须比最小值至少高 1 MHz。", "最大值必須比最小值至少高 1 MHz。",
-         "The maximum must lie at least 1 MHz above the minimum."},
-    };
-    const int lang = langIndex >= 1 && langIndex <= 3 ? langIndex - 1 : 2;
     switch (check) {
     case CustomBandCheck::NotNumbers:
-        return texts[0][lang];
+        return app::text(app::TextKey::CustomBandNotNumbers, langIndex);
     case CustomBandCheck::OutOfRange:
-        return texts[1][lang];
+        return app::text(app::TextKey::CustomBandOutOfRange, langIndex);
     case CustomBandCheck::NoValidRange:
-        return texts[2][lang];
+        return app::text(app::TextKey::CustomBandNoRoom, langIndex);
     case CustomBandCheck::Ok:
         break;
     }

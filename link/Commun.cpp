@@ -5,14 +5,6 @@
 #include "model/ImageMap.h"
 
 namespace radiolink {
-namespace {
-
-int lang(int langIndex) {
-    return langIndex >= 1 && langIndex <= 3 ? langIndex : 3;
-}
-
-} // namespace
-
 void CommunRead(LinkState& s, model::ModelState& m) {
     ReadRadio(s, m.IicDat);
     model::SoftDisplay(m);
@@ -38,27 +30,6 @@ WriteFirmware CommunWrite(LinkState& s, FirmwareState& fw, model::ModelState& m)
     if (s.ComFail == 0 && list.ListVisible() && list.ListCount() >= 1 && list.AutoNextValue() == 1)
         list.cmdSeqSwitch_Click(1);
     return result;
-}
-
-std::string StopBoxCaption(int langIndex) {
-    return lang(langIndex) == 3 ? "Stop Communication" : "停止通信";
-}
-
-std::string AutoUpdateCaption(int langIndex) {
-    static const char* const texts[] = {"自动升级软件", "自動升級軟體", "Update Firmware"};
-    return texts[lang(langIndex) - 1];
-}
-
-std::string NoBuiltInFirmwareText(int langIndex, int model) {
-    const std::string code = std::to_string(model);
-    switch (lang(langIndex)) {
-    case 1:
-        return "机型 " + code + " 没有内置软件，软件未升级";
-    case 2:
-        return "機型 " + code + " 沒有內建軟體，軟體未升級";
-    default:
-        return "No built-in firmware for model " + code + ", firmware not updated";
-    }
 }
 
 } // namespace radiolink

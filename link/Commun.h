@@ -37,10 +37,4 @@ void SetWriteFixedBytes(model::Image& image);
 // WriteRadio throws.
 WriteFirmware CommunWrite(LinkState& s, FirmwareState& fw, model::ModelState& m);
 
-// The dialog's texts that the text table does not hold, by LangIndex.
-std::string StopBoxCaption(int langIndex);
-std::string AutoUpdateCaption(int langIndex);
-// Told after a write that could not update the firmware of model `model`.
-std::string NoBuiltInFirmwareText(int langIndex, int model);
-
 } // namespace radiolink

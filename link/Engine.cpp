@@ -1,9 +1,11 @@
 #include "link/Engine.h"
 
 #include "app/ErrorReporter.h"
+#include "app/FaceText.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "link/LinkHosts.h"
+#include "link/LinkTexts.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/Numbers.h"
@@ -373,7 +375,7 @@ bool ComProcSeq(LinkState& s, const std::string& script) {
                 if (s.frmMain.chkStopCom.Value == 1) return;
             }
             if (s.ComTryCnt > 5) {
-                ShowComStatus(s, app::shell().FaceText[177] + " " + std::to_string(s.ComTryCnt));
+                ShowComStatus(s, app::text(kTextTryTimes) + " " + std::to_string(s.ComTryCnt));
                 DelayNms(s, 10);
             }
             if (s.ComTryCnt >= 25) return;
@@ -381,7 +383,7 @@ bool ComProcSeq(LinkState& s, const std::string& script) {
     };
     auto end = [&s] {
         CloseRun(s);
-        ShowComStatus(s, app::shell().FaceText[s.ComFail == 0 ? 77 : 78]);
+        ShowComStatus(s, app::text(s.ComFail == 0 ? kTextComSuccess : kTextComFailed));
         s.frmMain.cmdWriteFlash.Enabled = true;
         s.ComBusy = 0;
         ToolWindowChanged(s);

@@ -1,9 +1,11 @@
 #include "link/FlashTransfer.h"
 
+#include "app/FaceText.h"
 #include "app/ImageViews.h"
 #include "app/Shell.h"
 #include "link/Engine.h"
 #include "link/LinkHosts.h"
+#include "link/LinkTexts.h"
 #include "link/PortChoice.h"
 #include "link/Protocol.h"
 #include "platform/Numbers.h"
@@ -17,9 +19,7 @@ namespace {
 
 constexpr int kPage = 1024;
 
-const std::string& text(int n) {
-    return app::shell().FaceText[n];
-}
+using app::text;
 
 bool ticked(const LinkState& s, int page) {
     return s.frmMain.chkFlashPage[page].Value == 1;
@@ -127,7 +127,7 @@ bool ComWriteFlash(LinkState& s, const model::Image& image) {
     LinkSession session(s);
     if (session.refused()) return false;
     s.ComPercent = 3;
-    ShowComStatus(s, text(125) + "3 %");
+    ShowComStatus(s, text(kTextWriting) + "3 %");
     if (s.ComFail == -1) restoreLineSpeed(s);
     if (!OpenRunPort(s)) {
         restoreLineSpeed(s);
@@ -136,7 +136,7 @@ bool ComWriteFlash(LinkState& s, const model::Image& image) {
     s.ComPercent = 0;
     BeginRun(s);
     markGrid(s, 2, GridFlash, 0, 0);
-    ShowComStatus(s, text(168));
+    ShowComStatus(s, text(kTextTryToWrite));
 
     // One attempt: the handshake, every ticked page, the final exchange.
     auto attempt = [&s, &image]() -> bool {
@@ -169,16 +169,16 @@ bool ComWriteFlash(LinkState& s, const model::Image& image) {
                 script = WritePageScript(s, image, page, key);
             }
             if (!ExchangeOnce(s, script)) return false;
-            showProgress(s, 125, ++done, expected);
+            showProgress(s, kTextWriting, ++done, expected);
             if (page >= 4 && page < 64 && s.frmMain.chkSoftShowGrid.Value == 1)
                 markGrid(s, s.frmMain.chkGridFlashColor.Value, GridFlash, page * kPage, kPage);
         }
         return true;
     };
-    auto attempts = [&] { RetryAttempts(s, attempt, 3, 11, text(168)); };
+    auto attempts = [&] { RetryAttempts(s, attempt, 3, 11, text(kTextTryToWrite)); };
     auto end = [&s] {
         CloseRun(s);
-        ShowComStatus(s, text(s.ComFail == 0 ? 169 : 173));
+        ShowComStatus(s, text(s.ComFail == 0 ? kTextWriteSuccessful : kTextWriteFailed));
         s.frmMain.cmdWriteFlash.Enabled = true;
         enableFixedBoxes(s, true);
         restartAutoWrite(s);
@@ -202,7 +202,7 @@ bool ComReadFlash(LinkState& s, model::Image& image) {
     ToolWindowChanged(s);
     markGrid(s, 2, GridFlash, 0, 0);
     s.ComBusy = -1;
-    ShowComStatus(s, text(174));
+    ShowComStatus(s, text(kTextTryToRead));
 
     auto attempt = [&s, &image]() -> bool {
         int done = 0;
@@ -213,7 +213,7 @@ bool ComReadFlash(LinkState& s, model::Image& image) {
         }
         ToolWindowChanged(s);
         if (!ExchangeOnce(s, HandshakeScript(s, kReadMode))) return false;
-        showProgress(s, 126, ++done, expected);
+        showProgress(s, kTextReading, ++done, expected);
         for (int page = 0; page < 64; ++page) {
             if (!ticked(s, page)) continue;
             s.frmMain.chkFlashPage[page].BackColor = kMagenta;
@@ -228,15 +228,15 @@ bool ComReadFlash(LinkState& s, model::Image& image) {
                                                                        page * kPage + kPage - 1);
                 platform::host<ToolWindowHost>().ShowFlashCell((page * kPage + kPage - 1) / 16, 1);
             }
-            showProgress(s, 126, ++done, expected);
+            showProgress(s, kTextReading, ++done, expected);
             markGrid(s, s.frmMain.chkGridFlashColor.Value, GridFlash, page * kPage, kPage);
         }
         return true;
     };
-    auto attempts = [&] { RetryAttempts(s, attempt, 9, 6, text(174)); };
+    auto attempts = [&] { RetryAttempts(s, attempt, 9, 6, text(kTextTryToRead)); };
     auto end = [&s] {
         CloseRun(s);
-        ShowComStatus(s, text(s.ComFail == 0 ? 165 : 166));
+        ShowComStatus(s, text(s.ComFail == 0 ? kTextReadSuccessful : kTextReadFailed));
         s.frmMain.cmdReadFlash.Enabled = true;
         restartAutoWrite(s);
         s.ComBusy = 0;

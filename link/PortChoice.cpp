@@ -1,5 +1,6 @@
 #include "link/PortChoice.h"
 
+#include "app/FaceText.h"
 #include "app/Settings.h"
 #include "link/Engine.h"
 #include "link/FlashTransfer.h"
@@ -19,7 +20,7 @@ void selectOption(LinkState& s, int port) {
 }
 
 void showPortButton(LinkState& s) {
-    s.frmMain.cmdPortCaption = "端口 " + std::to_string(s.ComPortNo);
+    s.frmMain.cmdPortCaption = app::text(app::TextKey::PortButton) + std::to_string(s.ComPortNo);
     ToolWindowChanged(s);
 }
 

@@ -1,9 +1,11 @@
 #include "link/RamTransfer.h"
 
+#include "app/FaceText.h"
 #include "app/Shell.h"
 #include "link/Engine.h"
 #include "link/FlashTransfer.h"
 #include "link/LinkHosts.h"
+#include "link/LinkTexts.h"
 #include "link/Protocol.h"
 
 #include <algorithm>
@@ -31,9 +33,7 @@ constexpr RamMember kReadExt{true, false, &ToolWindow::cmdRdExtRam, &ToolWindow:
 constexpr RamMember kWriteExt{false, false, &ToolWindow::cmdWrExtRam, &ToolWindow::cboWrExtRamFir,
                               &ToolWindow::cboWrExtRamLast};
 
-const std::string& text(int n) {
-    return app::shell().FaceText[n];
-}
+using app::text;
 
 std::string readScript(LinkState& s, const std::string& area, unsigned address, unsigned n) {
     const std::string where = area + WordToHexStr(address) + WordToHexStr(n);
@@ -82,10 +82,11 @@ bool transfer(LinkState& s, const RamMember& m) {
     ToolWindowChanged(s);
     platform::host<ToolWindowHost>().MarkGridCells(2, grid, 0, 0);
     s.ComBusy = -1;
-    ShowComStatus(s, text(m.read ? 174 : 168));
+    ShowComStatus(s, text(m.read ? kTextTryToRead : kTextTryToWrite));
 
     auto exchangeDone = [&](int done) {
-        ShowComStatus(s, text(m.read ? 126 : 125) + std::to_string(TransferPercent(done, exchanges)) + " %");
+        ShowComStatus(s, text(m.read ? kTextReading : kTextWriting) +
+                             std::to_string(TransferPercent(done, exchanges)) + " %");
     };
     auto attempt = [&]() -> bool {
         if (!ExchangeOnce(s, HandshakeScript(s, kOtherMode))) return false;
@@ -117,10 +118,13 @@ bool transfer(LinkState& s, const RamMember& m) {
         }
         return true;
     };
-    auto attempts = [&] { RetryAttempts(s, attempt, 9, 11, text(m.read ? 174 : 168)); };
+    auto attempts = [&] {
+        RetryAttempts(s, attempt, 9, 11, text(m.read ? kTextTryToRead : kTextTryToWrite));
+    };
     auto end = [&] {
         CloseRun(s);
-        ShowComStatus(s, text(m.read ? (s.ComFail == 0 ? 165 : 166) : (s.ComFail == 0 ? 169 : 173)));
+        ShowComStatus(s, text(m.read ? (s.ComFail == 0 ? kTextReadSuccessful : kTextReadFailed)
+                                     : (s.ComFail == 0 ? kTextWriteSuccessful : kTextWriteFailed)));
         (w.*m.button).Enabled = true;
         ToolWindowChanged(s);
         if (m.read && m.internal) platform::host<ToolWindowHost>().SaveGridInRamStr();

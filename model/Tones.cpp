@@ -3,6 +3,7 @@
 #include "model/ChannelWindow.h"
 
 #include "app/ErrorReporter.h"
+#include "app/FaceText.h"
 #include "app/Shell.h"
 #include "charcode/Utf16.h"
 #include "platform/Failure.h"
@@ -86,8 +87,7 @@ void GetCtdcsArray(ModelState& m) {
 
 void GenCtdcsList(ModelState& m) {
     try {
-        static const char* const offText[3] = {"无", "無", "None"};
-        m.CtdcsNoneText = offText[app::CheckedLangIndex() - 1];
+        m.CtdcsNoneText = app::text(app::TextKey::ToneOff, app::CheckedLangIndex());
         GetCtdcsArray(m);
         ChannelWindow& w = frmChMem();
         w.ClearCtdcsItems();

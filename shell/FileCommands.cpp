@@ -2,6 +2,7 @@
 
 #include "app/DataFile.h"
 #include "app/ErrorReporter.h"
+#include "app/FaceText.h"
 #include "app/Shell.h"
 #include "model/Bands.h"
 #include "model/ChTable.h"
@@ -12,6 +13,7 @@
 #include "platform/FileIo.h"
 #include "platform/System.h"
 #include "shell/MainWindowHost.h"
+#include "shell/ShellTexts.h"
 
 #include <algorithm>
 #include <array>
@@ -19,21 +21,11 @@
 namespace shell {
 namespace {
 
-constexpr int TextNotice = 70;
-constexpr int TextNewQuestion = 74;
-constexpr int TextSaveQuestion = 82;
-constexpr int TextWrongFile = 83;
-constexpr int TextSaveFailed = 84;
-constexpr int TextFileName = 85;
-constexpr int TextWriteFailed = 86;
-
-const std::string& text(int n) {
-    return app::shell().FaceText[n];
-}
+using app::text;
 
 bool askYes(int question) {
     app::shell().MsgAnswer = static_cast<std::int16_t>(platform::dialogs().message(
-        text(question), text(TextNotice), platform::Buttons::YesNo, platform::Icon::Question));
+        text(question), text(app::kTextNotice), platform::Buttons::YesNo, platform::Icon::Question));
     return app::shell().MsgAnswer == platform::AnswerYes;
 }
 
@@ -42,7 +34,7 @@ bool askYes(int question) {
 void showFailure(int message, const std::string& why) {
     std::string t = text(message);
     if (!why.empty()) t += (t.empty() ? "" : "\n\n") + why;
-    platform::dialogs().message(t, text(TextNotice), platform::Buttons::Ok, platform::Icon::Critical);
+    platform::dialogs().message(t, text(app::kTextNotice), platform::Buttons::Ok, platform::Icon::Critical);
 }
 
 std::string folderOf(const std::string& path) {
@@ -60,7 +52,7 @@ platform::FileRequest dataFileRequest() {
 } // namespace
 
 std::string FilePanelText() {
-    return text(TextFileName) + app::shell().CurFilePath;
+    return text(kTextFileName) + app::shell().CurFilePath;
 }
 
 void SetCurrentFile(const std::string& path) {
@@ -85,7 +77,7 @@ bool NewFileSol(model::ModelState& m) {
     std::copy(keptAt, keptAt + kept.size(), kept.begin());
     const platform::IoResult loaded = app::InitTempArray(m.IicDat);
     std::copy(kept.begin(), kept.end(), keptAt);
-    if (!loaded) showFailure(TextWrongFile, loaded.error);
+    if (!loaded) showFailure(kTextWrongFile, loaded.error);
 
     model::frmChMem().HideCtdcs();
     model::SoftDisplay(m);
@@ -94,7 +86,7 @@ bool NewFileSol(model::ModelState& m) {
 
 void NewFile(model::ModelState& m) {
     try {
-        if (!askYes(TextNewQuestion)) return;
+        if (!askYes(kTextNewQuestion)) return;
         if (NewFileSol(m)) SetCurrentFile(app::shell().DefFilePath);
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->NewFile", e);
@@ -115,17 +107,17 @@ void OpenFile(const std::string& path, model::ModelState& m) {
         model::SoftDisplay(m);
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->OpenFile", e);
-        showFailure(TextWrongFile, e.what());
+        showFailure(kTextWrongFile, e.what());
     }
 }
 
 void SaveFile(model::ModelState& m) {
     try {
         platform::host<MainWindowHost>().TakeFocus();
-        if (askYes(TextSaveQuestion)) SaveAsFile(m);
+        if (askYes(kTextSaveQuestion)) SaveAsFile(m);
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->SaveFile", e);
-        showFailure(TextSaveFailed, e.what());
+        showFailure(kTextSaveFailed, e.what());
     }
 }
 
@@ -138,7 +130,7 @@ void SaveAsFile(model::ModelState& m) {
         SaveDatFile(*chosen, m);
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->SaveAsFile", e);
-        showFailure(TextWriteFailed, e.what());
+        showFailure(kTextWriteFailed, e.what());
     }
 }
 
@@ -150,7 +142,7 @@ bool SaveDatFile(const std::string& path, model::ModelState& m) {
         return true;
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->SaveDatFile", e);
-        showFailure(TextWriteFailed, e.what());
+        showFailure(kTextWriteFailed, e.what());
         return false;
     }
 }

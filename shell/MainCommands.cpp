@@ -1,17 +1,19 @@
 #include "shell/MainCommands.h"
 
 #include "app/ErrorReporter.h"
+#include "app/FaceText.h"
 #include "app/Settings.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "shell/ShellTexts.h"
 #include "shell/Startup.h"
 
 namespace shell {
 namespace {
 
 void tellLinkBusy(const app::ShellState& s) {
-    platform::dialogs().message(s.FaceText[76], s.FaceText[70], platform::Buttons::Ok,
-                                platform::Icon::Exclamation);
+    platform::dialogs().message(s.FaceText[app::kTextCommunicating], s.FaceText[app::kTextNotice],
+                                platform::Buttons::Ok, platform::Icon::Exclamation);
 }
 
 enum class Switched { NotStored, Restarting, Kept };
@@ -26,10 +28,11 @@ Switched SwiLangFace(app::ShellState& s, int lang) {
             TellRefusedSettings(s);
             return Switched::NotStored;
         }
-        platform::dialogs().message(s.FaceText[68], "Message", platform::Buttons::Ok,
+        platform::dialogs().message(s.FaceText[kTextLanguageChanged],
+                                    app::text(app::TextKey::LanguageNoticeTitle), platform::Buttons::Ok,
                                     platform::Icon::Question);
         if (!platform::desktop().RestartProgram()) {
-            platform::dialogs().message(ShellNoteText(ShellNote::RestartFailed, s.LangIndex), s.FaceText[70],
+            platform::dialogs().message(app::text(app::TextKey::RestartFailed), s.FaceText[app::kTextNotice],
                                         platform::Buttons::Ok, platform::Icon::Exclamation);
             return Switched::Kept;
         }
@@ -87,8 +90,9 @@ bool ConfirmExit(app::ShellState& s, bool linkBusy) {
         if (s.NoExitAsk != 0)
             s.ExitAnswer = platform::AnswerYes;
         else
-            s.ExitAnswer = static_cast<std::int16_t>(platform::dialogs().message(
-                s.FaceText[73], s.FaceText[70], platform::Buttons::YesNo, platform::Icon::Question));
+            s.ExitAnswer = static_cast<std::int16_t>(
+                platform::dialogs().message(s.FaceText[kTextExitQuestion], s.FaceText[app::kTextNotice],
+                                            platform::Buttons::YesNo, platform::Icon::Question));
         if (s.ExitAnswer != platform::AnswerYes) return false;
         s.AppClosing = 1;
         return true;

@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 
 #include "app/ErrorReporter.h"
+#include "app/FaceText.h"
 #include "app/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
@@ -67,9 +68,8 @@ void ReadFaceFonts(app::ShellState& s) {
 }
 
 std::string HelpFilePath(app::ShellState& s) {
-    if (s.LangIndex < 1 || s.LangIndex > 3) s.LangIndex = 3;
     static const char* const names[] = {"ChsHelp.CHM", "ChtHelp.CHM", "EngHelp.CHM"};
-    return platform::joinPath(platform::programFolder(), names[s.LangIndex - 1]);
+    return platform::joinPath(platform::programFolder(), names[app::CheckedLangIndex(s) - 1]);
 }
 
 std::string SplashPicturePath(int langIndex) {
@@ -88,24 +88,9 @@ void TellRefusedSettingsOnce(app::ShellState& s) {
 void TellRefusedSettings(app::ShellState& s) {
     if (s.SettingsWriteError.empty()) return;
     s.SettingsWriteTold = true;
-    platform::dialogs().message(ShellNoteText(ShellNote::SettingsRefused, s.LangIndex) + "\n" +
-                                    s.SettingsWriteError,
-                                s.FaceText[70], platform::Buttons::Ok, platform::Icon::Exclamation);
-}
-
-std::string ShellNoteText(ShellNote note, int langIndex) {
-    // clang-format off
-    static const char* const texts[][3] = {
-        {"无法写入设置文件，本次运行中更改的设置将不会保存：",
-         "無法寫入設定檔，本次執行中變更的設定將不會儲存：",
-         "The settings file cannot be written, so settings changed in this session will not be kept:"},
-        {"无法重新启动程序。请手动再次启动程序以使用新的语言。",
-         "無法重新啟動程式。請手動再次啟動程式以使用新的語言。",
-         "The program could not be restarted. Start it again to use the new language."},
-    };
-    // clang-format on
-    int lang = langIndex >= 1 && langIndex <= 3 ? langIndex : 3;
-    return texts[static_cast<int>(note)][lang - 1];
+    platform::dialogs().message(app::text(app::TextKey::SettingsRefused) + "\n" + s.SettingsWriteError,
+                                s.FaceText[app::kTextNotice], platform::Buttons::Ok,
+                                platform::Icon::Exclamation);
 }
 
 } // namespace shell

@@ -41,8 +41,4 @@ void NoteSettingsWrite(app::ShellState& s, const platform::IoResult& r);
 void TellRefusedSettingsOnce(app::ShellState& s);
 void TellRefusedSettings(app::ShellState& s);
 
-// Texts of the shell's own notices, by language.
-enum class ShellNote { SettingsRefused, RestartFailed };
-std::string ShellNoteText(ShellNote note, int langIndex);
-
 } // namespace shell

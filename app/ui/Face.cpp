@@ -1,11 +1,13 @@
 #include "app/ui/Face.h"
 
-#include "app/Shell.h"
-
 namespace app {
 
 QString face(int entry) {
-    return QString::fromStdString(shell().FaceText.at(static_cast<std::size_t>(entry)));
+    return QString::fromStdString(text(entry));
+}
+
+QString face(TextKey key) {
+    return QString::fromStdString(text(key));
 }
 
 } // namespace app

@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include "app/Shell.h"
+
 namespace app {
 
 QString ResolveFaceFont(const QString& family, int langIndex) {
@@ -18,6 +20,16 @@ QString ResolveFaceFont(const QString& family, int langIndex) {
         if (!QFontDatabase::isFixedPitch(f)) return f;
     // Nothing carries the script: keep the name and let the platform substitute.
     return fitting.isEmpty() ? family : fitting.first();
+}
+
+void UseFaceFont(std::initializer_list<QWidget*> widgets, double pointSize) {
+    const QString family = QString::fromStdString(shell().FaceFontName);
+    for (QWidget* w : widgets) {
+        QFont f = w->font();
+        f.setFamily(family);
+        if (pointSize > 0) f.setPointSizeF(pointSize);
+        w->setFont(f);
+    }
 }
 
 } // namespace app

@@ -2,6 +2,7 @@
 
 #include "channels/BandPresets.h"
 #include "channels/ChGridEdit.h"
+#include "channels/ChannelTexts.h"
 #include "channels/ToneBox.h"
 #include "channels/ui/frmCustomFre.h"
 #include "model/Bands.h"
@@ -44,9 +45,6 @@ constexpr long DesignSelectionColour = 0x00FF00FF;
 const QColor RowHighlight(109, 213, 251);
 const QColor GridAlternateBack(247, 247, 247);
 constexpr long ChannelNumberColour = 0x00FF0000; // blue
-constexpr int ModelNameText = 356;
-constexpr int CustomText = 373;
-constexpr int ChannelInfoText = 382;
 
 model::ModelState& m() {
     return model::state();
@@ -152,13 +150,13 @@ frmChMem::~frmChMem() {
 }
 
 void frmChMem::InitFace() {
-    for (int i = 0; i < sstabSetMode->count(); ++i) sstabSetMode->setTabText(i, app::face(410 + i));
-    fraPc0->setTitle(app::face(680));
-    fraPc1->setTitle(app::face(681));
-    lblModel->setText(app::face(371));
-    lblFrequency->setText(app::face(372));
-    cmdPc[0]->setText(app::face(620));
-    cmdPc[1]->setText(app::face(621));
+    for (int i = 0; i < sstabSetMode->count(); ++i) sstabSetMode->setTabText(i, app::face(kTextFirstTab + i));
+    fraPc0->setTitle(app::face(kTextFirstFrame));
+    fraPc1->setTitle(app::face(kTextFirstFrame + 1));
+    lblModel->setText(app::face(kTextModelLabel));
+    lblFrequency->setText(app::face(kTextFrequencyLabel));
+    cmdPc[0]->setText(app::face(kTextFirstButton));
+    cmdPc[1]->setText(app::face(kTextFirstButton + 1));
 }
 
 // ---- Start-up ----
@@ -176,7 +174,7 @@ void frmChMem::InitChMem() {
 
 void frmChMem::ChInfoInitFace() {
     try {
-        setWindowTitle(app::face(ChannelInfoText));
+        setWindowTitle(app::face(kTextChannelInfo));
         vsfgGridCh->setAlternateBackColor(GridAlternateBack);
     } catch (const std::exception& e) {
         app::VbErrNumDes("modChMem->ChInfoInitFace:", e);
@@ -220,7 +218,7 @@ void frmChMem::SetChGrid() {
 void frmChMem::ChInfoModel() {
     try {
         cboModel->clear();
-        cboModel->addItem(app::face(ModelNameText));
+        cboModel->addItem(app::face(kTextModelName));
         cboModel->setCurrentIndex(0);
         cboModel_Click();
         {
@@ -228,7 +226,7 @@ void frmChMem::ChInfoModel() {
             cboFrequency->clear();
             for (const model::BandPreset& preset : model::BandPresets)
                 cboFrequency->addItem(QString::fromUtf8(preset.text));
-            cboFrequency->addItem(app::face(CustomText));
+            cboFrequency->addItem(app::face(kTextCustomBand));
         }
         SetFrequencyListIndex(model::DefaultPresetIndex);
     } catch (const std::exception& e) {

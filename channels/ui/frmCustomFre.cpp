@@ -1,6 +1,7 @@
 #include "channels/ui/frmCustomFre.h"
 
 #include "channels/BandPresets.h"
+#include "channels/ChannelTexts.h"
 #include "model/Bands.h"
 
 #include "app/ErrorReporter.h"
@@ -44,11 +45,11 @@ frmCustomFre::frmCustomFre(model::ChannelWindow& chMem, QWidget* parent)
 
 void frmCustomFre::InitFace() {
     try {
-        setWindowTitle(app::face(374));
-        lblFreMin->setText(app::face(375));
-        lblFreMax->setText(app::face(376));
-        cmdOk->setText(app::face(377));
-        cmdCancel->setText(app::face(378));
+        setWindowTitle(app::face(kTextCustomTitle));
+        lblFreMin->setText(app::face(kTextCustomMin));
+        lblFreMax->setText(app::face(kTextCustomMax));
+        cmdOk->setText(app::face(kTextCustomOk));
+        cmdCancel->setText(app::face(kTextCustomCancel));
         txtFreMin->setText(QString::fromStdString(WholeMhzText(chMem_.FreBandText(2))));
         txtFreMax->setText(QString::fromStdString(WholeMhzText(chMem_.FreBandText(3))));
     } catch (const std::exception& e) {
@@ -61,7 +62,7 @@ void frmCustomFre::cmdOk_Click() {
     const std::string low = txtFreMin->text().toStdString(), high = txtFreMax->text().toStdString();
     const CustomBandCheck check = CheckCustomBand(low, high);
     if (check != CustomBandCheck::Ok) {
-        platform::dialogs().message(CustomBandRefusal(check, s.LangIndex), s.FaceText[70],
+        platform::dialogs().message(CustomBandRefusal(check, s.LangIndex), s.FaceText[app::kTextNotice],
                                     platform::Buttons::Ok, platform::Icon::Exclamation);
         return;
     }

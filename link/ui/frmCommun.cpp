@@ -4,8 +4,10 @@
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "app/ui/Face.h"
+#include "app/ui/FaceFont.h"
 #include "link/Commun.h"
 #include "link/Engine.h"
+#include "link/LinkTexts.h"
 #include "platform/Clock.h"
 #include "platform/ui/Twips.h"
 
@@ -99,7 +101,7 @@ frmCommun::frmCommun(QWidget* parent) : QDialog(parent) {
     chkStopCom->hide();
     chkAutoUpdate = new QCheckBox(fraOne);
     chkAutoUpdate->setGeometry(twipsRect(240, 1800, 2880, 300));
-    chkAutoUpdate->setText(QString::fromStdString(AutoUpdateCaption(app::shell().LangIndex)));
+    chkAutoUpdate->setText(app::face(app::TextKey::UpdateFirmware));
     cmdRead = new QPushButton(fraOne);
     cmdRead->setGeometry(twipsRect(3480, 1560, 1440, 480));
     cmdWrite = new QPushButton(fraOne);
@@ -138,19 +140,12 @@ void frmCommun::Form_Load() {
 
 void frmCommun::InitFace() {
     try {
-        const app::ShellState& sh = app::shell();
-        const QString family = QString::fromStdString(sh.FaceFontName);
-        for (QWidget* w : {static_cast<QWidget*>(this), static_cast<QWidget*>(fraOne),
-                           static_cast<QWidget*>(cmdRead), static_cast<QWidget*>(cmdWrite)}) {
-            QFont f = w->font();
-            f.setFamily(family);
-            w->setFont(f);
-        }
-        setWindowTitle(app::face(102));
-        fraOne->setTitle(app::face(156));
-        cmdRead->setText(app::face(100));
-        cmdWrite->setText(app::face(101));
-        chkStopCom->setText(QString::fromStdString(StopBoxCaption(sh.LangIndex)));
+        app::UseFaceFont({this, fraOne, cmdRead, cmdWrite});
+        setWindowTitle(app::face(kTextCommunTitle));
+        fraOne->setTitle(app::face(kTextCommunFrame));
+        cmdRead->setText(app::face(kTextReadButton));
+        cmdWrite->setText(app::face(kTextWriteButton));
+        chkStopCom->setText(app::face(app::TextKey::StopCommunication));
         lblComStatus->setStyleSheet(QStringLiteral("color: #FF0000;"));
         SetStatus(std::string());
         prgCommunicate->setValue(0);
@@ -188,7 +183,7 @@ void frmCommun::beginRoad(QPushButton* button, int waitMs) {
     chkStopCom->setChecked(false);
     button->setEnabled(false);
     imgGreen->show();
-    SetStatus(app::shell().FaceText[76]);
+    SetStatus(app::text(app::kTextCommunicating));
     if (waitMs > 0) DelayNms(s, waitMs);
     tmrLigGrint.stop();
     tmrLigGrint.setInterval(100);
@@ -230,8 +225,8 @@ void frmCommun::cmdWrite_Click() {
     runRoad(cmdWrite, 0, 173, [] {
         const WriteFirmware firmware = CommunWrite(linkState(), radiolink::firmware(), model::state());
         if (firmware.outcome != WriteFirmware::NoBuiltInVersion) return std::string();
-        return app::shell().FaceText[169] + " - " +
-               NoBuiltInFirmwareText(app::shell().LangIndex, firmware.model);
+        return app::text(kTextWriteSuccessful) + " - " +
+               app::text(app::TextKey::NoBuiltInFirmware, std::to_string(firmware.model));
     });
 }
 

@@ -3,6 +3,7 @@
 #include "app/Shell.h"
 #include "app/ui/Face.h"
 #include "link/LinkState.h"
+#include "link/LinkTexts.h"
 #include "link/PortChoice.h"
 #include "platform/ui/Twips.h"
 
@@ -54,11 +55,11 @@ frmToolCom* frmToolCom::existing() {
 }
 
 void frmToolCom::Form_Load() {
-    setWindowTitle(app::face(60));
-    fraToolCom->setTitle(app::face(61));
-    lblToolCom->setText(app::face(62));
-    cmdOk->setText(app::face(63));
-    cmdCancel->setText(app::face(64));
+    setWindowTitle(app::face(kTextPortTitle));
+    fraToolCom->setTitle(app::face(kTextPortFrame));
+    lblToolCom->setText(app::face(kTextPortLabel));
+    cmdOk->setText(app::face(kTextOk));
+    cmdCancel->setText(app::face(kTextCancel));
     PortDialogLoad(linkState());
     ShowState();
 }

@@ -2,6 +2,8 @@
 
 #include "app/ErrorReporter.h"
 #include "app/Shell.h"
+#include "app/ui/Face.h"
+#include "app/ui/FaceFont.h"
 #include "platform/ui/Twips.h"
 #include "shell/ui/ProgramIcon.h"
 
@@ -9,15 +11,6 @@ namespace shell {
 namespace {
 
 using platform::twips;
-
-// clang-format off
-const char* const kTexts[][5] = {
-    // caption, OK, version, rights line, company line
-    {"关于", "确定", "版本 1.0", "© tavorin 开发者", "tavorin 项目：对讲机写频软件"},
-    {"關於", "確定", "版本 1.0", "© tavorin 開發者", "tavorin 專案：對講機寫頻軟體"},
-    {"About", "OK", "Version 1.0", "© The tavorin developers", "The tavorin project: radio programming software"},
-};
-// clang-format on
 
 QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twips(left), twips(top), twips(width), twips(height));
@@ -67,22 +60,14 @@ void frmAboutSoft::Form_Load() {
 
 void frmAboutSoft::InitFace() {
     try {
-        auto& s = app::shell();
-        if (s.LangIndex < 1 || s.LangIndex > 3) s.LangIndex = 3;
-        const char* const* t = kTexts[s.LangIndex - 1];
-        setWindowTitle(QString::fromUtf8(t[0]));
-        cmdOk->setText(QString::fromUtf8(t[1]));
-        lblVersion->setText(QString::fromUtf8(t[2]));
-        lblRelease->setText(QString::fromUtf8(t[3]));
-        lblRights->setText(QString::fromUtf8(t[4]));
-        const QString family = QString::fromStdString(s.FaceFontName);
-        for (QWidget* w : {static_cast<QWidget*>(cmdOk), static_cast<QWidget*>(lblVersion),
-                           static_cast<QWidget*>(lblRelease), static_cast<QWidget*>(lblRights)}) {
-            QFont f = w->font();
-            f.setFamily(family);
-            f.setPointSizeF(w == lblRights ? 9.0 : 9.75);
-            w->setFont(f);
-        }
+        app::CheckedLangIndex();
+        setWindowTitle(app::face(app::TextKey::AboutCaption));
+        cmdOk->setText(app::face(app::TextKey::AboutOk));
+        lblVersion->setText(app::face(app::TextKey::AboutVersion));
+        lblRelease->setText(app::face(app::TextKey::AboutRights));
+        lblRights->setText(app::face(app::TextKey::AboutCompany));
+        app::UseFaceFont({cmdOk, lblVersion, lblRelease}, 9.75);
+        app::UseFaceFont({lblRights}, 9.0);
     } catch (const std::exception& e) {
         app::VbErrNumDes("frmAboutSoft->InitFace:", e);
     }

@@ -10,6 +10,7 @@
 #include "platform/ui/Twips.h"
 #include "shell/FileCommands.h"
 #include "shell/MainCommands.h"
+#include "shell/ShellTexts.h"
 #include "shell/Startup.h"
 #include "shell/ui/MainMenus.h"
 #include "shell/ui/ProgramIcon.h"
@@ -217,7 +218,7 @@ void mdifrmMain::SetSoftFace() {
         for (int i = 0; i < kToolbarButtonCount; ++i)
             button(QString::fromLatin1(kToolbarButtons[i].key))->setText(app::face(kToolbarButtons[i].text));
         ShowTitle();
-        setPanelText(1, app::face(94));
+        setPanelText(1, app::face(kTextReady));
         ShowComPanel();
         ShowFilePanel();
     } catch (const std::exception& e) {

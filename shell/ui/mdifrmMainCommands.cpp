@@ -3,6 +3,7 @@
 #include "app/Shell.h"
 #include "link/LinkState.h"
 #include "shell/FileCommands.h"
+#include "shell/ShellTexts.h"
 #include "shell/ui/mdifrmMain.h"
 
 #include <QMdiSubWindow>
@@ -10,7 +11,7 @@
 namespace shell {
 
 void mdifrmMain::ShowComPanel() {
-    setPanelText(2, QStringLiteral("COM") + QString::number(radiolink::linkState().ComPortNo));
+    setPanelText(2, app::face(app::TextKey::ComPanel) + QString::number(radiolink::linkState().ComPortNo));
 }
 
 void mdifrmMain::ComPortShown(int) {
@@ -44,8 +45,8 @@ ChannelWindowSlot* mdifrmMain::touchChannelWindow() {
 
 void mdifrmMain::ShowTitle() {
     const QString caption = chMemWindow_ ? chMemWindow_->windowTitle() : QString();
-    setWindowTitle(caption.isEmpty() ? app::face(16)
-                                     : app::face(16) + QStringLiteral(" - [") + caption + ']');
+    setWindowTitle(caption.isEmpty() ? app::face(kTextTitle)
+                                     : app::face(kTextTitle) + QStringLiteral(" - [") + caption + ']');
 }
 
 void mdifrmMain::ShowFilePanel() {

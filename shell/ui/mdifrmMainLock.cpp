@@ -2,6 +2,7 @@
 #include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "shell/MainCommands.h"
+#include "shell/ShellTexts.h"
 #include "shell/ui/mdifrmMain.h"
 
 namespace shell {
@@ -10,7 +11,7 @@ void mdifrmMain::LockFaceOperate(int locked) {
     try {
         const bool on = locked == -1;
         SetFaceLock(app::shell(), on);
-        setPanelText(1, app::face(on ? 116 : 94));
+        setPanelText(1, app::face(on ? kTextLocked : kTextReady));
         if (on)
             tmrChLockBlink.start();
         else
@@ -43,8 +44,8 @@ void mdifrmMain::mnuLock_Click(const QString& item, bool wasChecked) {
 }
 
 void mdifrmMain::tmrChLock_Timer() {
-    if (action(QStringLiteral("mnuChLock"))->isChecked() && panelText(1) == app::face(94)) {
-        setPanelText(1, app::face(116));
+    if (action(QStringLiteral("mnuChLock"))->isChecked() && panelText(1) == app::face(kTextReady)) {
+        setPanelText(1, app::face(kTextLocked));
         tmrChLockBlink.start();
     }
 }
@@ -55,8 +56,8 @@ void mdifrmMain::tmrChLockBlink_Timer() {
     s.BlinkCount = static_cast<std::int16_t>((s.BlinkCount + 1) % 2);
     // Another operation's status text stays until it is gone.
     const QString shown = panelText(1);
-    if (shown == app::face(116) || shown == app::face(94) || shown.isEmpty())
-        setPanelText(1, app::face(s.BlinkCount == 0 ? 94 : 116));
+    if (shown == app::face(kTextLocked) || shown == app::face(kTextReady) || shown.isEmpty())
+        setPanelText(1, app::face(s.BlinkCount == 0 ? kTextReady : kTextLocked));
 }
 
 void mdifrmMain::CheckLanguage(int lang) {

@@ -1,4 +1,5 @@
 #include "app/FaceText.h"
+#include "app/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,31 @@ TEST(FaceTextTest, TextsKeepTheirExactCharacters) {
     EXPECT_EQ(chs.FaceText[373], "自定义"); // the custom band preset
     EXPECT_EQ(cht.FaceText[373], "自定義");
     EXPECT_EQ(eng.FaceText[373], "Custom");
+}
+
+} // namespace
+
+namespace {
+
+TEST(NamedTextTest, EveryKeyHasItsRowAndATextInEachLanguage) {
+    const auto rows = NamedTextRows();
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(TextKey::CustomBandNoRoom) + 1);
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        EXPECT_EQ(static_cast<std::size_t>(rows[k].key), k) << "row " << k << " out of order";
+        for (int lang = 0; lang < 3; ++lang) EXPECT_NE(std::string(rows[k].text[lang]), "") << "row " << k;
+    }
+}
+
+TEST(NamedTextTest, LanguageOutsideTheThreeCountsAsEnglishAndTheArgumentFillsIn) {
+    EXPECT_EQ(text(TextKey::ToneOff, 1), "无");
+    EXPECT_EQ(text(TextKey::ToneOff, 2), "無");
+    for (int lang : {0, 3, 4, -1}) EXPECT_EQ(text(TextKey::ToneOff, lang), "None");
+    ResetShell();
+    shell().LangIndex = 7;
+    EXPECT_EQ(text(TextKey::NoBuiltInFirmware, "101"),
+              "No built-in firmware for model 101, firmware not updated");
+    EXPECT_EQ(ChInfoBase(7), 5000);
+    EXPECT_EQ(ChInfoBase(2), 3000);
 }
 
 } // namespace
