@@ -58,7 +58,7 @@ std::optional<std::int16_t> GetSysLang(app::ShellState& s) {
 void ReadLangIndex(app::ShellState& s, std::optional<std::int16_t> unstored) {
     std::optional<std::int16_t> lang =
         unstored ? unstored : storedInt(app::ReadSetting(app::keys::Language, s.SettingsFile));
-    s.LangIndex = lang && *lang >= 1 && *lang <= 3 ? *lang : 3;
+    s.LangIndex = static_cast<std::int16_t>(app::ClampLang(lang ? *lang : 3));
 }
 
 void ReadFaceFonts(app::ShellState& s) {

@@ -1,80 +1,48 @@
 #pragma once
-// The channel window: the permanent child of the main window. Its first page
-// holds the model and band preset lists and the channel grid with its tone
-// drop-down; the settings pages follow on the other four pages.
-//
-// It is the model's channel window (what SoftDisplay and the codec show into
-// it) and the main window's view of it; the grid logic works on it as a
-// ChGridView.
-#include "channels/ChMem.h"
+// The channel window: the permanent child of the main window. A façade over
+// its pages: the tab control sstabSetMode holds the channel page (page 0)
+// and the four settings pages, and a hidden holder (SSTab1) keeps the
+// controls the user never sees. It is the model's channel window (what
+// SoftDisplay and the codec show into it, registered while it exists) and
+// the main window's view of it (shell::ChannelWindowSlot); both pass the
+// call on to the page that holds the control.
+#include "channels/ui/ChMemPage.h"
 #include "model/ChannelWindow.h"
-#include "platform/ui/Grid.h"
+#include "platform/Host.h"
 #include "shell/ui/ShellWindows.h"
 
 #include <QWidget>
 
 #include <array>
 #include <map>
+#include <memory>
 #include <string>
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QPushButton;
 class QTabWidget;
 
 namespace channels {
 
-class frmChMem : public QWidget,
-                 public shell::ChannelWindowSlot,
-                 public model::ChannelWindow,
-                 public ChGridView {
+class ChannelPage;
+class HiddenHolder;
+
+class frmChMem : public QWidget, public shell::ChannelWindowSlot, public model::ChannelWindow {
     Q_OBJECT
   public:
     explicit frmChMem(QWidget* parent = nullptr);
     ~frmChMem() override;
 
-    // Start-up: lays out the grid from section ChInfo, empties all channels
-    // and selects the default band preset, which loads the default image.
-    void InitChMem() override;
-    void ChInfoInitFace();
-    void SetChGrid();
-    void ChInfoModel();
-    void InitFace();
-
-    // Handlers.
-    void cboModel_Click();
-    void cboFrequency_Click();
-    void txtFreBand_Change(int index);
-    void vsfgGridCh_BeforeEdit(int row, int col, bool& cancel);
-    void vsfgGridCh_AfterEdit(int row, int col);
-    void vsfgGridCh_Click();
-    void vsfgGridCh_DblClick();
-    void cboGridChCtdcs_GotFocus();
-    void cboGridChCtdcs_LostFocus() override;
-    void cmdPc_Click(int index);
-
-    // Controls.
     QTabWidget* sstabSetMode;
-    std::array<QWidget*, 5> fraSysSet{};
-    QGroupBox* fraPc0;
-    QGroupBox* fraPc1;
-    QLabel* lblModel;
-    QComboBox* cboModel;
-    QLabel* lblFrequency;
-    QComboBox* cboFrequency;
-    std::array<QPushButton*, 2> cmdPc{};
-    QCheckBox* chkDelChA;
-    QCheckBox* chkDelChB;
-    platform::Grid* vsfgGridCh;
-    QComboBox* cboGridChCtdcs;
+    std::array<QWidget*, 5> fraSysSet{}; // the frames of pages 0-4
+    ChannelPage& channelPage() const { return *channelPage_; }
+    HiddenHolder& hiddenHolder() const { return *holder_; }
 
     // shell::ChannelWindowSlot
     QWidget* window() override { return this; }
     long bandBoxForeColor(int box) const override;
-    long ChGridBackColor() const override { return chGridBackColor_; }
-    long ChGridSelColor() const override { return chGridSelColor_; }
+    void InitChMem() override;
+    void cboGridChCtdcs_LostFocus() override;
+    long ChGridBackColor() const override;
+    long ChGridSelColor() const override;
     void setGridSelectionColor(long colour) override;
     void setSysSetFramesEnabled(bool enabled) override;
 
@@ -98,30 +66,19 @@ class frmChMem : public QWidget,
     void ShowChTblGrid() override;
     void InitOpt() override;
 
-    // ChGridView
-    std::string ChGridText(int row, int col) override;
-    void SetChGridCurrent(int row, int col) override;
-    void SetCtdcsText(const std::string& text) override;
-
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void checkChannelCell(int row, int col) const;
-    void setEditMode(EditMode mode);
-    void clearHighlights(int firstCol);
-    void highlightRow(int row, int firstCol);
-    void openToneBox(int row, int col);
+    void InitFace();
 
-    std::array<std::string, 4> txtFreBand_{"136.00000", "174.00000", "400.00000", "470.00000"};
-    int presetApplied_ = -1; // the list entry whose band the window holds
-    long chGridBackColor_ = 0;
-    long chGridSelColor_ = 0;
-    std::int64_t toneBoxOpenedMs_ = 0;
-    bool hidingToneBox_ = false;
-    // What the settings pages will show; kept until they exist.
+    std::vector<std::unique_ptr<ChMemPage>> pages_; // pages 0-4, then the hidden holder
+    ChannelPage* channelPage_ = nullptr;
+    HiddenHolder* holder_ = nullptr;
+    // What the settings pages will show, kept here until the page that owns
+    // each box exists: txtPc(index), the phone-book grid, the read/write
+    // code boxes.
     std::map<int, std::string> txtPc_;
     std::map<std::pair<int, int>, std::string> phoneBook_;
     std::string txtRdWrCode_, txtNewRdWrCode_;

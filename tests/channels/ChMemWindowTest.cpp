@@ -2,6 +2,7 @@
 // events: what each edit leaves in the grid, the channel table and the
 // channel records, band presets, File New and Open, and the lock.
 #include "channels/ChMem.h"
+#include "channels/ui/ChannelPage.h"
 #include "channels/ui/frmChMem.h"
 #include "channels/ui/frmCustomFre.h"
 #include "model/Bands.h"
@@ -122,7 +123,7 @@ struct Window {
     }
     ~Window() { w.reset(); }
 
-    platform::Grid& grid() { return *w->vsfgGridCh; }
+    platform::Grid& grid() { return *w->channelPage().vsfgGridCh; }
     QString cell(int row, int col) { return grid().textMatrix(row, col); }
     QColor colour(int row, int col) { return grid().cellForeColor(row, col); }
     Bytes record(int ch) {
@@ -204,9 +205,9 @@ class ChMemWindowTest : public QObject {
     void startUpShowsTheDefaultImage() {
         Window t;
         QCOMPARE(t.w->windowTitle(), QString("400 - 470 MHz"));
-        QCOMPARE(t.w->cboFrequency->currentIndex(), 7);
-        QCOMPARE(t.w->cboFrequency->count(), 15);
-        QCOMPARE(t.w->cboFrequency->itemText(14), QString("Custom"));
+        QCOMPARE(t.w->channelPage().cboFrequency->currentIndex(), 7);
+        QCOMPARE(t.w->channelPage().cboFrequency->count(), 15);
+        QCOMPARE(t.w->channelPage().cboFrequency->itemText(14), QString("Custom"));
         QCOMPARE(t.grid().rows(), 257);
         QCOMPARE(t.grid().cols(), 19);
         QCOMPARE(t.cell(0, 1), QString("RX Freq"));
@@ -221,8 +222,8 @@ class ChMemWindowTest : public QObject {
         QCOMPARE(t.colour(1, ColRxFre), platform::colorFromNumber(OtherBand));
         QCOMPARE(t.cell(13, ColRxFre), QString());
         QCOMPARE(m().IicDat[model::map::ModelByte], std::uint8_t(0));
-        QVERIFY(t.w->cboGridChCtdcs->isHidden());
-        QCOMPARE(t.w->cboGridChCtdcs->count(), 261);
+        QVERIFY(t.w->channelPage().cboGridChCtdcs->isHidden());
+        QCOMPARE(t.w->channelPage().cboGridChCtdcs->count(), 261);
         QVERIFY(t.reported.empty());
     }
 
@@ -316,7 +317,7 @@ class ChMemWindowTest : public QObject {
     void tonesFromTheListAndTyped() {
         Window t;
         t.click(2, ColRxTone);
-        QComboBox* box = t.w->cboGridChCtdcs;
+        QComboBox* box = t.w->channelPage().cboGridChCtdcs;
         QVERIFY(box->isVisible());
         QCOMPARE(box->geometry(), t.grid().cellRect(2, ColRxTone));
         QCOMPARE(box->currentText(), QString("69.0"));
@@ -381,7 +382,7 @@ class ChMemWindowTest : public QObject {
 
         // A double click on the receive tone copies the transmit tone.
         t.doubleClick(3, ColRxTone);
-        QVERIFY(t.w->cboGridChCtdcs->isHidden());
+        QVERIFY(t.w->channelPage().cboGridChCtdcs->isHidden());
         QCOMPARE(m().ChCtdcs[3][0], "D023N");
     }
 
@@ -389,10 +390,10 @@ class ChMemWindowTest : public QObject {
         Window t;
         QVERIFY(t.type(1, ColRxFre, "440")); // an unsaved edit
         t.click(2, ColRxTone);
-        t.w->cboGridChCtdcs->lineEdit()->selectAll();
-        QTest::keyClicks(t.w->cboGridChCtdcs->lineEdit(), "D754N"); // pending, not committed
-        t.w->cboFrequency->setCurrentIndex(8);
-        emit t.w->cboFrequency->activated(8);
+        t.w->channelPage().cboGridChCtdcs->lineEdit()->selectAll();
+        QTest::keyClicks(t.w->channelPage().cboGridChCtdcs->lineEdit(), "D754N"); // pending, not committed
+        t.w->channelPage().cboFrequency->setCurrentIndex(8);
+        emit t.w->channelPage().cboFrequency->activated(8);
         QCOMPARE(t.w->windowTitle(), QString("400 - 480 MHz"));
         QCOMPARE(m().ValidFreRange[7], 48000000);
         QCOMPARE(t.cell(1, ColRxFre), QString("430.125"));
@@ -413,7 +414,7 @@ class ChMemWindowTest : public QObject {
         app::WriteDataFile(file, other);
 
         t.click(2, ColRxTone);
-        QTest::keyClicks(t.w->cboGridChCtdcs->lineEdit(), "100");
+        QTest::keyClicks(t.w->channelPage().cboGridChCtdcs->lineEdit(), "100");
         shell::OpenFile(file, m());
         QCOMPARE(t.cell(2, ColRxFre), QString("460.125"));
         QCOMPARE(t.cell(2, ColRxTone), QString("D023I"));
@@ -432,14 +433,30 @@ class ChMemWindowTest : public QObject {
 
     void restoreDefaultsOpensTheDefaultsFile() {
         Window t;
-        t.w->cmdPc[0]->click();
+        t.w->channelPage().cmdPc[0]->click();
         QCOMPARE(app::shell().CurFilePath, t.home.file("DefRadioSet.def"));
         QCOMPARE(t.cell(1, ColRxFre), QString()); // the shipped defaults hold no channel
     }
 
+    void fifthButtonAsksTheAlignmentToolsAndChangesNothing() {
+        Window t;
+        const model::Image before = m().IicDat;
+        t.w->channelPage().cmdPc[4]->click(); // nothing registered: nothing happens
+        struct Alignment : channels::AlignmentAccessHost {
+            void OpenAlignmentWindow() override { ++opened; }
+            int opened = 0;
+        } alignment;
+        platform::Host<channels::AlignmentAccessHost>::Scoped registered(alignment);
+        t.w->channelPage().cmdPc[4]->click();
+        QCOMPARE(alignment.opened, 1);
+        QVERIFY(t.w->channelPage().cmdPc[4]->text().isEmpty());
+        QVERIFY(m().IicDat == before);
+        QVERIFY(t.reported.empty());
+    }
+
     void deleteGroupChannelEmptiesEveryChannel() {
         Window t;
-        t.w->cmdPc[1]->click();
+        t.w->channelPage().cmdPc[1]->click();
         for (int ch : {1, 12, 256}) {
             QCOMPARE(t.cell(ch, ColRxFre), QString());
             QCOMPARE(m().ChInfo[ch][ColRxFre], model::NoFre);
@@ -466,12 +483,12 @@ class ChMemWindowTest : public QObject {
         QTRY_VERIFY(!t.grid().isEditing());
         t.doubleClick(3, 8);
         t.click(3, ColRxTone);
-        QVERIFY(t.w->cboGridChCtdcs->isHidden());
+        QVERIFY(t.w->channelPage().cboGridChCtdcs->isHidden());
         t.w->cboGridChCtdcs_LostFocus();
         QVERIFY(m().ChInfo == table);
         QVERIFY(m().ChCtdcs == tones);
         QVERIFY(m().IicDat == image);
-        QVERIFY(!t.w->fraPc0->isEnabled());
+        QVERIFY(!t.w->channelPage().fraPc0->isEnabled());
         QVERIFY(t.grid().isEnabled());
         QCOMPARE(t.grid().selectionColor(), t.grid().backColor());
     }
@@ -486,11 +503,11 @@ class ChMemWindowTest : public QObject {
             QCOMPARE(dialog->txtFreMin->text(), QString("400"));
             dialog->cmdCancel->click();
         });
-        t.w->cboFrequency->setCurrentIndex(14);
-        emit t.w->cboFrequency->activated(14);
+        t.w->channelPage().cboFrequency->setCurrentIndex(14);
+        emit t.w->channelPage().cboFrequency->activated(14);
         QVERIFY(m().IicDat == image);
         QCOMPARE(t.cell(1, ColRxFre), QString("440"));
-        QCOMPARE(t.w->cboFrequency->currentIndex(), 7);
+        QCOMPARE(t.w->channelPage().cboFrequency->currentIndex(), 7);
     }
 
     void customBandRefusesBadInputThenTakesAGoodOne() {
@@ -509,8 +526,8 @@ class ChMemWindowTest : public QObject {
             dialog->txtFreMax->setText("160");
             dialog->cmdOk->click();
         });
-        t.w->cboFrequency->setCurrentIndex(14);
-        emit t.w->cboFrequency->activated(14);
+        t.w->channelPage().cboFrequency->setCurrentIndex(14);
+        emit t.w->channelPage().cboFrequency->activated(14);
         QCOMPARE(t.w->windowTitle(), QString("Custom  150 - 160 MHz"));
         QCOMPARE(m().ValidFreRange[4], 15000000);
         QCOMPARE(m().ValidFreRange[5], 15999500);
@@ -532,7 +549,7 @@ class ChMemWindowTest : public QObject {
 
     void insideTheMainWindow() {
         Program p(3);
-        platform::Grid& grid = *p.chMem->vsfgGridCh;
+        platform::Grid& grid = *p.chMem->channelPage().vsfgGridCh;
         QCOMPARE(grid.textMatrix(1, ColRxFre), QString("430.125"));
         QCOMPARE(grid.textMatrix(12, ColName), QString("CH-012"));
         QCOMPARE(app::shell().Band1Color, std::string("16711680"));
@@ -540,14 +557,14 @@ class ChMemWindowTest : public QObject {
         QCOMPARE(grid.cellForeColor(1, ColRxFre), platform::colorFromNumber(OtherBand));
         // The band the channel window holds shows in the title.
         QCOMPARE(p.main->windowTitle(), QString("VOLKAR Radio Software - [400 - 470 MHz]"));
-        p.chMem->cboFrequency->setCurrentIndex(11);
-        emit p.chMem->cboFrequency->activated(11);
+        p.chMem->channelPage().cboFrequency->setCurrentIndex(11);
+        emit p.chMem->channelPage().cboFrequency->activated(11);
         QCOMPARE(p.main->windowTitle(), QString("VOLKAR Radio Software - [470 - 520 MHz]"));
         p.main->resize(p.main->size() + QSize(40, 30));
         QCoreApplication::processEvents();
         QCOMPARE(p.main->windowTitle(), QString("VOLKAR Radio Software - [470 - 520 MHz]"));
-        p.chMem->cboFrequency->setCurrentIndex(7);
-        emit p.chMem->cboFrequency->activated(7);
+        p.chMem->channelPage().cboFrequency->setCurrentIndex(7);
+        emit p.chMem->channelPage().cboFrequency->activated(7);
 
         // The lock paints the selection in the grid's own colour and locks
         // the band and file controls; unlocking brings both back.
@@ -555,17 +572,17 @@ class ChMemWindowTest : public QObject {
         p.main->mnuLockFace_Click();
         QCOMPARE(app::shell().FaceLockState, std::string("ShowLock"));
         QCOMPARE(grid.selectionColor(), grid.backColor());
-        QVERIFY(!p.chMem->fraPc0->isEnabled());
+        QVERIFY(!p.chMem->channelPage().fraPc0->isEnabled());
         p.main->mnuLockFace_Click();
         QCOMPARE(grid.selectionColor(), designed);
-        QVERIFY(p.chMem->fraPc0->isEnabled());
+        QVERIFY(p.chMem->channelPage().fraPc0->isEnabled());
 
         // Write commits a tone still in the drop-down first.
         grid.showCell(3, ColRxTone);
         QTest::mouseClick(grid.container(), Qt::LeftButton, {}, grid.cellRect(3, ColRxTone).center());
-        QVERIFY(p.chMem->cboGridChCtdcs->isVisible());
-        p.chMem->cboGridChCtdcs->lineEdit()->selectAll();
-        QTest::keyClicks(p.chMem->cboGridChCtdcs->lineEdit(), "131.8");
+        QVERIFY(p.chMem->channelPage().cboGridChCtdcs->isVisible());
+        p.chMem->channelPage().cboGridChCtdcs->lineEdit()->selectAll();
+        QTest::keyClicks(p.chMem->channelPage().cboGridChCtdcs->lineEdit(), "131.8");
         p.main->WriteRoad();
         QCOMPARE(m().ChCtdcs[3][0], "131.8");
         QCOMPARE(grid.textMatrix(3, ColTxTone), QString("131.8"));

@@ -2,6 +2,7 @@
 // real serial layer on a pseudo-terminal against the simulated radio: start,
 // Read, edit, Write, the firmware update, failures and the stop box.
 #include "app/Shell.h"
+#include "channels/ui/ChannelPage.h"
 #include "channels/ui/frmChMem.h"
 #include "link/FirmwareTable.h"
 #include "link/LinkState.h"
@@ -117,7 +118,9 @@ class EndToEndTest : public QObject {
         if (!w) throw std::runtime_error("no channel window");
         return *w;
     }
-    static QString cell(int row, int col) { return channelWindow().vsfgGridCh->displayText(row, col); }
+    static QString cell(int row, int col) {
+        return channelWindow().channelPage().vsfgGridCh->displayText(row, col);
+    }
     static void press(frmCommun& d) { (d.cmdRead->isHidden() ? d.cmdWrite : d.cmdRead)->click(); }
     // A radio whose data pages are the default image with channels 1 and 3
     // and one setting of its own; every other page random.
@@ -207,8 +210,8 @@ class EndToEndTest : public QObject {
         QCOMPARE(frmCommun::existing()->prgCommunicate->value(), 100);
 
         // Edit channel 2 in the grid, write it back.
-        channelWindow().vsfgGridCh->setTextMatrix(2, 1, QStringLiteral("440.00000"));
-        channelWindow().vsfgGridCh_AfterEdit(2, 1);
+        channelWindow().channelPage().vsfgGridCh->setTextMatrix(2, 1, QStringLiteral("440.00000"));
+        channelWindow().channelPage().vsfgGridCh_AfterEdit(2, 1);
         QCOMPARE(model::state().ChInfo[2][1], 44000000);
         shown.clear();
         road("mnuWriteFre", press);
@@ -300,8 +303,8 @@ class EndToEndTest : public QObject {
     void aReadThatFailsLeavesImageAndGridAsTheyWere() {
         prepareRadio();
         radio->injectFault(Fault::WrongSum, 0x3A, 0, -1, 52); // page 3 of 9
-        channelWindow().vsfgGridCh->setTextMatrix(1, 1, QStringLiteral("431"));
-        channelWindow().vsfgGridCh_AfterEdit(1, 1);
+        channelWindow().channelPage().vsfgGridCh->setTextMatrix(1, 1, QStringLiteral("431"));
+        channelWindow().channelPage().vsfgGridCh_AfterEdit(1, 1);
         const model::Image edited = model::IicDat();
         QCOMPARE(cell(1, 1), QStringLiteral("431"));
         QElapsedTimer clock;

@@ -1,0 +1,504 @@
+#include "channels/ui/ChannelPage.h"
+
+#include "channels/BandPresets.h"
+#include "channels/ChGridEdit.h"
+#include "channels/ChannelTexts.h"
+#include "channels/ToneBox.h"
+#include "channels/ui/frmCustomFre.h"
+#include "model/Bands.h"
+#include "model/ChGridLayout.h"
+#include "model/ChTable.h"
+#include "model/ImageMap.h"
+#include "model/Tones.h"
+
+#include "app/ErrorReporter.h"
+#include "app/Shell.h"
+#include "app/ui/Face.h"
+#include "platform/Clock.h"
+#include "platform/Failure.h"
+#include "platform/Numbers.h"
+#include "platform/System.h"
+#include "platform/ui/QtDialogs.h"
+#include "platform/ui/Twips.h"
+#include "shell/FileCommands.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace channels {
+namespace {
+
+constexpr long DesignSelectionColour = 0x00FF00FF;
+const QColor RowHighlight(109, 213, 251);
+const QColor GridAlternateBack(247, 247, 247);
+constexpr long ChannelNumberColour = 0x00FF0000; // blue
+
+model::ModelState& m() {
+    return model::state();
+}
+
+platform::Grid::EditMode gridMode(EditMode mode) {
+    switch (mode) {
+    case EditMode::None:
+        return platform::Grid::EditMode::None;
+    case EditMode::Keyboard:
+        return platform::Grid::EditMode::Keyboard;
+    case EditMode::KeyboardMouse:
+        break;
+    }
+    return platform::Grid::EditMode::KeyboardMouse;
+}
+
+// A change of the focus that the user made, not a popup or another window.
+bool userFocusChange(QEvent* event) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+} // namespace
+
+ChannelPage::ChannelPage(QWidget* frame, model::ChannelWindow& window) : ChMemPage(frame), window_(window) {
+    // Model and band, then the channel grid.
+    fraPc0 = new QGroupBox(frame);
+    lblModel = new QLabel(fraPc0);
+    cboModel = new QComboBox(fraPc0);
+    lblFrequency = new QLabel(fraPc0);
+    cboFrequency = new QComboBox(fraPc0);
+    for (int i : {0, 1, 4}) cmdPc[static_cast<std::size_t>(i)] = new QPushButton(fraPc0);
+    chkDelChA = new QCheckBox(QStringLiteral("A"), fraPc0);
+    chkDelChB = new QCheckBox(QStringLiteral("B"), fraPc0);
+    for (QCheckBox* box : {chkDelChA, chkDelChB}) {
+        box->setChecked(true);
+        box->hide();
+    }
+    auto* top = new QGridLayout(fraPc0);
+    top->addWidget(lblModel, 0, 0);
+    top->addWidget(cboModel, 0, 1);
+    top->addWidget(cmdPc[0], 0, 2);
+    top->addWidget(cmdPc[1], 0, 3);
+    top->addWidget(lblFrequency, 1, 0);
+    top->addWidget(cboFrequency, 1, 1);
+    top->setColumnStretch(4, 1);
+    // A button hardly to be seen, in the frame's bottom right corner.
+    cmdPc[4]->setFixedSize(platform::twips(90), platform::twips(180));
+    top->addWidget(cmdPc[4], 1, 5, Qt::AlignRight | Qt::AlignBottom);
+    cboModel->setMinimumContentsLength(14);
+    cboFrequency->setMinimumContentsLength(14);
+
+    fraPc1 = new QGroupBox(frame);
+    vsfgGridCh = new platform::Grid(fraPc1);
+    vsfgGridCh->setObjectName(QStringLiteral("vsfgGridCh"));
+    auto* gridLayout = new QVBoxLayout(fraPc1);
+    gridLayout->addWidget(vsfgGridCh);
+    auto* page0 = new QVBoxLayout(frame);
+    page0->addWidget(fraPc0);
+    page0->addWidget(fraPc1, 1);
+
+    // The tone drop-down lies in the grid, over the cell being chosen.
+    cboGridChCtdcs = new QComboBox(vsfgGridCh->container());
+    cboGridChCtdcs->setObjectName(QStringLiteral("cboGridChCtdcs"));
+    cboGridChCtdcs->setEditable(true);
+    cboGridChCtdcs->setInsertPolicy(QComboBox::NoInsert);
+    cboGridChCtdcs->setMaxVisibleItems(20);
+    cboGridChCtdcs->hide();
+    cboGridChCtdcs->installEventFilter(this);
+    cboGridChCtdcs->lineEdit()->installEventFilter(this);
+
+    connect(cboModel, &QComboBox::activated, this, [this] { cboModel_Click(); });
+    connect(cboFrequency, &QComboBox::activated, this, [this] { cboFrequency_Click(); });
+    connect(cboGridChCtdcs, &QComboBox::activated, this, [this] { cboGridChCtdcs_LostFocus(); });
+    connect(cmdPc[0], &QPushButton::clicked, this, [this] { cmdPc_Click(0); });
+    connect(cmdPc[1], &QPushButton::clicked, this, [this] { cmdPc_Click(1); });
+    connect(cmdPc[4], &QPushButton::clicked, this, [this] { cmdPc_Click(4); });
+    connect(vsfgGridCh, &platform::Grid::beforeEdit, this, &ChannelPage::vsfgGridCh_BeforeEdit);
+    connect(vsfgGridCh, &platform::Grid::afterEdit, this, &ChannelPage::vsfgGridCh_AfterEdit);
+    connect(vsfgGridCh, &platform::Grid::click, this, &ChannelPage::vsfgGridCh_Click);
+    connect(vsfgGridCh, &platform::Grid::doubleClick, this, &ChannelPage::vsfgGridCh_DblClick);
+    // The drop-down belongs to one cell: moving or scrolling hides it.
+    connect(vsfgGridCh, &platform::Grid::positionChanged, this, [this] { HideCtdcs(); });
+
+    vsfgGridCh->setSelectionColor(platform::colorFromNumber(DesignSelectionColour));
+}
+
+// The focus moves while the children go; none of it is an edit.
+ChannelPage::~ChannelPage() {
+    cboGridChCtdcs->removeEventFilter(this);
+    cboGridChCtdcs->lineEdit()->removeEventFilter(this);
+    for (QObject* sender : std::initializer_list<QObject*>{vsfgGridCh, cboModel, cboFrequency, cboGridChCtdcs,
+                                                           cmdPc[0], cmdPc[1], cmdPc[4]})
+        sender->disconnect(this);
+}
+
+void ChannelPage::InitFace() {
+    fraPc0->setTitle(app::face(kTextFirstFrame));
+    fraPc1->setTitle(app::face(kTextFirstFrame + 1));
+    lblModel->setText(app::face(kTextModelLabel));
+    lblFrequency->setText(app::face(kTextFrequencyLabel));
+    cmdPc[0]->setText(app::face(kTextFirstButton));
+    cmdPc[1]->setText(app::face(kTextFirstButton + 1));
+    cmdPc[4]->setText(app::face(kTextFirstButton + 4));
+}
+
+// ---- Start-up ----
+
+void ChannelPage::InitChMem() {
+    ChInfoInitFace();
+    model::GenCtdcsList(m());
+    model::ReadChInfo(m());
+    SetChGrid();
+    model::InitChTable(m(), -1, -1);
+    chGridBackColor_ = platform::numberFromColor(vsfgGridCh->backColor());
+    chGridSelColor_ = platform::numberFromColor(vsfgGridCh->selectionColor());
+    ChInfoModel();
+}
+
+void ChannelPage::ChInfoInitFace() {
+    try {
+        window_.SetCaption(app::text(kTextChannelInfo));
+        vsfgGridCh->setAlternateBackColor(GridAlternateBack);
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("modChMem->ChInfoInitFace:", e);
+    }
+}
+
+void ChannelPage::SetChGrid() {
+    try {
+        const model::ModelState& s = m();
+        platform::Grid& g = *vsfgGridCh;
+        g.setCols(1);
+        g.setRows(1);
+        g.setFormatString(QString::fromStdString(s.ChGridFormat));
+        g.setCols(s.ChColCount + 1);
+        g.setRowHeight(0, s.ChRowHeight);
+        for (int ch = 1; ch <= s.ChCount; ++ch) {
+            g.addItem(QString::number(ch), ch);
+            g.setRowHeight(ch, s.ChRowHeight);
+            g.setCellForeColor(ch, 0, platform::colorFromNumber(ChannelNumberColour));
+        }
+        for (int c = 0; c <= s.ChColCount; ++c) {
+            g.setColAlignment(c, Qt::AlignCenter);
+            g.setColWidth(c, s.ChColWidth[static_cast<std::size_t>(c)]);
+        }
+        for (int c = 1; c <= s.ChColCount; ++c) {
+            const std::string& key = s.ChColList[static_cast<std::size_t>(c)][0];
+            if (key == "RxFre" || key == "TxFre" || key == "OFFSET") {
+                g.setColDataType(c, platform::Grid::DataType::Decimal);
+                g.setColFormat(c, key == "OFFSET" ? "#0.00000" : "###.#####");
+            } else if (key == "CHNAME") {
+                g.setColFormat(c, "00000");
+            }
+        }
+        if (s.ChCount >= 1 && s.ChColCount >= 1) g.setCurrentCell(1, 1);
+        g.setTextSize(10);
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("modChMem->SetChGrid:", e);
+    }
+}
+
+void ChannelPage::ChInfoModel() {
+    try {
+        cboModel->clear();
+        cboModel->addItem(app::face(kTextModelName));
+        cboModel->setCurrentIndex(0);
+        cboModel_Click();
+        {
+            const QSignalBlocker quiet(cboFrequency);
+            cboFrequency->clear();
+            for (const model::BandPreset& preset : model::BandPresets)
+                cboFrequency->addItem(QString::fromUtf8(preset.text));
+            cboFrequency->addItem(app::face(kTextCustomBand));
+        }
+        SetFrequencyListIndex(model::DefaultPresetIndex);
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmChMem->ChInfoModel", e);
+    }
+}
+
+// ---- Model and band ----
+
+void ChannelPage::cboModel_Click() {
+    const int index = std::max(0, cboModel->currentIndex());
+    m().IicDat[model::map::ModelByte] = static_cast<std::uint8_t>(index);
+}
+
+void ChannelPage::cboFrequency_Click() {
+    model::ModelState& s = m();
+    if (s.FreRangeBusy == -1) return;
+    try {
+        const int index = cboFrequency->currentIndex();
+        if (index < 0) return;
+        Band2 band;
+        if (index == model::CustomPresetIndex) {
+            frmCustomFre dialog(window_, frame());
+            if (dialog.exec() != QDialog::Accepted) {
+                // Nothing changes: the list shows the band the window holds.
+                const QSignalBlocker quiet(cboFrequency);
+                cboFrequency->setCurrentIndex(presetApplied_);
+                return;
+            }
+            band = BoxBand(window_);
+        } else {
+            band = PresetBand(index);
+        }
+        ApplyBand2(s, window_, band);
+        presetApplied_ = index;
+        shell::NewFileSol(s);
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmChMem->cboFrequency_Click", e);
+    }
+}
+
+int ChannelPage::FrequencyListIndex() const {
+    return cboFrequency->currentIndex();
+}
+
+std::string ChannelPage::FrequencyListText() const {
+    return cboFrequency->currentText().toStdString();
+}
+
+void ChannelPage::SetFrequencyListIndex(int index) {
+    if (index == cboFrequency->currentIndex()) return;
+    {
+        const QSignalBlocker quiet(cboFrequency);
+        cboFrequency->setCurrentIndex(index);
+    }
+    // A load selects the preset of its band: the window holds that band now.
+    if (m().FreRangeBusy == -1) presetApplied_ = index;
+    cboFrequency_Click();
+}
+
+// ---- Grid ----
+
+void ChannelPage::checkChannelCell(int row, int col) const {
+    if (row < 1 || col < 1 || row >= vsfgGridCh->rows() || col >= vsfgGridCh->cols())
+        throw platform::Failure("The channel grid has no cell at row " + std::to_string(row) + ", column " +
+                                std::to_string(col));
+}
+
+std::string ChannelPage::ChGridText(int row, int col) {
+    checkChannelCell(row, col);
+    return vsfgGridCh->textMatrix(row, col).toStdString();
+}
+
+void ChannelPage::SetChGridText(int row, int col, const std::string& text) {
+    checkChannelCell(row, col);
+    vsfgGridCh->setTextMatrix(row, col, QString::fromStdString(text));
+}
+
+void ChannelPage::SetChGridTextColor(int row, int col, std::int32_t colour) {
+    checkChannelCell(row, col);
+    vsfgGridCh->setCellForeColor(row, col, platform::colorFromNumber(colour));
+}
+
+void ChannelPage::SetChGridCurrent(int row, int col) {
+    checkChannelCell(row, col);
+    vsfgGridCh->setCurrentCell(row, col);
+}
+
+void ChannelPage::ShowChTblGrid() {
+    channels::ShowChTblGrid(m(), chMem(), app::shell(), *this);
+}
+
+void ChannelPage::setEditMode(EditMode mode) {
+    vsfgGridCh->setEditMode(gridMode(mode));
+}
+
+void ChannelPage::clearHighlights(int firstCol) {
+    if (m().ChCount < 1) return;
+    vsfgGridCh->setCellBackColor(1, firstCol, vsfgGridCh->rows() - 1, vsfgGridCh->cols() - 1, QColor());
+    cboGridChCtdcs->setPalette(QPalette());
+    cboGridChCtdcs->lineEdit()->setPalette(QPalette());
+}
+
+void ChannelPage::highlightRow(int row, int firstCol) {
+    vsfgGridCh->setCellBackColor(row, firstCol, row, vsfgGridCh->cols() - 1, RowHighlight);
+    QPalette p = cboGridChCtdcs->palette();
+    p.setColor(QPalette::Base, RowHighlight);
+    cboGridChCtdcs->setPalette(p);
+    cboGridChCtdcs->lineEdit()->setPalette(p);
+    vsfgGridCh->setSelectionColor(platform::colorFromNumber(DesignSelectionColour));
+}
+
+void ChannelPage::vsfgGridCh_BeforeEdit(int row, int col, bool& cancel) {
+    try {
+        HideCtdcs();
+        const BeforeEditResult r = BeforeEdit(m(), app::shell(), row, col);
+        if (!r.setMode) return;
+        setEditMode(r.mode);
+        if (r.hasComboList) vsfgGridCh->setColComboList(col, QString::fromStdString(r.comboList));
+        cancel = r.cancel;
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmChMem->vsfgGridCh_BeforeEdit:", e);
+    }
+}
+
+void ChannelPage::vsfgGridCh_AfterEdit(int row, int col) {
+    try {
+        AfterEdit(m(), app::shell(), *this, row, col, vsfgGridCh->textMatrix(row, col).toStdString());
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmChMem->vsfgGridCh_AfterEdit:", e);
+    }
+}
+
+void ChannelPage::vsfgGridCh_Click() {
+    ChMemState& s = chMem();
+    try {
+        const int row = vsfgGridCh->mouseRow(), col = vsfgGridCh->mouseCol();
+        clearHighlights(0);
+        // The lock's selection colour stays while the lock is on.
+        const bool locked = FaceLocked(app::shell());
+        if (!locked) vsfgGridCh->setSelectionColor(platform::colorFromNumber(DesignSelectionColour));
+        if (locked || row < 1 || col < 1) {
+            s.CtdcsEditRow = 0;
+            s.CtdcsEditCol = 0;
+            return;
+        }
+        if (s.CtdcsEditCol == ColRxTone || s.CtdcsEditCol == ColTxTone) {
+            cboGridChCtdcs_LostFocus();
+            vsfgGridCh->setCurrentCell(row, col);
+        }
+        s.CtdcsEditRow = 0;
+        s.CtdcsEditCol = 0;
+        highlightRow(row, 0);
+        setEditMode(EditModeFor(GridEvent::Click, col));
+        HideCtdcs();
+        switch (ClickAction(m(), row, col)) {
+        case ClickTarget::EditRxFre:
+            vsfgGridCh->setCurrentCell(row, ColRxFre);
+            vsfgGridCh->editCell();
+            break;
+        case ClickTarget::OpenRxTone:
+        case ClickTarget::OpenTxTone:
+            openToneBox(row, col);
+            break;
+        case ClickTarget::MoveToTxFre:
+            vsfgGridCh->setCurrentCell(row, ColTxFre);
+            break;
+        case ClickTarget::EditCell:
+            vsfgGridCh->editCell();
+            break;
+        }
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmChMem->vsfgGridCh_Click:", e);
+    }
+}
+
+void ChannelPage::openToneBox(int row, int col) {
+    OpenToneBox(m(), chMem(), *this, row, col);
+    cboGridChCtdcs->setGeometry(vsfgGridCh->cellRect(row, col));
+    cboGridChCtdcs->show();
+    cboGridChCtdcs->raise();
+    toneBoxOpenedMs_ = platform::nowMs();
+    cboGridChCtdcs->setFocus(Qt::MouseFocusReason);
+}
+
+void ChannelPage::vsfgGridCh_DblClick() {
+    const int row = vsfgGridCh->row(), col = vsfgGridCh->col();
+    if (FaceLocked(app::shell()) || row < 1 || col < 1) return;
+    setEditMode(EditModeFor(GridEvent::DblClick, col));
+    DblClick(m(), app::shell(), *this, row, col);
+}
+
+void ChannelPage::cboGridChCtdcs_GotFocus() {
+    try {
+        const int row = vsfgGridCh->row(), col = vsfgGridCh->col();
+        if (col == ColRxTone || col == ColTxTone)
+            SetCtdcsText(m().ChCtdcs.at(static_cast<std::size_t>(row))[col == ColRxTone ? 0 : 1]);
+        clearHighlights(1);
+        highlightRow(row, 1);
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmChMem->cboGridChCtdcs_GotFocus", e);
+    }
+}
+
+void ChannelPage::cboGridChCtdcs_LostFocus() {
+    CommitTone(m(), chMem(), app::shell(), *this, cboGridChCtdcs->currentText().toStdString());
+}
+
+void ChannelPage::SetCtdcsText(const std::string& text) {
+    cboGridChCtdcs->setEditText(QString::fromStdString(text));
+}
+
+void ChannelPage::ClearCtdcsItems() {
+    cboGridChCtdcs->clear();
+}
+
+void ChannelPage::AddCtdcsItem(const std::string& text, int position) {
+    cboGridChCtdcs->insertItem(position, QString::fromStdString(text));
+}
+
+// Hiding keeps the pending cell and stores nothing, even when the drop-down
+// had the focus: a load hides it after the image was replaced.
+void ChannelPage::HideCtdcs() {
+    hidingToneBox_ = true;
+    cboGridChCtdcs->hide();
+    hidingToneBox_ = false;
+}
+
+bool ChannelPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cboGridChCtdcs || watched == cboGridChCtdcs->lineEdit()) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            if (watched == cboGridChCtdcs && userFocusChange(event)) cboGridChCtdcs_GotFocus();
+            break;
+        case QEvent::FocusOut:
+            if (watched == cboGridChCtdcs && userFocusChange(event) && !hidingToneBox_)
+                cboGridChCtdcs_LostFocus();
+            break;
+        case QEvent::MouseButtonDblClick:
+            // The second click of a double click on a tone cell lands on the
+            // drop-down its first click opened: it is the grid's double click,
+            // and the drop-down is dropped unstored.
+            if (platform::nowMs() - toneBoxOpenedMs_ <= QApplication::doubleClickInterval()) {
+                chMem().CtdcsEditRow = 0;
+                chMem().CtdcsEditCol = 0;
+                HideCtdcs();
+                vsfgGridCh_DblClick();
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// ---- Buttons of the channel page ----
+
+void ChannelPage::cmdPc_Click(int index) {
+    try {
+        if (index == 0)
+            shell::OpenFile(platform::joinPath(platform::programFolder(), "DefRadioSet.def"), m());
+        else if (index == 1)
+            model::InitChTable(m(), chkDelChA->isChecked() ? -1 : 0, chkDelChB->isChecked() ? -1 : 0);
+        else if (index == 4)
+            platform::host<AlignmentAccessHost>().OpenAlignmentWindow();
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmChMem->cmdPc_Click", e);
+    }
+}
+
+// ---- The lock ----
+
+void ChannelPage::setGridSelectionColor(long colour) {
+    vsfgGridCh->setSelectionColor(platform::colorFromNumber(colour));
+}
+
+// The grid stays enabled so a locked channel list can still be read and
+// scrolled; it refuses edits by itself. The band and file controls above it
+// would replace the channels, so they lock with the settings pages.
+void ChannelPage::SetLocked(bool locked) {
+    fraPc0->setEnabled(!locked);
+}
+
+} // namespace channels
