@@ -1,35 +1,115 @@
-# tavorin_library(<name> SOURCES <files...> [DEPS <targets...>] [QT])
-#   A static library of one folder. Logic libraries use the standard library
-#   and the platform layer only; window libraries (<folder>_ui) add QT.
+include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
+include(GoogleTest)
+
+# Every folder's headers are seen through an include root of its own:
+# <build>/include/<folder id>/<folder>/<Header>.h links to the header. A
+# target gets the roots of its own folder and of the libraries it links, so
+# "#include "model/Model.h"" builds only in a target that links model.
+function(_tavorin_header_root out)
+  file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  string(MAKE_C_IDENTIFIER "${folder}" id)
+  set(root ${CMAKE_BINARY_DIR}/include/${id})
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  file(REMOVE_RECURSE ${root})
+  file(MAKE_DIRECTORY ${root}/${folder})
+  foreach(header IN LISTS headers)
+    get_filename_component(name ${header} NAME)
+    file(CREATE_LINK ${header} ${root}/${folder}/${name} SYMBOLIC)
+  endforeach()
+  set(${out} ${root} PARENT_SCOPE)
+endfunction()
+
+# tavorin_library(<name> [SOURCES <files...>] [DEPS <targets...>] [QT] [QTCORE] [SUPPORT])
+#   The static library of one folder (header-only without SOURCES). Logic
+#   libraries link the standard library and the libraries below them only;
+#   window libraries (<folder>_ui) say QT (Qt Widgets, moc). QTCORE: Qt Core
+#   without windows (the desktop only). SUPPORT: a test's support library,
+#   outside the layer table.
 function(tavorin_library name)
-  cmake_parse_arguments(ARG "QT" "" "SOURCES;DEPS" ${ARGN})
-  add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
-  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  cmake_parse_arguments(ARG "QT;QTCORE;SUPPORT" "" "SOURCES;DEPS" ${ARGN})
+  _tavorin_header_root(root)
+  if(NOT ARG_SUPPORT)
+    list(FIND TAVORIN_LAYERS ${name} rank)
+    if(rank EQUAL -1)
+      message(FATAL_ERROR "Library ${name} is not in the layer table (cmake/Layers.cmake)")
+    endif()
+    foreach(dep IN LISTS ARG_DEPS)
+      list(FIND TAVORIN_LAYERS ${dep} depRank)
+      if(dep MATCHES "^Qt6::")
+        message(FATAL_ERROR "${name}: Qt comes through QT (windows) or QTCORE, not DEPS")
+      elseif(depRank GREATER_EQUAL rank)
+        message(FATAL_ERROR "${name} may not link ${dep}: it is not below it in cmake/Layers.cmake")
+      endif()
+    endforeach()
+  endif()
+  if(ARG_SOURCES)
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${root})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${root})
+    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+  endif()
   if(ARG_QT)
     target_link_libraries(${name} PUBLIC Qt6::Widgets)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  elseif(ARG_QTCORE)
+    target_link_libraries(${name} PUBLIC Qt6::Core)
   endif()
 endfunction()
 
-# tavorin_gtest(<name> SOURCES <files...> DEPS <targets...>)
-#   A GoogleTest binary over GUI-free libraries; every test gets a fresh
-#   program folder through TAVORIN_HOME from its fixture.
-function(tavorin_gtest name)
+# Windows are tested on the offscreen platform. (The tests find the shipped
+# data and the build's program folder by themselves: tests/support.)
+set(TAVORIN_TEST_ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+
+function(_tavorin_test_executable name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  _tavorin_header_root(root)
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} testsupport GTest::gtest GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${root})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} testsupport)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TAVORIN_DATA=${CMAKE_SOURCE_DIR}/data;TAVORIN_BIN=${TAVORIN_BIN_DIR}")
 endfunction()
 
-# tavorin_qtest(<name> SOURCES <files...> DEPS <targets...>)
-#   A Qt Test binary for windows, run on the offscreen platform.
+# tavorin_gtest(<name> SOURCES <files...> DEPS <targets...> [ENVIRONMENT <VAR=value>])
+#   A GoogleTest binary over GUI-free libraries. Every test case is a ctest
+#   entry of its own, found in the binary when ctest runs, so none can be
+#   left out and they run side by side.
+function(tavorin_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;ENVIRONMENT" ${ARGN})
+  _tavorin_test_executable(${name} SOURCES ${ARG_SOURCES} DEPS ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+  # The discovery passes one variable only (it splits a list).
+  set(properties)
+  if(ARG_ENVIRONMENT)
+    set(properties PROPERTIES ENVIRONMENT ${ARG_ENVIRONMENT})
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_PREFIX ${name}. ${properties})
+endfunction()
+
+# tavorin_qtest(<name> SOURCES <files...> DEPS <targets...> [ENVIRONMENT <VAR=value...>])
+#   A Qt Test binary for windows, on the offscreen platform. Every test
+#   function is a ctest entry of its own, listed by the binary (-functions)
+#   when ctest runs.
 function(tavorin_qtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPS} testsupport Qt6::Test Qt6::Widgets)
-  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TAVORIN_DATA=${CMAKE_SOURCE_DIR}/data;TAVORIN_BIN=${TAVORIN_BIN_DIR}")
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;ENVIRONMENT" ${ARGN})
+  _tavorin_test_executable(${name} SOURCES ${ARG_SOURCES} DEPS ${ARG_DEPS} Qt6::Test Qt6::Widgets)
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_tests.cmake)
+  set(environment ${TAVORIN_TEST_ENVIRONMENT} ${ARG_ENVIRONMENT})
+  file(GENERATE OUTPUT ${script} CONTENT "
+execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:${name}> -functions
+                OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  add_test(${name}.NOT_LISTED $<TARGET_FILE:${name}> -functions)
+else()
+  string(REGEX MATCHALL \"[A-Za-z_0-9]+\\\\(\\\\)\" functions \"\${out}\")
+  foreach(f IN LISTS functions)
+    string(REPLACE \"()\" \"\" f \"\${f}\")
+    add_test(${name}.\${f} $<TARGET_FILE:${name}> \${f})
+    set_tests_properties(${name}.\${f} PROPERTIES ENVIRONMENT \"${environment}\")
+  endforeach()
+endif()
+")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
 endfunction()

@@ -35,7 +35,7 @@ void showProgress(LinkState& s, int textNumber, int done, int expected) {
     ShowComStatus(s, text(textNumber) + std::to_string(s.ComPercent) + " %");
 }
 
-void markGrid(LinkState& s, int mode, int grid, int start, int count) {
+void markGrid(LinkState&, int mode, int grid, int start, int count) {
     platform::host<ToolWindowHost>().MarkGridCells(mode, grid, start, count);
 }
 

@@ -24,8 +24,10 @@ TempHome::~TempHome() {
         std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(path_, ec);
-    if (hadPrevious_) ::setenv("TAVORIN_HOME", previous_.c_str(), 1);
-    else ::unsetenv("TAVORIN_HOME");
+    if (hadPrevious_)
+        ::setenv("TAVORIN_HOME", previous_.c_str(), 1);
+    else
+        ::unsetenv("TAVORIN_HOME");
 }
 
 void TempHome::write(const std::string& name, const std::string& content) const {
@@ -40,9 +42,13 @@ std::string TempHome::read(const std::string& name) const {
 }
 
 void TempHome::copyShipped(const std::string& name) const {
-    for (const char* var : {"TAVORIN_BIN", "TAVORIN_DATA"}) {
-        const char* dir = std::getenv(var);
-        if (!dir) continue;
+    // The build's program folder and the shipped data, unless the
+    // environment names others.
+    const std::pair<const char*, const char*> folders[] = {{"TAVORIN_BIN", TAVORIN_BUILD_BIN},
+                                                           {"TAVORIN_DATA", TAVORIN_SOURCE_DATA}};
+    for (const auto& [var, built] : folders) {
+        const char* named = std::getenv(var);
+        const char* dir = named ? named : built;
         std::filesystem::path src = std::filesystem::path(dir) / name;
         if (std::filesystem::exists(src)) {
             std::filesystem::copy_file(src, file(name), std::filesystem::copy_options::overwrite_existing);
