@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QStaticText>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -177,6 +178,36 @@ class GridDelegate : public QStyledItemDelegate {
         option->text = grid_->formatted(col, option->text);
     }
 
+    // The style paints the cell without its text; the text comes from laid
+    // out texts kept for reuse, since a grid shows few distinct ones and
+    // laying text out is most of a cell's painting.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        initStyleOption(&opt, index);
+        const QWidget* widget = opt.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QRect box = opt.rect.adjusted(margin, 0, -margin, 0);
+        const QStaticText* text = opt.text.isEmpty() ? nullptr : laidOut(opt.text, opt.font);
+        if (text && text->size().width() > box.width()) // too wide: the style elides it
+            return QStyledItemDelegate::paint(painter, option, index);
+        opt.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+        if (!text) return;
+        QPalette::ColorGroup group =
+            opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
+        if (group == QPalette::Normal && !(opt.state & QStyle::State_Active)) group = QPalette::Inactive;
+        painter->save();
+        painter->setClipRect(opt.rect);
+        painter->setFont(opt.font);
+        painter->setPen(opt.palette.color(
+            group, opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        const QRect at = QStyle::alignedRect(opt.direction, opt.displayAlignment, text->size().toSize(), box);
+        painter->drawStaticText(at.topLeft(), *text);
+        painter->restore();
+    }
+
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                           const QModelIndex& index) const override {
         const Grid::Column& column =
@@ -231,8 +262,25 @@ class GridDelegate : public QStyledItemDelegate {
     }
 
   private:
+    const QStaticText* laidOut(const QString& text, const QFont& font) const {
+        if (font != textFont_ || texts_.size() > 8192) {
+            texts_.clear();
+            textFont_ = font;
+        }
+        auto it = texts_.find(text);
+        if (it == texts_.end()) {
+            QStaticText laid(text);
+            laid.setTextFormat(Qt::PlainText);
+            laid.prepare(QTransform(), font);
+            it = texts_.insert(text, laid);
+        }
+        return &it.value();
+    }
+
     Grid* grid_;
     GridTable* table_;
+    mutable QHash<QString, QStaticText> texts_;
+    mutable QFont textFont_;
 };
 
 Grid::Grid(QWidget* parent) : QWidget(parent), model_(new GridModel(this)), table_(new GridTable(this)) {
