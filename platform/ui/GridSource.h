@@ -14,6 +14,7 @@ namespace platform {
 class GridSource {
   public:
     virtual ~GridSource() = default;
+    // Fixed while a grid shows the source.
     virtual int rows() const = 0;
     virtual int cols() const = 0;
     virtual QString text(int row, int col) const = 0;
