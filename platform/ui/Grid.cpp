@@ -2,241 +2,28 @@
 
 #include "platform/Failure.h"
 #include "platform/Numbers.h"
+#include "platform/ui/GridModel.h"
+#include "platform/ui/GridView.h"
 #include "platform/ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
-#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QStyleOptionHeader>
-#include <QStyledItemDelegate>
-#include <QTableWidget>
 
 #include <cmath>
 
 namespace platform {
 
-// The table behind the grid: it turns Qt's edit triggers into the grid's
-// edit mode and notifications.
-class GridTable : public QTableWidget {
-  public:
-    explicit GridTable(Grid* grid) : QTableWidget(grid), grid_(grid) {
-        setEditTriggers(AnyKeyPressed | EditKeyPressed);
-        setSelectionMode(SingleSelection);
-        setSelectionBehavior(SelectItems);
-        setTabKeyNavigation(true);
-        viewport()->setMouseTracking(true);
-        clickClock_.start();
-    }
-
-    bool editFromCode(const QModelIndex& index) {
-        fromCode_ = true;
-        bool started = edit(index, AllEditTriggers, nullptr);
-        fromCode_ = false;
-        return started;
-    }
-    void revertEditor(QWidget* editor) {
-        QTableWidget::closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
-    }
-    bool editing() const { return state() == EditingState; }
-
-    QPointer<QWidget> editor_;
-    bool editorFromClick_ = false;
-    QElapsedTimer clickClock_;
-    bool inClick_ = false;
-
-  protected:
-    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
-        if (!index.isValid()) return false;
-        if (state() == EditingState) return QTableWidget::edit(index, trigger, event);
-        bool keyTrigger = trigger == AnyKeyPressed || trigger == EditKeyPressed;
-        if (!fromCode_ && !keyTrigger) return false;
-        const int row = index.row() + grid_->fixedRows_;
-        const int col = index.column() + grid_->fixedCols_;
-        bool cancel = false;
-        emit grid_->beforeEdit(row, col, cancel);
-        if (cancel) return false;
-        if (!fromCode_ && grid_->editMode_ == Grid::EditMode::None) return false;
-        editRow_ = row;
-        editCol_ = col;
-        return QTableWidget::edit(index, fromCode_ ? AllEditTriggers : trigger, event);
-    }
-
-    void commitData(QWidget* editor) override {
-        QTableWidget::commitData(editor);
-        committed_ = true;
-    }
-
-    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
-        const int row = editRow_, col = editCol_;
-        const bool committed = committed_;
-        committed_ = false;
-        const bool next = hint == QAbstractItemDelegate::EditNextItem;
-        const bool previous = hint == QAbstractItemDelegate::EditPreviousItem;
-        QTableWidget::closeEditor(editor, next || previous ? QAbstractItemDelegate::NoHint : hint);
-        if (committed) emit grid_->afterEdit(row, col);
-        // Tab leaves the edit and moves on without starting another one.
-        if (next || previous) {
-            int target = grid_->col() + (next ? 1 : -1);
-            if (target >= grid_->fixedCols_ && target < grid_->cols())
-                grid_->setCurrentCell(grid_->row(), target);
-        }
-    }
-
-    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override {
-        QTableWidget::currentChanged(current, previous);
-        if (current.isValid())
-            grid_->cursorMoved(current.row() + grid_->fixedRows_, current.column() + grid_->fixedCols_);
-    }
-
-    void scrollContentsBy(int dx, int dy) override {
-        QTableWidget::scrollContentsBy(dx, dy);
-        emit grid_->positionChanged(grid_->cursorRow_, grid_->cursorCol_, grid_->cursorRow_,
-                                    grid_->cursorCol_);
-    }
-
-    void keyboardSearch(const QString&) override {} // typing edits, it never jumps to a cell
-
-    void keyPressEvent(QKeyEvent* event) override {
-        emit grid_->keyDown(event->key(), event->modifiers());
-        QTableWidget::keyPressEvent(event);
-    }
-
-    void mousePressEvent(QMouseEvent* event) override {
-        trackMouse(event->position().toPoint());
-        pressCell_ = {grid_->mouseRow_, grid_->mouseCol_};
-        currentAtPress_ = {grid_->cursorRow_, grid_->cursorCol_};
-        QTableWidget::mousePressEvent(event);
-    }
-
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        trackMouse(event->position().toPoint());
-        QTableWidget::mouseReleaseEvent(event);
-        const bool same = pressCell_ == std::pair{grid_->mouseRow_, grid_->mouseCol_};
-        pressCell_ = {-2, -2};
-        if (event->button() != Qt::LeftButton || !same) return;
-        clickClock_.restart();
-        inClick_ = true;
-        emit grid_->click();
-        // A click on the cell that was already current starts an edit.
-        const bool onCurrent = currentAtPress_ == std::pair{grid_->mouseRow_, grid_->mouseCol_} &&
-                               grid_->mouseRow_ >= grid_->fixedRows_ && grid_->mouseCol_ >= grid_->fixedCols_;
-        if (onCurrent && !editing() && grid_->editMode_ == Grid::EditMode::KeyboardMouse) grid_->editCell();
-        inClick_ = false;
-    }
-
-    void mouseDoubleClickEvent(QMouseEvent* event) override {
-        trackMouse(event->position().toPoint());
-        pressCell_ = {-2, -2};
-        QTableWidget::mouseDoubleClickEvent(event);
-        if (event->button() == Qt::LeftButton) emit grid_->doubleClick();
-    }
-
-    void mouseMoveEvent(QMouseEvent* event) override {
-        trackMouse(event->position().toPoint());
-        emit grid_->mouseMove();
-        QTableWidget::mouseMoveEvent(event);
-    }
-
-  private:
-    void trackMouse(const QPoint& at) {
-        QModelIndex index = indexAt(at);
-        if (index.isValid())
-            grid_->setMouseCell(index.row() + grid_->fixedRows_, index.column() + grid_->fixedCols_);
-        else
-            grid_->setMouseCell(-1, -1);
-    }
-
-    Grid* grid_;
-    bool fromCode_ = false;
-    bool committed_ = false;
-    int editRow_ = -1, editCol_ = -1;
-    std::pair<int, int> pressCell_{-2, -2};
-    std::pair<int, int> currentAtPress_{-2, -2};
-};
-
-// Shows the column's alignment and display format, and edits with a line or
-// with the column's drop-down list.
-class GridDelegate : public QStyledItemDelegate {
-  public:
-    GridDelegate(Grid* grid, GridTable* table) : QStyledItemDelegate(table), grid_(grid), table_(table) {}
-
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        const int col = index.column() + grid_->fixedCols_;
-        if (!index.data(Qt::TextAlignmentRole).isValid())
-            option->displayAlignment = grid_->columns_[col].alignment;
-        option->text = grid_->formatted(col, option->text);
-    }
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                          const QModelIndex& index) const override {
-        const Grid::Column& column = grid_->columns_[index.column() + grid_->fixedCols_];
-        QWidget* editor;
-        if (!column.comboList.isEmpty()) {
-            auto* combo = new QComboBox(parent);
-            QString list = column.comboList;
-            combo->setEditable(list.startsWith('|'));
-            if (list.startsWith('|')) list.remove(0, 1);
-            combo->addItems(list.split('|'));
-            // Choosing an item ends the edit at once.
-            connect(combo, &QComboBox::activated, combo, [this, combo] {
-                emit const_cast<GridDelegate*>(this)->commitData(combo);
-                emit const_cast<GridDelegate*>(this)->closeEditor(combo);
-            });
-            editor = combo;
-        } else {
-            auto* line = new QLineEdit(parent);
-            line->setFrame(false);
-            line->setAlignment(column.alignment);
-            editor = line;
-        }
-        table_->editor_ = editor;
-        table_->editorFromClick_ = table_->inClick_;
-        editor->installEventFilter(grid_);
-        for (QWidget* child : editor->findChildren<QWidget*>()) child->installEventFilter(grid_);
-        return editor;
-    }
-
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
-        const QString text = index.data(Qt::EditRole).toString();
-        if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-            int at = combo->findText(text, Qt::MatchExactly);
-            combo->setCurrentIndex(at);
-            if (at < 0 && combo->isEditable()) combo->setEditText(text);
-        } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            line->setText(text);
-            line->selectAll();
-        }
-    }
-
-    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
-        if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-            const QString text = combo->currentText();
-            grid_->comboIndex_ = combo->findText(text, Qt::MatchExactly);
-            model->setData(index, text, Qt::EditRole);
-        } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            model->setData(index, line->text(), Qt::EditRole);
-        }
-    }
-
-  private:
-    Grid* grid_;
-    GridTable* table_;
-};
-
-Grid::Grid(QWidget* parent) : QWidget(parent), table_(new GridTable(this)) {
+Grid::Grid(QWidget* parent) : QWidget(parent), model_(new GridModel(this)), table_(new GridTable(this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(table_);
     setFocusProxy(table_);
+    table_->setModel(model_);
     table_->setItemDelegate(new GridDelegate(this, table_));
     for (QHeaderView* header : {table_->horizontalHeader(), table_->verticalHeader()}) {
         header->setSectionsClickable(false);
@@ -260,7 +47,7 @@ Grid::~Grid() {
     delete table_;
 }
 
-QTableWidget* Grid::view() const {
+QTableView* Grid::view() const {
     return table_;
 }
 QWidget* Grid::container() const {
@@ -268,47 +55,67 @@ QWidget* Grid::container() const {
 }
 
 void Grid::setRows(int rows) {
-    table_->setRowCount(std::max(0, rows - fixedRows_));
+    model_->setShape(rows, cols());
     applyHeaders();
 }
 
 int Grid::rows() const {
-    return table_->rowCount() + fixedRows_;
+    return model_->rows();
 }
 
 void Grid::setCols(int cols) {
-    cols = std::max(cols, fixedCols_);
-    table_->setColumnCount(cols - fixedCols_);
-    columns_.resize(static_cast<std::size_t>(cols));
+    model_->setShape(rows(), std::max(cols, fixedCols()));
     applyHeaders();
 }
 
 int Grid::cols() const {
-    return table_->columnCount() + fixedCols_;
+    return model_->cols();
+}
+
+int Grid::fixedRows() const {
+    return model_->fixedRows();
+}
+int Grid::fixedCols() const {
+    return model_->fixedCols();
 }
 
 void Grid::setFixedRows(int n) {
-    const int total = rows();
-    fixedRows_ = std::clamp(n, 0, 1);
-    setRows(total);
+    model_->setFixed(std::clamp(n, 0, 1), fixedCols());
+    applyHeaders();
 }
 
 void Grid::setFixedCols(int n) {
-    const int total = cols();
-    fixedCols_ = std::clamp(n, 0, 1);
-    setCols(total);
+    model_->setFixed(fixedRows(), std::clamp(n, 0, 1));
+    applyHeaders();
 }
 
-// Every header section gets an item, so none shows Qt's default number.
 void Grid::applyHeaders() {
-    table_->horizontalHeader()->setVisible(fixedRows_ == 1);
-    table_->verticalHeader()->setVisible(fixedCols_ == 1);
-    for (int c = 0; c < table_->columnCount(); ++c)
-        if (!table_->horizontalHeaderItem(c)) table_->setHorizontalHeaderItem(c, new QTableWidgetItem());
-    for (int r = 0; r < table_->rowCount(); ++r)
-        if (!table_->verticalHeaderItem(r)) table_->setVerticalHeaderItem(r, new QTableWidgetItem());
+    table_->horizontalHeader()->setVisible(fixedRows() == 1);
+    table_->verticalHeader()->setVisible(fixedCols() == 1);
+    columns_.resize(static_cast<std::size_t>(cols()));
     cursorRow_ = std::min(cursorRow_, rows() - 1);
     cursorCol_ = std::min(cursorCol_, cols() - 1);
+}
+
+void Grid::setSource(std::unique_ptr<GridSource> source) {
+    // A new model shape resets the header sections; the widths set stay.
+    QHeaderView* header = table_->horizontalHeader();
+    std::vector<int> widths;
+    for (int c = 0; c < header->count(); ++c) widths.push_back(header->sectionSize(c));
+    const int rowHeight = table_->verticalHeader()->defaultSectionSize();
+    model_->setSource(std::move(source));
+    for (int c = 0; c < header->count() && c < static_cast<int>(widths.size()); ++c)
+        header->resizeSection(c, widths[static_cast<std::size_t>(c)]);
+    table_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    applyHeaders();
+}
+
+GridSource* Grid::source() const {
+    return model_->source();
+}
+
+void Grid::refreshRows(int first, int last) {
+    model_->refreshRows(first, last);
 }
 
 void Grid::setFormatString(const QString& format) {
@@ -322,18 +129,17 @@ void Grid::setFormatString(const QString& format) {
             text.remove(0, 1);
             setColAlignment(c, horizontal | Qt::AlignVCenter);
         }
-        if (fixedRows_ == 1) {
+        if (fixedRows() == 1) {
             setTextMatrix(0, c, text);
-            if (QTableWidgetItem* header = item(0, c, true))
-                header->setTextAlignment(horizontal | Qt::AlignVCenter);
+            if (!isCorner(0, c)) model_->setAlignment(0, c, horizontal | Qt::AlignVCenter);
         }
     }
 }
 
 void Grid::addItem(const QString& texts, int position) {
-    position = std::clamp(position, fixedRows_, rows());
-    table_->insertRow(position - fixedRows_);
+    model_->insertRow(std::clamp(position, fixedRows(), rows()));
     applyHeaders();
+    position = std::clamp(position, fixedRows(), rows() - 1);
     const QStringList cells = texts.split('\t');
     for (int c = 0; c < cells.size() && c < cols(); ++c) setTextMatrix(position, c, cells[c]);
 }
@@ -341,31 +147,31 @@ void Grid::addItem(const QString& texts, int position) {
 void Grid::setColWidth(int col, int twipsWidth) {
     checkCell(0, col);
     const int px = std::max(0, twips(twipsWidth));
-    if (col < fixedCols_)
+    if (col < fixedCols())
         table_->verticalHeader()->setFixedWidth(px);
     else
-        table_->horizontalHeader()->resizeSection(col - fixedCols_, px);
+        table_->horizontalHeader()->resizeSection(col - fixedCols(), px);
 }
 
 int Grid::colWidth(int col) const {
     checkCell(0, col);
-    if (col < fixedCols_) return static_cast<int>(toTwips(table_->verticalHeader()->width()));
-    return static_cast<int>(toTwips(table_->horizontalHeader()->sectionSize(col - fixedCols_)));
+    if (col < fixedCols()) return static_cast<int>(toTwips(table_->verticalHeader()->width()));
+    return static_cast<int>(toTwips(table_->horizontalHeader()->sectionSize(col - fixedCols())));
 }
 
 void Grid::setRowHeight(int row, int twipsHeight) {
     checkCell(row, 0);
     const int px = std::max(1, twips(twipsHeight));
-    if (row < fixedRows_)
+    if (row < fixedRows())
         table_->horizontalHeader()->setFixedHeight(px);
     else
-        table_->verticalHeader()->resizeSection(row - fixedRows_, px);
+        table_->verticalHeader()->resizeSection(row - fixedRows(), px);
 }
 
 void Grid::setColAlignment(int col, Qt::Alignment alignment) {
     checkCell(0, col);
     columns_[static_cast<std::size_t>(col)].alignment = alignment;
-    if (col < fixedCols_) table_->verticalHeader()->setDefaultAlignment(alignment);
+    if (col < fixedCols()) table_->verticalHeader()->setDefaultAlignment(alignment);
     table_->viewport()->update();
 }
 
@@ -416,74 +222,63 @@ void Grid::checkCell(int row, int col) const {
                       std::to_string(col));
 }
 
-QTableWidgetItem* Grid::item(int row, int col, bool create) const {
-    checkCell(row, col);
-    if (row < fixedRows_ && col < fixedCols_) return nullptr; // the corner
-    if (row < fixedRows_) return table_->horizontalHeaderItem(col - fixedCols_);
-    if (col < fixedCols_) return table_->verticalHeaderItem(row - fixedRows_);
-    QTableWidgetItem* cell = table_->item(row - fixedRows_, col - fixedCols_);
-    if (!cell && create) {
-        cell = new QTableWidgetItem();
-        table_->setItem(row - fixedRows_, col - fixedCols_, cell);
-    }
-    return cell;
+QModelIndex Grid::dataIndex(int row, int col) const {
+    return model_->index(row - fixedRows(), col - fixedCols());
+}
+
+// The corner is no header section: it is painted here.
+void Grid::updateCorner(int row, int col) {
+    if (!isCorner(row, col)) return;
+    if (auto* corner = table_->findChild<QAbstractButton*>()) corner->update();
 }
 
 QString Grid::textMatrix(int row, int col) const {
-    if (row < fixedRows_ && col < fixedCols_) {
-        checkCell(row, col);
-        return cornerText_;
-    }
-    QTableWidgetItem* cell = item(row, col, false);
-    return cell ? cell->text() : QString();
+    checkCell(row, col);
+    return model_->text(row, col);
 }
 
 void Grid::setTextMatrix(int row, int col, const QString& text) {
-    if (row < fixedRows_ && col < fixedCols_) {
-        checkCell(row, col);
-        cornerText_ = text;
-        if (auto* corner = table_->findChild<QAbstractButton*>()) corner->update();
-        return;
-    }
-    item(row, col, true)->setText(text);
+    checkCell(row, col);
+    model_->setText(row, col, text);
+    updateCorner(row, col);
 }
 
 void Grid::setCellForeColor(int row, int col, const QColor& color) {
-    if (QTableWidgetItem* cell = item(row, col, true))
-        cell->setForeground(color.isValid() ? QBrush(color) : QBrush());
-    else
-        cornerFore_ = color;
+    setCellForeColor(row, col, row, col, color);
+}
+
+void Grid::setCellForeColor(int row1, int col1, int row2, int col2, const QColor& color) {
+    checkCell(row1, col1);
+    checkCell(row2, col2);
+    model_->setForeColor(std::min(row1, row2), std::min(col1, col2), std::max(row1, row2),
+                         std::max(col1, col2), color);
+    updateCorner(std::min(row1, row2), std::min(col1, col2));
 }
 
 QColor Grid::cellForeColor(int row, int col) const {
-    QTableWidgetItem* cell = item(row, col, false);
-    if (row < fixedRows_ && col < fixedCols_) return cornerFore_;
-    QVariant v = cell ? cell->data(Qt::ForegroundRole) : QVariant();
-    return v.isValid() ? v.value<QBrush>().color() : table_->palette().color(QPalette::Text);
+    checkCell(row, col);
+    const QColor color = model_->foreColor(row, col);
+    if (color.isValid() || isCorner(row, col)) return color;
+    return table_->palette().color(QPalette::Text);
 }
 
 void Grid::setCellBackColor(int row1, int col1, int row2, int col2, const QColor& color) {
     checkCell(row1, col1);
     checkCell(row2, col2);
-    for (int r = std::min(row1, row2); r <= std::max(row1, row2); ++r)
-        for (int c = std::min(col1, col2); c <= std::max(col1, col2); ++c) {
-            QTableWidgetItem* cell = item(r, c, color.isValid());
-            if (cell)
-                cell->setData(Qt::BackgroundRole, color.isValid() ? QVariant(QBrush(color)) : QVariant());
-            else if (r < fixedRows_ && c < fixedCols_)
-                cornerBack_ = color;
-        }
+    model_->setBackColor(std::min(row1, row2), std::min(col1, col2), std::max(row1, row2),
+                         std::max(col1, col2), color);
+    updateCorner(std::min(row1, row2), std::min(col1, col2));
 }
 
 QColor Grid::cellBackColor(int row, int col) const {
-    QTableWidgetItem* cell = item(row, col, false);
-    if (row < fixedRows_ && col < fixedCols_) return cornerBack_.isValid() ? cornerBack_ : backColor();
-    QVariant v = cell ? cell->data(Qt::BackgroundRole) : QVariant();
-    return v.isValid() ? v.value<QBrush>().color() : backColor();
+    checkCell(row, col);
+    const QColor color = model_->backColor(row, col);
+    return color.isValid() ? color : backColor();
 }
 
 void Grid::setCellToolTip(int row, int col, const QString& tip) {
-    if (QTableWidgetItem* cell = item(row, col, true)) cell->setToolTip(tip);
+    checkCell(row, col);
+    if (!isCorner(row, col)) model_->setToolTip(row, col, tip);
 }
 
 int Grid::row() const {
@@ -495,7 +290,7 @@ int Grid::col() const {
 
 void Grid::setCurrentCell(int row, int col) {
     checkCell(row, col);
-    if (!isFixed(row, col)) table_->setCurrentCell(row - fixedRows_, col - fixedCols_);
+    if (!isFixed(row, col)) table_->setCurrentIndex(dataIndex(row, col));
     cursorMoved(row, col);
 }
 
@@ -509,13 +304,14 @@ void Grid::cursorMoved(int row, int col) {
 
 void Grid::showCell(int row, int col) {
     checkCell(row, col);
-    table_->scrollToItem(item(std::max(row, fixedRows_), std::max(col, fixedCols_), true));
+    const QModelIndex index = dataIndex(std::max(row, fixedRows()), std::max(col, fixedCols()));
+    if (index.isValid()) table_->scrollTo(index);
 }
 
 QRect Grid::cellRect(int row, int col) const {
     checkCell(row, col);
     if (isFixed(row, col)) return {};
-    return table_->visualRect(table_->model()->index(row - fixedRows_, col - fixedCols_));
+    return table_->visualRect(dataIndex(row, col));
 }
 
 QColor Grid::backColor() const {
@@ -554,7 +350,7 @@ void Grid::setTextSize(double points) {
 
 void Grid::editCell() {
     if (isFixed(cursorRow_, cursorCol_) || table_->editing()) return;
-    table_->editFromCode(table_->model()->index(cursorRow_ - fixedRows_, cursorCol_ - fixedCols_));
+    table_->editFromCode(dataIndex(cursorRow_, cursorCol_));
 }
 
 bool Grid::isEditing() const {
@@ -599,7 +395,7 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
     auto* header = qobject_cast<QHeaderView*>(watched->parent());
     const bool corner = qobject_cast<QAbstractButton*>(watched) != nullptr;
     if (!header && !corner) return QWidget::eventFilter(watched, event);
-    if (corner && type == QEvent::Paint) {
+    if (corner && type == QEvent::Paint && isCorner(0, 0)) {
         auto* w = static_cast<QWidget*>(watched);
         QStyleOptionHeader option;
         option.initFrom(w);
@@ -607,11 +403,12 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
         option.state |= QStyle::State_Enabled;
         option.palette = table_->horizontalHeader()->palette();
         option.rect = w->rect();
-        option.text = cornerText_;
+        option.text = model_->text(0, 0);
         option.textAlignment = Qt::AlignCenter;
         option.position = QStyleOptionHeader::OnlyOneSection;
-        if (cornerFore_.isValid()) option.palette.setColor(QPalette::ButtonText, cornerFore_);
-        if (cornerBack_.isValid()) option.palette.setColor(QPalette::Button, cornerBack_);
+        const QColor fore = model_->foreColor(0, 0), back = model_->backColor(0, 0);
+        if (fore.isValid()) option.palette.setColor(QPalette::ButtonText, fore);
+        if (back.isValid()) option.palette.setColor(QPalette::Button, back);
         QPainter painter(w);
         w->style()->drawControl(QStyle::CE_Header, &option, &painter, w);
         return true;
@@ -624,10 +421,10 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
         setMouseCell(0, 0);
     } else if (header->orientation() == Qt::Horizontal) {
         int section = header->logicalIndexAt(mouse->position().toPoint());
-        setMouseCell(0, section < 0 ? -1 : section + fixedCols_);
+        setMouseCell(0, section < 0 ? -1 : section + fixedCols());
     } else {
         int section = header->logicalIndexAt(mouse->position().toPoint());
-        setMouseCell(section < 0 ? -1 : section + fixedRows_, 0);
+        setMouseCell(section < 0 ? -1 : section + fixedRows(), 0);
     }
     if (type == QEvent::MouseMove) emit mouseMove();
     if (mouse->button() == Qt::LeftButton) {

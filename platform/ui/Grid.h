@@ -8,18 +8,30 @@
 // Only the user's actions raise the notifications; setting a text or a
 // colour from code raises none. Moving the current cell, by the user or by
 // code, raises positionChanged, and so does scrolling.
+//
+// A grid holds its cell texts, or reads its data cells from a GridSource
+// (setSource). Over a source, what code sets or the user types into a data
+// cell, its colours and its tip are laid over the source's cell; a text laid
+// over a cell shows until refreshRows covers its row. So an after-edit
+// handler reads the typed text with textMatrix, stores what it accepts into
+// the source's data and calls refreshRows for the row: the cell then shows
+// the data, whether the text was taken or refused.
+#include "platform/ui/GridSource.h"
+
 #include <QColor>
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
 
-class QTableWidget;
-class QTableWidgetItem;
+class QModelIndex;
+class QTableView;
 
 namespace platform {
 
 class GridTable;
+class GridModel;
 
 class Grid : public QWidget {
     Q_OBJECT
@@ -36,14 +48,15 @@ class Grid : public QWidget {
     void setCols(int cols);
     int cols() const;
     void setFixedRows(int n); // 0 or 1
-    int fixedRows() const { return fixedRows_; }
+    int fixedRows() const;
     void setFixedCols(int n); // 0 or 1
-    int fixedCols() const { return fixedCols_; }
+    int fixedCols() const;
     // Header texts of row 0 separated by "|", each optionally led by an
     // alignment mark: "<" left, "^" centre, ">" right. Sets the column count.
     void setFormatString(const QString& format);
     // Adds a row at position (rows() for the end) whose cells take the
-    // tab-separated texts from column 0 on.
+    // tab-separated texts from column 0 on. A grid over a source has the
+    // source's rows: changing them fails.
     void addItem(const QString& texts, int position);
     void setColWidth(int col, int twips);
     int colWidth(int col) const; // twips
@@ -60,12 +73,25 @@ class Grid : public QWidget {
     QString textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);
     void setCellForeColor(int row, int col, const QColor& color);
+    // Text colour of the cells row1..row2 x col1..col2; an invalid colour
+    // gives them back the grid's (or the source's) own.
+    void setCellForeColor(int row1, int col1, int row2, int col2, const QColor& color);
     QColor cellForeColor(int row, int col) const;
     // Background of the cells row1..row2 x col1..col2; an invalid colour
-    // gives them back the grid's own background.
+    // gives them back the grid's (or the source's) own background.
     void setCellBackColor(int row1, int col1, int row2, int col2, const QColor& color);
     QColor cellBackColor(int row, int col) const;
     void setCellToolTip(int row, int col, const QString& tip);
+
+    // Data cells from a source, which the grid keeps; the grid's data rows
+    // and columns become the source's, its fixed texts stay where they still
+    // have a place. nullptr: the grid holds its cells again, all empty.
+    void setSource(std::unique_ptr<GridSource> source);
+    GridSource* source() const;
+    // The source's data of rows first..last changed: those rows show it
+    // anew, and texts laid over them go. Only they are repainted. An open
+    // editor in them keeps what the user typed.
+    void refreshRows(int first, int last);
 
     // The current cell. Code may make a fixed cell current to address it;
     // the grid's own cursor then stays where it was.
@@ -107,7 +133,7 @@ class Grid : public QWidget {
     int mouseRow() const { return mouseRow_; }
     int mouseCol() const { return mouseCol_; }
 
-    QTableWidget* view() const; // for tests and for laying out
+    QTableView* view() const; // for tests and for laying out
 
   signals:
     void beforeEdit(int row, int col, bool& cancel);
@@ -132,20 +158,19 @@ class Grid : public QWidget {
     };
 
     void checkCell(int row, int col) const;
-    bool isFixed(int row, int col) const { return row < fixedRows_ || col < fixedCols_; }
-    QTableWidgetItem* item(int row, int col, bool create) const;
+    bool isFixed(int row, int col) const { return row < fixedRows() || col < fixedCols(); }
+    bool isCorner(int row, int col) const { return row < fixedRows() && col < fixedCols(); }
+    QModelIndex dataIndex(int row, int col) const; // of a data cell
     void applyHeaders();
+    void updateCorner(int row, int col);
     void cursorMoved(int row, int col);
     void setMouseCell(int row, int col);
     QString formatted(int col, const QString& text) const;
 
+    GridModel* model_;
     GridTable* table_;
-    int fixedRows_ = 1;
-    int fixedCols_ = 1;
     EditMode editMode_ = EditMode::None;
     std::vector<Column> columns_;
-    QString cornerText_;
-    QColor cornerFore_, cornerBack_;
     int cursorRow_ = 0, cursorCol_ = 0;
     int mouseRow_ = -1, mouseCol_ = -1;
     int comboIndex_ = -1;
