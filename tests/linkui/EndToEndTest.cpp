@@ -269,6 +269,7 @@ class EndToEndTest : public QObject {
             press(d);
             notice = d.lblComStatus->text();
             stillShown = d.isVisible();
+            d.close(); // the notice need not be waited out
         });
         firmware().window = nullptr;
         QVERIFY(stillShown);
