@@ -11,8 +11,6 @@
 #include "platform/Numbers.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 namespace radiolink {
 namespace {
@@ -46,10 +44,10 @@ void runExchange(LinkState& s) {
         if (s.TxCnt > 0) {
             s.TxBytes.resize(s.TxCnt);
             const int limit = platform::SerialPort::lineTimeMs(s.TxBytes.size(), s.comCommun.Baud()) + 1000;
-            const std::int64_t start = platform::nowMs();
+            const std::int64_t start = platform::clock().nowMs();
             s.comCommun.Output(s.TxBytes, limit);
             while (s.comCommun.OutBufferCount() > 0) {
-                if (platform::nowMs() - start > limit) {
+                if (platform::clock().nowMs() - start > limit) {
                     s.ComFail = -1;
                     return;
                 }
@@ -221,7 +219,7 @@ void RxComDat(LinkState& s, int n) {
                 lastSeen = count;
             }
             DelayNms(s, 1);
-            if (!connecting) platform::sleepMs(1);
+            if (!connecting) platform::clock().sleepMs(1);
             ++k;
             if (s.frmMain.chkStopCom.Value == 1) k = budget + 1;
             if (k > budget) {
@@ -283,15 +281,14 @@ void CloseCom(LinkState& s) {
 }
 
 void DelayNms(LinkState& s, int ms) {
-    using clock = std::chrono::steady_clock;
-    const auto end = clock::now() + std::chrono::milliseconds(ms + 2);
+    platform::Clock& clock = platform::clock();
+    const std::int64_t start = clock.nowMs();
     Yield waiting(s);
     try {
         for (;;) {
             platform::pumpEvents();
-            const auto now = clock::now();
-            if (now >= end) break;
-            std::this_thread::sleep_for(std::min<clock::duration>(end - now, std::chrono::milliseconds(1)));
+            if (clock.nowMs() - start >= ms + 2) break;
+            clock.sleepMs(1);
         }
     } catch (const std::exception& e) {
         app::VbErrNumDes("modCommun->DelayNms", e);
@@ -341,7 +338,7 @@ void CloseRun(LinkState& s) {
     s.frmMain.chkStopCom.Visible = false;
     ToolWindowChanged(s);
     DelayNms(s, 1);
-    platform::sleepMs(1);
+    platform::clock().sleepMs(1);
     CloseCom(s);
 }
 

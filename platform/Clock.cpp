@@ -5,11 +5,30 @@
 
 namespace platform {
 namespace {
+
+class SteadyClock : public Clock {
+  public:
+    std::int64_t nowMs() override { return platform::nowMs(); }
+    void sleepMs(int ms) override { platform::sleepMs(ms); }
+};
+
+SteadyClock steady;
+Clock* installed = nullptr;
+
 std::function<void()>& pumpSlot() {
     static std::function<void()> pump;
     return pump;
 }
+
 } // namespace
+
+Clock& clock() {
+    return installed ? *installed : steady;
+}
+
+void setClock(Clock* clock) {
+    installed = clock;
+}
 
 std::int64_t nowMs() {
     using namespace std::chrono;
@@ -20,7 +39,9 @@ void sleepMs(int ms) {
     if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-void setEventPump(std::function<void()> pump) { pumpSlot() = std::move(pump); }
+void setEventPump(std::function<void()> pump) {
+    pumpSlot() = std::move(pump);
+}
 
 void pumpEvents() {
     if (pumpSlot()) pumpSlot()();

@@ -203,13 +203,13 @@ void frmCommun::runRoad(QPushButton* button, int waitMs, int failText,
         if (s.ComFail == -1) notice = failed;
         if (!notice.empty()) SetStatus(notice);
         DelayNms(s, 250);
-        platform::sleepMs(250);
+        platform::clock().sleepMs(250);
     } catch (const std::exception&) {
         s.ComFail = -1;
         notice = failed;
         SetStatus(notice);
         DelayNms(s, 750);
-        platform::sleepMs(750);
+        platform::clock().sleepMs(750);
     }
     endRoad(button, notice);
 }

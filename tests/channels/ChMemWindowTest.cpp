@@ -26,6 +26,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -98,6 +99,7 @@ struct Window {
     testsupport::ErrorLog errors;
     std::vector<std::string>& reported = errors.tags;
     std::unique_ptr<channels::frmChMem> w;
+    QElapsedTimer sinceClick; // from the end of the last click or double click
 
     Window() {
         ::setenv("TAVORIN_QUIET", "1", 1);
@@ -135,14 +137,22 @@ struct Window {
         return {at, at + 6};
     }
 
-    // Clicks one cell as the user does; each click is a click of its own.
+    // Each click is a click of its own: it comes more than a double-click
+    // interval after the click before it in this window.
+    void pauseAfterLastClick() {
+        if (!sinceClick.isValid()) return;
+        const qint64 left = QApplication::doubleClickInterval() + 20 - sinceClick.elapsed();
+        if (left > 0) QTest::qWait(static_cast<int>(left));
+    }
+    // Clicks one cell as the user does.
     void click(int row, int col) {
-        QTest::qWait(QApplication::doubleClickInterval() + 20);
+        pauseAfterLastClick();
         grid().showCell(row, col);
         QTest::mouseClick(grid().container(), Qt::LeftButton, {}, grid().cellRect(row, col).center());
+        sinceClick.start();
     }
     void doubleClick(int row, int col) {
-        QTest::qWait(QApplication::doubleClickInterval() + 20);
+        pauseAfterLastClick();
         grid().showCell(row, col);
         const QPoint at = grid().cellRect(row, col).center();
         QTest::mouseClick(grid().container(), Qt::LeftButton, {}, at);
@@ -153,6 +163,7 @@ struct Window {
         QMouseEvent second(QEvent::MouseButtonDblClick, local, target->mapToGlobal(local), Qt::LeftButton,
                            Qt::LeftButton, {});
         QApplication::sendEvent(target, &second);
+        sinceClick.start();
     }
     // Clicks a cell and types into the editor the click opened.
     bool type(int row, int col, const QString& text) {

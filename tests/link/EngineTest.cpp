@@ -1,13 +1,12 @@
 // The link engine against a scripted far end: the script language, the
-// reply waits, the attempts of a run and its end.
+// reply waits, the attempts of a run and its end. Times are on the virtual
+// clock, exact to the millisecond.
 #include "app/ErrorReporter.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "tests/link/LinkFixture.h"
 #include "tests/link/ScriptedPeer.h"
 #include "tests/support/ErrorLog.h"
-
-#include <chrono>
 
 using namespace radiolink;
 using linktest::Bytes;
@@ -16,9 +15,17 @@ using Piece = linktest::ScriptedPeer::Piece;
 
 namespace {
 
+// A receive tick outside the connection probe: DelayNms(1), 3 ms, then a
+// 1 ms sleep. The input is looked at once per tick, the first time as the
+// request has gone out.
+constexpr int kTickMs = 4;
+
 class EngineTest : public linktest::LinkFixture {
   protected:
-    EngineTest() { mapPorts({{1, peer.devicePath()}}); }
+    EngineTest() {
+        mapPorts({{1, peer.devicePath()}});
+        clock.attach(peer);
+    }
 
     // One attempt of a script with the port open around it.
     void attempt(const std::string& script) {
@@ -29,12 +36,22 @@ class EngineTest : public linktest::LinkFixture {
         CloseCom(s);
     }
 
+    // Milliseconds on the clock that f takes.
+    template <class F> std::int64_t timed(F f) {
+        const std::int64_t start = clock.nowMs();
+        f();
+        return clock.nowMs() - start;
+    }
+    // When each request byte came in, in ms from the first.
+    std::vector<std::int64_t> requestTimesMs() {
+        peer.received();
+        std::vector<std::int64_t> ms;
+        for (std::int64_t us : peer.receivedAtUs()) ms.push_back((us - peer.receivedAtUs().front()) / 1000);
+        return ms;
+    }
+
     linktest::ScriptedPeer peer;
 };
-
-double msSince(std::chrono::steady_clock::time_point t) {
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t).count();
-}
 
 TEST(EngineText, HexTextSumsAndBudgets) {
     EXPECT_EQ(ByteToHexStr(0), "00");
@@ -86,7 +103,6 @@ TEST_F(EngineTest, ExchangesFollowEachOtherAndResendCaptures) {
     EXPECT_EQ(s.RxDat[1], 0x11);
     EXPECT_EQ(s.RxDat[2], 0x22);
     EXPECT_EQ(s.RxDat[3], 0x33);
-    platform::sleepMs(20);
     EXPECT_EQ(peer.received(), hex("01 02 7788"));
     EXPECT_EQ(s.RxDatPos, 6);
 }
@@ -98,7 +114,6 @@ TEST_F(EngineTest, KeywordsInsideAPartAreBytes) {
     attempt("TXTX01RFRXRXVARF010203TX05EN");
     EXPECT_EQ(s.ComFail, 0);
     EXPECT_EQ(s.RxDat[1], 0x44);
-    platform::sleepMs(20);
     EXPECT_EQ(peer.received(), hex("000100 05"));
 }
 
@@ -112,35 +127,55 @@ TEST_F(EngineTest, MismatchStopsMatchingAtTheWrongByte) {
     EXPECT_TRUE(s.frmCommun.chkStopComVisible);
 }
 
-TEST_F(EngineTest, LateReplyStillArrivingIsNotCutOff) {
-    // The first byte comes after ~120 ticks, then one every ~20 ticks.
-    std::vector<Piece> slow{{500, hex("5A")}};
-    for (int i = 0; i < 8; ++i) slow.push_back({80, hex("01")});
-    peer.answer(1, slow);
-    attempt("TX01RX5A0101010101010101EN");
-    EXPECT_EQ(s.ComFail, 0);
+// A reply's first bytes may come up to its budget after the request (250
+// ticks on a first attempt, the look at 1000 ms the last); from then on each
+// look that sees new bytes gives the rest of the reply 50 more ticks (200 ms).
+TEST_F(EngineTest, ReplyWaitBudgets) {
+    struct Case {
+        const char* name;
+        std::vector<Piece> pieces;
+        const char* reply; // as awaited
+        Flag fail;
+        std::int64_t ms; // the wait, from the request to its end
+    };
+    std::vector<Piece> late{{500, hex("5A")}};
+    for (int i = 0; i < 8; ++i) late.push_back({80, hex("01")});
+    const Case cases[] = {
+        {"first bytes at the last look of the budget", {{1000, hex("5A01")}}, "5A01", 0, 1000},
+        {"first bytes a millisecond later", {{1001, hex("5A01")}}, "5A01", -1, 1004},
+        {"next byte at the last look of the idle budget", {{4, hex("5A")}, {200, hex("01")}}, "5A01", 0, 204},
+        {"next byte a millisecond later", {{4, hex("5A")}, {201, hex("01")}}, "5A01", -1, 208},
+        {"a long reply still coming after the first budget", late, "5A0101010101010101", 0, 1140},
+        // Seen at the second look, then 51 ticks without more.
+        {"a reply that stops coming", {{0, hex("5A01")}}, "5A010203", -1, kTickMs + 51 * kTickMs},
+    };
+    for (const Case& c : cases) {
+        peer.answer(1, c.pieces);
+        const std::int64_t ms = timed([&] { attempt(std::string("TX01RX") + c.reply + "EN"); });
+        EXPECT_EQ(s.ComFail, c.fail) << c.name;
+        EXPECT_EQ(ms, c.ms) << c.name;
+    }
 }
 
-TEST_F(EngineTest, ReplyThatStopsComingFailsAfterTheIdleBudget) {
-    peer.answer(1, {{0, hex("5A01")}});
-    const auto t = std::chrono::steady_clock::now();
-    attempt("TX01RX5A010203EN");
-    const double ms = msSince(t);
-    EXPECT_EQ(s.ComFail, -1);
-    // 50 ticks of at least 4 ms, far less than the 250-tick budget.
-    EXPECT_GT(ms, 150);
-    EXPECT_LT(ms, 800);
-}
-
-TEST_F(EngineTest, SilenceRunsAllTwentyFiveAttempts) {
-    s.ComConnecting = -1; // budgets of 10 ticks keep the test short
-    ASSERT_TRUE(ComProcSeq(s, "TX01RX02EN"));
-    s.ComConnecting = 0;
+TEST_F(EngineTest, SilenceRunsAllTwentyFiveAttemptsWithTheirBudgets) {
+    const std::int64_t ms = timed([&] { ASSERT_TRUE(ComProcSeq(s, "TX01RX02EN")); });
     EXPECT_EQ(s.ComFail, -1);
     EXPECT_EQ(s.ComTryCnt, 25);
     EXPECT_EQ(s.ComBusy, 0);
     EXPECT_FALSE(s.comCommun.PortOpen());
     EXPECT_EQ(peer.received(), Bytes(25, 0x01));
+    // Each attempt waits its budget and one tick more; from the sixth failure
+    // on, DelayNms(10) follows it.
+    const int budgets[25] = {250, 260, 270, 330, 340, 350, 360, 370, 380, 390, 350, 360, 370,
+                             380, 390, 400, 410, 420, 430, 440, 500, 510, 520, 530, 540};
+    const std::vector<std::int64_t> at = requestTimesMs();
+    ASSERT_EQ(at.size(), 25u);
+    std::int64_t next = 0;
+    for (int c = 0; c < 25; ++c) {
+        EXPECT_EQ(at[c], next) << "attempt " << c + 1;
+        next += (budgets[c] + 1) * kTickMs + (c + 1 > 5 ? 12 : 0);
+    }
+    EXPECT_EQ(ms, next + 3 + 1); // the end: DelayNms(1) and a 1 ms sleep
     // "Try Times 6" to "Try Times 25", then the end status.
     EXPECT_EQ(linktest::countStartingWith(statuses, "Try Times "), 20);
     EXPECT_EQ(statuses[0], "Try Times 6");
@@ -149,8 +184,18 @@ TEST_F(EngineTest, SilenceRunsAllTwentyFiveAttempts) {
     EXPECT_FALSE(s.frmMain.chkStopCom.Visible); // hidden again at the end
 }
 
-TEST_F(EngineTest, ToolWindowStopBoxEndsTheRunAfterItsAttempt) {
+TEST_F(EngineTest, ConnectionProbeWaitsTenTicksWithoutTheExtraSleep) {
     s.ComConnecting = -1;
+    const std::int64_t ms = timed([&] { ComProcSeq(s, "TX01RX02EN"); });
+    s.ComConnecting = 0;
+    EXPECT_EQ(s.ComTryCnt, 25);
+    const std::vector<std::int64_t> at = requestTimesMs();
+    ASSERT_EQ(at.size(), 25u);
+    EXPECT_EQ(at[1], 11 * 3);
+    EXPECT_EQ(ms, 25 * 11 * 3 + 20 * 12 + 4);
+}
+
+TEST_F(EngineTest, ToolWindowStopBoxEndsTheRunAfterItsAttempt) {
     bool stopShownAfterThird = false;
     platform::setEventPump([&] {
         if (s.ComTryCnt == 3 && s.frmMain.chkStopCom.Value == 0) {
@@ -158,30 +203,33 @@ TEST_F(EngineTest, ToolWindowStopBoxEndsTheRunAfterItsAttempt) {
             s.frmMain.chkStopCom.Value = 1;
         }
     });
-    ComProcSeq(s, "TX01RX02EN");
-    s.ComConnecting = 0;
+    const std::int64_t ms = timed([&] { ComProcSeq(s, "TX01RX02EN"); });
     EXPECT_TRUE(stopShownAfterThird);
     EXPECT_EQ(s.ComFail, -1);
     EXPECT_EQ(s.ComTryCnt, 4);
     EXPECT_EQ(s.frmMain.chkStopCom.Value, 0); // unticked at the end
+    // The fourth wait failed at its first tick; the run ended after it.
+    const std::vector<std::int64_t> at = requestTimesMs();
+    ASSERT_EQ(at.size(), 4u);
+    EXPECT_EQ(at[3], (251 + 261 + 271) * kTickMs);
+    EXPECT_EQ(ms, at[3] + kTickMs + 4);
 }
 
 TEST_F(EngineTest, StopFlagFailsEveryFurtherWaitAtOnce) {
     // Set during the first wait of a 250-tick budget: every attempt still
     // sends its first block and fails at its first look.
     platform::setEventPump([&] { s.ComStop = -1; });
-    const auto t = std::chrono::steady_clock::now();
-    ComProcSeq(s, "TX01RX02TX03RX04EN");
-    EXPECT_LT(msSince(t), 1500);
+    const std::int64_t ms = timed([&] { ComProcSeq(s, "TX01RX02TX03RX04EN"); });
     EXPECT_EQ(s.ComFail, -1);
     EXPECT_EQ(s.ComTryCnt, 25);
     EXPECT_EQ(peer.received(), Bytes(25, 0x01));
+    // One tick, the pauses after the sixth failure on, the end.
+    EXPECT_EQ(ms, kTickMs + 20 * 12 + 4);
 }
 
 TEST_F(EngineTest, ShorterScriptNeverRunsOnIntoAnOlderOne) {
     ConvComCode(s, "TX0102TX0304EN");
     attempt("TX05");
-    platform::sleepMs(20);
     EXPECT_EQ(peer.received(), hex("05"));
 }
 
@@ -219,14 +267,22 @@ TEST_F(EngineTest, PortThatWillNotOpenAsksForAnotherAndSendsNothing) {
     EXPECT_NE(s.ComPortWhy[1].find("no such device"), std::string::npos);
 }
 
-TEST_F(EngineTest, DelayRunsEventsForAtLeastItsTimePlusTwo) {
-    int pumped = 0;
-    platform::setEventPump([&] { ++pumped; });
-    const auto t = std::chrono::steady_clock::now();
+TEST_F(EngineTest, DelayRunsEventsForItsTimePlusTwo) {
+    std::vector<std::int64_t> pumpedAt;
+    platform::setEventPump([&] { pumpedAt.push_back(clock.nowMs()); });
+    const std::int64_t start = clock.nowMs();
     DelayNms(s, 10);
-    EXPECT_GE(msSince(t), 12.0);
-    EXPECT_GE(pumped, 3); // it sleeps between looks, it does not spin
-    EXPECT_LT(pumped, 40);
+    EXPECT_EQ(clock.nowMs() - start, 12);
+    // Events run at every millisecond, with a sleep between the looks.
+    ASSERT_EQ(pumpedAt.size(), 13u);
+    for (int i = 0; i <= 12; ++i) EXPECT_EQ(pumpedAt[i], start + i);
+
+    // The machine's clock: the wait is a real one.
+    platform::setClock(nullptr);
+    const std::int64_t real = platform::nowMs();
+    DelayNms(s, 10);
+    EXPECT_GE(platform::nowMs() - real, 12);
+    platform::setClock(&clock);
 
     testsupport::ErrorLog errors;
     platform::setEventPump([] { throw std::runtime_error("handler failed"); });

@@ -17,6 +17,7 @@ Bytes hex(const std::string& text) {
 }
 
 LinkFixture::LinkFixture() {
+    clock.attach(radio);
     app::ResetShell();
     app::shell().SettingsFile = home.file("tavorin.def");
     auto& t = app::shell().FaceText;

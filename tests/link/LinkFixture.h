@@ -2,7 +2,9 @@
 // A link over a real pseudo-terminal: a fresh program folder whose settings
 // map port 1 to a simulated radio (and every other port to no device, so a
 // test never touches the machine's own serial ports), a fresh LinkState, and
-// the status texts the link shows.
+// the status texts the link shows. The link's waits run on a virtual clock
+// that also drives the radio, so a test that runs out retry budgets takes no
+// real time and may check their lengths to the millisecond.
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "link/Engine.h"
@@ -10,6 +12,7 @@
 #include "link/Protocol.h"
 #include "tests/link/LinkHooks.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/VirtualClock.h"
 #include "tools/radiosim/Radio.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +38,8 @@ class LinkFixture : public ::testing::Test {
     void mapPorts(const std::map<int, std::string>& devices, const std::string& extra = "");
 
     testsupport::TempHome home;
-    radiosim::Radio radio;
+    testsupport::VirtualClock clock;
+    radiosim::Radio radio{radiosim::Radio::Driven{}};
     std::unique_ptr<radiolink::LinkState> state = std::make_unique<radiolink::LinkState>();
     radiolink::LinkState& s = *state;
     LinkHooks hooks;

@@ -1,6 +1,7 @@
 // The wire protocol against the simulated radio: frames, the connection
 // set-up, the identification and the small commands, byte for byte.
 #include "link/PortChoice.h"
+#include "platform/Clock.h"
 #include "tests/link/LinkFixture.h"
 
 using namespace radiolink;
@@ -74,6 +75,21 @@ TEST_F(ProtocolTest, ConnectsInBothStagesAndReadsTheIdentification) {
     EXPECT_EQ(id.stampText(), "1227150100");
     EXPECT_EQ(id.model, 101);
     EXPECT_EQ(statuses.back(), "Communication success");
+}
+
+// The program's own clock, with real sleeps, against a radio that serves on
+// its own thread in real time.
+TEST_F(ProtocolTest, ConnectsInRealTime) {
+    radiosim::Radio live;
+    live.setIdentity({0x12, 0x27, 0x15, 0x01, 0x00}, 101);
+    mapPorts({{1, live.devicePath()}});
+    platform::setClock(nullptr);
+    StartRadioSession(s);
+    platform::setClock(&clock);
+    EXPECT_EQ(s.ComFail, 0);
+    EXPECT_EQ(s.ComTryCnt, 0);
+    EXPECT_EQ(IdentificationRecord(s).model, 101);
+    EXPECT_EQ(live.countOf(0x36), 2);
 }
 
 TEST_F(ProtocolTest, WrongIdentificationEchoRetriesFromStageOne) {

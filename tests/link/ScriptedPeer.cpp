@@ -1,60 +1,49 @@
 #include "tests/link/ScriptedPeer.h"
 
-#include "platform/Clock.h"
-
-#include <poll.h>
-#include <unistd.h>
+#include <algorithm>
 
 namespace linktest {
 
-ScriptedPeer::ScriptedPeer() : thread_([this] { serve(); }) {}
-
-ScriptedPeer::~ScriptedPeer() {
-    stop_ = true;
-    thread_.join();
-}
-
 void ScriptedPeer::answer(int afterBytes, std::vector<Piece> pieces) {
-    std::lock_guard lock(mutex_);
     steps_.push_back({afterBytes, std::move(pieces)});
 }
 
-std::vector<std::uint8_t> ScriptedPeer::received() const {
-    std::lock_guard lock(mutex_);
+std::vector<std::uint8_t> ScriptedPeer::received() {
+    takeIn(nowUs_);
     return received_;
 }
 
-void ScriptedPeer::serve() {
-    std::uint8_t buf[4096];
-    while (!stop_) {
-        pollfd p{pty_.controllerFd(), POLLIN, 0};
-        if (::poll(&p, 1, 2) > 0 && (p.revents & POLLIN)) {
-            ssize_t n = ::read(pty_.controllerFd(), buf, sizeof buf);
-            if (n > 0) {
-                std::lock_guard lock(mutex_);
-                received_.insert(received_.end(), buf, buf + n);
-                counted_ += static_cast<int>(n);
-            }
+void ScriptedPeer::takeIn(std::int64_t nowUs) {
+    const std::vector<std::uint8_t> in = line_.takeAll();
+    received_.insert(received_.end(), in.begin(), in.end());
+    receivedAtUs_.insert(receivedAtUs_.end(), in.size(), nowUs);
+    counted_ += static_cast<int>(in.size());
+}
+
+void ScriptedPeer::runTo(std::int64_t nowUs) {
+    nowUs_ = nowUs;
+    takeIn(nowUs);
+    while (!steps_.empty() && counted_ >= steps_.front().afterBytes) {
+        counted_ -= steps_.front().afterBytes;
+        std::int64_t at = nowUs;
+        for (Piece& piece : steps_.front().pieces) {
+            at += std::int64_t{piece.delayMs} * 1000;
+            due_.emplace_back(at, std::move(piece.bytes));
         }
-        Step step;
-        {
-            std::lock_guard lock(mutex_);
-            if (steps_.empty() || counted_ < steps_.front().afterBytes) continue;
-            counted_ -= steps_.front().afterBytes;
-            step = std::move(steps_.front());
-            steps_.pop_front();
-        }
-        for (const Piece& piece : step.pieces) {
-            platform::sleepMs(piece.delayMs);
-            if (stop_) return;
-            std::size_t done = 0;
-            while (done < piece.bytes.size()) {
-                ssize_t n =
-                    ::write(pty_.controllerFd(), piece.bytes.data() + done, piece.bytes.size() - done);
-                if (n > 0) done += static_cast<std::size_t>(n);
-            }
-        }
+        steps_.pop_front();
+        std::stable_sort(due_.begin(), due_.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
     }
+    while (!due_.empty() && due_.front().first <= nowUs) {
+        line_.send(due_.front().second);
+        due_.pop_front();
+    }
+    line_.settle();
+}
+
+std::optional<std::int64_t> ScriptedPeer::nextDueUs() const {
+    if (due_.empty()) return std::nullopt;
+    return due_.front().first;
 }
 
 } // namespace linktest

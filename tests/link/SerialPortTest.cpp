@@ -2,10 +2,10 @@
 // the baud list, exclusive use, and open failures that say why.
 #include "platform/SerialPort.h"
 #include "link/LinkState.h"
-#include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/PseudoTerminal.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/VirtualClock.h"
 
 #include <gtest/gtest.h>
 
@@ -63,20 +63,23 @@ TEST(SerialPort, MovesRawBytesBothWays) {
     std::vector<std::uint8_t> all(256);
     for (int i = 0; i < 256; ++i) all[i] = static_cast<std::uint8_t>(i);
     p.write(all, 1000);
-    platform::sleepMs(20);
-    std::uint8_t got[512];
-    EXPECT_EQ(::read(pty.controllerFd(), got, sizeof got), 256);
-    EXPECT_TRUE(std::equal(all.begin(), all.end(), got)); // no translation of CR, LF or controls
+    std::vector<std::uint8_t> got;
+    EXPECT_TRUE(testsupport::waitUntil([&] {
+        std::uint8_t chunk[512];
+        const ssize_t n = ::read(pty.controllerFd(), chunk, sizeof chunk);
+        if (n > 0) got.insert(got.end(), chunk, chunk + n);
+        return got.size() >= all.size();
+    }));
+    EXPECT_EQ(got, all); // no translation of CR, LF or controls
     ASSERT_EQ(::write(pty.controllerFd(), all.data(), all.size()), 256);
-    platform::sleepMs(20);
-    EXPECT_EQ(p.inputCount(), 256);
+    EXPECT_TRUE(testsupport::waitUntil([&] { return p.inputCount() == 256; }));
     EXPECT_EQ(p.readAll(), all);
     EXPECT_EQ(p.inputCount(), 0);
     // Closed and opened again, the line still works.
     p.close();
     p.open(pty.devicePath(), 9600);
     ASSERT_EQ(::write(pty.controllerFd(), all.data(), 10), 10);
-    platform::sleepMs(20);
+    EXPECT_TRUE(testsupport::waitUntil([&] { return p.inputCount() == 10; }));
     p.flushInput();
     EXPECT_EQ(p.inputCount(), 0);
 }

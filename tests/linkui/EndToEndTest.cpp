@@ -1,6 +1,8 @@
 // The program as a user runs it, on the offscreen platform, through the
 // real serial layer on a pseudo-terminal against the simulated radio: start,
-// Read, edit, Write, the firmware update, failures and the stop box.
+// Read, edit, Write, the firmware update, failures and the stop box. The
+// link's waits run on a virtual clock that drives the radio; the windows'
+// own timers keep real time.
 #include "app/Shell.h"
 #include "channels/ui/ChannelPage.h"
 #include "channels/ui/frmChMem.h"
@@ -18,6 +20,7 @@
 #include "tests/linkui/LinkUiSupport.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
+#include "tests/support/VirtualClock.h"
 #include "tools/radiosim/Radio.h"
 
 #include <QtTest>
@@ -81,6 +84,7 @@ class EndToEndTest : public QObject {
 
     std::unique_ptr<testsupport::TempHome> home;
     std::unique_ptr<testsupport::ScriptedDialogs> dialogs;
+    std::unique_ptr<testsupport::VirtualClock> clock;
     std::unique_ptr<radiosim::Radio> radio;
     PatternFirmware firmwareWindow;
     // The link's dialogs as the program registers them, and what the
@@ -146,7 +150,9 @@ class EndToEndTest : public QObject {
     void init() {
         home = std::make_unique<testsupport::TempHome>();
         dialogs = std::make_unique<testsupport::ScriptedDialogs>();
-        radio = std::make_unique<radiosim::Radio>();
+        clock = std::make_unique<testsupport::VirtualClock>();
+        radio = std::make_unique<radiosim::Radio>(radiosim::Radio::Driven{});
+        clock->attach(*radio);
         radio->setIdentity({0x10, 0x2C, 0x14, 0x68, 0x65}, 101);
         radio->setExtRam(0xF1, Bytes{0x00});
         home->copyShipped("zezirev.def");
@@ -173,6 +179,7 @@ class EndToEndTest : public QObject {
         shell::mdifrmMain::destroyInstance();
         delete shell::frmSplash::existing();
         platform::setEventPump(nullptr);
+        clock.reset();
         radio.reset();
         dialogs.reset();
         home.reset();
@@ -271,6 +278,7 @@ class EndToEndTest : public QObject {
             press(d);
             notice = d.lblComStatus->text();
             stillShown = d.isVisible();
+            d.close(); // the notice need not be waited out
         });
         platform::Host<FirmwareWindow>::set(nullptr);
         QVERIFY(stillShown);
@@ -334,6 +342,7 @@ class EndToEndTest : public QObject {
         radio->setPacing(9600); // a page takes about a second
         const model::Image before = model::IicDat();
         int pagesWhenStopped = -1;
+        // Looks at every pass of the events the link's waits let run.
         QTimer poll;
         connect(&poll, &QTimer::timeout, [&] {
             frmCommun* d = frmCommun::existing();
@@ -342,13 +351,12 @@ class EndToEndTest : public QObject {
                 d->chkStopCom->setChecked(true);
             }
         });
-        poll.start(10);
-        QElapsedTimer clock;
-        qint64 took = 0;
+        poll.start(0);
+        std::int64_t took = 0;
         road("mnuReadFre", [&](frmCommun& d) {
-            clock.start();
+            const std::int64_t start = clock->nowMs();
             press(d);
-            took = clock.elapsed();
+            took = clock->nowMs() - start;
             d.close();
         });
         QVERIFY2(pagesWhenStopped >= 2, qPrintable(QString("%1 %2 %3")

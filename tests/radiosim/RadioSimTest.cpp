@@ -1,13 +1,12 @@
 // The simulated radio heard through a plain serial port: it finds frames in
 // any byte stream, keeps the protocol's order, checks sums, paces its bytes
-// and misbehaves when told to.
-#include "platform/Clock.h"
+// and misbehaves when told to. It runs on a virtual clock here; one test
+// has it serve on its own thread in real time, as the tool does.
 #include "platform/SerialPort.h"
+#include "tests/support/VirtualClock.h"
 #include "tools/radiosim/Radio.h"
 
 #include <gtest/gtest.h>
-
-#include <chrono>
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -46,19 +45,38 @@ Bytes ramRead(unsigned address, unsigned length, int sumError = 0) {
 
 class RadioSimTest : public ::testing::Test {
   protected:
-    RadioSimTest() { port.open(radio.devicePath(), 9600); }
+    RadioSimTest() {
+        clock.attach(radio);
+        port.open(radio.devicePath(), 9600);
+    }
 
-    // Sends and collects what comes back within the time.
+    // Sends and collects what has come back after the time.
     Bytes exchange(const Bytes& request, int waitMs = 60) {
         port.flushInput();
         port.write(request, 1000);
-        platform::sleepMs(waitMs);
+        clock.sleepMs(waitMs);
         return port.readAll();
     }
 
-    radiosim::Radio radio;
+    testsupport::VirtualClock clock;
+    radiosim::Radio radio{radiosim::Radio::Driven{}};
     platform::SerialPort port;
 };
+
+TEST(RadioSimThread, AnswersInRealTime) {
+    radiosim::Radio radio;
+    platform::SerialPort port;
+    port.open(radio.devicePath(), 9600);
+    port.write(kStage1, 1000);
+    Bytes got;
+    EXPECT_TRUE(testsupport::waitUntil([&] {
+        const Bytes more = port.readAll();
+        got.insert(got.end(), more.begin(), more.end());
+        return got.size() >= kReply1.size();
+    }));
+    EXPECT_EQ(got, kReply1);
+    EXPECT_EQ(radio.countOf(0x31), 1);
+}
 
 TEST_F(RadioSimTest, FindsTheStageOneFrameInAnyStream) {
     EXPECT_EQ(exchange(cat({{0x00, 0x5A, 0x5A, 0x36, 0x6E}, kStage1})), kReply1);
@@ -84,18 +102,24 @@ TEST_F(RadioSimTest, PacesItsBytesAtTheLineRate) {
     radio.setPacing(9600, true);
     exchange(kStage1, 20);
     exchange(kStage2, 20);
-    const auto t = std::chrono::steady_clock::now();
+    const std::int64_t start = clock.nowMs();
     port.write(ramRead(0x30, 200), 1000);
     std::size_t got = 0;
-    while (got < 213 && std::chrono::steady_clock::now() - t < std::chrono::seconds(2)) {
-        platform::sleepMs(1);
-        got += port.readAll().size();
+    std::vector<std::int64_t> at;
+    while (got < 213 && clock.nowMs() - start < 2000) {
+        clock.sleepMs(1);
+        const std::size_t more = port.readAll().size();
+        if (more) at.push_back(clock.nowMs() - start);
+        got += more;
     }
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t).count();
     EXPECT_EQ(got, 213u);
-    // 13 bytes in, 213 out, 11 bits each at 9600 baud: 259 ms.
-    EXPECT_GT(ms, 250);
-    EXPECT_LT(ms, 330);
+    // 13 bytes in, 213 out, 11 bits each at 9600 baud (1146 us a byte): the
+    // request heard after 14.9 ms, the first byte back after 16.0 ms, the
+    // last after 259 ms.
+    EXPECT_EQ(radio.requests().back().atUs, start * 1000 + 13 * 1146);
+    ASSERT_FALSE(at.empty());
+    EXPECT_EQ(at.front(), 17);
+    EXPECT_EQ(at.back(), 259);
 }
 
 TEST_F(RadioSimTest, FaultsHitTheCountedRequests) {

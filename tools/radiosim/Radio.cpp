@@ -1,15 +1,13 @@
 #include "tools/radiosim/Radio.h"
 
-#include "platform/PseudoTerminal.h"
+#include "tools/radiosim/Line.h"
 #include "wire/WireTables.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <deque>
 #include <poll.h>
 #include <random>
-#include <unistd.h>
 
 namespace radiosim {
 namespace {
@@ -157,7 +155,8 @@ std::array<std::uint8_t, 256> inverse(const std::array<std::uint8_t, 256>& t) {
 } // namespace
 
 struct Radio::Impl {
-    platform::PseudoTerminal pty;
+    Line line;
+    const bool driven;
     mutable std::mutex mutex;
     std::thread thread;
     std::atomic<bool> stopping{false};
@@ -172,8 +171,9 @@ struct Radio::Impl {
     std::vector<Request> log;
     std::vector<Control> controls;
 
-    // The serving thread's own.
-    int stage = 0; // 1 after stage 1, 2 after stage 2
+    // The serving thread's own (a driven radio's: the driver's).
+    std::int64_t now = 0; // the time of the step being run
+    int stage = 0;        // 1 after stage 1, 2 after stage 2
     Bytes buf;
     std::array<std::uint8_t, 6> recent{};                      // the last six bytes received
     std::deque<std::pair<std::uint8_t, std::int64_t>> in, out; // byte, time due
@@ -185,69 +185,68 @@ struct Radio::Impl {
     const std::array<std::uint8_t, 256> t1Inverse = inverse(t1);
     const std::array<std::uint8_t, 256> t2Inverse = inverse(table(wire::kWireTbl2Text));
 
-    Impl() {
+    explicit Impl(bool driven) : driven(driven) {
         flash.fill(0xFF);
-        thread = std::thread([this] { serve(); });
+        if (!driven) thread = std::thread([this] { serve(); });
     }
     ~Impl() {
         stopping = true;
-        thread.join();
+        if (thread.joinable()) thread.join();
     }
 
     std::int64_t byteUs() const { return baud > 0 ? (11'000'000LL + baud - 1) / baud : 0; }
 
     void serve() {
-        std::uint8_t chunk[4096];
         while (!stopping) {
-            const std::int64_t now = nowUs();
-            deliver(now);
-            std::int64_t wake = now + 5000;
-            {
-                std::lock_guard lock(mutex);
-                while (!in.empty() && in.front().second <= now) {
-                    take(in.front().first);
-                    in.pop_front();
-                }
-            }
-            if (!in.empty()) wake = std::min(wake, in.front().second);
-            if (!out.empty()) wake = std::min(wake, out.front().second);
-            pollfd p{pty.controllerFd(), POLLIN, 0};
+            runTo(nowUs());
+            std::int64_t wake = nowUs() + 5000;
+            if (auto due = nextDue()) wake = std::min(wake, *due);
+            pollfd p{line.fd(), POLLIN, 0};
             const std::int64_t waitUs = std::max<std::int64_t>(0, wake - nowUs());
             timespec ts{static_cast<time_t>(waitUs / 1'000'000),
                         static_cast<long>(waitUs % 1'000'000) * 1000};
-            if (::ppoll(&p, 1, &ts, nullptr) <= 0 || !(p.revents & POLLIN)) continue;
-            ssize_t n = ::read(pty.controllerFd(), chunk, sizeof chunk);
-            if (n <= 0) continue;
-            const std::int64_t at = nowUs();
-            std::lock_guard lock(mutex);
-            const std::int64_t step = pacedRequests ? byteUs() : 0;
-            for (ssize_t i = 0; i < n; ++i) {
-                // A paced byte arrives when the line has carried it.
-                inLineFree = step ? std::max(inLineFree, at) + step : at;
-                in.emplace_back(chunk[i], inLineFree);
-            }
+            ::ppoll(&p, 1, &ts, nullptr);
         }
     }
 
-    void deliver(std::int64_t now) {
+    void runTo(std::int64_t t) {
+        std::lock_guard lock(mutex);
+        now = std::max(now, t);
+        const std::int64_t step = pacedRequests ? byteUs() : 0;
+        for (std::uint8_t b : line.takeAll()) {
+            // A paced byte arrives when the line has carried it.
+            inLineFree = step ? std::max(inLineFree, now) + step : now;
+            in.emplace_back(b, inLineFree);
+        }
+        while (!in.empty() && in.front().second <= now) {
+            take(in.front().first);
+            in.pop_front();
+        }
+        deliver();
+    }
+
+    std::optional<std::int64_t> nextDue() const {
+        std::lock_guard lock(mutex);
+        std::optional<std::int64_t> due;
+        if (!in.empty()) due = in.front().second;
+        if (!out.empty()) due = std::min(due.value_or(out.front().second), out.front().second);
+        return due;
+    }
+
+    void deliver() {
         Bytes due;
         while (!out.empty() && out.front().second <= now) {
             due.push_back(out.front().first);
             out.pop_front();
         }
-        std::size_t done = 0;
-        while (done < due.size()) {
-            ssize_t n = ::write(pty.controllerFd(), due.data() + done, due.size() - done);
-            if (n <= 0) break;
-            done += static_cast<std::size_t>(n);
-        }
+        const std::size_t done = line.send(due);
         // What the line would not take now goes out first next time.
         for (std::size_t i = due.size(); i > done; --i) out.emplace_front(due[i - 1], now);
+        if (driven) line.settle();
     }
 
     void send(const Bytes& reply) {
         const std::int64_t step = byteUs();
-        const std::int64_t now = nowUs();
         for (std::uint8_t b : reply) {
             outLineFree = step ? std::max(outLineFree, now) + step : now;
             out.emplace_back(b, outLineFree);
@@ -288,7 +287,7 @@ struct Radio::Impl {
     void handle(const Bytes& rq) {
         const std::uint8_t command = rq[1];
         const FaultRule* fault = faultFor(command, pageOf(rq));
-        log.push_back({command, rq, false});
+        log.push_back({command, rq, false, now});
         if (fault && fault->fault == Fault::Silence) return;
         Bytes reply = answer(rq);
         if (reply.empty() || (fault && fault->fault == Fault::LostReply)) return;
@@ -429,11 +428,20 @@ struct Radio::Impl {
     }
 };
 
-Radio::Radio() : impl_(std::make_unique<Impl>()) {}
+Radio::Radio() : impl_(std::make_unique<Impl>(false)) {}
+Radio::Radio(Driven) : impl_(std::make_unique<Impl>(true)) {}
 Radio::~Radio() = default;
 
 const std::string& Radio::devicePath() const {
-    return impl_->pty.devicePath();
+    return impl_->line.devicePath();
+}
+
+void Radio::runTo(std::int64_t nowUs) {
+    impl_->runTo(nowUs);
+}
+
+std::optional<std::int64_t> Radio::nextDueUs() const {
+    return impl_->nextDue();
 }
 
 void Radio::setPacing(int baud, bool requestsToo) {

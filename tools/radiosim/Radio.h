@@ -7,13 +7,15 @@
 // 64 KB flash and its RAM, can pace its bytes at a line rate, and can be
 // told to misbehave.
 //
-// It serves on a thread of its own; every member may be called from the
-// test while it runs.
+// It serves on a thread of its own, in real time; every member may be called
+// from the test while it runs. A driven radio has no thread: a test's clock
+// moves it on (runTo), so that its time is the program's.
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <thread>
@@ -34,6 +36,7 @@ struct Request {
     std::uint8_t command = 0;
     std::vector<std::uint8_t> bytes;
     bool answered = false;
+    std::int64_t atUs = 0; // when its last byte was heard, on the radio's clock
 };
 
 // A control command (0x38): its parameter block selector and, for the
@@ -46,11 +49,20 @@ struct Control {
 class Radio {
   public:
     Radio();
+    struct Driven {};
+    explicit Radio(Driven);
     ~Radio();
     Radio(const Radio&) = delete;
     Radio& operator=(const Radio&) = delete;
 
     const std::string& devicePath() const;
+
+    // A driven radio at nowUs (microseconds on the driver's clock, never going
+    // back): it takes in what the line has brought, acts on everything due by
+    // then and sends what is due; on return the program can read it.
+    void runTo(std::int64_t nowUs);
+    // When a driven radio next has a byte to take in or to send, if it has.
+    std::optional<std::int64_t> nextDueUs() const;
 
     // Sends its bytes at the rate (11 bits a byte); 0 turns it off. With
     // requestsToo a request also counts as heard only once the line would

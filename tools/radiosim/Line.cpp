@@ -1,0 +1,78 @@
+#include "tools/radiosim/Line.h"
+
+#include "platform/Failure.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <thread>
+#include <unistd.h>
+
+namespace radiosim {
+namespace {
+// What the program's end of a pseudo-terminal holds unread at most.
+constexpr int kHeldAtMost = 4095;
+} // namespace
+
+Line::Line() {
+    observer_ = ::open(pty_.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (observer_ < 0)
+        throw platform::Failure("cannot open " + pty_.devicePath() + ": " + std::strerror(errno));
+}
+
+Line::~Line() {
+    ::close(observer_);
+}
+
+std::vector<std::uint8_t> Line::takeAll() {
+    // A read that finds nothing waits for bytes still being handed over, so
+    // reading until there is nothing left gets everything written so far.
+    std::vector<std::uint8_t> out;
+    std::uint8_t chunk[4096];
+    for (;;) {
+        const ssize_t n = ::read(fd(), chunk, sizeof chunk);
+        if (n > 0)
+            out.insert(out.end(), chunk, chunk + n);
+        else if (n == 0 || errno != EINTR)
+            return out;
+    }
+}
+
+std::size_t Line::send(std::span<const std::uint8_t> bytes) {
+    if (owed_ == 0) base_ = waiting();
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd(), bytes.data() + done, bytes.size() - done);
+        if (n > 0)
+            done += static_cast<std::size_t>(n);
+        else if (n == 0 || errno != EINTR)
+            break;
+    }
+    owed_ += static_cast<int>(done);
+    return done;
+}
+
+void Line::settle() {
+    if (owed_ == 0) return;
+    const int want = std::min(base_ + owed_, kHeldAtMost);
+    owed_ = 0;
+    // The hand-over takes microseconds; the bound only keeps a broken system
+    // from hanging the caller.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (waiting() < want && std::chrono::steady_clock::now() < giveUp) {
+        pollfd p{observer_, POLLIN, 0};
+        ::poll(&p, 1, 0); // looking in hurries the hand-over along when nothing is there yet
+        if (waiting() < want) std::this_thread::sleep_for(std::chrono::microseconds(20));
+    }
+}
+
+int Line::waiting() const {
+    int n = 0;
+    return ::ioctl(observer_, FIONREAD, &n) == 0 ? n : 0;
+}
+
+} // namespace radiosim
