@@ -121,7 +121,7 @@ void ReadDataFile(const std::string& path, ImageSpan image) {
         throw platform::Failure(path + ": " + e.what());
     }
     if (hooks().refreshFlashRange) hooks().refreshFlashRange(DataArea1First, DataArea2Last);
-    if (hooks().adjParaShow) hooks().adjParaShow();
+    AdjParaShow();
 }
 
 void WriteDataFile(const std::string& path, ConstImageSpan image) {
@@ -151,6 +151,10 @@ void SetRefreshFlashRangeHook(std::function<void(int, int)> hook) {
 
 void SetAdjParaShowHook(std::function<void()> hook) {
     hooks().adjParaShow = std::move(hook);
+}
+
+void AdjParaShow() {
+    if (hooks().adjParaShow) hooks().adjParaShow();
 }
 
 } // namespace app

@@ -72,4 +72,8 @@ platform::IoResult InitTempArray(ImageSpan image);
 void SetRefreshFlashRangeHook(std::function<void(int first, int last)> hook);
 void SetAdjParaShowHook(std::function<void()> hook);
 
+// Runs the alignment display hook; the flash tools call it after they
+// changed the image.
+void AdjParaShow();
+
 } // namespace app
