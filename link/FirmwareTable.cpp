@@ -22,7 +22,7 @@ struct BuiltInModel {
 const std::vector<BuiltInModel>& builtInModels() {
     static const std::vector<BuiltInModel> models = {
         {100, "未知", "", {}},
-        {101, "QM940", "101", {}},
+        {101, "QM940", "101", {{"10", "102C146865"}}},
     };
     return models;
 }

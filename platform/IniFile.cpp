@@ -16,7 +16,8 @@ std::string trim(const std::string& s) {
 
 bool sameName(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -34,8 +35,8 @@ struct Parsed {
 Parsed parse(const std::string& content) {
     Parsed p;
     std::string s = content;
-    if (s.size() >= 3 && static_cast<unsigned char>(s[0]) == 0xEF && static_cast<unsigned char>(s[1]) == 0xBB &&
-        static_cast<unsigned char>(s[2]) == 0xBF) {
+    if (s.size() >= 3 && static_cast<unsigned char>(s[0]) == 0xEF &&
+        static_cast<unsigned char>(s[1]) == 0xBB && static_cast<unsigned char>(s[2]) == 0xBF) {
         p.bom = true;
         s.erase(0, 3);
     }
@@ -80,7 +81,9 @@ std::string unquote(const std::string& v) {
     return v;
 }
 
-int unitsOf(unsigned char lead) { return lead < 0x80 ? 1 : 2; }
+int unitsOf(unsigned char lead) {
+    return lead < 0x80 ? 1 : 2;
+}
 
 std::size_t charLength(unsigned char lead) {
     if (lead < 0x80) return 1;
@@ -88,6 +91,26 @@ std::size_t charLength(unsigned char lead) {
     if ((lead & 0xF0) == 0xE0) return 3;
     if ((lead & 0xF8) == 0xF0) return 4;
     return 1;
+}
+
+IoResult load(const std::string& path, Parsed& p) {
+    std::string content;
+    if (fileExists(path)) {
+        if (IoResult r = readTextFile(path, content); !r) return r;
+    } else if (isDirectory(path)) {
+        return IoResult::failure("Is a folder: " + path);
+    }
+    p = parse(content);
+    return {};
+}
+
+IoResult store(const std::string& path, const Parsed& p, bool finalEol) {
+    std::string out = p.bom ? "\xEF\xBB\xBF" : "";
+    for (std::size_t i = 0; i < p.lines.size(); ++i) {
+        out += p.lines[i].text;
+        if (i + 1 < p.lines.size() || finalEol) out += p.eol;
+    }
+    return writeFileAtomic(path, out);
 }
 
 } // namespace
@@ -135,13 +158,8 @@ std::string IniFile::read(const std::string& path, const std::string& section, c
 
 IoResult IniFile::write(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& value) {
-    std::string content;
-    if (fileExists(path)) {
-        if (IoResult r = readTextFile(path, content); !r) return r;
-    } else if (isDirectory(path)) {
-        return IoResult::failure("Is a folder: " + path);
-    }
-    Parsed p = parse(content);
+    Parsed p;
+    if (IoResult r = load(path, p); !r) return r;
 
     // Find the first matching section, the key inside it, and its last entry line.
     std::optional<std::size_t> sectionLine, keyLine, lastEntry;
@@ -169,18 +187,41 @@ IoResult IniFile::write(const std::string& path, const std::string& section, con
         std::string storedKey = keyOf(old)->first;
         p.lines[*keyLine].text = old.substr(0, lead) + storedKey + "=" + value;
     } else if (sectionLine) {
-        p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(*lastEntry + 1), Line{key + "=" + value});
+        p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(*lastEntry + 1),
+                       Line{key + "=" + value});
     } else {
         p.lines.push_back(Line{"[" + section + "]"});
         p.lines.push_back(Line{key + "=" + value});
     }
 
-    std::string out = p.bom ? "\xEF\xBB\xBF" : "";
-    for (std::size_t i = 0; i < p.lines.size(); ++i) {
-        out += p.lines[i].text;
-        if (i + 1 < p.lines.size() || p.finalEol || !keyLine) out += p.eol;
+    return store(path, p, p.finalEol || !keyLine);
+}
+
+IoResult IniFile::writeSection(const std::string& path, const std::string& section,
+                               const std::vector<std::pair<std::string, std::string>>& entries) {
+    Parsed p;
+    if (IoResult r = load(path, p); !r) return r;
+    std::vector<Line> body;
+    for (const auto& [key, value] : entries) body.push_back(Line{key + "=" + value});
+
+    std::optional<std::size_t> header;
+    for (std::size_t i = 0; i < p.lines.size() && !header; ++i)
+        if (auto s = sectionOf(p.lines[i].text); s && sameName(*s, section)) header = i;
+    if (!header) {
+        p.lines.push_back(Line{"[" + section + "]"});
+        p.lines.insert(p.lines.end(), body.begin(), body.end());
+        return store(path, p, true);
     }
-    return writeFileAtomic(path, out);
+    std::size_t end = *header + 1;
+    while (end < p.lines.size() && !sectionOf(p.lines[end].text)) ++end;
+    // Blank lines that part this section from the next one stay.
+    std::size_t keepFrom = end;
+    if (end < p.lines.size())
+        while (keepFrom > *header + 1 && trim(p.lines[keepFrom - 1].text).empty()) --keepFrom;
+    p.lines.erase(p.lines.begin() + static_cast<std::ptrdiff_t>(*header + 1),
+                  p.lines.begin() + static_cast<std::ptrdiff_t>(keepFrom));
+    p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(*header + 1), body.begin(), body.end());
+    return store(path, p, true);
 }
 
 } // namespace platform

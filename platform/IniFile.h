@@ -7,6 +7,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -26,6 +28,12 @@ class IniFile {
     // Creates or replaces key=value; the file is rewritten atomically.
     static IoResult write(const std::string& path, const std::string& section, const std::string& key,
                           const std::string& value);
+
+    // Replaces everything the first matching section holds (or appends the
+    // section) with key=value lines, written as given; the rest of the file
+    // stays as it was. One atomic rewrite.
+    static IoResult writeSection(const std::string& path, const std::string& section,
+                                 const std::vector<std::pair<std::string, std::string>>& entries);
 };
 
 // Cuts a text to at most `units` units (non-ASCII characters count two).

@@ -17,7 +17,8 @@ Identification stampOf(std::array<std::uint8_t, 5> bytes) {
 
 TEST(FirmwareTableTest, BuiltInCellsAreWrittenAndOthersKept) {
     FirmwareState fw;
-    fw.SoftModelTbl[101][3] = "kept";
+    fw.SoftModelTbl[101][3] = "dropped: the list ends after the built-in version";
+    fw.SoftModelTbl[101][4] = "kept";
     fw.SoftModelTbl[110][0] = "other";
     fw.SoftModelTbl[101][2] = "dropped by a tick";
     InitFlashSoftModel(fw);
@@ -25,11 +26,14 @@ TEST(FirmwareTableTest, BuiltInCellsAreWrittenAndOthersKept) {
     EXPECT_EQ(fw.SoftModelTbl[100][1], "");
     EXPECT_EQ(fw.SoftModelTbl[101][0], "QM940");
     EXPECT_EQ(fw.SoftModelTbl[101][1], "101");
-    // No built-in image yet, so no model lists a version.
-    EXPECT_EQ(fw.SoftModelTbl[101][2], "");
-    EXPECT_EQ(fw.SoftModelTbl[101][3], "kept");
+    // The one built-in image; the cell after it ends the list again.
+    EXPECT_EQ(fw.SoftModelTbl[101][2], "10");
+    EXPECT_EQ(fw.SoftSpecialTbl[101][2], "102C146865");
+    EXPECT_EQ(fw.SoftModelTbl[101][3], "");
+    EXPECT_EQ(fw.SoftModelTbl[101][4], "kept");
     EXPECT_EQ(fw.SoftModelTbl[110][0], "other");
-    for (int m = FirstModelCode; m <= LastModelCode; ++m) EXPECT_EQ(ExpectedIdentity(fw, m), "") << m;
+    for (int m = FirstModelCode; m <= LastModelCode; ++m)
+        EXPECT_EQ(ExpectedIdentity(fw, m), m == 101 ? "102C146865" : "") << m;
 }
 
 TEST(FirmwareTableTest, ExpectedIdentityIsThatOfTheNewestListedVersion) {

@@ -86,17 +86,18 @@ TEST_P(IniWrite, ChangesOnlyItsKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniWrite,
-    ::testing::Values(
-        WriteCase{"new file", nullptr, "Setting", "FirRun", "1", "[Setting]\nFirRun=1\n"},
-        WriteCase{"new section at end", "[A]\nx=1\n", "Setting", "FirRun", "1", "[A]\nx=1\n[Setting]\nFirRun=1\n"},
-        WriteCase{"replace keeps spelling", "[setting]\n ; note\n firrun = 2\nLanguage=3\n", "Setting", "FirRun",
-                  "0", "[setting]\n ; note\n firrun=0\nLanguage=3\n"},
-        WriteCase{"new key after last entry", "[A]\nx=1\n\n[B]\ny=2\n", "A", "z", "3", "[A]\nx=1\nz=3\n\n[B]\ny=2\n"},
-        WriteCase{"CRLF kept", "[A]\r\nx=1\r\n", "A", "x", "2", "[A]\r\nx=2\r\n"},
-        WriteCase{"no final line end kept", "[A]\nx=1", "A", "x", "2", "[A]\nx=2"},
-        WriteCase{"value with equals", "[A]\nx=1\n", "A", "x", "a=b", "[A]\nx=a=b\n"},
-        WriteCase{"comments and order kept", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=2\n", "A", "y", "9",
-                  ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=9\n"}),
+    ::testing::Values(WriteCase{"new file", nullptr, "Setting", "FirRun", "1", "[Setting]\nFirRun=1\n"},
+                      WriteCase{"new section at end", "[A]\nx=1\n", "Setting", "FirRun", "1",
+                                "[A]\nx=1\n[Setting]\nFirRun=1\n"},
+                      WriteCase{"replace keeps spelling", "[setting]\n ; note\n firrun = 2\nLanguage=3\n",
+                                "Setting", "FirRun", "0", "[setting]\n ; note\n firrun=0\nLanguage=3\n"},
+                      WriteCase{"new key after last entry", "[A]\nx=1\n\n[B]\ny=2\n", "A", "z", "3",
+                                "[A]\nx=1\nz=3\n\n[B]\ny=2\n"},
+                      WriteCase{"CRLF kept", "[A]\r\nx=1\r\n", "A", "x", "2", "[A]\r\nx=2\r\n"},
+                      WriteCase{"no final line end kept", "[A]\nx=1", "A", "x", "2", "[A]\nx=2"},
+                      WriteCase{"value with equals", "[A]\nx=1\n", "A", "x", "a=b", "[A]\nx=a=b\n"},
+                      WriteCase{"comments and order kept", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=2\n", "A", "y",
+                                "9", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=9\n"}),
     [](const auto& info) {
         std::string n = info.param.name;
         for (char& ch : n)
@@ -125,6 +126,29 @@ TEST(IniWrite, ReadBackAfterWrite) {
     ASSERT_TRUE(IniFile::write(f, "Setting", "ChsFont", "宋体"));
     EXPECT_EQ(IniFile::read(f, "soft", "update", "1", 5), "0");
     EXPECT_EQ(IniFile::read(f, "Setting", "ChsFont", "", 30), "宋体");
+}
+
+TEST(IniWriteSection, ReplacesTheWholeSectionAndNothingElse) {
+    struct Case {
+        const char* name;
+        const char* before; // nullptr: no file
+        const char* after;
+    };
+    const std::vector<std::pair<std::string, std::string>> entries = {{"k(1) ", " \"v\""}, {"End", "###"}};
+    const Case cases[] = {
+        {"new file", nullptr, "[S]\nk(1) = \"v\"\nEnd=###\n"},
+        {"appended", "[A]\nx=1\n", "[A]\nx=1\n[S]\nk(1) = \"v\"\nEnd=###\n"},
+        {"stale lines go", "[s]\nk(1)=old\nk(2)=stale\n;note\n", "[s]\nk(1) = \"v\"\nEnd=###\n"},
+        {"neighbours stay", "[A]\nx=1\n[S]\nold=1\n\n[B]\ny=2\n",
+         "[A]\nx=1\n[S]\nk(1) = \"v\"\nEnd=###\n\n[B]\ny=2\n"},
+        {"CRLF kept", "[S]\r\nold=1\r\n", "[S]\r\nk(1) = \"v\"\r\nEnd=###\r\n"},
+    };
+    for (const Case& c : cases) {
+        TempHome home;
+        if (c.before) home.write("t.ini", c.before);
+        ASSERT_TRUE(IniFile::writeSection(home.file("t.ini"), "S", entries)) << c.name;
+        EXPECT_EQ(home.read("t.ini"), c.after) << c.name;
+    }
 }
 
 } // namespace

@@ -1,0 +1,71 @@
+#include "flashtool/GridText.h"
+
+#include <array>
+#include <cstdio>
+
+namespace flashtool {
+namespace {
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// By column group of four: columns 0-3, 4-7, 8-11, 12-15.
+constexpr std::array<Colour, 4> kGroupColours = {
+    0x0000FF, // RGB(255, 0, 0)
+    0xD232F5, // RGB(245, 50, 210)
+    0xFF0000, // RGB(0, 0, 255)
+    0x0A73F5, // RGB(245, 115, 10)
+};
+
+} // namespace
+
+const GridShape* ShapeOf(int grid) {
+    switch (grid) {
+    case radiolink::GridFlash:
+        return &FlashGridShape;
+    case radiolink::GridInRam:
+        return &InRamGridShape;
+    case radiolink::GridExtRam:
+        return &ExtRamGridShape;
+    default:
+        return nullptr;
+    }
+}
+
+std::optional<std::uint32_t> AddressOf(const GridShape& g, int row, int col) {
+    if (row < 1 || row > DataRows(g) || col < 1 || col > BytesPerRow) return std::nullopt;
+    return static_cast<std::uint32_t>((row - 1) * BytesPerRow + col - 1);
+}
+
+std::string ByteText(std::uint8_t b) {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    return {digits[b >> 4], digits[b & 0x0F]};
+}
+
+std::string RowLabel(const GridShape& g, int row) {
+    const int width = g.size > 0x1000 ? 4 : g.size > 0x100 ? 3 : 2;
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%0*X", width, static_cast<unsigned>((row - 1) * BytesPerRow));
+    return buf;
+}
+
+Colour GroupColour(std::uint32_t address) {
+    return kGroupColours[(address % BytesPerRow) / 4];
+}
+
+std::optional<std::uint8_t> ParseCellText(std::string_view text) {
+    unsigned v = 0;
+    for (char c : text) {
+        const int d = hexDigit(c);
+        if (d < 0) break;
+        v = v * 16 + static_cast<unsigned>(d);
+        if (v > 0xFF) return std::nullopt;
+    }
+    return static_cast<std::uint8_t>(v);
+}
+
+} // namespace flashtool
