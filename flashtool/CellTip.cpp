@@ -1,5 +1,7 @@
 #include "flashtool/CellTip.h"
 
+#include "platform/Numbers.h"
+
 #include <cstdio>
 
 namespace flashtool {
@@ -7,13 +9,7 @@ namespace flashtool {
 std::string H_To_B(std::string_view text) {
     std::string bin;
     for (char c : text) {
-        int d = -1;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else if (c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
+        const int d = platform::hexDigit(c);
         if (d < 0) continue;
         for (int bit = 3; bit >= 0; --bit) bin += (d >> bit & 1) ? '1' : '0';
     }

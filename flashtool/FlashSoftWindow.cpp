@@ -112,7 +112,7 @@ bool FlashSoftWindow::loadVersion(int position, bool withDataArea) {
         txtSoftSpecial = *identity;
     const std::uint32_t keepFrom = withDataArea ? 0x10000 : kDataAreaStart;
     ApplyHexImage(hex, model::map::SoftLastAddr, tool_.image, keepFrom);
-    ShowLoadedImage(tool_, model::map::SoftLastAddr);
+    ShowLoadedImage(tool_, model::map::SoftLastAddr, keepFrom - 1);
     changed();
     return true;
 }

@@ -15,7 +15,6 @@ inline constexpr const char* BadInterval = "间隔必须是1到32767之间的整
 inline constexpr const char* RamListsEmpty = "请先点击\"初始化内部/外部RAM的地址选择\"填充地址列表";
 inline constexpr const char* FolderFailed = "无法建立文件夹: ";
 inline constexpr const char* ReadFailed = "无法读取文件: ";
-inline constexpr const char* PortCaption = "端口 ";
 
 // HEX files: what is wrong with a line or with the file
 inline constexpr const char* HexLinePrefix = "HEX文件第";

@@ -1,17 +1,11 @@
 #include "flashtool/GridText.h"
 
+#include "platform/Numbers.h"
+
 #include <array>
-#include <cstdio>
 
 namespace flashtool {
 namespace {
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 // By column group of four: columns 0-3, 4-7, 8-11, 12-15.
 constexpr std::array<Colour, 4> kGroupColours = {
@@ -46,13 +40,6 @@ std::string ByteText(std::uint8_t b) {
     return {digits[b >> 4], digits[b & 0x0F]};
 }
 
-std::string RowLabel(const GridShape& g, int row) {
-    const int width = g.size > 0x1000 ? 4 : g.size > 0x100 ? 3 : 2;
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%0*X", width, static_cast<unsigned>((row - 1) * BytesPerRow));
-    return buf;
-}
-
 Colour GroupColour(std::uint32_t address) {
     return kGroupColours[(address % BytesPerRow) / 4];
 }
@@ -60,7 +47,7 @@ Colour GroupColour(std::uint32_t address) {
 std::optional<std::uint8_t> ParseCellText(std::string_view text) {
     unsigned v = 0;
     for (char c : text) {
-        const int d = hexDigit(c);
+        const int d = platform::hexDigit(c);
         if (d < 0) break;
         v = v * 16 + static_cast<unsigned>(d);
         if (v > 0xFF) return std::nullopt;

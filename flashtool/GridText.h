@@ -50,9 +50,6 @@ std::optional<std::uint32_t> AddressOf(const GridShape& g, int row, int col);
 
 // Two upper-case hex digits ("0A").
 std::string ByteText(std::uint8_t b);
-// The header column: the address of the row's first byte in hex, as many
-// digits as the grid's last address has ("FFF0", "AF0", "F0").
-std::string RowLabel(const GridShape& g, int row);
 
 // The text colour of a marked cell, by the column group of its address.
 Colour GroupColour(std::uint32_t address);

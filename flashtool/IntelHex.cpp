@@ -2,18 +2,13 @@
 
 #include "flashtool/FlashTexts.h"
 
+#include "platform/Numbers.h"
+
 #include <algorithm>
 #include <cstdio>
 
 namespace flashtool {
 namespace {
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
 
 enum Type : std::uint8_t { Data = 0, End = 1, Segment = 2, StartSegment = 3, Linear = 4, StartLinear = 5 };
 
@@ -27,12 +22,13 @@ struct Line {
 std::optional<std::string> readLine(std::string_view text, Line& out) {
     if (text.empty() || text[0] != ':') return texts::NoColon;
     const std::string_view digits = text.substr(1);
-    if (std::any_of(digits.begin(), digits.end(), [](char c) { return hexDigit(c) < 0; }))
+    if (std::any_of(digits.begin(), digits.end(), [](char c) { return platform::hexDigit(c) < 0; }))
         return texts::NotHex;
     if (digits.size() < 10 || digits.size() % 2 != 0) return texts::WrongLength;
     std::vector<std::uint8_t> bytes;
     for (std::size_t i = 0; i < digits.size(); i += 2)
-        bytes.push_back(static_cast<std::uint8_t>(hexDigit(digits[i]) * 16 + hexDigit(digits[i + 1])));
+        bytes.push_back(static_cast<std::uint8_t>(platform::hexDigit(digits[i]) * 16 +
+                                                  platform::hexDigit(digits[i + 1])));
     const std::size_t count = bytes[0];
     if (bytes.size() != count + 5) return texts::WrongLength;
     unsigned sum = 0;

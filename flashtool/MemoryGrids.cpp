@@ -113,10 +113,11 @@ std::optional<std::string> CellTipHint(ToolState& t, int grid, int row, int col)
     return t.txtAddrNote;
 }
 
-void ShowLoadedImage(ToolState& t, std::uint32_t count) {
-    if (t.link.frmMain.chkSoftShowGrid.Value != 1) return;
+void ShowLoadedImage(ToolState& t, std::uint32_t count, std::uint32_t changedLast) {
     count = std::min<std::uint32_t>(count, 0xFFFF);
-    RefreshFlashRange(t, 0, count);
+    // The grid shows the image as it now stands, display step or not.
+    RefreshFlashRange(t, 0, std::max(count, changedLast));
+    if (t.link.frmMain.chkSoftShowGrid.Value != 1) return;
     MarkGridCells(t, t.link.frmMain.chkGridFlashColor.Value, radiolink::GridFlash, 0,
                   static_cast<int>(count) + 1);
     platform::host<app::AlignmentDisplayHost>().AdjParaShow();

@@ -56,10 +56,11 @@ FlashScan RefreshGridFlash(ToolState& t);
 std::optional<std::string> CellTipHint(ToolState& t, int grid, int row, int col);
 
 // The HEX loader's display step after a load that filled 0..count: only
-// while the show-in-grid box is ticked, the flash grid shows 0..count, the
-// cells 0..count are marked by the flash colour box, and the alignment
-// display runs.
-void ShowLoadedImage(ToolState& t, std::uint32_t count);
+// while the show-in-grid box is ticked, the cells 0..count are marked by
+// the flash colour box and the alignment display runs. The grid shows the
+// loaded bytes (0..changedLast, at least 0..count) in any case, so that it
+// never shows stale bytes that a later edit would take back in.
+void ShowLoadedImage(ToolState& t, std::uint32_t count, std::uint32_t changedLast = 0);
 
 // What the link and the data-file reader ask of the tool window's grids,
 // answered over a ToolState: the program registers one over tool() at

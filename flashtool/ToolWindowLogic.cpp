@@ -1,6 +1,5 @@
 #include "flashtool/ToolWindowLogic.h"
 
-#include "app/Settings.h"
 #include "flashtool/FlashTexts.h"
 #include "flashtool/IntelHex.h"
 #include "flashtool/MemoryGrids.h"
@@ -12,7 +11,6 @@
 #include "model/ImageMap.h"
 #include "platform/Dialogs.h"
 #include "platform/FileIo.h"
-#include "platform/Numbers.h"
 #include "platform/ProductionFolder.h"
 
 #include <cstdio>
@@ -86,9 +84,7 @@ void LoadToolWindow(ToolState& t, radiolink::FirmwareState& fw) {
     radiolink::EnsureSerialHost(s, fw);
     if (!t.unloaded) return;
     t.unloaded = false;
-    s.TmFlag = platform::parseNumber(app::ReadSetting(app::keys::Tm)) == 1.0 ? -1 : 0;
-    s.frmMain.cmdPortCaption = texts::PortCaption + std::to_string(s.ComPortNo);
-    radiolink::cboComBps_Click(s, 6);
+    radiolink::ToolWindowStartUp(s);
     radiolink::InitFlashSoftModel(fw);
     t.FillStartAddr = 0xC800;
     t.FillEndAddr = model::map::FlashLastAddr;

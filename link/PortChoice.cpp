@@ -87,17 +87,21 @@ void cboComBps_Click(LinkState& s, int index) {
     ToolWindowChanged(s);
 }
 
-void InitSerialHost(LinkState& s) {
+void ToolWindowStartUp(LinkState& s) {
     s.TmFlag = platform::parseNumber(app::ReadSetting(app::keys::Tm)) == 1.0 ? -1 : 0;
+    showPortButton(s);
+    cboComBps_Click(s, 6);
+    s.comCommun.SetSettings(std::string(kBaudList[s.frmMain.cboComBps]) + ",n,8,2");
+}
+
+void InitSerialHost(LinkState& s) {
     const int stored = PortNumberOf(app::ReadSetting(app::keys::ConfigCom));
     if (stored != 0) {
         s.ComPortNo = static_cast<std::int16_t>(stored);
         TestComPort(s, stored);
     }
     if (PortStateOf(s, stored) == -1) AutoSelectComPort(s);
-    showPortButton(s);
-    cboComBps_Click(s, 6);
-    s.comCommun.SetSettings(std::string(kBaudList[s.frmMain.cboComBps]) + ",n,8,2");
+    ToolWindowStartUp(s);
     InitWireTables(s);
     InitComCode(s);
 }

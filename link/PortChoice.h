@@ -31,10 +31,13 @@ void AutoSelectComPort(LinkState& s);
 // The baud list's selection handler: selects entry index and applies it.
 void cboComBps_Click(LinkState& s, int index);
 
-// The link's part of the serial host window's load: TmFlag, the port of
-// [Config] COM (probed, or chosen afresh when it fails or is no port
-// number), the port button, 9600 baud, the page-scrambling and frame tables.
+// The link's part of the serial host window's load: the port of [Config]
+// COM (probed, or chosen afresh when it fails or is no port number), then
+// ToolWindowStartUp, then the page-scrambling and frame tables.
 void InitSerialHost(LinkState& s);
+// What every load of the tool window sets again: TmFlag from [Config] Tm,
+// the port button's caption, 9600 baud.
+void ToolWindowStartUp(LinkState& s);
 
 void PortDialogLoad(LinkState& s);
 void PortDialogOk(LinkState& s);

@@ -22,14 +22,6 @@ std::string_view trimBlanks(std::string_view t) {
     return t;
 }
 
-// A hexadecimal digit's value, -1 for any other character.
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 std::optional<double> parseRadix(std::string_view digits, int radix) {
     if (digits.empty() || digits.size() > 16) return std::nullopt;
     std::uint64_t v = 0;
@@ -45,6 +37,13 @@ std::optional<double> parseRadix(std::string_view digits, int radix) {
 }
 
 } // namespace
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
 
 std::optional<double> parseNumber(std::string_view text) {
     std::string_view t = trimBlanks(text);

@@ -29,6 +29,9 @@ std::int16_t toInt16(double value);
 // A whole number within [lo, hi], or nullopt for any other text.
 std::optional<std::int32_t> wholeNumber(std::string_view text, double lo, double hi);
 
+// A hexadecimal digit's value (either case), -1 for any other character.
+int hexDigit(char c);
+
 // The value of the hexadecimal digits a text starts with; reading stops at
 // the first other character, and a text without any gives 0.
 int hexPrefixValue(std::string_view text);

@@ -26,9 +26,6 @@ TEST(GridTextTest, CellsAndAddressesOfTheThreeGrids) {
     EXPECT_EQ(AddressOf(InRamGridShape, 0, 3), std::nullopt); // header row
     EXPECT_EQ(AddressOf(InRamGridShape, 3, 0), std::nullopt); // header column
     EXPECT_EQ(DataRows(FlashGridShape), 4096);
-    EXPECT_EQ(RowLabel(FlashGridShape, 4096), "FFF0");
-    EXPECT_EQ(RowLabel(ExtRamGridShape, 176), "AF0");
-    EXPECT_EQ(RowLabel(InRamGridShape, 1), "00");
     EXPECT_EQ(ByteText(0x0A), "0A");
     EXPECT_EQ(ByteText(0xFF), "FF");
 }
