@@ -1,4 +1,5 @@
 #include "channels/ui/frmChMem.h"
+#include "flashtool/ui/FlashTools.h"
 #include "link/ui/LinkWindows.h"
 #include "platform/ui/QtDialogs.h"
 #include "shell/ui/frmSplash.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     platform::installQtPlatform();
     channels::InstallChannelWindow();
     radiolink::ui::InstallLinkWindows();
+    flashtool::ui::InstallFlashTools();
     // The run after installation only prepares the settings and ends.
     if (!shell::StartProgram()) return 0;
     return application.exec();

@@ -3,12 +3,12 @@
 // folder that is also the user's home (so the production folder lies in it),
 // with a view that records what the window was told to show again and a
 // count of the alignment display's runs.
-#include "app/ImageViews.h"
 #include "app/Shell.h"
 #include "flashtool/ToolState.h"
 #include "link/FirmwareTable.h"
 #include "link/LinkState.h"
 #include "model/Model.h"
+#include "tests/flashtool/Doubles.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -20,33 +20,6 @@
 #include <vector>
 
 namespace flashtest {
-
-struct RecordingView : flashtool::ToolWindowView {
-    struct Change {
-        int grid;
-        std::uint32_t first, last;
-    };
-    void GridChanged(int grid, std::uint32_t first, std::uint32_t last) override {
-        changes.push_back({grid, first, last});
-    }
-    void GridScrolled(int grid, flashtool::Cell cell) override { scrolled.push_back({grid, cell}); }
-    void WindowChanged() override { ++windowChanges; }
-    std::vector<Change> changes;
-    std::vector<std::pair<int, flashtool::Cell>> scrolled;
-    int windowChanges = 0;
-
-  private:
-    platform::Host<flashtool::ToolWindowView>::Scoped registered_{*this};
-};
-
-// Counts the alignment display's runs.
-struct CountingAlignmentDisplay : app::AlignmentDisplayHost {
-    void AdjParaShow() override { ++shows; }
-    int shows = 0;
-
-  private:
-    platform::Host<app::AlignmentDisplayHost>::Scoped registered_{*this};
-};
 
 class FlashFixture : public ::testing::Test {
   protected:

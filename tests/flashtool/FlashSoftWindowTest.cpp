@@ -5,7 +5,6 @@
 #include "flashtool/FlashSoft.h"
 #include "flashtool/FlashTexts.h"
 #include "flashtool/IntelHex.h"
-#include "platform/Desktop.h"
 #include "platform/IniFile.h"
 #include "tests/flashtool/FlashFixture.h"
 
@@ -40,16 +39,8 @@ class FlashSoftWindowTest : public flashtest::FlashFixture {
 
     model::Image before{};
     FlashSoftWindow window{fw, *tool};
-    std::vector<std::string> opened;
-    struct OpenedDocuments : platform::Desktop {
-        explicit OpenedDocuments(std::vector<std::string>& opened) : opened(opened) {}
-        bool OpenDocument(const std::string& path) override {
-            opened.push_back(path);
-            return true;
-        }
-        std::vector<std::string>& opened;
-    } desktop{opened};
-    platform::Host<platform::Desktop>::Scoped desktopRegistered{desktop};
+    flashtest::OpenedDocuments desktop;
+    std::vector<std::string>& opened = desktop.opened;
 };
 
 TEST_F(FlashSoftWindowTest, RememberedModelsThatLoadNothing) {

@@ -1,0 +1,21 @@
+#pragma once
+// The flash tools' windows as the rest of the program reaches them: the
+// memory tool window frmMain (with its part fill) and the firmware window
+// frmFlashSoft, each created on first use and shown modeless, and the
+// install function that registers the flash tools' hosts at start-up.
+class QWidget;
+
+namespace flashtool::ui {
+
+// Registers, once at start-up: the tool window's grids and controls as the
+// link's radiolink::ToolWindowHost and the data-file reader's
+// app::FlashGridHost (flashtool::ToolHosts over flashtool::tool()), and the
+// firmware window as radiolink::FirmwareWindow (flashtool::flashSoft()).
+void InstallFlashTools();
+
+// Shows the memory tool window, loading it first when it does not exist.
+QWidget* ShowToolWindow();
+// Shows the firmware window, creating it first when it does not exist.
+QWidget* ShowFirmwareWindow();
+
+} // namespace flashtool::ui

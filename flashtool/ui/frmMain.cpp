@@ -1,0 +1,248 @@
+#include "flashtool/ui/frmMain.h"
+
+#include "flashtool/ToolWindowLogic.h"
+#include "flashtool/ui/FactoryLook.h"
+#include "flashtool/ui/MemoryGrid.h"
+#include "flashtool/ui/frmPartFill.h"
+#include "link/FirmwareTable.h"
+#include "link/PortChoice.h"
+#include "link/ui/frmToolCom.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <QStringList>
+#include <QTableView>
+
+namespace flashtool::ui {
+namespace {
+
+QPointer<frmMain> g_window;
+
+radiolink::ToolWindow& controls() {
+    return tool().link.frmMain;
+}
+
+QStringList itemsOf(const std::vector<std::string>& items) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : items) list << Qs(item);
+    return list;
+}
+
+void showList(QComboBox* box, const QStringList& items, bool filled, int index) {
+    if (!filled) {
+        box->clear();
+        return;
+    }
+    if (box->count() != items.size()) {
+        box->clear();
+        box->addItems(items);
+    }
+    box->setCurrentIndex(index);
+}
+
+} // namespace
+
+frmMain& frmMain::instance() {
+    if (!g_window) {
+        g_window = new frmMain();
+        LoadToolWindow(tool(), radiolink::firmware());
+        g_window->ShowState();
+    }
+    return *g_window;
+}
+
+frmMain* frmMain::existing() {
+    return g_window.data();
+}
+
+frmMain::frmMain() : QWidget(nullptr, Qt::Window) {
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8("GU53烧写文件读写    2012.07.28  V1.0"));
+    UseFactoryFont(this);
+    buildControls();
+    connectHandlers();
+    resize(1000, 760);
+    view_.emplace(*this);
+}
+
+frmMain::~frmMain() {
+    view_.reset();
+}
+
+MemoryGrid* frmMain::grid(int number) const {
+    switch (number) {
+    case radiolink::GridFlash:
+        return vsfgGridFlash;
+    case radiolink::GridInRam:
+        return vsfgGridInRam;
+    case radiolink::GridExtRam:
+        return vsfgGridExtRam;
+    default:
+        return nullptr;
+    }
+}
+
+void frmMain::GridChanged(int number, std::uint32_t first, std::uint32_t last) {
+    if (MemoryGrid* g = grid(number)) g->ShowRange(first, last);
+}
+
+void frmMain::GridScrolled(int number, Cell cell) {
+    if (MemoryGrid* g = grid(number)) g->GoTo(cell);
+}
+
+void frmMain::WindowChanged() {
+    ShowState();
+    // The image may have changed without a range refresh (a radio read with
+    // the show-in-grid box unticked): the visible cells are painted afresh.
+    vsfgGridFlash->view()->viewport()->update();
+}
+
+void frmMain::AutoWriteRestarted() {
+    const radiolink::Timer& timer = controls().tmrAutoWr;
+    if (timer.Enabled) tmrAutoWr.start(std::max(1, timer.Interval));
+}
+
+void frmMain::ShowState() {
+    const ToolState& t = tool();
+    const radiolink::ToolWindow& w = t.link.frmMain;
+    for (int n = 0; n < 64; ++n) {
+        const radiolink::PageBox& box = w.chkFlashPage[n];
+        QCheckBox* b = chkFlashPage[n];
+        b->setChecked(box.Value == 1);
+        b->setEnabled(box.Enabled);
+        QPalette palette = b->parentWidget()->palette();
+        if (const QColor back = ColourOf(box.BackColor); back.isValid())
+            palette.setColor(QPalette::Window, back);
+        b->setPalette(palette);
+    }
+    chkStopCom->setVisible(w.chkStopCom.Visible);
+    chkStopCom->setChecked(w.chkStopCom.Value == 1);
+    chkStopCom->setEnabled(w.chkStopCom.Enabled);
+    cmdReadFlash->setEnabled(w.cmdReadFlash.Enabled);
+    QFont bold = cmdReadFlash->font();
+    bold.setBold(w.cmdReadFlash.FontBold);
+    cmdReadFlash->setFont(bold);
+    cmdWriteFlash->setEnabled(w.cmdWriteFlash.Enabled);
+    cmdWrInRam->setEnabled(w.cmdWrInRam.Enabled);
+    cmdRdInRam->setEnabled(w.cmdRdInRam.Enabled);
+    cmdWrExtRam->setEnabled(w.cmdWrExtRam.Enabled);
+    cmdRdExtRam->setEnabled(w.cmdRdExtRam.Enabled);
+    lblComStatus->setText(Qs(w.lblComStatus));
+    lblBpsDat->setText(w.lblBpsDat.empty() ? QStringLiteral("19200,n,8,2") : Qs(w.lblBpsDat));
+    if (!w.cmdPortCaption.empty()) cmdPort->setText(Qs(w.cmdPortCaption));
+    cboComBps->setCurrentIndex(w.cboComBps);
+    chkSoftShowGrid->setChecked(w.chkSoftShowGrid.Value == 1);
+    chkGridFlashColor->setChecked(w.chkGridFlashColor.Value == 1);
+    chkGridInRamColor->setChecked(w.chkGridInRamColor.Value == 1);
+    chkGridExtRamColor->setChecked(w.chkGridExtRamColor.Value == 1);
+    ShowText(txtWrInterval, w.txtWrInterval);
+    ShowText(txtWrRightCnt, w.txtWrRightCnt);
+    chkAutoWr->setChecked(t.chkAutoWr == 1);
+    if (!w.tmrAutoWr.Enabled) {
+        tmrAutoWr.stop();
+    } else if (!tmrAutoWr.isActive() || tmrAutoWr.interval() != w.tmrAutoWr.Interval) {
+        tmrAutoWr.start(std::max(1, w.tmrAutoWr.Interval));
+    }
+    cmdFlashPageAll->setText(Qs(t.cmdFlashPageAllCaption));
+    cboFlashPage->setCurrentIndex(t.cboFlashPage);
+    ShowText(txtAddrNote, t.txtAddrNote);
+    lblFileName->setText(Qs(t.lblFileName));
+    showRamLists();
+    const QSignalBlocker blockCtl(sstabCtl), blockData(sstabData);
+    sstabCtl->setCurrentIndex(t.sstabCtl);
+    sstabData->setCurrentIndex(t.sstabData);
+}
+
+void frmMain::showRamLists() {
+    static const QStringList in = itemsOf(InRamListItems()), ext = itemsOf(ExtRamListItems());
+    const ToolState& t = tool();
+    const radiolink::ToolWindow& w = t.link.frmMain;
+    const bool filled = t.ramListsFilled;
+    showList(cboWrInRamFir, in, filled, w.cboWrInRamFir);
+    showList(cboWrInRamLast, in, filled, w.cboWrInRamLast);
+    showList(cboRdInRamFir, in, filled, w.cboRdInRamFir);
+    showList(cboRdInRamLast, in, filled, w.cboRdInRamLast);
+    showList(cboWrExtRamFir, ext, filled, w.cboWrExtRamFir);
+    showList(cboWrExtRamLast, ext, filled, w.cboWrExtRamLast);
+    showList(cboRdExtRamFir, ext, filled, w.cboRdExtRamFir);
+    showList(cboRdExtRamLast, ext, filled, w.cboRdExtRamLast);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!CloseToolWindow(tool())) {
+        event->ignore();
+        return;
+    }
+    // Unloaded: the next use loads a new window, even before this one is gone.
+    view_.reset();
+    tmrAutoWr.stop();
+    if (g_window == this) g_window = nullptr;
+    event->accept();
+}
+
+void frmMain::cmdReadFlash_Click() {
+    flashtool::cmdReadFlash_Click(tool());
+}
+
+void frmMain::cmdWriteFlash_Click() {
+    flashtool::cmdWriteFlash_Click(tool());
+}
+
+void frmMain::cmdFlashPageAll_Click() {
+    flashtool::cmdFlashPageAll_Click(tool());
+}
+
+void frmMain::cmdZero_Click() {
+    flashtool::cmdZero_Click(tool());
+}
+
+void frmMain::cmdReadDat_Click() {
+    flashtool::cmdReadDat_Click(tool());
+}
+
+void frmMain::chkAutoWr_Click() {
+    if (flashtool::chkAutoWr_Click(tool(), chkAutoWr->isChecked() ? 1 : 0)) cmdWriteFlash_Click();
+}
+
+void frmMain::tmrAutoWr_Timer() {
+    if (flashtool::tmrAutoWr_Timer(tool())) cmdWriteFlash_Click();
+}
+
+void frmMain::chkInitInExtRamAddr_Click() {
+    flashtool::chkInitInExtRamAddr_Click(tool());
+}
+
+void frmMain::cmdWrInRam_Click() {
+    flashtool::cmdWrInRam_Click(tool());
+}
+
+void frmMain::cmdRdInRam_Click() {
+    flashtool::cmdRdInRam_Click(tool());
+}
+
+void frmMain::cmdWrExtRam_Click() {
+    flashtool::cmdWrExtRam_Click(tool());
+}
+
+void frmMain::cmdRdExtRam_Click() {
+    flashtool::cmdRdExtRam_Click(tool());
+}
+
+void frmMain::cboComBps_Click() {
+    radiolink::cboComBps_Click(tool().link, cboComBps->currentIndex());
+    ShowState();
+}
+
+void frmMain::cmdPort_Click() {
+    radiolink::ui::ShowPortDialog(this);
+    ShowState();
+}
+
+void frmMain::cmdPartFill_Click() {
+    ShowPartFill();
+}
+
+} // namespace flashtool::ui
