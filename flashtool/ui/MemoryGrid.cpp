@@ -5,6 +5,7 @@
 #include "flashtool/ui/FactoryLook.h"
 #include "platform/ui/Twips.h"
 
+#include <QFontDatabase>
 #include <QHeaderView>
 #include <QTableView>
 
@@ -35,6 +36,10 @@ QColor ToolGridSource::foreColor(int row, int col) const {
 }
 
 MemoryGrid::MemoryGrid(ToolState& t, int grid, QWidget* parent) : Grid(parent), t_(t), grid_(grid) {
+    // Hex digits only: a fixed-pitch font lines them up and paints fast.
+    QFont digits = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    digits.setPointSizeF(font().pointSizeF());
+    setFont(digits);
     setFormatString(QString::fromLatin1(GridHeaderFormat));
     setSource(std::make_unique<ToolGridSource>(t, grid));
     setColWidth(0, 720);

@@ -113,10 +113,15 @@ void frmMain::ShowState() {
         QCheckBox* b = chkFlashPage[n];
         b->setChecked(box.Value == 1);
         b->setEnabled(box.Enabled);
-        QPalette palette = b->parentWidget()->palette();
-        if (const QColor back = ColourOf(box.BackColor); back.isValid())
+        // The system's face unless the link gave the box a colour; set only
+        // when it changes, as the link shows every step of a transfer.
+        const QColor given = ColourOf(box.BackColor);
+        const QColor back = given.isValid() ? given : b->parentWidget()->palette().color(QPalette::Window);
+        if (b->palette().color(QPalette::Window) != back) {
+            QPalette palette = b->palette();
             palette.setColor(QPalette::Window, back);
-        b->setPalette(palette);
+            b->setPalette(palette);
+        }
     }
     chkStopCom->setVisible(w.chkStopCom.Visible);
     chkStopCom->setChecked(w.chkStopCom.Value == 1);
