@@ -1,3 +1,4 @@
+#include "align/ui/AlignWindows.h"
 #include "channels/ui/frmChMem.h"
 #include "link/ui/LinkWindows.h"
 #include "platform/ui/QtDialogs.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     platform::installQtPlatform();
     channels::InstallChannelWindow();
     radiolink::ui::InstallLinkWindows();
+    align::ui::InstallAlignWindows();
     // The run after installation only prepares the settings and ends.
     if (!shell::StartProgram()) return 0;
     return application.exec();
