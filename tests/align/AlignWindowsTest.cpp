@@ -12,13 +12,17 @@
 #include "channels/ui/ChannelPage.h"
 #include "channels/ui/frmChMem.h"
 #include "link/LinkState.h"
+#include "platform/ui/QtDialogs.h"
 #include "tests/align/WindowFixture.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -385,6 +389,33 @@ class AlignWindowsTest : public QObject {
         QCOMPARE(w.lblFileName->text(), QString());
         QCOMPARE(f->dialogs.asked.size(), std::size_t(1));
         QVERIFY(f->dialogs.asked[0].text.rfind(app::text(83), 0) == 0);
+    }
+
+    // The program's own file dialog lists the folder's data files whatever
+    // the case of their extension.
+    void dataFileDialogFindsFilesWhateverTheirCase() {
+        platform::QtDialogs qt;
+        platform::Host<platform::Dialogs>::Scoped real(qt);
+        frmAdjMode& w = opened();
+        const QString folder = QString::fromStdString(f->home.file("生产文件/1845系列"));
+        QVERIFY(QDir().mkpath(folder));
+        for (const char* name : {"a.Dat5i0", "b.dat5i0", "c.DAT5I0", "d.Dat5i1", "e.txt"})
+            f->home.write(std::string("生产文件/1845系列/") + name, "x");
+        QStringList listed;
+        QTimer::singleShot(0, [&listed] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+            QVERIFY(view);
+            QVERIFY(QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()) >= 3; }));
+            QTest::qWait(100);
+            for (int r = 0; r < view->model()->rowCount(view->rootIndex()); ++r)
+                listed << view->model()->index(r, 0, view->rootIndex()).data().toString();
+            dialog->reject();
+        });
+        w.cmdReadDat->click();
+        listed.sort();
+        QCOMPARE(listed, (QStringList{"a.Dat5i0", "b.dat5i0", "c.DAT5I0"}));
     }
 
     void closingDiscardsTheWindowAndItsState() {
