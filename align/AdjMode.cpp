@@ -15,19 +15,6 @@
 namespace align {
 namespace {
 
-// Disables a power list while it lives and enables it again however its
-// command ends.
-class ListBusy {
-  public:
-    explicit ListBusy(FieldControl& list) : list_(list) { list_.Enabled = false; }
-    ~ListBusy() { list_.Enabled = true; }
-    ListBusy(const ListBusy&) = delete;
-    ListBusy& operator=(const ListBusy&) = delete;
-
-  private:
-    FieldControl& list_;
-};
-
 std::optional<int> intervalOf(const std::string& text) {
     return platform::wholeNumber(text, 0, kMaxInterval);
 }
@@ -50,7 +37,7 @@ void AdjModeFieldChanged(AlignState& a, radiolink::LinkState& link, model::Image
     if (value < 0) return; // a list without a choice stores nothing
     StoreField(image, *field, value);
     if (control != Control::cboPwrAdj || w.chkOnlineAdj.Value != 1) return;
-    ListBusy busy(c);
+    DisabledWhileBusy busy(c);
     windows().AdjModeChanged();
     radiolink::SendPowerAdjCmd(link, index == 0 ? 1 : 0, static_cast<std::uint8_t>(value));
 }

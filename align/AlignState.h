@@ -135,6 +135,19 @@ AlignWindowsHost& windows();
 AdjModeWindow& AdjMode(AlignState& a);
 AdjMoreWindow& AdjMore(AlignState& a);
 
+// Disables a control (a list, the keypad: anything with Enabled) while it
+// lives and enables it again however its command ends.
+template <class C> class DisabledWhileBusy {
+  public:
+    explicit DisabledWhileBusy(C& control) : control_(control) { control_.Enabled = false; }
+    ~DisabledWhileBusy() { control_.Enabled = true; }
+    DisabledWhileBusy(const DisabledWhileBusy&) = delete;
+    DisabledWhileBusy& operator=(const DisabledWhileBusy&) = delete;
+
+  private:
+    C& control_;
+};
+
 // Holds AdjParaShowing at -1 while it lives, and 0 after, however the
 // display ends.
 class AdjParaShowingGuard {

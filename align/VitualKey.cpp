@@ -6,25 +6,12 @@
 namespace align {
 namespace {
 
-// Disables the keypad while it lives and enables it again however the
-// command ends.
-class KeypadBusy {
-  public:
-    explicit KeypadBusy(VitualKeyWindow& w) : w_(w) { w_.Enabled = false; }
-    ~KeypadBusy() { w_.Enabled = true; }
-    KeypadBusy(const KeypadBusy&) = delete;
-    KeypadBusy& operator=(const KeypadBusy&) = delete;
-
-  private:
-    VitualKeyWindow& w_;
-};
-
 bool run(AlignState& a, radiolink::LinkState& link, const std::string& script) {
     VitualKeyWindow& w = VitualKey(a);
     if (radiolink::LinkRefuses(link)) return false;
     bool ran = false;
     {
-        KeypadBusy busy(w);
+        DisabledWhileBusy busy(w);
         windows().VitualKeyChanged();
         ran = radiolink::ComProcSeq(link, script);
     }

@@ -11,20 +11,15 @@
 using namespace align;
 using linktest::Bytes;
 using linktest::hex;
+using linktest::kClosing;
+using linktest::kStage1;
+using linktest::kStage2;
 
 namespace {
 
-const Bytes kStage1 = hex("5A31 8C31E0A4");
-const Bytes kStage2 = hex("5A32 D54B9E27 5AA598");
-const Bytes kClosing = hex("5A38 F36D18C9 22C5F1 A6A6A6 6142");
-
 class AlignRadioTest : public linktest::TransferFixture {
   protected:
-    std::vector<Bytes> sent() const {
-        std::vector<Bytes> out;
-        for (const auto& r : radio.requests()) out.push_back(r.bytes);
-        return out;
-    }
+    std::vector<Bytes> sent() const { return linktest::requestBytes(radio); }
 
     std::unique_ptr<AlignState> aPtr = std::make_unique<AlignState>();
     AlignState& a = *aPtr;

@@ -6,6 +6,7 @@
 #include "link/LinkState.h"
 #include "platform/Clock.h"
 #include "tests/align/WindowFixture.h"
+#include "tests/link/LinkFixture.h"
 #include "tests/model/FakeChannelWindow.h"
 #include "tests/support/VirtualClock.h"
 #include "tools/radiosim/Radio.h"
@@ -16,38 +17,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cctype>
 #include <random>
 
 using namespace align;
 using namespace align::ui;
-using Bytes = std::vector<std::uint8_t>;
+using linktest::Bytes;
+using linktest::hex;
+using linktest::kClosing;
+using linktest::kStage1;
+using linktest::kStage2;
+
+using aligntest::choose;
 
 namespace {
 
-Bytes hex(const std::string& text) {
-    Bytes out;
-    std::string digits;
-    for (char c : text)
-        if (std::isxdigit(static_cast<unsigned char>(c))) digits += c;
-    for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
-        out.push_back(static_cast<std::uint8_t>(std::stoi(digits.substr(i, 2), nullptr, 16)));
-    return out;
-}
-
-const Bytes kStage1 = hex("5A31 8C31E0A4");
-const Bytes kStage2 = hex("5A32 D54B9E27 5AA598");
-const Bytes kClosing = hex("5A38 F36D18C9 22C5F1 A6A6A6 6142");
 const std::vector<int> kAlignmentSet{50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 62};
-
-void choose(QComboBox* list, const QString& text) {
-    const int index = list->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    list->showPopup();
-    QAbstractItemView* view = list->view();
-    view->setCurrentIndex(view->model()->index(index, 0));
-    QTest::keyClick(view, Qt::Key_Return);
-}
 
 Bytes page(const model::Image& image, int p) {
     return Bytes(image.begin() + p * 1024, image.begin() + (p + 1) * 1024);
@@ -61,11 +45,7 @@ class AlignRadioWindowsTest : public QObject {
     std::unique_ptr<testsupport::VirtualClock> clock;
     std::unique_ptr<radiosim::Radio> radio;
 
-    std::vector<Bytes> sent() const {
-        std::vector<Bytes> out;
-        for (const auto& r : radio->requests()) out.push_back(r.bytes);
-        return out;
-    }
+    std::vector<Bytes> sent() const { return linktest::requestBytes(*radio); }
     std::vector<int> pagesOf(std::uint8_t command) const {
         std::vector<int> pages;
         for (const auto& r : radio->requests())

@@ -6,10 +6,10 @@
 #include "align/ui/FieldWidgets.h"
 #include "link/LinkState.h"
 #include "tests/align/WindowFixture.h"
+#include "tests/support/Screenshot.h"
 
 #include <QDir>
 #include <QPushButton>
-#include <QScreen>
 #include <QTabWidget>
 
 using namespace align;
@@ -23,11 +23,7 @@ class AlignScreenshots : public QObject {
     static void save(QWidget& w, const QString& name) {
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QTest::qWait(200);
-        const QRect r = w.frameGeometry();
-        QPixmap shot = w.screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
-        if (shot.isNull()) shot = w.grab();
-        QVERIFY(!shot.isNull());
-        QVERIFY(shot.save(folder() + "/" + name + ".png"));
+        testsupport::saveScreenshot(w, folder(), name);
     }
 
   private slots:

@@ -34,22 +34,12 @@ using namespace align::ui;
 using C = align::Control;
 using B = align::CodeButton;
 
+using aligntest::choose;
+
 namespace {
 
 model::Image& image() {
     return model::IicDat();
-}
-
-// Chooses the entry shown as `text` as a keyboard user does: opens the
-// list, moves to the entry and presses Return.
-void choose(QComboBox* list, const QString& text) {
-    const int index = list->findText(text);
-    QVERIFY2(index >= 0, qPrintable(text));
-    list->showPopup();
-    QAbstractItemView* view = list->view();
-    view->setCurrentIndex(view->model()->index(index, 0));
-    QTest::keyClick(view, Qt::Key_Return);
-    QCOMPARE(list->currentText(), text);
 }
 
 // Clicks a coded button and answers the dialog with `typed`.

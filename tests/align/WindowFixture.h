@@ -16,7 +16,9 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
@@ -75,5 +77,17 @@ struct WindowFixture {
     }
     static std::string code(align::CodeButton button) { return align::CodeOf(button); }
 };
+
+// Chooses the entry shown as `text` as a keyboard user does: opens the
+// list, moves to the entry and presses Return.
+inline void choose(QComboBox* list, const QString& text) {
+    const int index = list->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    view->setCurrentIndex(view->model()->index(index, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+    QCOMPARE(list->currentText(), text);
+}
 
 } // namespace aligntest
