@@ -381,8 +381,9 @@ QWidget* frmAdjMore::buildMenuTab() {
     vsfgGridMenu->setEditMode(platform::Grid::EditMode::KeyboardMouse);
     vsfgGridMenu->setFixedHeight(170);
     inner->addWidget(vsfgGridMenu);
+    fraAdjMenu->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     layout->addWidget(fraAdjMenu);
-    layout->addStretch();
+    layout->addStretch(1);
     connect(vsfgGridMenu, &platform::Grid::afterEdit, this, &frmAdjMore::vsfgGridMenu_AfterEdit);
     return tab;
 }
