@@ -61,6 +61,7 @@ enum class TextKey {
     CustomBandNotNumbers,
     CustomBandOutOfRange,
     CustomBandNoRoom,
+    FolderNotCreated, // a folder the program keeps its files in cannot be created (%1 why)
 };
 
 struct NamedTextRow {

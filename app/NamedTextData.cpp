@@ -35,6 +35,7 @@ const NamedTextRow kNamedTextRows[] = {
                                      "The band must lie within 120 to 520 MHz."}},
     {TextKey::CustomBandNoRoom, {"最大值必须比最小值至少高 1 MHz。", "最大值必須比最小值至少高 1 MHz。",
                                  "The maximum must lie at least 1 MHz above the minimum."}},
+    {TextKey::FolderNotCreated, {"无法创建文件夹：\n%1", "無法建立資料夾：\n%1", "The folder cannot be created:\n%1"}},
 };
 // clang-format on
 

@@ -1,3 +1,4 @@
+#include "align/ui/AlignWindows.h"
 #include "channels/ui/frmChMem.h"
 #include "flashtool/ui/FlashTools.h"
 #include "link/ui/LinkWindows.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     platform::installQtPlatform();
     channels::InstallChannelWindow();
     radiolink::ui::InstallLinkWindows();
+    align::ui::InstallAlignWindows();
     flashtool::ui::InstallFlashTools();
     // The run after installation only prepares the settings and ends.
     if (!shell::StartProgram()) return 0;

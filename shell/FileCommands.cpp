@@ -51,6 +51,10 @@ platform::FileRequest dataFileRequest() {
 
 } // namespace
 
+void ShowFileFailure(int message, const std::string& why) {
+    showFailure(message, why);
+}
+
 std::string FilePanelText() {
     return text(kTextFileName) + app::shell().CurFilePath;
 }

@@ -20,6 +20,10 @@
 
 namespace shell {
 
+// Tells the user that a file could not be read or written: the text table's
+// entry `message`, then why.
+void ShowFileFailure(int message, const std::string& why);
+
 // Both file dialogs; the program saves its files as .LDat.
 inline constexpr const char* DataFileFilter = "DudData File(*.DudDat;*.LDat)|*.DudDat;*.LDat";
 inline constexpr const char* DataFileExtension = "LDat";

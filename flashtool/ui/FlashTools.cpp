@@ -1,5 +1,6 @@
 #include "flashtool/ui/FlashTools.h"
 
+#include "align/ui/FlashToolsHost.h"
 #include "flashtool/FlashSoftWindow.h"
 #include "flashtool/MemoryGrids.h"
 #include "flashtool/ui/frmFlashSoft.h"
@@ -15,6 +16,14 @@ QWidget* showModeless(QWidget& window) {
     return &window;
 }
 
+// The alignment window's coded buttons and its refresh box.
+class AlignmentReach : public align::ui::FlashToolsHost {
+  public:
+    void ShowToolWindow() override { ui::ShowToolWindow(); }
+    void ShowFirmwareWindow() override { ui::ShowFirmwareWindow(); }
+    void RefreshGridFlash() override { flashtool::RefreshGridFlash(tool()); }
+};
+
 } // namespace
 
 void InstallFlashTools() {
@@ -22,6 +31,8 @@ void InstallFlashTools() {
     platform::Host<radiolink::ToolWindowHost>::set(&hosts);
     platform::Host<app::FlashGridHost>::set(&hosts);
     platform::Host<radiolink::FirmwareWindow>::set(&flashSoft());
+    static AlignmentReach reach;
+    platform::Host<align::ui::FlashToolsHost>::set(&reach);
 }
 
 QWidget* ShowToolWindow() {

@@ -10,7 +10,9 @@ namespace flashtool::ui {
 // Registers, once at start-up: the tool window's grids and controls as the
 // link's radiolink::ToolWindowHost and the data-file reader's
 // app::FlashGridHost (flashtool::ToolHosts over flashtool::tool()), and the
-// firmware window as radiolink::FirmwareWindow (flashtool::flashSoft()).
+// firmware window as radiolink::FirmwareWindow (flashtool::flashSoft()),
+// and both windows with the change scan as the alignment window's
+// align::ui::FlashToolsHost.
 void InstallFlashTools();
 
 // Shows the memory tool window, loading it first when it does not exist.

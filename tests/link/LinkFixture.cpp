@@ -16,6 +16,16 @@ Bytes hex(const std::string& text) {
     return out;
 }
 
+const Bytes kStage1 = hex("5A31 8C31E0A4");
+const Bytes kStage2 = hex("5A32 D54B9E27 5AA598");
+const Bytes kClosing = hex("5A38 F36D18C9 22C5F1 A6A6A6 6142");
+
+std::vector<Bytes> requestBytes(const radiosim::Radio& radio) {
+    std::vector<Bytes> out;
+    for (const auto& r : radio.requests()) out.push_back(r.bytes);
+    return out;
+}
+
 LinkFixture::LinkFixture() {
     clock.attach(radio);
     app::ResetShell();

@@ -29,6 +29,13 @@ using Bytes = std::vector<std::uint8_t>;
 // Bytes from hex text ("5A31 8C31"), blanks ignored.
 Bytes hex(const std::string& text);
 
+// Request frames written out by hand, as the radio receives them: the two
+// handshakes and the closing exchange (its sum stored with the script).
+extern const Bytes kStage1, kStage2, kClosing;
+
+// The bytes of every request the radio heard, in order.
+std::vector<Bytes> requestBytes(const radiosim::Radio& radio);
+
 class LinkFixture : public ::testing::Test {
   protected:
     LinkFixture();

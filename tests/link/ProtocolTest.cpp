@@ -7,24 +7,20 @@
 using namespace radiolink;
 using linktest::Bytes;
 using linktest::hex;
+using linktest::kClosing;
+using linktest::kStage1;
+using linktest::kStage2;
 
 namespace {
 
 // Request frames written out by hand: sync 0x5A, command, code bytes, and
 // the command sums worked out from 0x5AA5 plus every byte before them.
-const Bytes kStage1 = hex("5A31 8C31E0A4");
-const Bytes kStage2 = hex("5A32 D54B9E27 5AA598");
 const Bytes kIdentFirst = hex("5A36 6E24B8D3 85 02F6 000A 5ED9");
 const Bytes kIdentSecond = hex("5A36 6E24B8D3 85 0388 0006 5E68");
-const Bytes kClosing = hex("5A38 F36D18C9 22C5F1 A6A6A6 6142");
 
 class ProtocolTest : public linktest::LinkFixture {
   protected:
-    std::vector<Bytes> sent() const {
-        std::vector<Bytes> out;
-        for (const auto& r : radio.requests()) out.push_back(r.bytes);
-        return out;
-    }
+    std::vector<Bytes> sent() const { return linktest::requestBytes(radio); }
 };
 
 TEST(ProtocolTables, FramesRepliesAndBlocks) {

@@ -1,6 +1,7 @@
 // Screenshots of the main window and the About box in the three languages,
 // taken on a real X server (run under xvfb-run) and saved for a look at the
 // glyphs: TAVORIN_SCREENSHOTS names the folder.
+#include "tests/support/Screenshot.h"
 #include "app/Shell.h"
 #include "shell/ui/frmAboutSoft.h"
 #include "shell/ui/frmSplash.h"
@@ -22,14 +23,7 @@ class ScreenshotTest : public QObject {
 
     static QString folder() { return qEnvironmentVariable("TAVORIN_SCREENSHOTS", QDir::tempPath()); }
 
-    static void save(QWidget& w, const QString& name) {
-        // The screen around the window, so that an open menu shows as well.
-        const QRect r = w.frameGeometry();
-        QPixmap shot = w.screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
-        if (shot.isNull()) shot = w.grab();
-        QVERIFY(!shot.isNull());
-        QVERIFY(shot.save(folder() + "/" + name + ".png"));
-    }
+    static void save(QWidget& w, const QString& name) { testsupport::saveScreenshot(w, folder(), name); }
 
   private slots:
     void initTestCase() {

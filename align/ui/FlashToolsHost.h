@@ -1,0 +1,23 @@
+#pragma once
+#include "platform/Host.h"
+
+namespace align::ui {
+
+// The memory tool window and the firmware window as the alignment window
+// reaches them: a host interface (platform/Host.h) that the flash tools'
+// windows (flashtool/ui) register at start-up; until then each call does
+// nothing.
+class FlashToolsHost {
+  public:
+    virtual ~FlashToolsHost() = default;
+    // Shows the memory tool window frmMain, modeless.
+    virtual void ShowToolWindow() {}
+    // Shows the firmware window frmFlashSoft, modeless.
+    virtual void ShowFirmwareWindow() {}
+    // Marks in the memory tool window's flash grid the image bytes changed
+    // since the last refresh (the alignment window's refresh box, once a
+    // second).
+    virtual void RefreshGridFlash() {}
+};
+
+} // namespace align::ui

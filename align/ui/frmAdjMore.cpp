@@ -1,0 +1,123 @@
+#include "align/ui/frmAdjMore.h"
+
+#include "align/AdjMore.h"
+#include "align/ui/FieldWidgets.h"
+#include "align/ui/frmInputCode.h"
+#include "app/ErrorReporter.h"
+#include "model/Model.h"
+#include "platform/ui/Grid.h"
+
+#include <QGroupBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace align::ui {
+namespace {
+
+frmAdjMore* g_instance = nullptr;
+
+AdjMoreWindow& adjMore() {
+    return AdjMore(state());
+}
+
+} // namespace
+
+frmAdjMore::frmAdjMore() : QWidget(nullptr, Qt::Window), sstabAdjMore(new QTabWidget(this)) {
+    setObjectName(QStringLiteral("frmAdjMore"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("参数调节"));
+    fields =
+        new FieldWidgets(Window::AdjMore, this, [this](Control c, int i, int v) { FieldChanged(c, i, v); });
+    sstabAdjMore->setObjectName(QStringLiteral("sstabAdjMore"));
+    sstabAdjMore->addTab(buildSquelchTab(), QStringLiteral("静噪,接收响应,频偏,SQL参数"));
+    sstabAdjMore->addTab(buildOtherTab(), QStringLiteral("其它参数"));
+    sstabAdjMore->addTab(buildMenuTab(), QStringLiteral("菜单"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(sstabAdjMore);
+    g_instance = this;
+    ShowState();
+}
+
+frmAdjMore::~frmAdjMore() {
+    if (g_instance == this) g_instance = nullptr;
+    state().frmAdjMore.reset();
+}
+
+frmAdjMore& frmAdjMore::instance() {
+    return g_instance ? *g_instance : *new frmAdjMore();
+}
+
+frmAdjMore* frmAdjMore::existing() {
+    return g_instance;
+}
+
+QComboBox* frmAdjMore::list(Control control, int index) const {
+    return fields->list(control, index);
+}
+
+QCheckBox* frmAdjMore::box(Control control, int index) const {
+    return fields->box(control, index);
+}
+
+void frmAdjMore::ShowState() {
+    AdjMoreWindow& w = adjMore();
+    fields->show(w.fields);
+    fraSqlPara->setVisible(w.panels.fraSqlPara);
+    fraRxRespDev->setVisible(w.panels.fraRxRespDev);
+    fraReg34H->setVisible(w.panels.fraReg34H);
+    fraReg65H->setVisible(w.panels.fraReg65H);
+    fraAdjMenu->setVisible(w.panels.fraAdjMenu);
+    for (int row = 1; row <= kMenuRows; ++row)
+        vsfgGridMenu->setTextMatrix(row, 1,
+                                    QString::fromStdString(w.fields.at(Control::vsfgGridMenu, row).Text));
+    w.Visible = isVisible();
+}
+
+void frmAdjMore::FieldChanged(Control control, int index, int value) {
+    try {
+        AdjMoreFieldChanged(state(), model::IicDat(), control, index, value);
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmAdjMore->FieldChanged", e);
+    }
+    ShowState();
+}
+
+void frmAdjMore::cmdReg34H_Def_Click() {
+    align::cmdReg34H_Def_Click(model::IicDat());
+}
+
+void frmAdjMore::cmdReg65H_Def_Click() {
+    align::cmdReg65H_Def_Click(model::IicDat());
+}
+
+void frmAdjMore::vsfgGridMenu_AfterEdit(int row, int col) {
+    try {
+        // The cell keeps what was typed into it.
+        if (col == 1)
+            adjMore().fields.at(Control::vsfgGridMenu, row).Text =
+                vsfgGridMenu->textMatrix(row, col).toStdString();
+        align::vsfgGridMenu_AfterEdit(state(), model::IicDat(), row, vsfgGridMenu->comboIndex());
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmAdjMore->vsfgGridMenu_AfterEdit", e);
+    }
+}
+
+void frmAdjMore::cmdMenuAdjust_Click() {
+    AskAccessCode(this, CodeButton::cmdMenuAdjust);
+    PanelCodeAnswered(state(), CodeButton::cmdMenuAdjust, state().InputCode);
+    ShowState();
+}
+
+void frmAdjMore::cmdSqlPara_Click() {
+    AskAccessCode(this, CodeButton::cmdSqlPara);
+    PanelCodeAnswered(state(), CodeButton::cmdSqlPara, state().InputCode);
+    ShowState();
+}
+
+void frmAdjMore::cmdRespDevSql_Click() {
+    AskAccessCode(this, CodeButton::cmdRespDevSql);
+    PanelCodeAnswered(state(), CodeButton::cmdRespDevSql, state().InputCode);
+    ShowState();
+}
+
+} // namespace align::ui

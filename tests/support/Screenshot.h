@@ -1,0 +1,20 @@
+#pragma once
+// A window as the screen shows it (run on a real X server), so that an open
+// menu or list shows as well, saved as <folder>/<name>.png.
+#include <QPixmap>
+#include <QScreen>
+#include <QString>
+#include <QWidget>
+#include <QtTest>
+
+namespace testsupport {
+
+inline void saveScreenshot(QWidget& w, const QString& folder, const QString& name) {
+    const QRect r = w.frameGeometry();
+    QPixmap shot = w.screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
+    if (shot.isNull()) shot = w.grab();
+    QVERIFY(!shot.isNull());
+    QVERIFY(shot.save(folder + "/" + name + ".png"));
+}
+
+} // namespace testsupport
