@@ -16,44 +16,60 @@ std::string trim(const std::string& s) {
 
 bool sameName(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
 struct Line {
     std::string text; // without its line end
+    std::string eol;  // its own line end: "\n", "\r\n", or none on a last line
 };
 
 struct Parsed {
     std::vector<Line> lines;
-    std::string eol = "\n";
     bool bom = false;
-    bool finalEol = true;
 };
 
 Parsed parse(const std::string& content) {
     Parsed p;
     std::string s = content;
-    if (s.size() >= 3 && static_cast<unsigned char>(s[0]) == 0xEF && static_cast<unsigned char>(s[1]) == 0xBB &&
-        static_cast<unsigned char>(s[2]) == 0xBF) {
+    if (s.size() >= 3 && static_cast<unsigned char>(s[0]) == 0xEF &&
+        static_cast<unsigned char>(s[1]) == 0xBB && static_cast<unsigned char>(s[2]) == 0xBF) {
         p.bom = true;
         s.erase(0, 3);
     }
-    auto firstNl = s.find('\n');
-    if (firstNl != std::string::npos && firstNl > 0 && s[firstNl - 1] == '\r') p.eol = "\r\n";
     std::size_t pos = 0;
     while (pos < s.size()) {
         auto nl = s.find('\n', pos);
-        std::string line = s.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        p.lines.push_back({line});
         if (nl == std::string::npos) {
-            p.finalEol = false;
+            p.lines.push_back({s.substr(pos), ""});
             break;
         }
+        Line line{s.substr(pos, nl - pos), "\n"};
+        if (!line.text.empty() && line.text.back() == '\r') {
+            line.text.pop_back();
+            line.eol = "\r\n";
+        }
+        p.lines.push_back(std::move(line));
         pos = nl + 1;
     }
     return p;
+}
+
+// Inserts a line before position `at`. It takes the ending of the line
+// before it (the nearest earlier one that has an ending); a last line
+// without an ending gets that ending too, so the new line starts a line.
+void insertLine(Parsed& p, std::size_t at, const std::string& text) {
+    std::string eol = "\n";
+    for (std::size_t i = at; i-- > 0;) {
+        if (!p.lines[i].eol.empty()) {
+            eol = p.lines[i].eol;
+            break;
+        }
+    }
+    if (at > 0 && p.lines[at - 1].eol.empty()) p.lines[at - 1].eol = eol;
+    p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(at), Line{text, eol});
 }
 
 // The section name of a header line, or nullopt.
@@ -80,7 +96,9 @@ std::string unquote(const std::string& v) {
     return v;
 }
 
-int unitsOf(unsigned char lead) { return lead < 0x80 ? 1 : 2; }
+int unitsOf(unsigned char lead) {
+    return lead < 0x80 ? 1 : 2;
+}
 
 std::size_t charLength(unsigned char lead) {
     if (lead < 0x80) return 1;
@@ -169,17 +187,15 @@ IoResult IniFile::write(const std::string& path, const std::string& section, con
         std::string storedKey = keyOf(old)->first;
         p.lines[*keyLine].text = old.substr(0, lead) + storedKey + "=" + value;
     } else if (sectionLine) {
-        p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(*lastEntry + 1), Line{key + "=" + value});
+        insertLine(p, *lastEntry + 1, key + "=" + value);
     } else {
-        p.lines.push_back(Line{"[" + section + "]"});
-        p.lines.push_back(Line{key + "=" + value});
+        insertLine(p, p.lines.size(), "[" + section + "]");
+        insertLine(p, p.lines.size(), key + "=" + value);
     }
 
+    // Every line keeps its own bytes, its ending included.
     std::string out = p.bom ? "\xEF\xBB\xBF" : "";
-    for (std::size_t i = 0; i < p.lines.size(); ++i) {
-        out += p.lines[i].text;
-        if (i + 1 < p.lines.size() || p.finalEol || !keyLine) out += p.eol;
-    }
+    for (const Line& l : p.lines) out += l.text + l.eol;
     return writeFileAtomic(path, out);
 }
 
