@@ -157,7 +157,7 @@ IoResult IniFile::write(const std::string& path, const std::string& section, con
     if (fileExists(path)) {
         if (IoResult r = readTextFile(path, content); !r) return r;
     } else if (isDirectory(path)) {
-        return IoResult::failure("Is a folder: " + path);
+        return IoResult::failure(IoProblem::IsFolder, path);
     }
     Parsed p = parse(content);
 

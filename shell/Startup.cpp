@@ -2,6 +2,7 @@
 
 #include "app/ErrorReporter.h"
 #include "app/FaceText.h"
+#include "app/Reasons.h"
 #include "app/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
@@ -78,7 +79,10 @@ std::string SplashPicturePath(int langIndex) {
 }
 
 void NoteSettingsWrite(app::ShellState& s, const platform::IoResult& r) {
-    if (!r && s.SettingsWriteError.empty()) s.SettingsWriteError = r.error.empty() ? s.SettingsFile : r.error;
+    if (!r && s.SettingsWriteError.empty()) {
+        const std::string why = app::IoText(r);
+        s.SettingsWriteError = why.empty() ? s.SettingsFile : why;
+    }
 }
 
 void TellRefusedSettingsOnce(app::ShellState& s) {

@@ -110,8 +110,9 @@ bool StartProgram() {
     } catch (const std::exception& e) {
         // Nothing is loaded that could run without it.
         app::VbErrNumDes("frmSplash->Form_Load", e);
-        platform::dialogs().message(e.what(), app::text(app::TextKey::StartFailedTitle),
-                                    platform::Buttons::Ok, platform::Icon::Critical);
+        platform::dialogs().message(app::text(app::TextKey::StartFailed) + "\n" + e.what(),
+                                    app::text(app::TextKey::StartFailedTitle), platform::Buttons::Ok,
+                                    platform::Icon::Critical);
         delete splash;
         return false;
     }
