@@ -69,7 +69,7 @@ void ReadFaceFonts(app::ShellState& s) {
 }
 
 std::string HelpFilePath(app::ShellState& s) {
-    static const char* const names[] = {"ChsHelp.CHM", "ChtHelp.CHM", "EngHelp.CHM"};
+    static const char* const names[] = {"ChsHelp.html", "ChtHelp.html", "EngHelp.html"};
     return platform::joinPath(platform::programFolder(), names[app::CheckedLangIndex(s) - 1]);
 }
 

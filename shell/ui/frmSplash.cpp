@@ -8,6 +8,7 @@
 #include "model/NameFields.h"
 #include "platform/Dialogs.h"
 #include "platform/System.h"
+#include "platform/ui/QtDialogs.h"
 #include "shell/Startup.h"
 #include "shell/ui/ProgramIcon.h"
 #include "shell/ui/mdifrmMain.h"
@@ -80,6 +81,8 @@ bool frmSplash::Form_Load() {
         return false;
     }
     ReadLangIndex(s, GetSysLang());
+    // Qt's own buttons and dialogs speak the language too, or English.
+    platform::installQtTranslations(s.LangIndex);
     // The first touch loads the main window, hidden.
     mdifrmMain::instance().CheckLanguage(s.LangIndex);
     model::GetValidCharTbl(model::state());
