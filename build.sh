@@ -5,7 +5,7 @@
 set -eu
 cd "$(dirname "$0")"
 
-packages="qt6-base-dev xvfb xauth fonts-wqy-microhei cmake ninja-build libgtest-dev libgmock-dev g++"
+packages="qt6-base-dev qt6-translations-l10n xvfb xauth fonts-wqy-microhei cmake ninja-build libgtest-dev libgmock-dev g++"
 
 install_missing() {
     missing=""

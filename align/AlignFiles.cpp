@@ -4,6 +4,7 @@
 #include "app/DataFile.h"
 #include "app/ErrorReporter.h"
 #include "app/FaceText.h"
+#include "app/Reasons.h"
 #include "platform/Failure.h"
 #include "platform/ProductionFolder.h"
 #include "platform/System.h"
@@ -19,8 +20,8 @@ bool foldersReady(const char* tag) {
     const platform::IoResult made = MakeAlignmentFolders();
     if (made) return true;
     app::VbErrNumDes(tag, platform::Failure(made.error));
-    platform::dialogs().message(app::text(app::TextKey::FolderNotCreated, made.error),
-                                app::text(app::kTextNotice), platform::Buttons::Ok, platform::Icon::Critical);
+    platform::dialogs().message(app::IoText(made), app::text(app::kTextNotice), platform::Buttons::Ok,
+                                platform::Icon::Critical);
     return false;
 }
 

@@ -1,7 +1,9 @@
 #include "app/DataFile.h"
 
 #include "app/ErrorReporter.h"
+#include "app/FaceText.h"
 #include "app/ImageViews.h"
+#include "app/Reasons.h"
 #include "platform/Failure.h"
 #include "platform/Host.h"
 #include "platform/System.h"
@@ -73,8 +75,7 @@ platform::Bytes EncodeDataFile(ConstImageSpan image, const std::array<Substituti
 
 void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image) {
     if (file.size() < DataFileSize)
-        throw platform::Failure("the file holds " + std::to_string(file.size()) +
-                                " bytes; a data file holds " + std::to_string(DataFileSize) + ".");
+        throw platform::Failure(text(TextKey::DataFileShort, std::to_string(file.size())));
     std::array<std::uint8_t, 256> b0, b1, a2, b2;
     for (std::size_t n = 0; n < 256; ++n) {
         b0[n] = file[(512 + n) * BlockSize + BlockPayload];
@@ -82,8 +83,7 @@ void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image) {
         a2[n] = file[KeyOffset + 2 * n];
         b2[n] = file[KeyOffset + 2 * n + 1];
     }
-    if (!isPermutation(b0) || !isPermutation(b1))
-        throw platform::Failure("its substitution tables are damaged; it is no data file.");
+    if (!isPermutation(b0) || !isPermutation(b1)) throw platform::Failure(text(TextKey::DataFileDamaged));
 
     std::array<std::uint8_t, DataPayloadSize> plain;
     for (std::size_t k = 0; k < DataPayloadSize; k += 2) {
@@ -98,19 +98,20 @@ void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image) {
 void ReadDataFile(const std::string& path, ImageSpan image) {
     // Only a plain file: opening a device or a pipe could block.
     if (!platform::fileExists(path)) {
+        using platform::IoProblem;
         std::error_code ec;
-        throw platform::Failure((platform::isDirectory(path)         ? "Is a folder, not a data file: "
-                                 : std::filesystem::exists(path, ec) ? "Not a file: "
-                                                                     : "No such file: ") +
-                                path);
+        const IoProblem problem = platform::isDirectory(path)         ? IoProblem::IsFolder
+                                  : std::filesystem::exists(path, ec) ? IoProblem::NotAFile
+                                                                      : IoProblem::NoSuchFile;
+        throw platform::Failure(IoText(platform::IoResult::failure(problem, path)));
     }
     platform::Bytes file;
     if (platform::IoResult r = platform::readFile(path, file, DataFileSize); !r)
-        throw platform::Failure(r.error);
+        throw platform::Failure(IoText(r));
     try {
         DecodeDataFile(file, image);
     } catch (const platform::Failure& e) {
-        throw platform::Failure(path + ": " + e.what());
+        throw platform::Failure(WithCause(path, e.what()));
     }
     platform::host<FlashGridHost>().RefreshFlashRange(DataArea1First, DataArea2Last);
     platform::host<AlignmentDisplayHost>().AdjParaShow();
@@ -120,7 +121,7 @@ void WriteDataFile(const std::string& path, ConstImageSpan image) {
     const std::array<SubstitutionTable, 3> tables{DrawSubstitutionTable(), DrawSubstitutionTable(),
                                                   DrawSubstitutionTable()};
     if (platform::IoResult r = platform::writeFileAtomic(path, EncodeDataFile(image, tables)); !r)
-        throw platform::Failure(r.error);
+        throw platform::Failure(IoText(r));
 }
 
 std::string DefaultImagePath() {

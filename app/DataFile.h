@@ -50,13 +50,13 @@ void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image);
 
 // Reads a data file into the image, then refreshes the flash grid and the
 // alignment display (app/ImageViews.h). Throws platform::Failure (the
-// reason for the user) and leaves the image untouched when the file cannot
-// be read or is no data file.
+// reason for the user, in the interface language) and leaves the image
+// untouched when the file cannot be read or is no data file.
 void ReadDataFile(const std::string& path, ImageSpan image);
 
 // Writes the image's two areas as they stand, with freshly drawn tables.
-// Throws platform::Failure when the file cannot be written; the old file is
-// then intact.
+// Throws platform::Failure (the reason, in the interface language) when the
+// file cannot be written; the old file is then intact.
 void WriteDataFile(const std::string& path, ConstImageSpan image);
 
 // Path of the default image zezirev.def in the program folder.

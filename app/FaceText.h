@@ -61,7 +61,37 @@ enum class TextKey {
     CustomBandNotNumbers,
     CustomBandOutOfRange,
     CustomBandNoRoom,
-    FolderNotCreated, // a folder the program keeps its files in cannot be created (%1 why)
+    StartFailed,   // the program cannot start (the reason follows)
+    ReasonJoin,    // between a reason and its cause
+    DataFileShort, // %1 the file's length
+    DataFileDamaged,
+    // A file or folder (%1) that could not be used, by platform::IoProblem.
+    IoNoSuchFile,
+    IoNotAFile,
+    IoIsFolder,
+    IoNoSuchFolder,
+    IoReadOnlyFile,
+    IoReadOnlyFolder,
+    IoCannotOpen,
+    IoCannotRead,
+    IoCannotCreateIn,
+    IoCannotWrite,
+    IoCannotReplace,
+    IoCannotMakeFolder,
+    // The system's causes the user can act on.
+    CauseNoEntry,
+    CausePermission,
+    CauseDiskFull,
+    CauseReadOnlySystem,
+    CauseInputOutput,
+    // A serial port that would not open (%1 the device), by platform::PortProblem.
+    PortNoDevice,
+    PortNoDeviceForPort,
+    PortNoPermission,
+    PortInUse,
+    PortNotSerial,
+    PortCannotOpen,
+    PortFailed, // the port dialog's line: %1 the port number, the reason follows
 };
 
 struct NamedTextRow {

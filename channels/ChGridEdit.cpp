@@ -20,7 +20,6 @@ using model::NoFre;
 
 constexpr std::int32_t LowestFre = 10000000;  // 100.00000 MHz
 constexpr std::int32_t HighestFre = 99900000; // 999.00000 MHz
-constexpr std::int32_t OverflowFre = 1200;    // what a number too large to convert becomes
 
 int columnCount(const model::ModelState& m) {
     return std::clamp<int>(m.ChColCount, 0, model::ChFieldLast);
@@ -84,6 +83,7 @@ void ChParaShow(model::ModelState& m, ChGridView& view, int ch) {
 void storeFrequency(model::ModelState& m, const app::ShellState& shell, ChGridView& view, int row, int col,
                     const std::string& text) {
     const std::int32_t f = EnteredFre(m, text);
+    const bool transmitWasOff = m.ChInfo[row][ColTxFre] == NoFre;
     m.ChInfo[row][col] = f;
     view.SetChGridText(row, col, FreCellText(f));
     const std::int32_t colour = bandColour(m, shell, f);
@@ -116,8 +116,9 @@ void storeFrequency(model::ModelState& m, const app::ShellState& shell, ChGridVi
         view.SetChGridCurrent(row, ColTxFre);
     } else {
         // A transmit frequency for a channel whose transmit was off takes
-        // the receive tone.
-        if (m.ChCtdcs[row][1].empty()) view.SetChGridText(row, ColTxTone, view.ChGridText(row, ColRxTone));
+        // the receive tone, whatever tone text the off side still held.
+        if (transmitWasOff || m.ChCtdcs[row][1].empty())
+            view.SetChGridText(row, ColTxTone, view.ChGridText(row, ColRxTone));
         m.ChCtdcs[row][1] = view.ChGridText(row, ColTxTone);
         view.SetChGridCurrent(row, ColRxTone);
     }
@@ -133,11 +134,13 @@ std::string FreCellText(std::int32_t f) {
 }
 
 std::int32_t EnteredFre(const model::ModelState& m, const std::string& typed) {
+    const double mhz = platform::toDouble(typed);
     std::int32_t f;
     try {
-        f = platform::toInt32(platform::toDouble(typed) * 100000);
+        f = platform::toInt32(mhz * 100000);
     } catch (const platform::Failure&) {
-        f = OverflowFre;
+        // Too large for a count of 10 Hz: beyond that end of the range.
+        f = mhz > 0 ? HighestFre : LowestFre;
     }
     f = model::ModifyTxRxFre(std::to_string(f)).value_or(0);
     f = std::clamp(f, LowestFre, HighestFre);
@@ -162,6 +165,7 @@ void ClearChannelRow(model::ModelState& m, const app::ShellState& shell, ChGridV
     }
     m.ChCtdcs[row][0].clear();
     m.ChCtdcs[row][1].clear();
+    m.ChCleared[row] = true;
 }
 
 void TransmitOff(model::ModelState& m, const app::ShellState& shell, ChGridView& view, int row) {
@@ -214,7 +218,9 @@ void ShowChTblGrid(model::ModelState& m, ChMemState& s, const app::ShellState& s
 
 BeforeEditResult BeforeEdit(const model::ModelState& m, const app::ShellState& shell, int row, int col) {
     BeforeEditResult r;
-    if (FaceLocked(shell) || row < 1 || col < 1 || row > m.ChCount || col > columnCount(m)) return r;
+    // A locked grid opens no cell: nothing typed could be stored.
+    r.cancel = FaceLocked(shell);
+    if (r.cancel || row < 1 || col < 1 || row > m.ChCount || col > columnCount(m)) return r;
     r.setMode = true;
     r.mode = EditModeFor(GridEvent::BeforeEdit, col);
     const auto& f = m.ChInfo[row];
@@ -320,6 +326,9 @@ void DblClick(model::ModelState& m, const app::ShellState& shell, ChGridView& vi
             f[col] = f[col] >= n - 1 ? 0 : f[col] + 1;
             view.SetChGridText(row, col, optionText(m, col, f[col]));
         }
+        // As every other edit: the image holds the row at once, for whoever
+        // sends or saves the image as it stands.
+        model::ChInfoToIicDat(m);
     } catch (const std::exception& e) {
         app::VbErrNumDes("frmChMem->vsfgGridCh_DblClick:", e);
     }

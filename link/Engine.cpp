@@ -2,6 +2,7 @@
 
 #include "app/ErrorReporter.h"
 #include "app/FaceText.h"
+#include "app/Reasons.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "link/LinkHosts.h"
@@ -9,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/Numbers.h"
+#include "platform/SerialPort.h"
 
 #include <algorithm>
 
@@ -258,10 +260,10 @@ void OpenCom(LinkState& s) {
         s.comCommun.CommPort = s.ComPortNo;
         s.comCommun.Open(app::SettingsFile());
         s.ComPortErr = 0;
-        if (s.ComPortNo >= 1 && s.ComPortNo <= 16) s.ComPortWhy[s.ComPortNo].clear();
+        NotePortOpened(s, s.ComPortNo);
     } catch (const std::exception& e) {
         s.ComPortErr = -1;
-        if (s.ComPortNo >= 1 && s.ComPortNo <= 16) s.ComPortWhy[s.ComPortNo] = e.what();
+        NotePortFailure(s, s.ComPortNo, e);
         {
             // The modal dialog runs events: for them this is a wait of the
             // running operation.
@@ -270,6 +272,39 @@ void OpenCom(LinkState& s) {
         }
         app::VbErrNumDes("modCommun->OpenCom", e);
     }
+}
+
+void NotePortOpened(LinkState& s, int port) {
+    if (port >= 1 && port <= 16) s.ComPortWhy[static_cast<std::size_t>(port)].clear();
+}
+
+void NotePortFailure(LinkState& s, int port, const std::exception& e) {
+    if (port < 1 || port > 16) return;
+    std::string why = e.what();
+    if (const auto* open = dynamic_cast<const platform::PortOpenFailure*>(&e)) {
+        using platform::PortProblem;
+        const std::string& device = open->device;
+        switch (open->problem) {
+        case PortProblem::NoDevice:
+            why = device.empty() ? app::text(app::TextKey::PortNoDeviceForPort)
+                                 : app::text(app::TextKey::PortNoDevice, device);
+            break;
+        case PortProblem::NoPermission:
+            why = app::text(app::TextKey::PortNoPermission, device);
+            break;
+        case PortProblem::InUse:
+            why = app::text(app::TextKey::PortInUse, device);
+            break;
+        case PortProblem::NotSerial:
+            why = app::text(app::TextKey::PortNotSerial, device);
+            break;
+        case PortProblem::Other:
+            why = app::WithCause(app::text(app::TextKey::PortCannotOpen, device),
+                                 app::SystemCause(open->sysError));
+            break;
+        }
+    }
+    s.ComPortWhy[static_cast<std::size_t>(port)] = why;
 }
 
 void CloseCom(LinkState& s) {

@@ -55,6 +55,11 @@ void ReadWriteFre(const std::string& name, int a, int b, int c);
 void OpenCom(LinkState& s);
 void CloseCom(LinkState& s);
 
+// Keeps why port n (1-16) would not open, in the interface language
+// (ComPortWhy); an empty reason when it opened.
+void NotePortOpened(LinkState& s, int port);
+void NotePortFailure(LinkState& s, int port, const std::exception& e);
+
 // Waits ms + 2 milliseconds while window events run.
 void DelayNms(LinkState& s, int ms);
 

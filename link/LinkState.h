@@ -44,7 +44,8 @@ struct LinkState {
     Flag ExtRamFlag = 0;
 
     // The port: number in use, last probe of each (1 opens, -1 fails,
-    // 0 not probed) and why the last open of each failed, for the user.
+    // 0 not probed) and why the last open of each failed, for the user in
+    // the interface language.
     std::int16_t ComPortNo = 1;
     std::array<std::int16_t, 17> ComPortState{}; // 1-16
     std::array<std::string, 17> ComPortWhy{};

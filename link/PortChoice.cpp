@@ -46,9 +46,9 @@ void TestComPort(LinkState& s, int port) {
         s.comCommun.Open(app::SettingsFile());
         s.comCommun.Close();
         s.ComPortState[port] = 1;
-        s.ComPortWhy[port].clear();
+        NotePortOpened(s, port);
     } catch (const std::exception& e) {
-        s.ComPortWhy[port] = e.what();
+        NotePortFailure(s, port, e);
         if (s.comCommun.PortOpen()) {
             try {
                 s.comCommun.Close();

@@ -128,6 +128,7 @@ void IicDatToChInfo(ModelState& m) {
         }
     }
     for (int ch = 1; ch <= count; ++ch) {
+        m.ChCleared[ch] = false;
         const std::uint8_t* r = record(m, ch);
         std::optional<std::int32_t> rx;
         if (r[3] >= 0x11 && r[3] <= 0x99) {
@@ -162,9 +163,14 @@ void ChInfoToIicDat(ModelState& m) {
     for (int ch = 1; ch <= count; ++ch) {
         const auto& f = m.ChInfo[ch];
         if (f[1] == NoFre) {
-            // Nothing of an empty channel is kept but the erased frequencies.
             storeFre(m, ch, map::RecRxFre, NoFre, "modChMem->CiRxFreSol");
             storeFre(m, ch, map::RecTxFre, NoFre, "modChMem->CiTxFreSol");
+            // The tones of a channel the user cleared go with it; an absent
+            // record keeps what the table never held.
+            if (m.ChCleared[ch]) {
+                storeTone(m, ch, map::RecRxTone, m.ChCtdcs[ch][0]);
+                storeTone(m, ch, map::RecTxTone, m.ChCtdcs[ch][1]);
+            }
             continue;
         }
         CiChParaSol(m, ch);
@@ -182,6 +188,8 @@ void DelOneChannel(ModelState& m, int ch) {
         f[0] = 1;
         f[1] = NoFre;
         f[2] = NoFre;
+        // The record is erased whole; tone texts left in the table stay out of it.
+        m.ChCleared[ch] = false;
         std::fill_n(record(m, ch), map::ChRecordSize, map::Erased);
         std::fill_n(nameSlot(m, ch), map::ChNameSlotSize, map::Erased);
         ChannelWindow& w = frmChMem();

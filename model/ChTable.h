@@ -12,7 +12,8 @@
 
 namespace model {
 
-// Decodes channels 1 to ChCount into the table. A channel that is not
+// Decodes channels 1 to ChCount into the table and forgets which of them
+// the user cleared. A channel that is not
 // present, or whose receive frequency holds a digit that is not decimal,
 // becomes empty: receive and transmit NoFre, fields 3-4 zero and option
 // fields 5..ChColCount the column defaults (ChColList item 2; 0 when that is
@@ -21,9 +22,13 @@ void IicDatToChInfo(ModelState& m);
 
 // Encodes channels 1 to ChCount of the table into the image: option bits,
 // name codes, frequencies and tones of every channel that has a receive
-// frequency. An empty channel gets 0xFF in its frequency bytes; its other
-// record bytes and its name slot stay as they are. Values the record cannot
-// hold are not stored (reported), the rest of the channel is.
+// frequency. An empty channel gets 0xFF in its frequency bytes. One the user
+// cleared (ChCleared) also gets the codes of its empty tone texts, 0xFFFF in
+// bytes 8-11; one decoded as absent keeps its other record bytes, so that
+// tones the table still holds from an earlier image never reach its record.
+// The option bits and the name slot of an empty channel stay as they are.
+// Values the record cannot hold are not stored (reported), the rest of the
+// channel is.
 void ChInfoToIicDat(ModelState& m);
 
 // Empties channel ch (1-256) in the table (marker 1, no receive or transmit

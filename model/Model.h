@@ -39,6 +39,9 @@ struct ModelState {
     std::array<std::array<std::string, 2>, ChTableLast + 1> ChCtdcs{};
     // Name codes: [ch][0-5] the six name-alphabet codes (0xFF blank); 6-8 unused.
     std::array<std::array<std::uint8_t, 9>, ChTableLast + 1> ChNameDat{};
+    // Channels the user emptied in the channel grid since the last decode:
+    // the encoder erases their tone codes too.
+    std::array<bool, ChTableLast + 1> ChCleared{};
 
     // ---- Channel-grid layout, read from section ChInfo by ReadChInfo ----
     std::int16_t ChCount = 0;     // channel rows 1..ChCount (1-256); the codec handles only these

@@ -10,11 +10,38 @@ namespace platform {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// What went wrong with a file or folder, so that the interface can say it
+// in its own language.
+enum class IoProblem {
+    None, // a failure told by its text alone
+    NoSuchFile,
+    NotAFile,
+    IsFolder,
+    NoSuchFolder,
+    ReadOnlyFile,
+    ReadOnlyFolder,
+    CannotOpen,
+    CannotRead,
+    CannotCreateIn, // no new file could be made in the folder
+    CannotWrite,
+    CannotReplace,
+    CannotMakeFolder,
+};
+
 struct IoResult {
     bool ok = true;
-    std::string error; // why it failed, for the user
+    std::string error;                   // why it failed, in English (the error report)
+    IoProblem problem = IoProblem::None; // why, for the user's language
+    std::string path;                    // the file or folder concerned
+    int sysError = 0;                    // the system's error number, 0 when none
     explicit operator bool() const { return ok; }
-    static IoResult failure(std::string why) { return {false, std::move(why)}; }
+    static IoResult failure(std::string why) {
+        IoResult r;
+        r.ok = false;
+        r.error = std::move(why);
+        return r;
+    }
+    static IoResult failure(IoProblem problem, const std::string& path, int sysError = 0);
 };
 
 // Reads at most maxBytes (all when 0); never creates the file.

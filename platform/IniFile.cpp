@@ -23,13 +23,12 @@ bool sameName(const std::string& a, const std::string& b) {
 
 struct Line {
     std::string text; // without its line end
+    std::string eol;  // its own line end: "\n", "\r\n", or none on a last line
 };
 
 struct Parsed {
     std::vector<Line> lines;
-    std::string eol = "\n";
     bool bom = false;
-    bool finalEol = true;
 };
 
 Parsed parse(const std::string& content) {
@@ -40,21 +39,37 @@ Parsed parse(const std::string& content) {
         p.bom = true;
         s.erase(0, 3);
     }
-    auto firstNl = s.find('\n');
-    if (firstNl != std::string::npos && firstNl > 0 && s[firstNl - 1] == '\r') p.eol = "\r\n";
     std::size_t pos = 0;
     while (pos < s.size()) {
         auto nl = s.find('\n', pos);
-        std::string line = s.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        p.lines.push_back({line});
         if (nl == std::string::npos) {
-            p.finalEol = false;
+            p.lines.push_back({s.substr(pos), ""});
             break;
         }
+        Line line{s.substr(pos, nl - pos), "\n"};
+        if (!line.text.empty() && line.text.back() == '\r') {
+            line.text.pop_back();
+            line.eol = "\r\n";
+        }
+        p.lines.push_back(std::move(line));
         pos = nl + 1;
     }
     return p;
+}
+
+// Inserts a line before position `at`. It takes the ending of the line
+// before it (the nearest earlier one that has an ending); a last line
+// without an ending gets that ending too, so the new line starts a line.
+void insertLine(Parsed& p, std::size_t at, const std::string& text) {
+    std::string eol = "\n";
+    for (std::size_t i = at; i-- > 0;) {
+        if (!p.lines[i].eol.empty()) {
+            eol = p.lines[i].eol;
+            break;
+        }
+    }
+    if (at > 0 && p.lines[at - 1].eol.empty()) p.lines[at - 1].eol = eol;
+    p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(at), Line{text, eol});
 }
 
 // The section name of a header line, or nullopt.
@@ -98,18 +113,16 @@ IoResult load(const std::string& path, Parsed& p) {
     if (fileExists(path)) {
         if (IoResult r = readTextFile(path, content); !r) return r;
     } else if (isDirectory(path)) {
-        return IoResult::failure("Is a folder: " + path);
+        return IoResult::failure(IoProblem::IsFolder, path);
     }
     p = parse(content);
     return {};
 }
 
-IoResult store(const std::string& path, const Parsed& p, bool finalEol) {
+// Every line keeps its own bytes, its ending included.
+IoResult store(const std::string& path, const Parsed& p) {
     std::string out = p.bom ? "\xEF\xBB\xBF" : "";
-    for (std::size_t i = 0; i < p.lines.size(); ++i) {
-        out += p.lines[i].text;
-        if (i + 1 < p.lines.size() || finalEol) out += p.eol;
-    }
+    for (const Line& l : p.lines) out += l.text + l.eol;
     return writeFileAtomic(path, out);
 }
 
@@ -187,41 +200,39 @@ IoResult IniFile::write(const std::string& path, const std::string& section, con
         std::string storedKey = keyOf(old)->first;
         p.lines[*keyLine].text = old.substr(0, lead) + storedKey + "=" + value;
     } else if (sectionLine) {
-        p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(*lastEntry + 1),
-                       Line{key + "=" + value});
+        insertLine(p, *lastEntry + 1, key + "=" + value);
     } else {
-        p.lines.push_back(Line{"[" + section + "]"});
-        p.lines.push_back(Line{key + "=" + value});
+        insertLine(p, p.lines.size(), "[" + section + "]");
+        insertLine(p, p.lines.size(), key + "=" + value);
     }
 
-    return store(path, p, p.finalEol || !keyLine);
+    return store(path, p);
 }
 
 IoResult IniFile::writeSection(const std::string& path, const std::string& section,
                                const std::vector<std::pair<std::string, std::string>>& entries) {
     Parsed p;
     if (IoResult r = load(path, p); !r) return r;
-    std::vector<Line> body;
-    for (const auto& [key, value] : entries) body.push_back(Line{key + "=" + value});
-
     std::optional<std::size_t> header;
     for (std::size_t i = 0; i < p.lines.size() && !header; ++i)
         if (auto s = sectionOf(p.lines[i].text); s && sameName(*s, section)) header = i;
+    std::size_t at;
     if (!header) {
-        p.lines.push_back(Line{"[" + section + "]"});
-        p.lines.insert(p.lines.end(), body.begin(), body.end());
-        return store(path, p, true);
+        insertLine(p, p.lines.size(), "[" + section + "]");
+        at = p.lines.size();
+    } else {
+        std::size_t end = *header + 1;
+        while (end < p.lines.size() && !sectionOf(p.lines[end].text)) ++end;
+        // Blank lines that part this section from the next one stay.
+        std::size_t keepFrom = end;
+        if (end < p.lines.size())
+            while (keepFrom > *header + 1 && trim(p.lines[keepFrom - 1].text).empty()) --keepFrom;
+        p.lines.erase(p.lines.begin() + static_cast<std::ptrdiff_t>(*header + 1),
+                      p.lines.begin() + static_cast<std::ptrdiff_t>(keepFrom));
+        at = *header + 1;
     }
-    std::size_t end = *header + 1;
-    while (end < p.lines.size() && !sectionOf(p.lines[end].text)) ++end;
-    // Blank lines that part this section from the next one stay.
-    std::size_t keepFrom = end;
-    if (end < p.lines.size())
-        while (keepFrom > *header + 1 && trim(p.lines[keepFrom - 1].text).empty()) --keepFrom;
-    p.lines.erase(p.lines.begin() + static_cast<std::ptrdiff_t>(*header + 1),
-                  p.lines.begin() + static_cast<std::ptrdiff_t>(keepFrom));
-    p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(*header + 1), body.begin(), body.end());
-    return store(path, p, true);
+    for (const auto& [key, value] : entries) insertLine(p, at++, key + "=" + value);
+    return store(path, p);
 }
 
 } // namespace platform

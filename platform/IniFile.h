@@ -2,7 +2,8 @@
 // INI text files with the semantics the program's settings rely on:
 // sections and keys match without regard to letter case, values are
 // trimmed, a missing file, section or key gives the caller's default, and a
-// write creates what is missing and keeps every other line as it was.
+// write creates what is missing and keeps every other line byte for byte,
+// its line end included (a new line takes the end of the line before it).
 #include "platform/FileIo.h"
 
 #include <optional>

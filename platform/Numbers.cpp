@@ -135,10 +135,13 @@ std::optional<std::int32_t> wholeNumber(std::string_view text, double lo, double
 }
 
 int hexPrefixValue(std::string_view text) {
+    constexpr int top = std::numeric_limits<int>::max();
     int v = 0;
     for (char c : text) {
         int d = hexDigit(c);
         if (d < 0) break;
+        // A value past int's range stays at the largest int.
+        if (v > (top - d) / 16) return top;
         v = v * 16 + d;
     }
     return v;

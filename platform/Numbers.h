@@ -33,7 +33,8 @@ std::optional<std::int32_t> wholeNumber(std::string_view text, double lo, double
 int hexDigit(char c);
 
 // The value of the hexadecimal digits a text starts with; reading stops at
-// the first other character, and a text without any gives 0.
+// the first other character, and a text without any gives 0. A value too
+// large for an int gives the largest int.
 int hexPrefixValue(std::string_view text);
 
 // The leading number of a text, 0 when it has none: blanks anywhere in the

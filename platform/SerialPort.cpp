@@ -49,25 +49,44 @@ speed_t standardSpeed(int baud) {
     }
 }
 
-std::string openFailure(const std::string& device, int err) {
+PortProblem problemOf(int err) {
     switch (err) {
     case ENOENT:
     case ENODEV:
     case ENXIO:
-        return "no such device: " + device;
+        return PortProblem::NoDevice;
     case EACCES:
     case EPERM:
-        return "no permission to open " + device +
-               ": add your user to the dialout group (sudo usermod -a -G dialout $USER) and log in again";
+        return PortProblem::NoPermission;
     case EBUSY:
     case EWOULDBLOCK:
-        return device + " is in use by another program";
+        return PortProblem::InUse;
     default:
-        return "cannot open " + device + ": " + std::strerror(err);
+        return PortProblem::Other;
     }
 }
 
+std::string englishOf(PortProblem problem, const std::string& device, int err) {
+    switch (problem) {
+    case PortProblem::NoDevice:
+        return device.empty() ? "no device for this port" : "no such device: " + device;
+    case PortProblem::NoPermission:
+        return "no permission to open " + device +
+               ": add your user to the dialout group (sudo usermod -a -G dialout $USER) and log in again";
+    case PortProblem::InUse:
+        return device + " is in use by another program";
+    case PortProblem::NotSerial:
+        return device + " is not a serial device";
+    case PortProblem::Other:
+        break;
+    }
+    return "cannot open " + device + ": " + std::strerror(err);
+}
+
 } // namespace
+
+PortOpenFailure::PortOpenFailure(PortProblem problem, const std::string& device, int sysError)
+    : Failure(englishOf(problem, device, sysError)), problem(problem), device(device), sysError(sysError) {}
 
 SerialPort::~SerialPort() {
     if (fd_ >= 0) ::close(fd_);
@@ -89,18 +108,21 @@ void SerialPort::fail(const std::string& what) const {
 
 void SerialPort::open(const std::string& device, int baud) {
     if (fd_ >= 0) throw Failure("serial port already open: " + device_);
-    if (device.empty()) throw Failure("no device for this port");
+    if (device.empty()) throw PortOpenFailure(PortProblem::NoDevice, device, 0);
     int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) throw Failure(openFailure(device, errno));
+    if (fd < 0) {
+        const int err = errno;
+        throw PortOpenFailure(problemOf(err), device, err);
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         int err = errno;
         ::close(fd);
-        throw Failure(openFailure(device, err == EWOULDBLOCK ? EBUSY : err));
+        throw PortOpenFailure(err == EWOULDBLOCK ? PortProblem::InUse : problemOf(err), device, err);
     }
     termios t{};
     if (::tcgetattr(fd, &t) != 0) {
         ::close(fd);
-        throw Failure(device + " is not a serial device");
+        throw PortOpenFailure(PortProblem::NotSerial, device, 0);
     }
     ::cfmakeraw(&t);
     t.c_cflag &= ~(PARENB | CSIZE | CRTSCTS);
@@ -111,7 +133,7 @@ void SerialPort::open(const std::string& device, int baud) {
     if (::tcsetattr(fd, TCSANOW, &t) != 0) {
         int err = errno;
         ::close(fd);
-        throw Failure("cannot set up " + device + ": " + std::strerror(err));
+        throw PortOpenFailure(PortProblem::Other, device, err);
     }
     fd_ = fd;
     device_ = device;

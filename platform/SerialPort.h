@@ -1,12 +1,25 @@
 #pragma once
 // A serial device as the radio link uses it: raw bytes, 8 data bits, no
 // parity, 2 stop bits, exclusive use, polled counts and no blocking reads.
+#include "platform/Failure.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace platform {
+
+// Why a port would not open, so that the interface can say it in its own
+// language; what() gives the English line.
+enum class PortProblem { NoDevice, NoPermission, InUse, NotSerial, Other };
+class PortOpenFailure : public Failure {
+  public:
+    PortOpenFailure(PortProblem problem, const std::string& device, int sysError);
+    PortProblem problem;
+    std::string device; // empty when the port names none
+    int sysError;       // the system's error number, 0 when none
+};
 
 class SerialPort {
   public:
@@ -21,8 +34,9 @@ class SerialPort {
     static std::string deviceOf(int port, const std::string& settingsFile);
 
     // Opens raw 8N2 at the rate, locked against every other user. Throws
-    // Failure naming the cause: no such device, no permission (with the
-    // dialout hint), in use, not a serial device, or a rate it cannot run.
+    // PortOpenFailure naming the cause: no such device, no permission (with
+    // the dialout hint), in use, not a serial device; Failure for a rate it
+    // cannot run.
     void open(const std::string& device, int baud);
     // Drops what is still unsent after a short bounded drain, then closes.
     // Throws Failure when the device reports an error on closing.

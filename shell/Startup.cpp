@@ -2,6 +2,7 @@
 
 #include "app/ErrorReporter.h"
 #include "app/FaceText.h"
+#include "app/Reasons.h"
 #include "app/Settings.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
@@ -68,7 +69,7 @@ void ReadFaceFonts(app::ShellState& s) {
 }
 
 std::string HelpFilePath(app::ShellState& s) {
-    static const char* const names[] = {"ChsHelp.CHM", "ChtHelp.CHM", "EngHelp.CHM"};
+    static const char* const names[] = {"ChsHelp.html", "ChtHelp.html", "EngHelp.html"};
     return platform::joinPath(platform::programFolder(), names[app::CheckedLangIndex(s) - 1]);
 }
 
@@ -78,7 +79,10 @@ std::string SplashPicturePath(int langIndex) {
 }
 
 void NoteSettingsWrite(app::ShellState& s, const platform::IoResult& r) {
-    if (!r && s.SettingsWriteError.empty()) s.SettingsWriteError = r.error.empty() ? s.SettingsFile : r.error;
+    if (!r && s.SettingsWriteError.empty()) {
+        const std::string why = app::IoText(r);
+        s.SettingsWriteError = why.empty() ? s.SettingsFile : why;
+    }
 }
 
 void TellRefusedSettingsOnce(app::ShellState& s) {

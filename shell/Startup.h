@@ -32,7 +32,9 @@ void ReadLangIndex(app::ShellState& s, std::optional<std::int16_t> unstored = st
 void ReadFaceFonts(app::ShellState& s);
 
 // Files beside the program that follow the language.
-std::string HelpFilePath(app::ShellState& s); // forces LangIndex into 1-3
+// The help's index page of the language (ChsHelp.html, ChtHelp.html,
+// EngHelp.html); forces LangIndex into 1-3.
+std::string HelpFilePath(app::ShellState& s);
 std::string SplashPicturePath(int langIndex);
 
 // A settings write that the file refused is remembered; the user hears of it

@@ -332,10 +332,10 @@ void ChannelPage::vsfgGridCh_BeforeEdit(int row, int col, bool& cancel) {
     try {
         HideCtdcs();
         const BeforeEditResult r = BeforeEdit(m(), app::shell(), row, col);
+        cancel = r.cancel;
         if (!r.setMode) return;
         setEditMode(r.mode);
         if (r.hasComboList) vsfgGridCh->setColComboList(col, QString::fromStdString(r.comboList));
-        cancel = r.cancel;
     } catch (const std::exception& e) {
         app::VbErrNumDes("frmChMem->vsfgGridCh_BeforeEdit:", e);
     }

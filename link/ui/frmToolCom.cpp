@@ -20,7 +20,7 @@ frmToolCom::frmToolCom(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmToolCom"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twips(4950), twips(2940));
+    setFixedSize(twips(4950), twips(3660));
     fraToolCom = new QGroupBox(this);
     fraToolCom->setGeometry(twips(120), twips(60), twips(4710), twips(2220));
     lblToolCom = new QLabel(fraToolCom);
@@ -32,11 +32,17 @@ frmToolCom::frmToolCom(QWidget* parent) : QDialog(parent) {
         COM[i]->setGeometry(twips(240 + 1110 * (i % 4)), twips(720 + 360 * (i / 4)), twips(1050), twips(300));
         group_.addButton(COM[i], i);
     }
+    lblComWhy = new QLabel(this);
+    lblComWhy->setObjectName(QStringLiteral("lblComWhy"));
+    lblComWhy->setGeometry(twips(120), twips(2340), twips(4710), twips(720));
+    lblComWhy->setWordWrap(true);
+    lblComWhy->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblComWhy->setStyleSheet(QStringLiteral("color: #C00000;"));
     cmdOk = new QPushButton(this);
-    cmdOk->setGeometry(twips(2160), twips(2400), twips(1215), twips(420));
+    cmdOk->setGeometry(twips(2160), twips(3120), twips(1215), twips(420));
     cmdOk->setDefault(true);
     cmdCancel = new QPushButton(this);
-    cmdCancel->setGeometry(twips(3615), twips(2400), twips(1215), twips(420));
+    cmdCancel->setGeometry(twips(3615), twips(3120), twips(1215), twips(420));
     connect(cmdOk, &QPushButton::clicked, this, &frmToolCom::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmToolCom::cmdCancel_Click);
     connect(&group_, &QButtonGroup::idClicked, this, [](int id) {
@@ -75,6 +81,12 @@ void frmToolCom::ShowState() {
         COM[i]->setToolTip(o.Enabled ? QString() : QString::fromStdString(s.ComPortWhy[i + 1]));
     }
     group_.setExclusive(true);
+    const int inUse = s.ComPortNo;
+    const bool failed = inUse >= 1 && inUse <= 16 && !s.ComPortWhy[static_cast<std::size_t>(inUse)].empty();
+    lblComWhy->setText(
+        failed ? QString::fromStdString(app::text(app::TextKey::PortFailed, std::to_string(inUse))) + '\n' +
+                     QString::fromStdString(s.ComPortWhy[static_cast<std::size_t>(inUse)])
+               : QString());
 }
 
 void frmToolCom::cmdOk_Click() {

@@ -1,6 +1,7 @@
 #pragma once
 // The port dialog: COM1 to COM16, the ports that failed their probe
-// disabled with the reason as a tool tip. It shows LinkState::frmToolCom;
+// disabled with the reason as a tool tip, and under them why the port in
+// use would not open, when it would not. It shows LinkState::frmToolCom;
 // each showing probes the ports afresh and takes the port in use as the one
 // Cancel goes back to.
 #include <QButtonGroup>
@@ -30,6 +31,7 @@ class frmToolCom : public QDialog {
     QGroupBox* fraToolCom;
     QLabel* lblToolCom;
     std::array<QRadioButton*, 16> COM{}; // index = port - 1
+    QLabel* lblComWhy;                   // why the port in use would not open
     QPushButton* cmdOk;
     QPushButton* cmdCancel;
     bool chosen = false; // closed by OK

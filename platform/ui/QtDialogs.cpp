@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace platform {
 namespace {
@@ -85,7 +87,8 @@ int QtDialogs::message(const std::string& text, const std::string& title, Button
 
 std::optional<std::string> QtDialogs::openFile(const FileRequest& r) {
     QString chosen = QFileDialog::getOpenFileName(owner(), QString::fromStdString(r.title),
-                                                  QString::fromStdString(r.initialDir), qtFilter(r.filter));
+                                                  QString::fromStdString(r.initialDir), qtFilter(r.filter),
+                                                  nullptr, QFileDialog::DontUseNativeDialog);
     if (chosen.isEmpty()) return std::nullopt;
     return chosen.toStdString();
 }
@@ -96,7 +99,8 @@ std::optional<std::string> QtDialogs::saveFile(const FileRequest& r) {
         start = start.isEmpty() ? QString::fromStdString(r.fileName)
                                 : start + "/" + QString::fromStdString(r.fileName);
     QString chosen =
-        QFileDialog::getSaveFileName(owner(), QString::fromStdString(r.title), start, qtFilter(r.filter));
+        QFileDialog::getSaveFileName(owner(), QString::fromStdString(r.title), start, qtFilter(r.filter),
+                                     nullptr, QFileDialog::DontUseNativeDialog);
     return withExtension(chosen, r.defaultExt);
 }
 
@@ -106,6 +110,15 @@ void installQtPlatform() {
     Host<Dialogs>::set(&dialogsImpl);
     Host<Desktop>::set(&desktopImpl);
     setEventPump([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+}
+
+bool installQtTranslations(int langIndex) {
+    static QTranslator translator;
+    QCoreApplication::removeTranslator(&translator);
+    if (langIndex != 1 && langIndex != 2) return false;
+    const QString name = langIndex == 1 ? QStringLiteral("qtbase_zh_CN") : QStringLiteral("qtbase_zh_TW");
+    if (!translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return false;
+    return QCoreApplication::installTranslator(&translator);
 }
 
 QColor colorFromNumber(long number) {

@@ -59,8 +59,9 @@ const MenuEntry kMenuEntries[] = {
     {"dd", "mnuWindow", -1, "", nullptr, false, false},
 
     {"mnuHelp", nullptr, 36, nullptr, nullptr, false, true},
-    {"mnuHelpTopic", "mnuHelp", 37, nullptr, "F1", true, false},
-    {"sepHelpTopic", "mnuHelp", -1, nullptr, nullptr, true, false},
+    // Shown: the help pages are there to open.
+    {"mnuHelpTopic", "mnuHelp", 37, nullptr, "F1", false, false},
+    {"sepHelpTopic", "mnuHelp", -1, nullptr, nullptr, false, false},
     {"mnuAboutSoft", "mnuHelp", 38, nullptr, nullptr, false, false},
 
     {"mnuPopMenuOne", nullptr, -1, "PopMenu", nullptr, true, true},

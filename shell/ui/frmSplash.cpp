@@ -8,6 +8,7 @@
 #include "model/NameFields.h"
 #include "platform/Dialogs.h"
 #include "platform/System.h"
+#include "platform/ui/QtDialogs.h"
 #include "shell/Startup.h"
 #include "shell/ui/ProgramIcon.h"
 #include "shell/ui/mdifrmMain.h"
@@ -80,6 +81,8 @@ bool frmSplash::Form_Load() {
         return false;
     }
     ReadLangIndex(s, GetSysLang());
+    // Qt's own buttons and dialogs speak the language too, or English.
+    platform::installQtTranslations(s.LangIndex);
     // The first touch loads the main window, hidden.
     mdifrmMain::instance().CheckLanguage(s.LangIndex);
     model::GetValidCharTbl(model::state());
@@ -110,8 +113,9 @@ bool StartProgram() {
     } catch (const std::exception& e) {
         // Nothing is loaded that could run without it.
         app::VbErrNumDes("frmSplash->Form_Load", e);
-        platform::dialogs().message(e.what(), app::text(app::TextKey::StartFailedTitle),
-                                    platform::Buttons::Ok, platform::Icon::Critical);
+        platform::dialogs().message(app::text(app::TextKey::StartFailed) + "\n" + e.what(),
+                                    app::text(app::TextKey::StartFailedTitle), platform::Buttons::Ok,
+                                    platform::Icon::Critical);
         delete splash;
         return false;
     }

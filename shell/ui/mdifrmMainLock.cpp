@@ -10,6 +10,8 @@ namespace shell {
 void mdifrmMain::LockFaceOperate(int locked) {
     try {
         const bool on = locked == -1;
+        // A tone chosen before the lock is kept, not dropped by it.
+        if (ChannelWindowSlot* open = channelWindow(); open && on) open->cboGridChCtdcs_LostFocus();
         SetFaceLock(app::shell(), on);
         setPanelText(1, app::face(on ? kTextLocked : kTextReady));
         if (on)

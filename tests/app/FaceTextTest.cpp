@@ -80,10 +80,23 @@ namespace {
 
 TEST(NamedTextTest, EveryKeyHasItsRowAndATextInEachLanguage) {
     const auto rows = NamedTextRows();
-    ASSERT_EQ(rows.size(), static_cast<std::size_t>(TextKey::FolderNotCreated) + 1);
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(TextKey::PortFailed) + 1);
     for (std::size_t k = 0; k < rows.size(); ++k) {
         EXPECT_EQ(static_cast<std::size_t>(rows[k].key), k) << "row " << k << " out of order";
         for (int lang = 0; lang < 3; ++lang) EXPECT_NE(std::string(rows[k].text[lang]), "") << "row " << k;
+    }
+}
+
+// Every text the program adds speaks the interface language: only the texts
+// that are the same in every language by design read alike.
+TEST(NamedTextTest, OurOwnTextsAreTranslated) {
+    const std::set<TextKey> same = {TextKey::LanguageNoticeTitle, TextKey::ComPanel, TextKey::NoticeWindow,
+                                    TextKey::StartFailedTitle, TextKey::PortButton};
+    for (const NamedTextRow& row : NamedTextRows()) {
+        if (same.count(row.key)) continue;
+        const std::string english = row.text[2];
+        EXPECT_NE(row.text[0], english) << static_cast<int>(row.key);
+        EXPECT_NE(row.text[1], english) << static_cast<int>(row.key);
     }
 }
 

@@ -52,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(, FrequencyEntry,
                          ::testing::Values(Typed{"435.0125", 43501250}, Typed{"435.0031", 43500250},
                                            Typed{"99", 40000000}, Typed{"470", 46999500},
                                            Typed{"475", 46999500}, Typed{"1200", 46999500},
-                                           Typed{"469.9975", 46999500}, Typed{"1e12", 40000000},
+                                           Typed{"469.9975", 46999500}, Typed{"1e12", 46999500},
+                                           Typed{"1e99", 46999500}, Typed{"-1e99", 40000000},
                                            Typed{"-5", 40000000}, Typed{"400", 40000000}));
 
 TEST_F(GridEditTest, AReceiveFrequencyStartsANewChannel) {
@@ -99,6 +100,7 @@ TEST_F(GridEditTest, RetypingAFrequencyKeepsTheRestOfTheChannel) {
 
 TEST_F(GridEditTest, TextThatIsNoNumberInTheReceiveCellEmptiesTheChannel) {
     newChannel(3, "435");
+    commitTone(3, ColRxTone, "88.5");
     type(3, ColRxFre, "abc");
     for (int c = 1; c <= m.ChColCount; ++c) {
         EXPECT_EQ(m.ChInfo[3][c], -1);
@@ -106,8 +108,10 @@ TEST_F(GridEditTest, TextThatIsNoNumberInTheReceiveCellEmptiesTheChannel) {
         EXPECT_EQ(grid.colour(3, c), EmptyColour);
     }
     EXPECT_EQ(m.ChCtdcs[3][0], "");
+    // Frequencies and tone codes go; the option bits stay as they were.
     const Bytes r = record(3);
-    EXPECT_EQ(Bytes(r.begin(), r.begin() + 8), Bytes(8, 0xFF));
+    EXPECT_EQ(Bytes(r.begin(), r.begin() + 12), Bytes(12, 0xFF));
+    EXPECT_EQ(r[13], 0x10);
     EXPECT_EQ(grid.current, std::pair(3, ColRxFre));
     // Decoded again the channel is absent.
     model::IicDatToChInfo(m);
@@ -134,6 +138,30 @@ TEST_F(GridEditTest, TransmitOffAndBackOn) {
     EXPECT_EQ(record(4)[10], 0x75); // 885 = 0x0375, low byte first
     EXPECT_EQ(record(4)[11], 0x03);
     EXPECT_EQ(grid.current, std::pair(4, ColRxTone));
+}
+
+// A channel decoded with transmit off still holds a transmit tone text (the
+// record's code); a transmit frequency typed for it takes the receive tone.
+TEST_F(GridEditTest, ATransmitFrequencyForADecodedChannelWithTransmitOffTakesTheReceiveTone) {
+    // 435 MHz, transmit off, receive tone 88.5 (0x0375), transmit tone 67.0 (0x029E).
+    const Bytes rec{0x00, 0x00, 0x50, 0x43, 0xFF, 0xFF, 0xFF, 0xFF,
+                    0x75, 0x03, 0x9E, 0x02, 0x00, 0x10, 0x20, 0x20};
+    std::copy(rec.begin(), rec.end(),
+              m.IicDat.begin() + static_cast<std::ptrdiff_t>(model::map::ChRecordAddr(9)));
+    model::IicDatToChInfo(m);
+    ASSERT_EQ(m.ChInfo[9][ColTxFre], model::NoFre);
+    ASSERT_EQ(m.ChCtdcs[9][1], "67.0");
+    grid.SetChGridText(9, ColRxFre, "435");
+    grid.SetChGridText(9, ColRxTone, m.ChCtdcs[9][0]);
+    type(9, ColTxFre, "440");
+    EXPECT_EQ(grid.text(9, ColTxTone), "88.5");
+    EXPECT_EQ(m.ChCtdcs[9][1], "88.5");
+    EXPECT_EQ(record(9)[10], 0x75);
+    EXPECT_EQ(record(9)[11], 0x03);
+    // With transmit on, a new transmit frequency keeps the transmit tone.
+    commitTone(9, ColTxTone, "D023N");
+    type(9, ColTxFre, "445");
+    EXPECT_EQ(m.ChCtdcs[9][1], "D023N");
 }
 
 TEST_F(GridEditTest, OptionEditsStoreTheListPosition) {
@@ -180,9 +208,12 @@ TEST_F(GridEditTest, BeforeEditDecidesWhatCanBeEdited) {
     EXPECT_EQ(option.mode, channels::EditMode::Keyboard);
     EXPECT_FALSE(BeforeEdit(m, sh, 2, ColRxFre).hasComboList);
     EXPECT_EQ(BeforeEdit(m, sh, 2, ColRxFre).mode, channels::EditMode::KeyboardMouse);
+    // A locked grid opens no cell at all.
     app::shell().FaceLockState = "ShowLock";
-    EXPECT_FALSE(BeforeEdit(m, sh, 2, 6).setMode);
-    EXPECT_FALSE(BeforeEdit(m, sh, 2, 6).cancel);
+    for (int col : {ColRxFre, ColTxFre, 6, ColName}) {
+        EXPECT_FALSE(BeforeEdit(m, sh, 2, col).setMode);
+        EXPECT_TRUE(BeforeEdit(m, sh, 2, col).cancel) << col;
+    }
 }
 
 TEST_F(GridEditTest, ClickTargets) {
@@ -202,6 +233,7 @@ TEST_F(GridEditTest, DoubleClickStepsOptionsAndCopies) {
     for (int expected : {1, 2, 0}) {
         channels::DblClick(m, app::shell(), grid, 7, 8);
         EXPECT_EQ(m.ChInfo[7][8], expected);
+        EXPECT_EQ(record(7)[12] & 0x03, expected); // encoded at once
     }
     EXPECT_EQ(grid.text(7, 8), "Off");
     m.ChInfo[7][8] = 5; // above the list
@@ -216,9 +248,11 @@ TEST_F(GridEditTest, DoubleClickStepsOptionsAndCopies) {
     EXPECT_EQ(grid.text(7, ColTxFre), "435");
     EXPECT_EQ(grid.text(7, ColTxTone), "D023N");
     EXPECT_EQ(m.ChCtdcs[7][1], "D023N");
-    EXPECT_EQ(record(7), before); // the image follows at the next encode
-    model::ChInfoToIicDat(m);
-    EXPECT_EQ(record(7)[7], 0x43);
+    // The image follows at once: transmit frequency and tone in the record.
+    Bytes copied = before;
+    std::copy_n(before.begin(), 4, copied.begin() + 4);      // transmit = receive
+    std::copy_n(before.begin() + 8, 2, copied.begin() + 10); // transmit tone = receive tone
+    EXPECT_EQ(record(7), copied);
 
     grid.SetChGridText(7, ColName, "");
     channels::DblClick(m, app::shell(), grid, 7, ColName);

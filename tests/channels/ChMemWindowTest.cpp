@@ -485,13 +485,18 @@ class ChMemWindowTest : public QObject {
         const auto tones = m().ChCtdcs;
         const model::Image image = m().IicDat;
 
+        // No cell opens, by mouse or by keyboard: nothing typed stays on screen.
+        const QString shown = t.cell(2, ColRxFre);
         t.click(2, ColRxFre);
-        QVERIFY(t.grid().editMode() == platform::Grid::EditMode::None || !t.grid().isEditing());
+        QVERIFY(!t.grid().isEditing());
         t.grid().setCurrentCell(2, ColRxFre);
         t.grid().view()->setFocus();
         QTest::keyClicks(t.grid().view(), "4");
-        if (QWidget* editor = t.grid().editor()) QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_VERIFY(!t.grid().isEditing());
+        QTest::keyClick(t.grid().view(), Qt::Key_F2);
+        QVERIFY(!t.grid().isEditing());
+        QVERIFY(!t.grid().editor());
+        QTest::keyClick(t.grid().view(), Qt::Key_Return);
+        QCOMPARE(t.cell(2, ColRxFre), shown);
         t.doubleClick(3, 8);
         t.click(3, ColRxTone);
         QVERIFY(t.w->channelPage().cboGridChCtdcs->isHidden());
@@ -588,12 +593,28 @@ class ChMemWindowTest : public QObject {
         QCOMPARE(grid.selectionColor(), designed);
         QVERIFY(p.chMem->channelPage().fraPc0->isEnabled());
 
+        // A receive tone typed into the drop-down and left pending.
+        QComboBox& toneBox = *p.chMem->channelPage().cboGridChCtdcs;
+        auto typeTone = [&](int row, const char* tone) {
+            grid.showCell(row, ColRxTone);
+            QTest::mouseClick(grid.container(), Qt::LeftButton, {}, grid.cellRect(row, ColRxTone).center());
+            QVERIFY(toneBox.isVisible());
+            toneBox.lineEdit()->selectAll();
+            QTest::keyClicks(toneBox.lineEdit(), tone);
+        };
+
+        // Locking commits a tone still in the drop-down, as Save does.
+        typeTone(4, "136.5");
+        p.main->mnuLockFace_Click();
+        QCOMPARE(m().ChCtdcs[4][0], "136.5");
+        const std::size_t tone = model::map::ChRecordAddr(4) + 8;
+        QCOMPARE(m().IicDat[tone] | m().IicDat[tone + 1] << 8, 1365);
+        QVERIFY(toneBox.isHidden());
+        p.main->mnuLockFace_Click();
+        QTest::qWait(QApplication::doubleClickInterval() + 20);
+
         // Write commits a tone still in the drop-down first.
-        grid.showCell(3, ColRxTone);
-        QTest::mouseClick(grid.container(), Qt::LeftButton, {}, grid.cellRect(3, ColRxTone).center());
-        QVERIFY(p.chMem->channelPage().cboGridChCtdcs->isVisible());
-        p.chMem->channelPage().cboGridChCtdcs->lineEdit()->selectAll();
-        QTest::keyClicks(p.chMem->channelPage().cboGridChCtdcs->lineEdit(), "131.8");
+        typeTone(3, "131.8");
         p.main->WriteRoad();
         QCOMPARE(m().ChCtdcs[3][0], "131.8");
         QCOMPARE(grid.textMatrix(3, ColTxTone), QString("131.8"));

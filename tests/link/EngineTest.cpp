@@ -264,7 +264,7 @@ TEST_F(EngineTest, PortThatWillNotOpenAsksForAnotherAndSendsNothing) {
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(reports, std::vector<std::string>{"modCommun->OpenCom"});
     EXPECT_TRUE(statuses.empty());
-    EXPECT_NE(s.ComPortWhy[1].find("no such device"), std::string::npos);
+    EXPECT_NE(s.ComPortWhy[1].find("No such device"), std::string::npos);
 }
 
 TEST_F(EngineTest, DelayRunsEventsForItsTimePlusTwo) {

@@ -43,7 +43,7 @@ TEST_F(PortChoiceTest, StoredPortThatFailsGivesWayToTheFirstThatOpens) {
     EXPECT_EQ(s.ComPortState[2], 1);
     EXPECT_FALSE(s.frmToolCom.COM[4].Enabled);
     EXPECT_TRUE(s.frmToolCom.COM[0].Value);
-    EXPECT_NE(s.ComPortWhy[5].find("no such device"), std::string::npos);
+    EXPECT_EQ(s.ComPortWhy[5], "No such device: " + home.file("no-such-tty"));
 }
 
 TEST_F(PortChoiceTest, StoredTextThatIsNoPortNumberCountsAsAFailedPort) {

@@ -10,6 +10,7 @@
 #include "link/ui/frmToolCom.h"
 #include "platform/IniFile.h"
 #include "platform/PseudoTerminal.h"
+#include "platform/SerialPort.h"
 #include "tests/linkui/LinkUiSupport.h"
 #include "tests/support/TempHome.h"
 
@@ -66,13 +67,65 @@ class DialogsTest : public QObject {
             QVERIFY(d && d->isVisible());
             shownWith = d->COM[0]->isChecked() ? 1 : 0;
             QVERIFY(!d->COM[4]->isEnabled());
-            QVERIFY(d->COM[4]->toolTip().contains("no such device"));
+            QVERIFY(d->COM[4]->toolTip().contains("No such device"));
             d->cmdCancel->click();
         });
         QVERIFY(!ui::ShowPortDialog(nullptr));
         QCOMPARE(shownWith, 1);
         QCOMPARE(int(linkState().ComPortNo), 1);
         QCOMPARE(stored("Config", "COM"), std::string("1"));
+    }
+
+    // The port in use that would not open: the dialog says why, in the
+    // interface language; a port that opens leaves the line empty.
+    void thePortDialogTellsWhyThePortInUseWouldNotOpen_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<bool>("inUse");
+        QTest::addColumn<QString>("lead");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("chs, no device") << 1 << false << "COM1 无法打开："
+                                        << "没有这个设备：";
+        QTest::newRow("cht, no device") << 2 << false << "COM1 無法開啟："
+                                        << "沒有這個裝置：";
+        QTest::newRow("eng, no device") << 3 << false << "COM1 cannot be opened:"
+                                        << "No such device: ";
+        QTest::newRow("chs, in use") << 1 << true << "COM1 无法打开："
+                                     << "正被另一个程序使用";
+    }
+    void thePortDialogTellsWhyThePortInUseWouldNotOpen() {
+        QFETCH(int, lang);
+        QFETCH(bool, inUse);
+        QFETCH(QString, lead);
+        QFETCH(QString, why);
+        app::shell().LangIndex = static_cast<std::int16_t>(lang);
+        app::InitFaceText(app::shell());
+        // Another program holds port 1, or it names no device at all.
+        platform::SerialPort holder;
+        if (inUse) holder.open(pty1->devicePath(), 9600);
+        linkui::WriteSettings(
+            *home, inUse ? std::map<int, std::string>{{1, pty1->devicePath()}, {2, pty2->devicePath()}}
+                         : std::map<int, std::string>{{2, pty2->devicePath()}});
+        QString shown;
+        whenShown([&] {
+            frmToolCom* d = frmToolCom::existing();
+            shown = d->lblComWhy->text();
+            d->cmdCancel->click();
+        });
+        ui::ShowPortDialog(nullptr);
+        QVERIFY2(shown.startsWith(lead + '\n'), qPrintable(shown));
+        QVERIFY2(shown.contains(why), qPrintable(shown));
+        QVERIFY2(
+            shown.contains(QString::fromStdString(inUse ? pty1->devicePath() : home->file("no-such-tty"))),
+            qPrintable(shown));
+
+        // Port 2 opens: nothing to tell.
+        linkState().ComPortNo = 2;
+        whenShown([&] {
+            shown = frmToolCom::existing()->lblComWhy->text();
+            frmToolCom::existing()->cmdCancel->click();
+        });
+        ui::ShowPortDialog(nullptr);
+        QVERIFY(shown.isEmpty());
     }
 
     void eachShowingProbesThePortsAfresh() {

@@ -261,6 +261,36 @@ TEST_F(ChTableTest, AnEmptyChannelWritesNothingButItsErasedFrequencies) {
     EXPECT_EQ(name(2), Bytes(8, 0x00));
 }
 
+// A channel the user cleared loses its tone codes with its frequencies; its
+// option bits and name stay. Decoding or erasing the channel forgets the mark.
+TEST_F(ChTableTest, AChannelTheUserClearedAlsoLosesItsTones) {
+    record(2, Present);
+    put(map::ChNameAddr(2), {1, 2, 3, 4, 5, 6});
+    IicDatToChInfo(m);
+    const Bytes before = record(2);
+    m.ChInfo[2][1] = model::NoFre;
+    m.ChInfo[2][2] = model::NoFre;
+    m.ChCtdcs[2] = {"", ""};
+    m.ChCleared[2] = true;
+    ChInfoToIicDat(m);
+    Bytes expected = before;
+    std::fill_n(expected.begin(), 12, 0xFF); // frequencies and tone codes
+    EXPECT_EQ(record(2), expected);
+    const Bytes kept = name(2);
+    EXPECT_EQ(Bytes(kept.begin(), kept.begin() + 6), (Bytes{1, 2, 3, 4, 5, 6}));
+
+    // Erased whole, with old tone texts still in the table: they stay out.
+    m.ChCtdcs[2] = {"67.0", "67.0"};
+    DelOneChannel(m, 2);
+    ChInfoToIicDat(m);
+    EXPECT_EQ(record(2), Bytes(16, 0xFF));
+    // Decoded as absent, the mark is gone too.
+    m.ChCleared[3] = true;
+    record(3, Bytes(16, 0x00));
+    IicDatToChInfo(m);
+    EXPECT_FALSE(m.ChCleared[3]);
+}
+
 TEST_F(ChTableTest, NegativeCountFieldsKeepTheirBitsAndTheRestIsStored) {
     record(1, Present);
     put(map::ChNameAddr(1), {1, 2, 3, 4, 5, 6});

@@ -95,6 +95,14 @@ INSTANTIATE_TEST_SUITE_P(
                                 "[A]\nx=1\nz=3\n\n[B]\ny=2\n"},
                       WriteCase{"CRLF kept", "[A]\r\nx=1\r\n", "A", "x", "2", "[A]\r\nx=2\r\n"},
                       WriteCase{"no final line end kept", "[A]\nx=1", "A", "x", "2", "[A]\nx=2"},
+                      WriteCase{"new key after a last line without end", "[A]\r\nx=1", "A", "y", "2",
+                                "[A]\r\nx=1\r\ny=2\r\n"},
+                      WriteCase{"mixed line ends kept", "[A]\r\nx=1\ny=2\r\n[B]\nz=3\n", "B", "z", "4",
+                                "[A]\r\nx=1\ny=2\r\n[B]\nz=4\n"},
+                      WriteCase{"a new key takes the end of the line before it", "[A]\nx=1\r\n\n[B]\n", "A",
+                                "y", "2", "[A]\nx=1\r\ny=2\r\n\n[B]\n"},
+                      WriteCase{"a new section takes the end of the last line", "[A]\r\nx=1\r\n", "B", "y",
+                                "2", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
                       WriteCase{"value with equals", "[A]\nx=1\n", "A", "x", "a=b", "[A]\nx=a=b\n"},
                       WriteCase{"comments and order kept", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=2\n", "A", "y",
                                 "9", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=9\n"}),
@@ -117,6 +125,19 @@ TEST(IniWrite, ReadOnlyFileAndFolderRefuseAndStayAsTheyWere) {
     ::mkdir(home.file("locked").c_str(), 0555);
     EXPECT_FALSE(IniFile::write(home.file("locked/t.ini"), "A", "x", "1"));
     EXPECT_FALSE(platform::fileExists(home.file("locked/t.ini")));
+}
+
+// A value ending in CR in a file of LF lines keeps its CR through a write
+// of another key.
+TEST(IniWrite, AValueEndingInCarriageReturnSurvivesAnotherWrite) {
+    TempHome home;
+    home.write("t.ini", "[S]\nk1=a\r\r\n");
+    const std::string f = home.file("t.ini");
+    EXPECT_EQ(IniFile::read(f, "S", "k1", "", 10), "a\r");
+    ASSERT_TRUE(IniFile::write(f, "S", "k2", "b"));
+    EXPECT_EQ(IniFile::read(f, "S", "k1", "", 10), "a\r");
+    EXPECT_EQ(IniFile::read(f, "S", "k2", "", 10), "b");
+    EXPECT_EQ(home.read("t.ini"), "[S]\nk1=a\r\r\nk2=b\r\n");
 }
 
 TEST(IniWrite, ReadBackAfterWrite) {

@@ -1,8 +1,8 @@
-#include "platform/Failure.h"
 #include "platform/Numbers.h"
+#include "platform/Failure.h"
 
-#include <gtest/gtest.h>
 #include <clocale>
+#include <gtest/gtest.h>
 
 using namespace platform;
 
@@ -11,10 +11,24 @@ TEST(Numbers, NumericTexts) {
         const char* text;
         std::optional<double> value;
     } cases[] = {
-        {"12", 12},        {" 12 ", 12},      {"-3.5", -3.5},  {"+7", 7},       {".5", 0.5},
-        {"5.", 5},         {"1e3", 1000},     {"&H10", 16},    {"&hFFFF", -1},  {"&O17", 15},
-        {"", std::nullopt}, {" ", std::nullopt}, {"abc", std::nullopt}, {"12a", std::nullopt},
-        {"1.2.3", std::nullopt}, {"-", std::nullopt}, {"e5", std::nullopt}, {"&H", std::nullopt},
+        {"12", 12},
+        {" 12 ", 12},
+        {"-3.5", -3.5},
+        {"+7", 7},
+        {".5", 0.5},
+        {"5.", 5},
+        {"1e3", 1000},
+        {"&H10", 16},
+        {"&hFFFF", -1},
+        {"&O17", 15},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"abc", std::nullopt},
+        {"12a", std::nullopt},
+        {"1.2.3", std::nullopt},
+        {"-", std::nullopt},
+        {"e5", std::nullopt},
+        {"&H", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
 }
@@ -74,4 +88,8 @@ TEST(Numbers, HexPrefix) {
     EXPECT_EQ(hexPrefixValue("4G"), 4);
     EXPECT_EQ(hexPrefixValue("G4"), 0);
     EXPECT_EQ(hexPrefixValue(""), 0);
+    // Long input stays within an int.
+    EXPECT_EQ(hexPrefixValue("7FFFFFFF"), 0x7FFFFFFF);
+    EXPECT_EQ(hexPrefixValue("80000000"), 0x7FFFFFFF);
+    EXPECT_EQ(hexPrefixValue(std::string(40, 'F') + "G1"), 0x7FFFFFFF);
 }

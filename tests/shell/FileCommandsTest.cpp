@@ -1,11 +1,13 @@
 #include "shell/FileCommands.h"
 #include "app/DataFile.h"
 #include "app/ErrorReporter.h"
+#include "app/FaceText.h"
 #include "app/Shell.h"
 #include "model/ImageMap.h"
 #include "model/Model.h"
 #include "platform/FileIo.h"
 #include "shell/MainWindowHost.h"
+#include "shell/ShellTexts.h"
 #include "tests/model/FakeChannelWindow.h"
 #include "tests/support/ErrorLog.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -226,6 +228,32 @@ TEST_F(FileCommandsTest, OpenCancelledOrRefusedChangesNothing) {
     EXPECT_EQ(app::shell().CurFilePath, dataFile("mine.LDat"));
     EXPECT_TRUE(panel.empty());
     EXPECT_EQ(std::count(reported.begin(), reported.end(), "mdifrmMain->OpenFile"), 3);
+}
+
+// The reason under the refusal speaks the interface language too.
+TEST_F(FileCommandsTest, TheReasonForARefusedFileIsInTheInterfaceLanguage) {
+    home.write("Data/empty.LDat", "");
+    const struct {
+        int lang;
+        const char* reason;
+    } cases[] = {{1, "该文件只有 0 字节，数据文件有 12800 字节。"},
+                 {2, "該檔案只有 0 位元組，資料檔有 12800 位元組。"},
+                 {3, "the file holds 0 bytes; a data file holds 12800."}};
+    for (const auto& c : cases) {
+        app::shell().LangIndex = static_cast<std::int16_t>(c.lang);
+        app::InitFaceText(app::shell());
+        dialogs.asked.clear();
+        OpenFile(dataFile("empty.LDat"), m);
+        ASSERT_EQ(dialogs.asked.size(), 1u);
+        const std::string& shown = dialogs.asked[0].text;
+        EXPECT_EQ(shown.rfind(app::text(kTextWrongFile) + "\n\n" + dataFile("empty.LDat"), 0), 0u) << shown;
+        EXPECT_NE(shown.find(c.reason), std::string::npos) << shown;
+    }
+    app::shell().LangIndex = 1;
+    dialogs.asked.clear();
+    OpenFile(dataFile("missing.LDat"), m);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_NE(dialogs.asked[0].text.find("找不到文件：" + dataFile("missing.LDat")), std::string::npos);
 }
 
 TEST_F(FileCommandsTest, SaveAsksThenSavesTheEncodedChannelTable) {

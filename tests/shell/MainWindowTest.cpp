@@ -167,7 +167,8 @@ class MainWindowTest : public QObject {
                  (QStringList{"mnuCommunicate", "-", "mnuLockFace", "-", "mnuLangSetting"}));
         QCOMPARE(visibleItems(w->menu("mnuLangSetting")),
                  (QStringList{"mnuLangSel0", "mnuLangSel2", "mnuLangSel1"}));
-        QCOMPARE(visibleItems(w->menu("mnuHelp")), (QStringList{"mnuAboutSoft"}));
+        QCOMPARE(visibleItems(w->menu("mnuHelp")), (QStringList{"mnuHelpTopic", "-", "mnuAboutSoft"}));
+        QCOMPARE(w->action("mnuHelpTopic")->shortcut(), QKeySequence("F1"));
         QCOMPARE(w->action("mnuFileNew")->shortcut(), QKeySequence("Ctrl+N"));
         QCOMPARE(w->action("mnuReadFre")->shortcut(), QKeySequence("Ctrl+R"));
         QCOMPARE(w->action("mnuChLock")->shortcut(), QKeySequence("Ctrl+L"));
@@ -180,10 +181,11 @@ class MainWindowTest : public QObject {
         QTest::keyClick(w.get(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(newFile.count(), 1); // a visible item's shortcut works
         QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
-        QTest::keyClick(w.get(), Qt::Key_F1);
         QVERIFY(!w->action("mnuChLock")->isChecked());
         QCOMPARE(app::shell().FaceLockState, std::string("ShowNo"));
-        QVERIFY(desktop->opened.isEmpty());
+        home->copyShipped("EngHelp.html");
+        QTest::keyClick(w.get(), Qt::Key_F1); // the help item's key works
+        QCOMPARE(desktop->opened, QStringList{QString::fromStdString(home->file("EngHelp.html"))});
     }
 
     void toolbarDispatchesOnTheKey() {
@@ -194,14 +196,14 @@ class MainWindowTest : public QObject {
             for (const Button& b : kButtons) isButton |= b.position == position;
             QCOMPARE(a->isSeparator(), !isButton);
         }
-        home->write("EngHelp.CHM", "help");
+        home->write("EngHelp.html", "help");
         w->tlbMdiFrmMain_ButtonClick("Print");
         w->tlbMdiFrmMain_ButtonClick("help"); // keys are matched with their case
         w->tlbMdiFrmMain_ButtonClick("");
         QVERIFY(desktop->opened.isEmpty());
         QVERIFY(dialogs->asked.empty());
         w->button("Help")->trigger();
-        QCOMPARE(desktop->opened, QStringList{QString::fromStdString(home->file("EngHelp.CHM"))});
+        QCOMPARE(desktop->opened, QStringList{QString::fromStdString(home->file("EngHelp.html"))});
         w->show();
         w->button("Exit")->trigger(); // answered No
         QCOMPARE(dialogs->asked.size(), std::size_t(1));
@@ -331,12 +333,13 @@ class MainWindowTest : public QObject {
     void helpOpensTheFileOfTheLanguage_data() {
         QTest::addColumn<int>("lang");
         QTest::addColumn<QString>("file");
-        QTest::newRow("1") << 1 << "ChsHelp.CHM";
-        QTest::newRow("2") << 2 << "ChtHelp.CHM";
-        QTest::newRow("3") << 3 << "EngHelp.CHM";
-        QTest::newRow("0") << 0 << "EngHelp.CHM";
-        QTest::newRow("7") << 7 << "EngHelp.CHM";
+        QTest::newRow("1") << 1 << "ChsHelp.html";
+        QTest::newRow("2") << 2 << "ChtHelp.html";
+        QTest::newRow("3") << 3 << "EngHelp.html";
+        QTest::newRow("0") << 0 << "EngHelp.html";
+        QTest::newRow("7") << 7 << "EngHelp.html";
     }
+    // From the Help menu and the toolbar, the shipped index of the language.
     void helpOpensTheFileOfTheLanguage() {
         QFETCH(int, lang);
         QFETCH(QString, file);
@@ -344,10 +347,14 @@ class MainWindowTest : public QObject {
         w->Help(); // no file beside the program: nothing opens, nothing is said
         QVERIFY(desktop->opened.isEmpty());
         QVERIFY(dialogs->asked.empty());
-        home->write(file.toStdString(), "help");
-        w->Help();
-        QCOMPARE(desktop->opened, QStringList{QString::fromStdString(home->file(file.toStdString()))});
+        home->copyShipped(file.toStdString());
+        const QString index = QString::fromStdString(home->file(file.toStdString()));
+        w->action("mnuHelpTopic")->trigger();
+        QCOMPARE(desktop->opened, QStringList{index});
+        w->button("Help")->trigger();
+        QCOMPARE(desktop->opened, (QStringList{index, index}));
         QVERIFY(app::shell().LangIndex >= 1 && app::shell().LangIndex <= 3);
+        QVERIFY(dialogs->asked.empty());
     }
 
     void lockOnAndOff() {

@@ -2,7 +2,9 @@
 // taken on a real X server (run under xvfb-run) and saved for a look at the
 // glyphs: TAVORIN_SCREENSHOTS names the folder.
 #include "tests/support/Screenshot.h"
+#include "app/FaceText.h"
 #include "app/Shell.h"
+#include "platform/ui/QtDialogs.h"
 #include "shell/ui/frmAboutSoft.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
@@ -10,6 +12,7 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QMenu>
 #include <QScreen>
@@ -24,6 +27,21 @@ class ScreenshotTest : public QObject {
     static QString folder() { return qEnvironmentVariable("TAVORIN_SCREENSHOTS", QDir::tempPath()); }
 
     static void save(QWidget& w, const QString& name) { testsupport::saveScreenshot(w, folder(), name); }
+
+    // The program started in a language, with the default image and no
+    // serial port of this machine.
+    static void start(const testsupport::TempHome& home, int lang) {
+        home.copyShipped("zezirev.def");
+        ResetShell();
+        QString content = QString("[Setting]\nFirRun=0\nLanguage=%1\nEngFont=DejaVu Sans\n"
+                                  "ChsFont=WenQuanYi Micro Hei\n[Ports]\n")
+                              .arg(lang);
+        for (int port = 1; port <= 16; ++port) content += QString("%1=/nonexistent/tty%1\n").arg(port);
+        home.write("tavorin.def", content.toStdString());
+        QVERIFY(StartProgram());
+        QVERIFY(QTest::qWaitFor([] { return !frmSplash::existing(); }, 5000));
+        QVERIFY(QTest::qWaitForWindowExposed(&mdifrmMain::instance()));
+    }
 
   private slots:
     void initTestCase() {
@@ -42,17 +60,8 @@ class ScreenshotTest : public QObject {
         testsupport::TempHome home;
         testsupport::ScriptedDialogs dialogs;
         testsupport::StandInChannelWindows channelWindows;
-        home.copyShipped("zezirev.def");
-        ResetShell();
-        QString content = QString("[Setting]\nFirRun=0\nLanguage=%1\nEngFont=DejaVu Sans\n"
-                                  "ChsFont=WenQuanYi Micro Hei\n[Ports]\n")
-                              .arg(lang);
-        for (int port = 1; port <= 16; ++port) content += QString("%1=/nonexistent/tty%1\n").arg(port);
-        home.write("tavorin.def", content.toStdString());
-        QVERIFY(StartProgram());
-        QVERIFY(QTest::qWaitFor([] { return !frmSplash::existing(); }, 5000));
+        start(home, lang);
         mdifrmMain& main = mdifrmMain::instance();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
         main.menu(QStringLiteral("mnuSet"))->popup(main.mapToGlobal(QPoint(120, 20)));
         QTest::qWait(300);
         save(main, QStringLiteral("mdifrmMain-%1").arg(QTest::currentDataTag()));
@@ -65,6 +74,33 @@ class ScreenshotTest : public QObject {
             QTest::qWait(200);
             save(about, QStringLiteral("frmAboutSoft-%1").arg(QTest::currentDataTag()));
         }
+        mdifrmMain::destroyInstance();
+    }
+
+    // Qt's own dialogs in Simplified Chinese: the Open dialog and a question.
+    void dialogsInSimplifiedChinese() {
+        testsupport::TempHome home;
+        testsupport::StandInChannelWindows channelWindows;
+        start(home, 1);
+        mdifrmMain::instance().activateWindow();
+
+        platform::QtDialogs dialogs;
+        auto shootModal = [](const QString& name) {
+            QTimer::singleShot(400, [name] {
+                QWidget* shown = QApplication::activeModalWidget();
+                QVERIFY(shown);
+                save(*shown, name);
+                if (auto* dialog = qobject_cast<QDialog*>(shown)) dialog->reject();
+            });
+        };
+        shootModal(QStringLiteral("open-dialog-chs"));
+        platform::FileRequest request;
+        request.filter = "DudData File(*.DudDat)|*.DudDat";
+        request.initialDir = home.file("Data");
+        QCOMPARE(dialogs.openFile(request), std::nullopt);
+        shootModal(QStringLiteral("message-box-chs"));
+        dialogs.message(app::text(74), app::text(app::kTextNotice), platform::Buttons::YesNo,
+                        platform::Icon::Question);
         mdifrmMain::destroyInstance();
     }
 };

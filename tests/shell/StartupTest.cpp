@@ -7,6 +7,7 @@
 #include "model/Model.h"
 #include "platform/IniFile.h"
 #include "platform/PseudoTerminal.h"
+#include "platform/ui/QtDialogs.h"
 #include "shell/FileCommands.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
@@ -15,6 +16,8 @@
 #include "tests/support/TempHome.h"
 
 #include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
 #include <map>
@@ -379,6 +382,39 @@ class StartupTest : public QObject {
         QCOMPARE(splash->imgSplash->pixmap().size(), shown);
         QVERIFY(QTest::qWaitFor([] { return !frmSplash::existing(); }));
         QVERIFY(mdifrmMain::instance().isVisible());
+    }
+
+    // The pictures the build draws are the ones the splash shows; Qt's own
+    // buttons follow the language chosen at start-up.
+    void splashShowsOurPictureAndQtSpeaksTheLanguage_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("yes");
+        QTest::newRow("1") << 1 << "Solmera_CHS_3.jpg"
+                           << "是(&Y)";
+        QTest::newRow("2") << 2 << "Solmera_ENG_3.jpg"
+                           << "是(&Y)";
+        QTest::newRow("3") << 3 << "Solmera_ENG_3.jpg"
+                           << "&Yes";
+    }
+    void splashShowsOurPictureAndQtSpeaksTheLanguage() {
+        QFETCH(int, lang);
+        QFETCH(QString, picture);
+        QFETCH(QString, yes);
+        settings(QString("[Setting]\nFirRun=0\nLanguage=%1\n").arg(lang));
+        for (const char* name : {"Solmera_CHS_3.jpg", "Solmera_ENG_3.jpg"}) home->copyShipped(name);
+        QVERIFY(StartProgram());
+        frmSplash* splash = frmSplash::existing();
+        QVERIFY(splash);
+        const QImage expected(QString::fromStdString(home->file(picture.toStdString())));
+        QCOMPARE(expected.size(), QSize(294, 112));
+        QCOMPARE(splash->imgSplash->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                 expected.convertToFormat(QImage::Format_RGB32));
+        QMessageBox box;
+        box.setStandardButtons(QMessageBox::Yes);
+        QCOMPARE(box.button(QMessageBox::Yes)->text(), yes);
+        QVERIFY(QTest::qWaitFor([] { return !frmSplash::existing(); }));
+        platform::installQtTranslations(3);
     }
 };
 

@@ -1,0 +1,75 @@
+#include "app/Reasons.h"
+
+#include "app/FaceText.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace app {
+namespace {
+
+TextKey keyOf(platform::IoProblem problem) {
+    using P = platform::IoProblem;
+    switch (problem) {
+    case P::NoSuchFile:
+        return TextKey::IoNoSuchFile;
+    case P::NotAFile:
+        return TextKey::IoNotAFile;
+    case P::IsFolder:
+        return TextKey::IoIsFolder;
+    case P::NoSuchFolder:
+        return TextKey::IoNoSuchFolder;
+    case P::ReadOnlyFile:
+        return TextKey::IoReadOnlyFile;
+    case P::ReadOnlyFolder:
+        return TextKey::IoReadOnlyFolder;
+    case P::CannotOpen:
+        return TextKey::IoCannotOpen;
+    case P::CannotRead:
+        return TextKey::IoCannotRead;
+    case P::CannotCreateIn:
+        return TextKey::IoCannotCreateIn;
+    case P::CannotWrite:
+        return TextKey::IoCannotWrite;
+    case P::CannotReplace:
+        return TextKey::IoCannotReplace;
+    case P::CannotMakeFolder:
+    case P::None:
+        break;
+    }
+    return TextKey::IoCannotMakeFolder;
+}
+
+} // namespace
+
+std::string WithCause(const std::string& reason, const std::string& cause) {
+    return cause.empty() ? reason : reason + text(TextKey::ReasonJoin) + cause;
+}
+
+std::string SystemCause(int sysError) {
+    switch (sysError) {
+    case 0:
+        return {};
+    case ENOENT:
+        return text(TextKey::CauseNoEntry);
+    case EACCES:
+    case EPERM:
+        return text(TextKey::CausePermission);
+    case ENOSPC:
+    case EDQUOT:
+        return text(TextKey::CauseDiskFull);
+    case EROFS:
+        return text(TextKey::CauseReadOnlySystem);
+    case EIO:
+        return text(TextKey::CauseInputOutput);
+    default:
+        return std::strerror(sysError);
+    }
+}
+
+std::string IoText(const platform::IoResult& r) {
+    if (r.problem == platform::IoProblem::None) return r.error;
+    return WithCause(text(keyOf(r.problem), r.path), SystemCause(r.sysError));
+}
+
+} // namespace app

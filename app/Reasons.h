@@ -1,0 +1,23 @@
+#pragma once
+// Why something failed, in the interface language: the reasons the program
+// puts under its messages. The platform says what went wrong (a problem and
+// the system's error number); these say it in the user's words.
+#include "platform/FileIo.h"
+
+#include <string>
+
+namespace app {
+
+// A file or folder that could not be used: the problem with its path, then
+// the system's cause ("Cannot open /x: permission denied"). A failure
+// without a problem gives its own text.
+std::string IoText(const platform::IoResult& r);
+
+// The system's cause of an error number: the causes a user can act on in
+// the interface language, any other in the system's own words.
+std::string SystemCause(int sysError);
+
+// "reason: cause" with the language's separator.
+std::string WithCause(const std::string& reason, const std::string& cause);
+
+} // namespace app
