@@ -103,7 +103,7 @@ void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image) {
     for (std::size_t j = 0; j < DataPayloadSize; ++j) image[imageAddress(j)] = plain[j];
 }
 
-void ReadDataFile(const std::string& path, ImageSpan image) {
+void ReadDataFile(const std::string& path, ImageSpan image, const std::function<void(ImageSpan)>& adjust) {
     // Only a plain file: opening a device or a pipe could block.
     if (!platform::fileExists(path)) {
         std::error_code ec;
@@ -120,6 +120,7 @@ void ReadDataFile(const std::string& path, ImageSpan image) {
     } catch (const platform::Failure& e) {
         throw platform::Failure(path + ": " + e.what());
     }
+    if (adjust) adjust(image);
     if (hooks().refreshFlashRange) hooks().refreshFlashRange(DataArea1First, DataArea2Last);
     if (hooks().adjParaShow) hooks().adjParaShow();
 }

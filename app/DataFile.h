@@ -52,8 +52,10 @@ void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image);
 // Reads a data file into the image, then refreshes the flash grid and the
 // alignment display through their hooks. Throws platform::Failure (the
 // reason for the user) and leaves the image untouched when the file cannot
-// be read or is no data file.
-void ReadDataFile(const std::string& path, ImageSpan image);
+// be read or is no data file. `adjust`, when given, runs on the image once
+// the file's bytes are in and before the hooks show them.
+void ReadDataFile(const std::string& path, ImageSpan image,
+                  const std::function<void(ImageSpan)>& adjust = {});
 
 // Writes the image's two areas as they stand, with freshly drawn tables.
 // Throws platform::Failure when the file cannot be written; the old file is

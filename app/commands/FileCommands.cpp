@@ -109,7 +109,8 @@ void NewFile(model::ModelState& m) {
     }
 }
 
-void OpenFile(const std::string& path, model::ModelState& m) {
+void OpenFile(const std::string& path, model::ModelState& m,
+              const std::function<void(std::span<std::uint8_t, 65536>)>& adjust) {
     try {
         std::string file = path;
         if (file.empty()) {
@@ -117,7 +118,7 @@ void OpenFile(const std::string& path, model::ModelState& m) {
             if (!chosen || chosen->empty()) return;
             file = *chosen;
         }
-        ReadDataFile(file, m.IicDat);
+        ReadDataFile(file, m.IicDat, adjust);
         // The image now is the file's, whatever the refresh does.
         SetCurrentFile(file);
         model::SoftDisplay(m);

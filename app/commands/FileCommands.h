@@ -16,7 +16,9 @@
 // of the channel grid (frmChMem.cboGridChCtdcs_LostFocus).
 #include "model/Model.h"
 
+#include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 
 namespace app {
@@ -59,8 +61,10 @@ bool NewFileSol(model::ModelState& m = model::state());
 // Reads a data file (an empty path asks with the Open dialog; cancelling
 // changes nothing), refreshes the channel window and makes the file current.
 // A file that cannot be read or is no data file shows text 83 with the
-// reason and changes nothing.
-void OpenFile(const std::string& path, model::ModelState& m = model::state());
+// reason and changes nothing. `adjust` runs on the image once the file's
+// bytes are in, before anything shows them (see ReadDataFile).
+void OpenFile(const std::string& path, model::ModelState& m = model::state(),
+              const std::function<void(std::span<std::uint8_t, 65536>)>& adjust = {});
 
 // File > Save: asks text 82 and on Yes saves as.
 void SaveFile(model::ModelState& m = model::state());
