@@ -1,0 +1,41 @@
+#pragma once
+// The read/write code boxes of the channel window's hidden holder, without a
+// display. The code is six radio characters at 0xE780 (0xE780-0xE78D all
+// 0xFF when there is none); the new code is kept in NewRdWrCode only.
+//
+// A load shows the code and stores nothing, so loading the same file twice
+// gives the same image. Only a change of the box's text stores it; the box
+// then shows what was kept. The window mirrors the state into its boxes; when
+// that raises the box's change handler with the text shown already, the
+// change functions below do nothing, which ends the store-and-show chain.
+#include "model/Model.h"
+
+#include <string>
+
+namespace channels {
+
+struct RdWrCodeState {
+    std::string RdWrCodeText;      // txtRdWrCode
+    std::string NewRdWrCodeText;   // txtNewRdWrCode
+    int NewRdWrCodeValue = 0;      // chkNewRdWrCode, 1 ticked
+    bool NewRdWrCodeShown = false; // lblNewRdWrCode, txtNewRdWrCode and lblRdWrCodeHint(1)
+};
+
+// The program's one instance, and a fresh one.
+RdWrCodeState& rdWrCode();
+void ResetRdWrCode();
+
+// The code of the image into txtRdWrCode; the last display step of a load.
+void ShowRdWrCode(const model::ModelState& m, RdWrCodeState& s);
+// NewRdWrCode into txtNewRdWrCode.
+void ShowNewRdWrCode(const model::ModelState& m, RdWrCodeState& s);
+
+// txtRdWrCode now holds text: stores its first six characters (a blank text
+// empties the code) and shows the stored code.
+void RdWrCodeChange(model::ModelState& m, RdWrCodeState& s, const std::string& text);
+// The same for txtNewRdWrCode and NewRdWrCode (all 16 bytes 0xFF when blank).
+void NewRdWrCodeChange(model::ModelState& m, RdWrCodeState& s, const std::string& text);
+// chkNewRdWrCode clicked to value (1 ticked): shows or hides the new code.
+void NewRdWrCodeClick(RdWrCodeState& s, int value);
+
+} // namespace channels
