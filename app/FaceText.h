@@ -61,6 +61,10 @@ enum class TextKey {
     CustomBandNotNumbers,
     CustomBandOutOfRange,
     CustomBandNoRoom,
+    TwoToneHeaders,   // the two-tone grid's column headers, separated by "|"
+    RadioHeaders,     // the FM station grid's
+    PhoneBookHeaders, // the phone-book grid's
+    SerialListUsedUp, // after the write that gave the last number of the serial-number list
 };
 
 struct NamedTextRow {

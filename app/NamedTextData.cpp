@@ -35,6 +35,14 @@ const NamedTextRow kNamedTextRows[] = {
                                      "The band must lie within 120 to 520 MHz."}},
     {TextKey::CustomBandNoRoom, {"最大值必须比最小值至少高 1 MHz。", "最大值必須比最小值至少高 1 MHz。",
                                  "The maximum must lie at least 1 MHz above the minimum."}},
+    {TextKey::TwoToneHeaders, {"序号|A音频率|A音时间|B音频率|B音时间|间隔时间",
+                               "序號|A音頻率|A音時間|B音頻率|B音時間|間隔時間",
+                               "No.|A Fre|A Time|B Fre|B Time|Interval"}},
+    {TextKey::RadioHeaders, {"序号|频率(MHz)", "序號|頻率(MHz)", "No.|Freq.(MHz)"}},
+    {TextKey::PhoneBookHeaders, {"序号|CALL ID|名称", "序號|CALL ID|名稱", "No.|CALL ID|Name"}},
+    {TextKey::SerialListUsedUp, {"序列号已用完：下一台对讲机不会得到序列号。请导入新的序列号列表。",
+                                 "序號已用完：下一台對講機不會得到序號。請匯入新的序號清單。",
+                                 "Serial number list used up: the next radio gets no serial number. Import a new list."}},
 };
 // clang-format on
 

@@ -86,6 +86,33 @@ void RestoreDefaultSetting(model::ModelState& m) {
                     [&kept](std::span<std::uint8_t, 65536> image) { putBack(image, kept); });
 }
 
+// ---- The side grids ----
+
+namespace {
+
+using AfterEdit = void (*)(model::ModelState&, SideGridsState&, int, int, const std::string&);
+
+bool userEdit(SettingsPages& p, model::ModelState& m, AfterEdit store, int row, int col,
+              const std::string& text) {
+    if (locked()) return false;
+    if (p.OptLoading != -1) store(m, p.grids, row, col, text);
+    return true;
+}
+
+} // namespace
+
+bool UserEditTwoTone(SettingsPages& p, model::ModelState& m, int row, int col, const std::string& text) {
+    return userEdit(p, m, TwoToneAfterEdit, row, col, text);
+}
+
+bool UserEditRadio(SettingsPages& p, model::ModelState& m, int row, int col, const std::string& text) {
+    return userEdit(p, m, RadioAfterEdit, row, col, text);
+}
+
+bool UserEditPhoneBook(SettingsPages& p, model::ModelState& m, int row, int col, const std::string& text) {
+    return userEdit(p, m, PhoneBookAfterEdit, row, col, text);
+}
+
 // ---- VOX comparison levels ----
 
 void SetVoxListIndex(SettingsPages& p, model::ModelState& m, int level, int position) {

@@ -3,7 +3,6 @@
 #include "channels/SettingsMap.h"
 #include "channels/SettingsPages.h"
 #include "channels/SettingsSupport.h"
-#include "channels/SideGridsLoad.h"
 
 #include "model/CodeFields.h"
 #include "model/NameFields.h"
@@ -118,15 +117,18 @@ void InitOpt(SettingsPages& p, model::ModelState& m) {
     loadKeys(p, m);
     loadCodeFields(p, m);
     loadAutoDial(p, m);
-    SideGridsLoad& side = sideGridsLoad();
-    side.ShowPhoneBook(m);
-    side.ShowTwoTone(m);
-    side.RadioChShow(m);
+    ShowSideGrids(m, p.grids);
     model::ShowTextLines(m);
     model::ShowPowerOnMsg(m);
     model::ShowPowerOnCode(m);
     model::ShowFullResetCode(m);
-    side.ShowRdWrCode(m);
+    model::ShowRdWrCode(m);
+}
+
+void InitSideGrids(SettingsPages& p, int langIndex) {
+    InitTwoToneGrid(p.grids, langIndex);
+    InitRadioChGrid(p.grids, langIndex);
+    InitPhoneBookGrid(p.grids, langIndex);
 }
 
 } // namespace channels

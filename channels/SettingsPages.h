@@ -38,6 +38,11 @@ bool UserChooseVox(SettingsPages& p, model::ModelState& m, int level, int positi
 bool UserTypeAutoMem(SettingsPages& p, model::ModelState& m, int memory, const std::string& text);
 bool UserChooseKey(SettingsPages& p, model::ModelState& m, int key, int position);
 bool UserPressPc(SettingsPages& p, model::ModelState& m, int index);
+// The side grids' after-edit: cell (row, col) now holds text. While the pages
+// are being filled (OptLoading) nothing is stored.
+bool UserEditTwoTone(SettingsPages& p, model::ModelState& m, int row, int col, const std::string& text);
+bool UserEditRadio(SettingsPages& p, model::ModelState& m, int row, int col, const std::string& text);
+bool UserEditPhoneBook(SettingsPages& p, model::ModelState& m, int row, int col, const std::string& text);
 
 // ---- Change handlers ----
 // cboPc(index): stores the list position; 35 also enables cboPc(36), 46
@@ -68,9 +73,15 @@ void VoxDefault(SettingsPages& p, model::ModelState& m);
 void RestoreDefaultSetting(model::ModelState& m);
 
 // ---- Loading ----
+// Lays the side grids out in the language of langIndex: once, when the
+// channel window loads, before InitFace and SetOptList.
+void InitSideGrids(SettingsPages& p, int langIndex);
+
 // Shows the whole image on the pages, repairing the bytes the pages cannot
-// show (the byte map's repair values). OptLoading is -1 throughout and
-// released on every path; a failure passes to the caller.
+// show (the byte map's repair values): the settings, the side grids and the
+// read/write code. OptLoading is -1 throughout and released on every path; a
+// failure passes to the caller. Stores nothing else: a load followed by no
+// edit leaves the image as it was but for the repairs.
 void InitOpt(SettingsPages& p, model::ModelState& m);
 
 // The linked enables: cboPc(36) follows cboPc(35), cboPc(53) the length of

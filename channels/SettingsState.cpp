@@ -23,6 +23,11 @@ SettingsPages::SettingsPages() {
     }
     // Enabled once the stun code is long enough.
     cboPc[53].Enabled = false;
+    // Laid out again in the interface language when the window loads.
+    constexpr int English = 3;
+    InitTwoToneGrid(grids, English);
+    InitRadioChGrid(grids, English);
+    InitPhoneBookGrid(grids, English);
 }
 
 SettingsPages& settingsPages() {

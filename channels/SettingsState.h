@@ -7,6 +7,9 @@
 //
 // Controls changed from code raise their change handler at once, nested,
 // and only when the value really changes (SettingsPages.h has the setters).
+#include "channels/RdWrCode.h"
+#include "channels/SerialList.h"
+#include "channels/SideGrids.h"
 #include "platform/Host.h"
 #include <array>
 
@@ -54,8 +57,10 @@ inline constexpr int VoxLevelCount = 10;
 inline constexpr int KeyCount = 5;
 inline constexpr int AutoMemCount = 16;
 
-// Which control a change notification names.
-enum class Ctl { Pc, Chk, Txt, Vox, Key, AutoMem };
+// Which control a change notification names, with its index: the array
+// element; a grid's row; the read/write code box (RdWrCodeBox,
+// NewRdWrCodeBox); the serial-number controls as a whole (0).
+enum class Ctl { Pc, Chk, Txt, Vox, Key, AutoMem, TwoTone, Radio, PhoneBook, RdWrCode, Serial };
 
 struct SettingsPages {
     SettingsPages(); // the design state: fixed lists, lengths, tool tips
@@ -66,6 +71,10 @@ struct SettingsPages {
     std::array<ComboBox, VoxLevelCount + 1> cboVoxCmpDat; // levels 1-10; [0] unused
     std::array<ListBox, KeyCount> listSkKey;
     std::array<TextBox, AutoMemCount> txtAutoMem;
+
+    SideGridsState grids;   // vsfgGridTwoTone(0), vsfgGridRadio, vsfgGridPhoneBook
+    RdWrCodeState rdWr;     // the read/write code boxes of the hidden holder
+    SerialListState serial; // cboImportSeq and its buttons, chkAutoNextSn, txtSeqExample
 
     Flag OptLoading = 0; // -1 while SetOptList or InitOpt fills the pages
     Flag SkKeyBusy = 0;  // -1 while a key list's handler works

@@ -5,6 +5,7 @@
 // write creates what is missing and keeps every other line as it was.
 #include "platform/FileIo.h"
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -26,6 +27,18 @@ class IniFile {
     // Creates or replaces key=value; the file is rewritten atomically.
     static IoResult write(const std::string& path, const std::string& section, const std::string& key,
                           const std::string& value);
+};
+
+// One section read at once, for a reader of many keys of one file: its read
+// gives what IniFile::read gives for the same key, without reading the file
+// again for each key.
+class IniSection {
+  public:
+    IniSection(const std::string& path, const std::string& section);
+    std::string read(const std::string& key, const std::string& defaultValue, int size) const;
+
+  private:
+    std::map<std::string, std::string> values_; // lower-cased key, first entry's value
 };
 
 // Cuts a text to at most `units` units (non-ASCII characters count two).

@@ -222,36 +222,34 @@ TEST_F(SettingsTest, LoadShowsTheTextLinesAndCodes) {
     EXPECT_EQ(p.txtPc[11].Text, "1");
 }
 
-// The side grids' steps, in their place in the load.
-class RecordingSideGrids : public channels::SideGridsLoad {
-  public:
-    explicit RecordingSideGrids(std::function<void(const char*)> seen) : seen_(std::move(seen)) {}
-    void ShowPhoneBook(model::ModelState&) override { seen_("phone book"); }
-    void ShowTwoTone(model::ModelState&) override { seen_("two-tone"); }
-    void RadioChShow(model::ModelState&) override { seen_("FM"); }
-    void ShowRdWrCode(model::ModelState&) override { seen_("read/write code"); }
-
-  private:
-    std::function<void(const char*)> seen_;
-};
-
+// The side grids' steps, in their place in the load: whatever changes a
+// control meanwhile stores nothing.
 TEST_F(SettingsTest, SideGridStepsRunInOrderWhileEveryChangeStoresNothing) {
     std::vector<std::string> steps;
     m.IicDat.fill(0x00);
     put(0xE610, {0x41, 0x00});
     const model::Image before = afterLoad(m.IicDat);
-    RecordingSideGrids side([&](const char* step) {
-        steps.push_back(std::string(step) + (p.txtPc[2].Text == "A" ? " after the lines" : ""));
+    view.onChange = [&](Ctl c, int index) {
+        const char* step = c == Ctl::PhoneBook  ? "phone book"
+                           : c == Ctl::TwoTone  ? "two-tone"
+                           : c == Ctl::Radio    ? "FM"
+                           : c == Ctl::RdWrCode ? "read/write code"
+                                                : nullptr;
+        if (!step || index != (c == Ctl::RdWrCode ? channels::RdWrCodeBox : 1)) return;
+        const std::string seen = std::string(step) + (p.txtPc[2].Text == "A" ? " after the lines" : "");
+        if (!steps.empty() && steps.back() == seen) return;
+        steps.push_back(seen);
         EXPECT_EQ(p.OptLoading, -1);
-        // Whatever changes a control during the load stores nothing.
         channels::UserChoosePc(p, m, 4, 9);
         channels::UserTickPc(p, m, 3, 1 - p.chkPc[3].Value);
         channels::UserTypePc(p, m, 4, "123");
         channels::UserChooseVox(p, m, 3, 99);
         channels::UserTypeAutoMem(p, m, 2, "77");
         channels::UserPressPc(p, m, 2);
-    });
-    channels::SetSideGridsLoad(&side);
+        channels::UserEditTwoTone(p, m, 2, 1, "1000");
+        channels::UserEditRadio(p, m, 2, 1, "98.1");
+        channels::UserEditPhoneBook(p, m, 2, 2, "AB");
+    };
     channels::InitOpt(p, m);
     EXPECT_EQ(steps,
               (std::vector<std::string>{"phone book", "two-tone", "FM", "read/write code after the lines"}));
