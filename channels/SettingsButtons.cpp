@@ -116,19 +116,14 @@ bool UserEditPhoneBook(SettingsPages& p, model::ModelState& m, int row, int col,
 // ---- VOX comparison levels ----
 
 void SetVoxListIndex(SettingsPages& p, model::ModelState& m, int level, int position) {
-    ComboBox& c = at(p.cboVoxCmpDat, level, FirstVox);
-    checkPosition(c.items, position);
-    if (c.ListIndex == position) return;
-    c.ListIndex = position;
+    if (!moveTo(at(p.cboVoxCmpDat, level, FirstVox), position)) return;
     notify(Ctl::Vox, level);
     cboVoxCmpDat_Click(p, m, level);
 }
 
 bool UserChooseVox(SettingsPages& p, model::ModelState& m, int level, int position) {
     if (locked()) return false;
-    ComboBox& c = at(p.cboVoxCmpDat, level, FirstVox);
-    checkPosition(c.items, position);
-    c.ListIndex = position;
+    chooseIn(at(p.cboVoxCmpDat, level, FirstVox), position);
     cboVoxCmpDat_Click(p, m, level);
     return true;
 }
@@ -196,19 +191,14 @@ void txtAutoMem_Change(SettingsPages& p, model::ModelState& m, int memory) {
 // ---- Key function lists ----
 
 void SetKeyListIndex(SettingsPages& p, model::ModelState& m, int key, int position) {
-    ListBox& l = at(p.listSkKey, key);
-    checkPosition(l.items, position);
-    if (l.ListIndex == position) return;
-    l.ListIndex = position;
+    if (!moveTo(at(p.listSkKey, key), position)) return;
     notify(Ctl::Key, key);
     listSkKey_Click(p, m, key);
 }
 
 bool UserChooseKey(SettingsPages& p, model::ModelState& m, int key, int position) {
     if (locked()) return false;
-    ListBox& l = at(p.listSkKey, key);
-    checkPosition(l.items, position);
-    l.ListIndex = position;
+    chooseIn(at(p.listSkKey, key), position);
     listSkKey_Click(p, m, key);
     return true;
 }

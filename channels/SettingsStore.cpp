@@ -101,10 +101,7 @@ void detail::enableStunType(SettingsPages& p) {
 // ---- Code changes a control ----
 
 void SetPcListIndex(SettingsPages& p, model::ModelState& m, int index, int position) {
-    ComboBox& c = at(p.cboPc, index);
-    checkPosition(c.items, position);
-    if (c.ListIndex == position) return;
-    c.ListIndex = position;
+    if (!moveTo(at(p.cboPc, index), position)) return;
     notify(Ctl::Pc, index);
     cboPc_Click(p, m, index);
 }
@@ -127,9 +124,7 @@ void SetPcText(SettingsPages& p, model::ModelState& m, int index, const std::str
 
 bool UserChoosePc(SettingsPages& p, model::ModelState& m, int index, int position) {
     if (locked()) return false;
-    ComboBox& c = at(p.cboPc, index);
-    checkPosition(c.items, position);
-    c.ListIndex = position;
+    chooseIn(at(p.cboPc, index), position);
     cboPc_Click(p, m, index);
     return true;
 }

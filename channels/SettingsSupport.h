@@ -34,6 +34,21 @@ inline void checkPosition(const std::vector<std::string>& items, int position) {
         throw platform::Failure("Invalid property value: list position " + std::to_string(position));
 }
 
+// Code moves a list to position: true when it really moved (its handler is
+// then due).
+template <class List> bool moveTo(List& l, int position) {
+    checkPosition(l.items, position);
+    if (l.ListIndex == position) return false;
+    l.ListIndex = position;
+    return true;
+}
+
+// The user chose position: taken even when it is the one shown.
+template <class List> void chooseIn(List& l, int position) {
+    checkPosition(l.items, position);
+    l.ListIndex = position;
+}
+
 // Text lengths count UTF-16 units, as the boxes do.
 inline int units(const std::string& text) {
     return static_cast<int>(charcode::toUtf16(text).size());

@@ -62,11 +62,7 @@ void SeqVolumeDatToSeq(VolumeDialog& d, model::ModelState& m) {
 }
 
 void SetVolumeListIndex(VolumeDialog& d, model::ModelState& m, int level, int position) {
-    ComboBox& c = at(d.cboVolumeDat, level, FirstLevel);
-    checkPosition(c.items, position);
-    if (c.ListIndex == position) return;
-    c.ListIndex = position;
-    cboVolumeDat_Click(d, m, level);
+    if (moveTo(at(d.cboVolumeDat, level, FirstLevel), position)) cboVolumeDat_Click(d, m, level);
 }
 
 void SetVolumeIic(VolumeDialog& d, model::ModelState& m, int value) {

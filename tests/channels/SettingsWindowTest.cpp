@@ -20,6 +20,7 @@
 #include "shell/FileCommands.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
+#include "tests/channels/ProgramFixture.h"
 #include "tests/support/ErrorLog.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
@@ -51,39 +52,14 @@ model::ModelState& m() {
 }
 
 // The program started in a language, its main window 1024 x 700.
-struct Program {
-    testsupport::TempHome home;
-    testsupport::ScriptedDialogs dialogs;
+struct Program : chmemtest::Program {
     testsupport::ErrorLog errors;
-    shell::mdifrmMain* main = nullptr;
-    channels::frmChMem* w = nullptr;
+    channels::frmChMem*& w = chMem;
 
-    explicit Program(int lang = 3, const std::function<void(model::Image&)>& image = {}) {
-        ::setenv("TAVORIN_QUIET", "1", 1);
-        app::ResetShell();
-        model::ResetModel();
-        channels::ResetChMem();
-        for (const char* f : {"tavorin.def", "zezirev.def", "DefRadioSet.def"}) home.copyShipped(f);
-        platform::IniFile::write(home.file("tavorin.def"), "Setting", "FirRun", "0");
-        platform::IniFile::write(home.file("tavorin.def"), "Setting", "Language", std::to_string(lang));
-        if (image) {
-            model::Image defaults{};
-            app::ReadDataFile(home.file("zezirev.def"), defaults);
-            image(defaults);
-            app::WriteDataFile(home.file("zezirev.def"), defaults);
-        }
-        channels::InstallChannelWindow();
-        QVERIFY(shell::StartProgram());
-        QVERIFY(QTest::qWaitFor([] { return !shell::frmSplash::existing(); }, 5000));
-        main = &shell::mdifrmMain::instance();
+    explicit Program(int lang = 3, const std::function<void(model::Image&)>& image = {})
+        : chmemtest::Program(lang, image) {
         main->resize(1024, 700);
         QVERIFY(QTest::qWaitForWindowExposed(main));
-        w = dynamic_cast<channels::frmChMem*>(main->channelWindow());
-        QVERIFY(w);
-    }
-    ~Program() {
-        shell::mdifrmMain::destroyInstance();
-        platform::Host<shell::ChannelWindowHost>::set(nullptr);
     }
 
     channels::SettingsControls& c() const { return w->settings(); }
@@ -276,6 +252,69 @@ class SettingsWindowTest : public QObject {
         expected[0xEC26] = 0;
         for (model::map::Addr a = 0xC800; a < 0xF000; ++a)
             if (m().IicDat[a] != expected[a]) QFAIL(qPrintable(QString("byte %1 changed").arg(a, 4, 16)));
+    }
+
+    void imagesOfAllZerosOrAllOnesShowOnEveryPageAndEveryControlStores() {
+        for (const std::uint8_t fill : {std::uint8_t(0x00), std::uint8_t(0xFF)}) {
+            Program p(3, [fill](model::Image& image) {
+                std::fill(image.begin() + 0xC800, image.begin() + 0xF000, fill);
+                std::fill(image.begin() + 0xF800, image.begin() + 0xFC00, fill);
+            });
+            channels::SettingsControls& c = p.c();
+            const channels::SettingsPages& s = channels::settingsPages();
+            QCOMPARE(s.OptLoading, std::int16_t(0));
+            for (std::size_t i = 0; i < c.cboPc.size(); ++i)
+                QCOMPARE(c.cboPc[i]->currentIndex(), s.cboPc[i].ListIndex);
+            for (std::size_t i = 0; i < c.chkPc.size(); ++i)
+                QCOMPARE(c.chkPc[i]->isChecked(), s.chkPc[i].Value != 0);
+            for (std::size_t i = 0; i < c.txtPc.size(); ++i)
+                QCOMPARE(c.txtPc[i]->text(), QString::fromStdString(s.txtPc[i].Text));
+            for (std::size_t k = 0; k < c.listSkKey.size(); ++k)
+                QCOMPARE(c.listSkKey[k]->currentRow(), s.listSkKey[k].ListIndex);
+            for (int level = 1; level <= 10; ++level)
+                QCOMPARE(c.cboVoxCmpDat[static_cast<std::size_t>(level)]->currentIndex(),
+                         static_cast<int>(fill));
+            QCOMPARE(c.vsfgGridPhoneBook->textMatrix(25, 1), QString());
+            // Every kind of control stores afterwards.
+            choose(c.cboPc[8], 3);
+            QCOMPARE(p.at(0xEC05), 3);
+            c.chkPc[3]->click();
+            QCOMPARE(p.at(0xEC0B), c.chkPc[3]->isChecked() ? 1 : 0);
+            typeInto(c.txtPc[5], "9");
+            QCOMPARE(p.at(0xE110), 0x39);
+            c.listSkKey[4]->setCurrentRow(2);
+            QCOMPARE(p.at(0xEC36), 2);
+            // Level 10 at the top resets all ten levels, once.
+            choose(c.cboVoxCmpDat[10], 255);
+            QCOMPARE(p.bytes(0xE721, 10),
+                     (Bytes{0xAA, 0x9B, 0x8C, 0x7D, 0x6E, 0x5F, 0x50, 0x41, 0x32, 0x23}));
+            QCOMPARE(c.cboVoxCmpDat[10]->currentIndex(), 35);
+            editCell(*c.vsfgGridRadio, 25, 1, "87.0");
+            QCOMPARE(p.bytes(0xE6B0, 4), (Bytes{0x00, 0x00, 0x70, 0x08}));
+            QVERIFY(p.errors.tags.empty());
+        }
+    }
+
+    void theSameFileLoadedTwiceGivesTheSameImage() {
+        Program p;
+        model::Image file = m().IicDat;
+        // A read/write code with a code that shows nothing between its characters.
+        const Bytes code{0x41, 0x00, 0xC8, 0x00, 0x42, 0x00, 0x20, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x12, 0x34};
+        std::copy(code.begin(), code.end(), file.begin() + 0xE780);
+        const std::string path = p.home.file("a.LDat"), other = p.home.file("b.LDat");
+        app::WriteDataFile(path, file);
+        model::Image second = file;
+        std::fill_n(second.begin() + 0xE780, 14, 0xFF);
+        app::WriteDataFile(other, second);
+
+        shell::OpenFile(path, m());
+        QCOMPARE(p.c().txtRdWrCode->text(), QString("AB"));
+        const model::Image first = m().IicDat;
+        QCOMPARE(p.bytes(0xE780, 14), code);
+        shell::OpenFile(other, m());
+        QCOMPARE(p.c().txtRdWrCode->text(), QString());
+        shell::OpenFile(path, m());
+        QVERIFY(m().IicDat == first);
     }
 
     void withTheLockNoPageStoresAnything() {
