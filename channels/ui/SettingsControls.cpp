@@ -10,6 +10,7 @@
 #include "platform/ui/Grid.h"
 #include "platform/ui/Twips.h"
 
+#include <QAbstractItemDelegate>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -342,6 +343,17 @@ void SettingsControls::ShowAll(QWidget* within) {
             for (int r = 1; r <= sideGrid(grid).Rows; ++r) showGridRow(grid, r);
     if (inside(within, txtRdWrCode)) showRdWrCode();
     if (inside(within, cboImportSeq)) showSerial();
+}
+
+void SettingsControls::CommitEdits(QWidget* within) {
+    for (Ctl grid : {Ctl::TwoTone, Ctl::Radio, Ctl::PhoneBook}) {
+        platform::Grid* g = gridOf(grid);
+        if (!inside(within, g) || !g->editor()) continue;
+        QWidget* editor = g->editor();
+        QAbstractItemDelegate* delegate = g->view()->itemDelegate();
+        emit delegate->commitData(editor);
+        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
 }
 
 void SettingsControls::Changed(Ctl control, int index) {

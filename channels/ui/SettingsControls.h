@@ -59,8 +59,9 @@ class SettingsControls : public QObject, public SettingsPagesHost {
     void rdWrCodeControls(QWidget* parent); // lblRdWrCode ... txtNewRdWrCode
 
     // ---- The pages' steps over the controls inside `within` ----
-    void InitFace(QWidget* within); // captions from the text table
-    void ShowAll(QWidget* within);  // every control shows the logic's state
+    void InitFace(QWidget* within);    // captions from the text table
+    void ShowAll(QWidget* within);     // every control shows the logic's state
+    void CommitEdits(QWidget* within); // a side grid's cell still being edited is stored
 
     // SettingsPagesHost
     void Changed(Ctl control, int index) override;

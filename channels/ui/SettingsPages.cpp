@@ -28,6 +28,10 @@ void SettingsPage::Load() {
     c_.ShowAll(frame());
 }
 
+void SettingsPage::Store() {
+    c_.CommitEdits(frame());
+}
+
 // ---- The hidden holder ----
 
 HiddenHolder::HiddenHolder(QWidget* frame, SettingsControls& c) : SettingsPage(frame, c) {

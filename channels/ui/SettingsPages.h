@@ -20,6 +20,7 @@ class SettingsPage : public ChMemPage {
     void InitFace() override;
     void SetOptList() override;
     void Load() override;
+    void Store() override;
 
   protected:
     SettingsControls& c_;

@@ -16,6 +16,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QTabWidget;
 

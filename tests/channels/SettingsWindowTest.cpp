@@ -429,6 +429,14 @@ class SettingsWindowTest : public QObject {
         editCell(book, 1, 2, "");
         QCOMPARE(p.bytes(0xE2F0, 7), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00}));
         QCOMPARE(book.textMatrix(1, 2), QString());
+
+        // A cell still being edited goes into the image before a save or a write.
+        book.setCurrentCell(2, 1);
+        book.editCell();
+        QTest::keyClicks(book.editor(), "77");
+        p.main->WriteRoad();
+        QVERIFY(!book.isEditing());
+        QCOMPARE(p.bytes(0xE160, 3), (Bytes{0x37, 0x37, 0xFF}));
     }
 
     void theSerialListFillsMessageLineOne() {
