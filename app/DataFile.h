@@ -56,7 +56,8 @@ void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image);
 // alignment display (app/ImageViews.h). Throws platform::Failure (the
 // reason for the user) and leaves the image untouched when the file cannot
 // be read or is no data file. `adjust`, when given, runs on the image once
-// the file's bytes are in and before the hooks show them.
+// the file's bytes are in, before the flash grid and the alignment display
+// show them.
 void ReadDataFile(const std::string& path, ImageSpan image, const ImageAdjust& adjust = {});
 
 // Writes the image's two areas as they stand, with freshly drawn tables.
