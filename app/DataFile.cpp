@@ -95,7 +95,7 @@ void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image) {
     for (std::size_t j = 0; j < DataPayloadSize; ++j) image[imageAddress(j)] = plain[j];
 }
 
-void ReadDataFile(const std::string& path, ImageSpan image) {
+void ReadDataFile(const std::string& path, ImageSpan image, const ImageAdjust& adjust) {
     // Only a plain file: opening a device or a pipe could block.
     if (!platform::fileExists(path)) {
         using platform::IoProblem;
@@ -113,6 +113,7 @@ void ReadDataFile(const std::string& path, ImageSpan image) {
     } catch (const platform::Failure& e) {
         throw platform::Failure(WithCause(path, e.what()));
     }
+    if (adjust) adjust(image);
     platform::host<FlashGridHost>().RefreshFlashRange(DataArea1First, DataArea2Last);
     platform::host<AlignmentDisplayHost>().AdjParaShow();
 }

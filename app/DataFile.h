@@ -17,6 +17,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -24,6 +25,9 @@ namespace app {
 
 using ImageSpan = std::span<std::uint8_t, 65536>;
 using ConstImageSpan = std::span<const std::uint8_t, 65536>;
+// A change a reader makes to the image once a file's bytes are in, before
+// anything shows them (the restore of the defaults keeps the alignment area).
+using ImageAdjust = std::function<void(ImageSpan)>;
 
 inline constexpr std::size_t DataFileSize = 12800;
 inline constexpr std::size_t DataPayloadSize = 11264;
@@ -51,8 +55,10 @@ void DecodeDataFile(std::span<const std::uint8_t> file, ImageSpan image);
 // Reads a data file into the image, then refreshes the flash grid and the
 // alignment display (app/ImageViews.h). Throws platform::Failure (the
 // reason for the user, in the interface language) and leaves the image
-// untouched when the file cannot be read or is no data file.
-void ReadDataFile(const std::string& path, ImageSpan image);
+// untouched when the file cannot be read or is no data file. `adjust`, when
+// given, runs on the image once the file's bytes are in, before the flash
+// grid and the alignment display show them.
+void ReadDataFile(const std::string& path, ImageSpan image, const ImageAdjust& adjust = {});
 
 // Writes the image's two areas as they stand, with freshly drawn tables.
 // Throws platform::Failure (the reason, in the interface language) when the

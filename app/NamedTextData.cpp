@@ -68,6 +68,14 @@ const NamedTextRow kNamedTextRows[] = {
     {TextKey::PortNotSerial, {"%1 不是串口设备。", "%1 不是序列埠裝置。", "%1 is not a serial device."}},
     {TextKey::PortCannotOpen, {"无法打开 %1", "無法開啟 %1", "Cannot open %1"}},
     {TextKey::PortFailed, {"COM%1 无法打开：", "COM%1 無法開啟：", "COM%1 cannot be opened:"}},
+    {TextKey::TwoToneHeaders, {"序号|A音频率|A音时间|B音频率|B音时间|间隔时间",
+                               "序號|A音頻率|A音時間|B音頻率|B音時間|間隔時間",
+                               "No.|A Fre|A Time|B Fre|B Time|Interval"}},
+    {TextKey::RadioHeaders, {"序号|频率(MHz)", "序號|頻率(MHz)", "No.|Freq.(MHz)"}},
+    {TextKey::PhoneBookHeaders, {"序号|CALL ID|名称", "序號|CALL ID|名稱", "No.|CALL ID|Name"}},
+    {TextKey::SerialListUsedUp, {"序列号已用完：下一台对讲机不会得到序列号。请导入新的序列号列表。",
+                                 "序號已用完：下一台對講機不會得到序號。請匯入新的序號清單。",
+                                 "Serial number list used up: the next radio gets no serial number. Import a new list."}},
 };
 // clang-format on
 

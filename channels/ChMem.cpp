@@ -1,5 +1,7 @@
 #include "channels/ChMem.h"
 
+#include "channels/SettingsState.h"
+
 #include "platform/Numbers.h"
 
 namespace channels {
@@ -11,6 +13,7 @@ ChMemState& chMem() {
 
 void ResetChMem() {
     chMem() = ChMemState{};
+    ResetSettingsPages();
 }
 
 EditMode EditModeFor(GridEvent event, int col) {

@@ -26,6 +26,7 @@ struct ChMemState {
 };
 
 ChMemState& chMem();
+// A fresh channel editor (tests): this state and the settings pages'.
 void ResetChMem();
 
 // The channel grid and its tone drop-down as the editing logic sees them.

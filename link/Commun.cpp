@@ -22,13 +22,13 @@ void SetWriteFixedBytes(model::Image& image) {
     image[0xECA0] &= 0xFD;
 }
 
-WriteFirmware CommunWrite(LinkState& s, FirmwareState& fw, model::ModelState& m) {
+CommunWriteResult CommunWrite(LinkState& s, FirmwareState& fw, model::ModelState& m) {
     model::ChInfoToIicDat(m);
     SetWriteFixedBytes(m.IicDat);
-    const WriteFirmware result = WriteRadio(s, fw, m.IicDat);
+    CommunWriteResult result{WriteRadio(s, fw, m.IicDat)};
     SerialNumberList& list = platform::host<SerialNumberList>();
     if (s.ComFail == 0 && list.ListVisible() && list.ListCount() >= 1 && list.AutoNextValue() == 1)
-        list.cmdSeqSwitch_Click(1);
+        result.serial = list.StepAfterWrite();
     return result;
 }
 

@@ -13,16 +13,27 @@
 
 namespace radiolink {
 
+// What the step after a good write did to the serial-number list: nothing,
+// the next number is in the image for the next radio, or the radio just
+// written took the last number (no further radio gets one of this list).
+enum class SerialStep { None, Next, UsedUp };
+
 // The channel window's serial-number list as a good write moves it on: a
 // host interface (platform/Host.h) that the channel window (channels/ui)
 // registers; until then there is no list.
 class SerialNumberList {
   public:
     virtual ~SerialNumberList() = default;
-    virtual bool ListVisible() { return false; }      // cboImportSeq shown
-    virtual int ListCount() { return 0; }             // its entries
-    virtual int AutoNextValue() { return 0; }         // chkAutoNextSn, 1 ticked
-    virtual void cmdSeqSwitch_Click(int /*index*/) {} // 1 selects the next number
+    virtual bool ListVisible() { return false; } // cboImportSeq shown
+    virtual int ListCount() { return 0; }        // its entries
+    virtual int AutoNextValue() { return 0; }    // chkAutoNextSn, 1 ticked
+    // The step after a good write (the list's ">>").
+    virtual SerialStep StepAfterWrite() { return SerialStep::None; }
+};
+
+struct CommunWriteResult {
+    WriteFirmware firmware;
+    SerialStep serial = SerialStep::None;
 };
 
 // Reads the frequency page set and shows the image in the channel window,
@@ -35,6 +46,6 @@ void SetWriteFixedBytes(model::Image& image);
 // Encodes the channel table, sets the fixed bytes, writes the frequency page
 // set and, after a good write, moves the serial-number list on. Throws what
 // WriteRadio throws.
-WriteFirmware CommunWrite(LinkState& s, FirmwareState& fw, model::ModelState& m);
+CommunWriteResult CommunWrite(LinkState& s, FirmwareState& fw, model::ModelState& m);
 
 } // namespace radiolink

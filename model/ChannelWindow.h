@@ -55,8 +55,8 @@ class ChannelWindow {
     virtual std::string PcText(int /*index*/) { return {}; }
     virtual void SetPcText(int /*index*/, const std::string& /*text*/) {}
 
-    // txtRdWrCode and txtNewRdWrCode; setting raises their change handlers,
-    // which test no loading guard.
+    // txtRdWrCode and txtNewRdWrCode: the code shown, nothing stored (a
+    // load must leave the image as it was).
     virtual void SetRdWrCodeText(const std::string& /*text*/) {}
     virtual void SetNewRdWrCodeText(const std::string& /*text*/) {}
 

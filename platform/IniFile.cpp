@@ -169,6 +169,35 @@ std::string IniFile::read(const std::string& path, const std::string& section, c
     return cutToUnits(value, size - 1);
 }
 
+namespace {
+
+std::string lowerCased(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+} // namespace
+
+IniSection::IniSection(const std::string& path, const std::string& section) {
+    std::string content;
+    if (!readTextFile(path, content)) return;
+    bool inSection = false;
+    for (const Line& l : parse(content).lines) {
+        if (auto s = sectionOf(l.text)) {
+            inSection = sameName(*s, section);
+            continue;
+        }
+        if (!inSection) continue;
+        if (auto kv = keyOf(l.text)) values_.emplace(lowerCased(kv->first), unquote(kv->second));
+    }
+}
+
+std::string IniSection::read(const std::string& key, const std::string& defaultValue, int size) const {
+    if (size <= 0) return {};
+    auto it = values_.find(lowerCased(key));
+    return cutToUnits(it != values_.end() ? it->second : trim(defaultValue), size - 1);
+}
+
 IoResult IniFile::write(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& value) {
     Parsed p;

@@ -6,6 +6,7 @@
 // its line end included (a new line takes the end of the line before it).
 #include "platform/FileIo.h"
 
+#include <map>
 #include <optional>
 #include <string>
 #include <utility>
@@ -35,6 +36,18 @@ class IniFile {
     // stays as it was. One atomic rewrite.
     static IoResult writeSection(const std::string& path, const std::string& section,
                                  const std::vector<std::pair<std::string, std::string>>& entries);
+};
+
+// One section read at once, for a reader of many keys of one file: its read
+// gives what IniFile::read gives for the same key, without reading the file
+// again for each key.
+class IniSection {
+  public:
+    IniSection(const std::string& path, const std::string& section);
+    std::string read(const std::string& key, const std::string& defaultValue, int size) const;
+
+  private:
+    std::map<std::string, std::string> values_; // lower-cased key, first entry's value
 };
 
 // Cuts a text to at most `units` units (non-ASCII characters count two).

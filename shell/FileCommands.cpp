@@ -97,7 +97,7 @@ void NewFile(model::ModelState& m) {
     }
 }
 
-void OpenFile(const std::string& path, model::ModelState& m) {
+void OpenFile(const std::string& path, model::ModelState& m, const app::ImageAdjust& adjust) {
     try {
         std::string file = path;
         if (file.empty()) {
@@ -105,7 +105,7 @@ void OpenFile(const std::string& path, model::ModelState& m) {
             if (!chosen || chosen->empty()) return;
             file = *chosen;
         }
-        app::ReadDataFile(file, m.IicDat);
+        app::ReadDataFile(file, m.IicDat, adjust);
         // The image now is the file's, whatever the refresh does.
         SetCurrentFile(file);
         model::SoftDisplay(m);

@@ -14,6 +14,7 @@
 //
 // Before SaveFile and SaveAsFile the main window commits a pending tone edit
 // of the channel grid (frmChMem.cboGridChCtdcs_LostFocus).
+#include "app/DataFile.h"
 #include "model/Model.h"
 
 #include <string>
@@ -54,8 +55,10 @@ bool NewFileSol(model::ModelState& m = model::state());
 // Reads a data file (an empty path asks with the Open dialog; cancelling
 // changes nothing), refreshes the channel window and makes the file current.
 // A file that cannot be read or is no data file shows text 83 with the
-// reason and changes nothing.
-void OpenFile(const std::string& path, model::ModelState& m = model::state());
+// reason and changes nothing. `adjust` runs on the image once the file's
+// bytes are in, before anything shows them (see ReadDataFile).
+void OpenFile(const std::string& path, model::ModelState& m = model::state(),
+              const app::ImageAdjust& adjust = {});
 
 // File > Save: asks text 82 and on Yes saves as.
 void SaveFile(model::ModelState& m = model::state());

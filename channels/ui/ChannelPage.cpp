@@ -3,6 +3,7 @@
 #include "channels/BandPresets.h"
 #include "channels/ChGridEdit.h"
 #include "channels/ChannelTexts.h"
+#include "channels/SettingsPages.h"
 #include "channels/ToneBox.h"
 #include "channels/ui/frmCustomFre.h"
 #include "model/Bands.h"
@@ -478,7 +479,7 @@ bool ChannelPage::eventFilter(QObject* watched, QEvent* event) {
 void ChannelPage::cmdPc_Click(int index) {
     try {
         if (index == 0)
-            shell::OpenFile(platform::joinPath(platform::programFolder(), "DefRadioSet.def"), m());
+            RestoreDefaultSetting(m());
         else if (index == 1)
             model::InitChTable(m(), chkDelChA->isChecked() ? -1 : 0, chkDelChB->isChecked() ? -1 : 0);
         else if (index == 4)

@@ -1,11 +1,10 @@
 #pragma once
 // The settings pages of the channel window, one class each, and the hidden
-// holder SSTab1. Their controls, option lists and byte maps are still to be
-// built: each page adds its controls in its constructor, its captions in
-// InitFace, its lists in SetOptList and its load in Load, with its byte map
-// as a data table in channels/ (GUI-free, tested without a window). Until
-// then the channel window keeps what the model shows in their boxes
-// (frmChMem's settings stand-ins).
+// holder SSTab1. Each page makes its controls into its frame, in the frames
+// (fraPc) and rows the window was designed with, through the shared control
+// arrays (SettingsControls); the pages' logic is channels/SettingsPages.h.
+// On every page: InitFace sets the captions, SetOptList and Load show the
+// logic's state (its lists, then the image the logic loaded).
 #include "channels/ui/ChMemPage.h"
 
 #include <array>
@@ -13,37 +12,52 @@
 
 namespace channels {
 
-// Page 1, "Function Para1": fraPc 2-5 (options, VOX, scan, battery).
-class FunctionPara1Page : public ChMemPage {
+class SettingsControls;
+
+class SettingsPage : public ChMemPage {
   public:
-    using ChMemPage::ChMemPage;
+    SettingsPage(QWidget* frame, SettingsControls& controls) : ChMemPage(frame), c_(controls) {}
+    void InitFace() override;
+    void SetOptList() override;
+    void Load() override;
+    void Store() override;
+
+  protected:
+    SettingsControls& c_;
+};
+
+// Page 1, "Function Para1": fraPc 2-5 (options, VOX, scan, battery).
+class FunctionPara1Page : public SettingsPage {
+  public:
+    FunctionPara1Page(QWidget* frame, SettingsControls& controls);
 };
 
 // Page 2, "Function Para2": fraPc 6-10 and 19 (keys, FM radio, messages and
 // serial numbers, power-on, alarm, first and second channel).
-class FunctionPara2Page : public ChMemPage {
+class FunctionPara2Page : public SettingsPage {
   public:
-    using ChMemPage::ChMemPage;
+    FunctionPara2Page(QWidget* frame, SettingsControls& controls);
 };
 
 // Page 3, "DTMF": fraPc 12-16 (encode, decode, stun, auto-dial list, phone book).
-class DtmfPage : public ChMemPage {
+class DtmfPage : public SettingsPage {
   public:
-    using ChMemPage::ChMemPage;
+    DtmfPage(QWidget* frame, SettingsControls& controls);
 };
 
 // Page 4, "2-TONE": fraPc 17 (the two-tone list and its options).
-class TwoTonePage : public ChMemPage {
+class TwoTonePage : public SettingsPage {
   public:
-    using ChMemPage::ChMemPage;
+    TwoTonePage(QWidget* frame, SettingsControls& controls);
 };
 
 // SSTab1, never shown: the settings controls the user never sees, the
-// read/write code boxes and the band-limit boxes txtFreBand 0-3. Its frame
-// is not a page of sstabSetMode and stays hidden; the lock leaves it alone.
-class HiddenHolder : public ChMemPage {
+// read/write code boxes, the volume dialog's button cmdPc(3) and the
+// band-limit boxes txtFreBand 0-3. Its frame is not a page of sstabSetMode
+// and stays hidden; the lock leaves it alone.
+class HiddenHolder : public SettingsPage {
   public:
-    using ChMemPage::ChMemPage;
+    HiddenHolder(QWidget* frame, SettingsControls& controls);
     void SetLocked(bool) override {}
 
     // txtFreBand(box): the band limits as "000.00000" MHz texts. Setting a

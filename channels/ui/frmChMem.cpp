@@ -5,6 +5,7 @@
 #include "app/ui/Face.h"
 #include "channels/ChannelTexts.h"
 #include "channels/ui/ChannelPage.h"
+#include "channels/ui/SettingsControls.h"
 #include "channels/ui/SettingsPages.h"
 
 #include <QCloseEvent>
@@ -34,20 +35,22 @@ frmChMem::frmChMem(QWidget* parent) : QWidget(parent) {
     auto channel = std::make_unique<ChannelPage>(fraSysSet[0], *this);
     channelPage_ = channel.get();
     pages_.push_back(std::move(channel));
-    pages_.push_back(std::make_unique<FunctionPara1Page>(fraSysSet[1]));
-    pages_.push_back(std::make_unique<FunctionPara2Page>(fraSysSet[2]));
-    pages_.push_back(std::make_unique<DtmfPage>(fraSysSet[3]));
-    pages_.push_back(std::make_unique<TwoTonePage>(fraSysSet[4]));
+    settings_ = std::make_unique<SettingsControls>(settingsPages(), model::state());
+    pages_.push_back(std::make_unique<FunctionPara1Page>(fraSysSet[1], *settings_));
+    pages_.push_back(std::make_unique<FunctionPara2Page>(fraSysSet[2], *settings_));
+    pages_.push_back(std::make_unique<DtmfPage>(fraSysSet[3], *settings_));
+    pages_.push_back(std::make_unique<TwoTonePage>(fraSysSet[4], *settings_));
     // SSTab1: never shown.
     auto* holderFrame = new QWidget(this);
     holderFrame->setObjectName(QStringLiteral("SSTab1"));
     holderFrame->hide();
-    auto holder = std::make_unique<HiddenHolder>(holderFrame);
+    auto holder = std::make_unique<HiddenHolder>(holderFrame, *settings_);
     holder_ = holder.get();
     pages_.push_back(std::move(holder));
 
+    InitSideGrids();
     InitFace();
-    for (auto& page : pages_) page->SetOptList();
+    SetOptList();
 }
 
 frmChMem::~frmChMem() = default;
@@ -153,28 +156,6 @@ void frmChMem::HideCtdcs() {
 
 void frmChMem::ShowChTblGrid() {
     channelPage_->ShowChTblGrid();
-}
-
-void frmChMem::InitOpt() {
-    for (auto& page : pages_) page->Load();
-}
-
-// ---- The settings pages' boxes, kept until their pages exist ----
-
-void frmChMem::SetPhoneBookText(int row, int col, const std::string& text) {
-    phoneBook_[{row, col}] = text;
-}
-std::string frmChMem::PcText(int index) {
-    return txtPc_[index];
-}
-void frmChMem::SetPcText(int index, const std::string& text) {
-    txtPc_[index] = text;
-}
-void frmChMem::SetRdWrCodeText(const std::string& text) {
-    txtRdWrCode_ = text;
-}
-void frmChMem::SetNewRdWrCodeText(const std::string& text) {
-    txtNewRdWrCode_ = text;
 }
 
 void InstallChannelWindow() {

@@ -14,9 +14,9 @@
 #include <QWidget>
 
 #include <array>
-#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QTabWidget;
 
@@ -24,6 +24,7 @@ namespace channels {
 
 class ChannelPage;
 class HiddenHolder;
+class SettingsControls;
 
 class frmChMem : public QWidget, public shell::ChannelWindowSlot, public model::ChannelWindow {
     Q_OBJECT
@@ -35,6 +36,8 @@ class frmChMem : public QWidget, public shell::ChannelWindowSlot, public model::
     std::array<QWidget*, 5> fraSysSet{}; // the frames of pages 0-4
     ChannelPage& channelPage() const { return *channelPage_; }
     HiddenHolder& hiddenHolder() const { return *holder_; }
+    // The controls of the settings pages and the hidden holder.
+    SettingsControls& settings() const { return *settings_; }
 
     // shell::ChannelWindowSlot
     QWidget* window() override { return this; }
@@ -72,16 +75,15 @@ class frmChMem : public QWidget, public shell::ChannelWindowSlot, public model::
 
   private:
     void InitFace();
+    // The settings pages' steps of the window's load (frmChMemSettings.cpp):
+    // the side grids laid out before the captions, the option lists after.
+    void InitSideGrids();
+    void SetOptList();
 
+    std::unique_ptr<SettingsControls> settings_;    // before the pages that fill it
     std::vector<std::unique_ptr<ChMemPage>> pages_; // pages 0-4, then the hidden holder
     ChannelPage* channelPage_ = nullptr;
     HiddenHolder* holder_ = nullptr;
-    // What the settings pages will show, kept here until the page that owns
-    // each box exists: txtPc(index), the phone-book grid, the read/write
-    // code boxes.
-    std::map<int, std::string> txtPc_;
-    std::map<std::pair<int, int>, std::string> phoneBook_;
-    std::string txtRdWrCode_, txtNewRdWrCode_;
     // The model shows into this window while it exists.
     platform::Host<model::ChannelWindow>::Scoped asModelWindow_{*this};
 };

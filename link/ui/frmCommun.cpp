@@ -223,10 +223,13 @@ void frmCommun::cmdRead_Click() {
 
 void frmCommun::cmdWrite_Click() {
     runRoad(cmdWrite, 0, 173, [] {
-        const WriteFirmware firmware = CommunWrite(linkState(), radiolink::firmware(), model::state());
-        if (firmware.outcome != WriteFirmware::NoBuiltInVersion) return std::string();
-        return app::text(kTextWriteSuccessful) + " - " +
-               app::text(app::TextKey::NoBuiltInFirmware, std::to_string(firmware.model));
+        const CommunWriteResult written = CommunWrite(linkState(), radiolink::firmware(), model::state());
+        std::string notice;
+        if (written.firmware.outcome == WriteFirmware::NoBuiltInVersion)
+            notice =
+                " - " + app::text(app::TextKey::NoBuiltInFirmware, std::to_string(written.firmware.model));
+        if (written.serial == SerialStep::UsedUp) notice += " - " + app::text(app::TextKey::SerialListUsedUp);
+        return notice.empty() ? notice : app::text(kTextWriteSuccessful) + notice;
     });
 }
 

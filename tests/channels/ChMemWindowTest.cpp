@@ -20,6 +20,7 @@
 #include "shell/FileCommands.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
+#include "tests/channels/ProgramFixture.h"
 #include "tests/support/ErrorLog.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
@@ -79,15 +80,20 @@ void putChannel(model::Image& image, int ch, std::int32_t rx, std::int32_t tx, s
               image.begin() + static_cast<std::ptrdiff_t>(model::map::ChNameAddr(ch)));
 }
 
-// The shipped default image with twelve channels in 400-470 MHz.
-model::Image imageWithChannels(const std::string& defaultImage, int count) {
-    model::Image image{};
-    app::ReadDataFile(defaultImage, image);
+// Channels 1 to count in 400-470 MHz.
+void addChannels(model::Image& image, int count) {
     for (int ch = 1; ch <= count; ++ch) {
         const std::int32_t rx = 43000000 + 12500 * ch;
         putChannel(image, ch, rx, ch % 4 == 0 ? rx + 500000 : rx, ch % 3 == 0 ? 0x2813 : 670 + 10 * ch,
                    {12, 17, 43, 0, static_cast<std::uint8_t>(ch / 10), static_cast<std::uint8_t>(ch % 10)});
     }
+}
+
+// The shipped default image with count channels.
+model::Image imageWithChannels(const std::string& defaultImage, int count) {
+    model::Image image{};
+    app::ReadDataFile(defaultImage, image);
+    addChannels(image, count);
     return image;
 }
 
@@ -177,35 +183,11 @@ struct Window {
     }
 };
 
-// The program started as a user starts it, with the channel window in the
-// main window and a dozen channels in its default image.
-struct Program {
-    testsupport::TempHome home;
-    testsupport::ScriptedDialogs dialogs;
-    shell::mdifrmMain* main = nullptr;
-    channels::frmChMem* chMem = nullptr;
-
-    explicit Program(int lang) {
-        ::setenv("TAVORIN_QUIET", "1", 1);
-        app::ResetShell();
-        model::ResetModel();
-        channels::ResetChMem();
-        for (const char* f : {"tavorin.def", "zezirev.def", "DefRadioSet.def"}) home.copyShipped(f);
-        platform::IniFile::write(home.file("tavorin.def"), "Setting", "FirRun", "0");
-        platform::IniFile::write(home.file("tavorin.def"), "Setting", "Language", std::to_string(lang));
-        app::WriteDataFile(home.file("zezirev.def"), imageWithChannels(home.file("zezirev.def"), 12));
-        channels::InstallChannelWindow();
-        QVERIFY(shell::StartProgram());
-        QVERIFY(QTest::qWaitFor([] { return !shell::frmSplash::existing(); }, 5000));
-        main = &shell::mdifrmMain::instance();
-        QVERIFY(QTest::qWaitForWindowExposed(main));
-        chMem = dynamic_cast<channels::frmChMem*>(main->channelWindow());
-        QVERIFY(chMem);
-    }
-    ~Program() {
-        shell::mdifrmMain::destroyInstance();
-        platform::Host<shell::ChannelWindowHost>::set(nullptr);
-    }
+// The program started as a user starts it, with a dozen channels in its
+// default image.
+struct Program : chmemtest::Program {
+    explicit Program(int lang)
+        : chmemtest::Program(lang, [](model::Image& image) { addChannels(image, 12); }) {}
 };
 
 } // namespace

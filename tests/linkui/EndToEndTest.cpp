@@ -5,7 +5,9 @@
 // own timers keep real time.
 #include "app/Shell.h"
 #include "channels/ui/ChannelPage.h"
+#include "channels/ui/SettingsControls.h"
 #include "channels/ui/frmChMem.h"
+#include "charcode/HanZi.h"
 #include "link/FirmwareTable.h"
 #include "link/LinkState.h"
 #include "link/ui/LinkWindows.h"
@@ -23,6 +25,10 @@
 #include "tests/support/VirtualClock.h"
 #include "tools/radiosim/Radio.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
 #include <functional>
@@ -367,6 +373,41 @@ class EndToEndTest : public QObject {
         QCOMPARE(linkState().ComFail, std::int16_t(-1));
         QVERIFY(model::IicDat() == before);
         QVERIFY2(took < 9 * 1000, qPrintable(QString::number(took)));
+    }
+
+    // A production line's serial numbers: a list of three imported on the
+    // settings page, Auto ticked, then four radios written one after another.
+    void threeSerialNumbersThroughFourWrites() {
+        channels::SettingsControls& c = channelWindow().settings();
+        home->write("numbers.ini", "[SerialNo]\n1=SN-A0001\n2=SN-A0002\n3=SN-A0003\n");
+        dialogs->files.push_back(home->file("numbers.ini"));
+        c.cmdImportSeq->click();
+        QCOMPARE(c.cboImportSeq->count(), 3);
+        c.chkAutoNextSn->click();
+        QVERIFY(c.chkAutoNextSn->isChecked());
+        std::vector<std::string> radios; // message line 1 as each radio holds it
+        std::vector<QString> said;       // what the dialog said when each write had ended
+        for (int n = 0; n < 4; ++n) {
+            road("mnuWriteFre", [&](frmCommun& d) {
+                press(d);
+                said.push_back(d.lblComStatus->text());
+                d.close(); // a notice need not be waited out
+            });
+            QCOMPARE(linkState().ComFail, std::int16_t(0));
+            radios.push_back(charcode::HanZiToText(charcode::HanZiTbl(), radio->flash(0xE610, 32), 16));
+        }
+        QCOMPARE(radios, (std::vector<std::string>{"SN-A0001", "SN-A0002", "SN-A0003", ""}));
+        // The write that used the last number says so, once.
+        QCOMPARE(said,
+                 (std::vector<QString>{{},
+                                       {},
+                                       "Write Successful - Serial number list used up: the next radio gets "
+                                       "no serial number. Import a new list.",
+                                       {}}));
+        // Nothing of the list reached the fourth radio: its line is blank.
+        QCOMPARE(radio->flash(0xE610, 32), Bytes(32, 0x00));
+        QVERIFY(!c.chkAutoNextSn->isChecked());
+        QCOMPARE(c.txtPc[2]->text(), QString());
     }
 
     void aRadioThatDoesNotAnswer() {

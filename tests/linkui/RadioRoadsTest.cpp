@@ -290,13 +290,16 @@ class CommunWriteTest : public RadioRoadsTest, public SerialNumberList {
     bool ListVisible() override { return visible; }
     int ListCount() override { return count; }
     int AutoNextValue() override { return autoNext; }
-    void cmdSeqSwitch_Click(int index) override { switches.push_back(index); }
+    radiolink::SerialStep StepAfterWrite() override {
+        ++steps;
+        return radiolink::SerialStep::Next;
+    }
 
     std::unique_ptr<model::ModelState> m = std::make_unique<model::ModelState>();
     bool visible = true;
     int count = 3;
     int autoNext = 1;
-    std::vector<int> switches;
+    int steps = 0;
     platform::Host<SerialNumberList>::Scoped registeredList{*this};
 };
 
@@ -314,7 +317,7 @@ TEST_F(CommunWriteTest, FixedBytesGoIntoTheImageAndThePagesThatCarryThem) {
     EXPECT_EQ(im[0xEC0A], 0x00);
     EXPECT_EQ(im[0xECA0], 0xFD);
     EXPECT_EQ(radio.flash(0xEC00, 1024), Bytes(im.begin() + 0xEC00, im.begin() + 0xF000));
-    EXPECT_EQ(switches, std::vector<int>{1});
+    EXPECT_EQ(steps, 1);
 }
 
 TEST_F(CommunWriteTest, SerialNumberMovesOnOnlyAfterAGoodWriteWithTheListReady) {
@@ -333,12 +336,13 @@ TEST_F(CommunWriteTest, SerialNumberMovesOnOnlyAfterAGoodWriteWithTheListReady) 
         visible = c.visible;
         count = c.count;
         autoNext = c.autoNext;
-        switches.clear();
+        steps = 0;
         radio.clearFaults();
         if (c.fails) radio.injectFault(Fault::Garbage, 0x39);
-        CommunWrite(s, fw, *m);
+        const radiolink::SerialStep step = CommunWrite(s, fw, *m).serial;
         EXPECT_EQ(s.ComFail, c.fails ? -1 : 0);
-        EXPECT_EQ(!switches.empty(), c.moves) << c.visible << c.count << c.autoNext << c.fails;
+        EXPECT_EQ(step, c.moves ? radiolink::SerialStep::Next : radiolink::SerialStep::None);
+        EXPECT_EQ(steps == 1, c.moves) << c.visible << c.count << c.autoNext << c.fails;
     }
 }
 

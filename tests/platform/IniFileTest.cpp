@@ -27,6 +27,14 @@ TEST_P(IniRead, GivesTheStoredValueOrTheDefault) {
     EXPECT_EQ(IniFile::read(home.file("t.ini"), c.section, c.key, "DEF", c.size), c.expected) << c.name;
 }
 
+TEST_P(IniRead, ASectionReadAtOnceGivesTheSame) {
+    TempHome home;
+    const ReadCase& c = GetParam();
+    home.write("t.ini", c.content);
+    const platform::IniSection section(home.file("t.ini"), c.section);
+    EXPECT_EQ(section.read(c.key, "DEF", c.size), c.expected) << c.name;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniRead,
     ::testing::Values(
@@ -46,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"last line without end", "[Setting]\nLanguage=1", "Setting", "Language", 10, "1"},
         ReadCase{"equals in value", "[S]\nF=a=b\n", "S", "F", 10, "a=b"},
         ReadCase{"quotes dropped", "[S]\nF=\"x y\"\n", "S", "F", 10, "x y"},
-        ReadCase{"first of two", "[S]\nF=1\nF=2\n", "S", "F", 10, "1"}),
+        ReadCase{"first of two", "[S]\nF=1\nF=2\n", "S", "F", 10, "1"},
+        ReadCase{"section given twice", "[S]\nA=1\n[T]\nF=0\n[s]\nF=2\n", "S", "F", 10, "2"}),
     [](const auto& info) {
         std::string n = info.param.name;
         for (char& ch : n)

@@ -65,10 +65,11 @@ TEST(HelpFiles, EveryLinkOfTheIndexesAndTheirPagesResolves) {
 
 // Each language has the same pages, and every window a user reaches has one.
 TEST(HelpFiles, EveryLanguageHasAPagePerWindow) {
-    const std::set<std::string> windows{
-        "mdifrmMain.html",   "frmChMem.html", "frmCustomFre.html", "frmCommun.html",    "frmToolCom.html",
-        "frmAboutSoft.html", "radiosim.html", "frmAdjMode.html",   "frmInputCode.html", "frmVitualKey.html",
-        "frmAdjMore.html",   "frmMain.html",  "frmPartFill.html",  "frmFlashSoft.html"};
+    const std::set<std::string> windows{"mdifrmMain.html",   "frmChMem.html",     "frmChMem_settings.html",
+                                        "frmCustomFre.html", "frmCommun.html",    "frmToolCom.html",
+                                        "frmAboutSoft.html", "radiosim.html",     "frmAdjMode.html",
+                                        "frmInputCode.html", "frmVitualKey.html", "frmAdjMore.html",
+                                        "frmMain.html",      "frmPartFill.html",  "frmFlashSoft.html"};
     for (const auto& [index, folder] : Indexes) {
         const std::set<std::string> linked = pagesLinked(index, folder);
         EXPECT_EQ(linked, windows) << index;

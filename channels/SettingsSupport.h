@@ -1,0 +1,78 @@
+#pragma once
+// Small helpers the settings-page sources share; not for other folders.
+#include "channels/ChMem.h"
+#include "channels/SettingsState.h"
+
+#include "app/Shell.h"
+#include "charcode/Utf16.h"
+#include "platform/Failure.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace channels::detail {
+
+inline bool locked() {
+    return FaceLocked(app::shell());
+}
+
+inline void notify(Ctl c, int index) {
+    platform::host<SettingsPagesHost>().Changed(c, index);
+}
+
+// Element `index` of a control array whose elements start at `first`.
+template <class Array> auto& at(Array& a, int index, int first = 0) {
+    if (index < first || index >= static_cast<int>(a.size()))
+        throw platform::Failure("Control array element " + std::to_string(index) + " doesn't exist");
+    return a[static_cast<std::size_t>(index)];
+}
+
+// A list position that code or the user may set: -1 (none) or an item.
+inline void checkPosition(const std::vector<std::string>& items, int position) {
+    if (position < -1 || position >= static_cast<int>(items.size()))
+        throw platform::Failure("Invalid property value: list position " + std::to_string(position));
+}
+
+// Code moves a list to position: true when it really moved (its handler is
+// then due).
+template <class List> bool moveTo(List& l, int position) {
+    checkPosition(l.items, position);
+    if (l.ListIndex == position) return false;
+    l.ListIndex = position;
+    return true;
+}
+
+// The user chose position: taken even when it is the one shown.
+template <class List> void chooseIn(List& l, int position) {
+    checkPosition(l.items, position);
+    l.ListIndex = position;
+}
+
+// Text lengths count UTF-16 units, as the boxes do.
+inline int units(const std::string& text) {
+    return static_cast<int>(charcode::toUtf16(text).size());
+}
+
+// What a box of maxLength keeps of a text (0: everything).
+inline std::string fitted(const std::string& text, int maxLength) {
+    std::u16string u = charcode::toUtf16(text);
+    if (maxLength <= 0 || static_cast<int>(u.size()) <= maxLength) return text;
+    return charcode::toUtf8(u.substr(0, static_cast<std::size_t>(maxLength)));
+}
+
+// Sets a box's text as typed or shown; the caret stays inside the text.
+inline bool putText(TextBox& t, const std::string& text) {
+    const std::string kept = fitted(text, t.MaxLength);
+    if (t.Text == kept) return false;
+    t.Text = kept;
+    t.SelStart = std::min(t.SelStart, units(kept));
+    t.SelLength = 0;
+    return true;
+}
+
+// The linked enables.
+void enableRxAlarmTime(SettingsPages& p);
+void enableStunType(SettingsPages& p);
+
+} // namespace channels::detail

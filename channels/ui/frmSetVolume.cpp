@@ -1,0 +1,111 @@
+#include "channels/ui/frmSetVolume.h"
+
+#include "app/ErrorReporter.h"
+#include "app/ui/FaceFont.h"
+#include "platform/ui/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace channels {
+namespace {
+
+constexpr int FirstLevel = 1, LastLevel = 10;
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+frmSetVolume::frmSetVolume(model::ModelState& m, QWidget* parent) : QDialog(parent), m_(m) {
+    setObjectName(QStringLiteral("frmSetVolume"));
+    setModal(true);
+    fraMain = new QGroupBox(this);
+    auto* grid = new QGridLayout(fraMain);
+    QStringList bytes;
+    for (int b = 0; b <= 255; ++b) bytes << QString::number(b);
+    for (int i = FirstLevel; i <= LastLevel; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        lblVolumeLevel[k] = new QLabel(fraMain);
+        cboVolumeDat[k] = new QComboBox(fraMain);
+        cboVolumeDat[k]->setObjectName(QString("cboVolumeDat_%1").arg(i));
+        cboVolumeDat[k]->addItems(bytes);
+        cboVolumeDat[k]->setMaxVisibleItems(20);
+        cboVolumeDat[k]->setMinimumWidth(platform::twips(1365));
+        grid->addWidget(lblVolumeLevel[k], i - 1, 0);
+        grid->addWidget(cboVolumeDat[k], i - 1, 1);
+        connect(cboVolumeDat[k], &QComboBox::activated, this, [this, i](int position) {
+            handle("frmSetVolume->cboVolumeDat_Click", [&] { SetVolumeListIndex(d_, m_, i, position); });
+        });
+    }
+    cmdDefault = new QPushButton(fraMain);
+    chkVolumeIic = new QCheckBox(fraMain);
+    chkVolMode = new QCheckBox(fraMain);
+    grid->addWidget(cmdDefault, LastLevel, 0);
+    grid->addWidget(chkVolumeIic, LastLevel, 1);
+    grid->addWidget(chkVolMode, LastLevel + 1, 1);
+    cmdOk = new QPushButton(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(fraMain);
+    layout->addWidget(cmdOk, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(chkVolumeIic, &QCheckBox::clicked, this, [this](bool ticked) {
+        handle("frmSetVolume->chkVolumeIic_Click", [&] { SetVolumeIic(d_, m_, ticked ? 1 : 0); });
+    });
+    connect(chkVolMode, &QCheckBox::clicked, this, [this](bool ticked) {
+        handle("frmSetVolume->chkVolMode_Click", [&] { SetVolMode(d_, m_, ticked ? 1 : 0); });
+    });
+    connect(cmdDefault, &QPushButton::clicked, this,
+            [this] { handle("frmSetVolume->cmdDefault_Click", [&] { cmdDefault_Click(d_, m_); }); });
+    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+
+    InitFace();
+    handle("frmSetVolume->Form_Load", [&] { frmSetVolume_Load(d_, m_); });
+}
+
+frmSetVolume::~frmSetVolume() = default;
+
+void frmSetVolume::InitFace() {
+    const VolumeTexts t = VolumeDialogTexts();
+    setWindowTitle(q(t.Caption));
+    for (int i = FirstLevel; i <= LastLevel; ++i)
+        lblVolumeLevel[static_cast<std::size_t>(i)]->setText(
+            q(t.lblVolumeLevel[static_cast<std::size_t>(i)]));
+    cmdDefault->setText(q(t.cmdDefault));
+    chkVolumeIic->setText(q(t.chkVolumeIic));
+    chkVolMode->setText(q(t.chkVolMode));
+    cmdOk->setText(q(t.cmdOk));
+    app::UseFaceFont({this});
+}
+
+template <class F> void frmSetVolume::handle(const char* tag, F work) {
+    try {
+        work();
+    } catch (const std::exception& e) {
+        app::VbErrNumDes(tag, e);
+    }
+    Show();
+}
+
+void frmSetVolume::Show() {
+    for (int i = FirstLevel; i <= LastLevel; ++i) {
+        QComboBox* box = cboVolumeDat[static_cast<std::size_t>(i)];
+        const QSignalBlocker quiet(box);
+        box->setCurrentIndex(d_.cboVolumeDat[static_cast<std::size_t>(i)].ListIndex);
+    }
+    for (auto [box, value] :
+         {std::pair{chkVolumeIic, d_.chkVolumeIic.Value}, std::pair{chkVolMode, d_.chkVolMode.Value}}) {
+        const QSignalBlocker quiet(box);
+        box->setChecked(value == 1);
+    }
+}
+
+} // namespace channels

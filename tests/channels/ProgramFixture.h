@@ -1,0 +1,59 @@
+#pragma once
+// The program started as a user starts it, in a fresh program folder, with
+// the channel window in the main window: the shipped files, the first start
+// done, the language given, and the default image as `image` leaves it.
+#include "channels/ChMem.h"
+#include "channels/ui/frmChMem.h"
+#include "model/Model.h"
+
+#include "app/DataFile.h"
+#include "app/Shell.h"
+#include "platform/IniFile.h"
+#include "shell/ui/frmSplash.h"
+#include "shell/ui/mdifrmMain.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempHome.h"
+
+#include <QtTest>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace chmemtest {
+
+struct Program {
+    testsupport::TempHome home;
+    testsupport::ScriptedDialogs dialogs;
+    shell::mdifrmMain* main = nullptr;
+    channels::frmChMem* chMem = nullptr;
+
+    explicit Program(int lang, const std::function<void(model::Image&)>& image = {}) {
+        ::setenv("TAVORIN_QUIET", "1", 1);
+        app::ResetShell();
+        model::ResetModel();
+        channels::ResetChMem();
+        for (const char* f : {"tavorin.def", "zezirev.def", "DefRadioSet.def"}) home.copyShipped(f);
+        platform::IniFile::write(home.file("tavorin.def"), "Setting", "FirRun", "0");
+        platform::IniFile::write(home.file("tavorin.def"), "Setting", "Language", std::to_string(lang));
+        if (image) {
+            model::Image defaults{};
+            app::ReadDataFile(home.file("zezirev.def"), defaults);
+            image(defaults);
+            app::WriteDataFile(home.file("zezirev.def"), defaults);
+        }
+        channels::InstallChannelWindow();
+        QVERIFY(shell::StartProgram());
+        QVERIFY(QTest::qWaitFor([] { return !shell::frmSplash::existing(); }, 5000));
+        main = &shell::mdifrmMain::instance();
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        chMem = dynamic_cast<channels::frmChMem*>(main->channelWindow());
+        QVERIFY(chMem);
+    }
+    ~Program() {
+        shell::mdifrmMain::destroyInstance();
+        platform::Host<shell::ChannelWindowHost>::set(nullptr);
+    }
+};
+
+} // namespace chmemtest
