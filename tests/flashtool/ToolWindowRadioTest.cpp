@@ -17,6 +17,7 @@
 #include "link/SerialHost.h"
 #include "model/Model.h"
 #include "platform/Clock.h"
+#include "tests/flashtool/GridKeys.h"
 #include "tests/flashtool/WindowFixture.h"
 #include "tests/support/VirtualClock.h"
 #include "tools/radiosim/Radio.h"
@@ -51,8 +52,7 @@ void choose(QComboBox* box, int index) {
 }
 
 QString shown(const MemoryGrid& g, std::uint32_t address) {
-    const Cell c = CellOf(address);
-    return g.view()->model()->index(c.row - 1, c.col - 1).data().toString();
+    return flashtest::painted(g, address).toString();
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "flashtool/ui/frmPartFill.h"
 #include "link/LinkState.h"
 #include "model/Model.h"
+#include "tests/flashtool/GridKeys.h"
 #include "tests/flashtool/HexLines.h"
 #include "tests/flashtool/WindowFixture.h"
 
@@ -26,6 +27,9 @@ using namespace flashtool;
 using namespace flashtool::ui;
 using flashtest::HexRecordLine;
 using flashtest::JoinLines;
+using flashtest::painted;
+using flashtest::paintedColour;
+using flashtest::typeIntoCell;
 
 namespace {
 
@@ -41,28 +45,6 @@ frmMain& openToolWindow() {
 
 QString hexText(std::uint8_t b) {
     return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')).toUpper();
-}
-
-// What the grid's model hands the view for the cell of an address.
-QVariant painted(const MemoryGrid& g, std::uint32_t address, int role = Qt::DisplayRole) {
-    const Cell c = CellOf(address);
-    return g.view()->model()->index(c.row - 1, c.col - 1).data(role);
-}
-
-QColor paintedColour(const MemoryGrid& g, std::uint32_t address) {
-    return painted(g, address, Qt::ForegroundRole).value<QBrush>().color();
-}
-
-// Types keys into a cell as a user does: the first key opens the editor.
-void typeIntoCell(MemoryGrid& g, std::uint32_t address, const QString& keys) {
-    const Cell c = CellOf(address);
-    g.GoTo(c);
-    g.view()->setFocus();
-    QTest::keyClicks(g.view(), keys.left(1));
-    QVERIFY(g.isEditing());
-    QTest::keyClicks(g.editor(), keys.mid(1));
-    QTest::keyClick(g.editor(), Qt::Key_Return);
-    QTRY_VERIFY(!g.isEditing());
 }
 
 void retype(QLineEdit* box, const QString& text) {
