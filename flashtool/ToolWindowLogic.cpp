@@ -130,10 +130,6 @@ void cmdWriteFlash_Click(ToolState& t) {
     radiolink::ComWriteFlash(t.link, t.image);
 }
 
-std::optional<int> IntervalOf(const std::string& text) {
-    return radiolink::WholeNumberOf(text, 1, 32767);
-}
-
 bool chkAutoWr_Click(ToolState& t, int value) {
     radiolink::Timer& timer = t.link.frmMain.tmrAutoWr;
     timer.Enabled = false;
@@ -142,7 +138,7 @@ bool chkAutoWr_Click(ToolState& t, int value) {
         windowChanged(t);
         return false;
     }
-    const std::optional<int> interval = IntervalOf(t.link.frmMain.txtWrInterval);
+    const std::optional<int> interval = radiolink::AutoWriteInterval(t.link.frmMain.txtWrInterval);
     if (!interval) {
         t.chkAutoWr = 0;
         showStatus(t, texts::BadInterval);

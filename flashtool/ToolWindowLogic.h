@@ -35,9 +35,7 @@ void cmdFlashPageAll_Click(ToolState& t);
 void cmdReadFlash_Click(ToolState& t);
 void cmdWriteFlash_Click(ToolState& t);
 
-// The automatic-write interval: a whole number of milliseconds 1-32767.
-std::optional<int> IntervalOf(const std::string& text);
-// chkAutoWr. Ticked with a good interval: the timer restarts with it, and a
+// chkAutoWr. Ticked with a good interval (radiolink::AutoWriteInterval): the timer restarts with it, and a
 // flash write starts at once when the link is idle (returns true). Ticked
 // with a bad interval: refused, the box unticks, the timer stays stopped and
 // the status says why. Unticked: the timer stops.

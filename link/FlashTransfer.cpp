@@ -40,11 +40,11 @@ void markGrid(LinkState&, int mode, int grid, int start, int count) {
 }
 
 // A running automatic-write timer starts its interval afresh; an interval
-// text that is no whole number of 1-32767 ms counts as the design's 1500.
+// text that is no good interval counts as the design's 1500.
 void restartAutoWrite(LinkState& s) {
     if (!s.frmMain.tmrAutoWr.Enabled) return;
     s.frmMain.tmrAutoWr.Enabled = false;
-    s.frmMain.tmrAutoWr.Interval = WholeNumberOf(s.frmMain.txtWrInterval, 1, 32767).value_or(1500);
+    s.frmMain.tmrAutoWr.Interval = AutoWriteInterval(s.frmMain.txtWrInterval).value_or(1500);
     s.frmMain.tmrAutoWr.Enabled = true;
     platform::host<ToolWindowHost>().AutoWriteRestarted();
 }
@@ -73,6 +73,10 @@ void InitWireTables(LinkState& s) {
 
 bool IsDataPage(int page) {
     return page >= 50 && page <= 62;
+}
+
+std::optional<int> AutoWriteInterval(const std::string& text) {
+    return WholeNumberOf(text, 1, 32767);
 }
 
 std::int16_t TransferPercent(int done, int expected) {

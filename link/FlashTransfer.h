@@ -12,6 +12,7 @@
 #include "model/Model.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace radiolink {
@@ -32,6 +33,10 @@ std::string ReadPageScript(LinkState& s, int page);
 // Checks the wire sum of a read page in RxDat 1-1027 and unscrambles it
 // into the image; false (the image untouched) when the sum is wrong.
 bool UnscramblePage(const LinkState& s, model::Image& image, int page);
+
+// The tool window's automatic-write interval box: a whole number of
+// milliseconds 1-32767; nullopt for any other text.
+std::optional<int> AutoWriteInterval(const std::string& text);
 
 // done × 100 / expected, rounded half to even, within 0-100.
 std::int16_t TransferPercent(int done, int expected);

@@ -5,17 +5,11 @@
 #include "align/ui/frmAdjMore.h"
 #include "align/ui/frmInputCode.h"
 #include "align/ui/frmVitualKey.h"
+#include "platform/ui/Widgets.h"
 
 namespace align::ui {
-namespace {
 
-void showModeless(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
-} // namespace
+using platform::showModeless;
 
 void Open(CodeAction action) {
     switch (action) {

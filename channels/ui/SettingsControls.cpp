@@ -9,6 +9,7 @@
 #include "app/ui/FaceFont.h"
 #include "platform/ui/Grid.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/Widgets.h"
 
 #include <QAbstractItemDelegate>
 #include <QCheckBox>
@@ -42,22 +43,9 @@ bool inside(QWidget* within, QWidget* w) {
     return w && (w == within || within->isAncestorOf(w));
 }
 
-// The items of a list, refilled only when they are not those shown already.
-void showItems(QComboBox* box, const std::vector<std::string>& items) {
-    const int n = static_cast<int>(items.size());
-    if (box->count() == n &&
-        (n == 0 || (box->itemText(0) == q(items.front()) && box->itemText(n - 1) == q(items.back()))))
-        return;
-    box->clear();
-    QStringList texts;
-    texts.reserve(n);
-    for (const std::string& t : items) texts << q(t);
-    box->addItems(texts);
-}
-
 void showComboBox(QComboBox* box, const ComboBox& c) {
     const QSignalBlocker quiet(box);
-    showItems(box, c.items);
+    platform::showItems(box, c.items);
     box->setCurrentIndex(c.ListIndex);
     box->setEnabled(c.Enabled);
     box->setToolTip(q(c.ToolTip));

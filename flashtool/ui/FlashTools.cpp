@@ -5,16 +5,10 @@
 #include "flashtool/MemoryGrids.h"
 #include "flashtool/ui/frmFlashSoft.h"
 #include "flashtool/ui/frmMain.h"
+#include "platform/ui/Widgets.h"
 
 namespace flashtool::ui {
 namespace {
-
-QWidget* showModeless(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
-    return &window;
-}
 
 // The alignment window's coded buttons and its refresh box.
 class AlignmentReach : public align::ui::FlashToolsHost {
@@ -36,11 +30,15 @@ void InstallFlashTools() {
 }
 
 QWidget* ShowToolWindow() {
-    return showModeless(frmMain::instance());
+    frmMain& window = frmMain::instance();
+    platform::showModeless(window);
+    return &window;
 }
 
 QWidget* ShowFirmwareWindow() {
-    return showModeless(frmFlashSoft::instance());
+    frmFlashSoft& window = frmFlashSoft::instance();
+    platform::showModeless(window);
+    return &window;
 }
 
 } // namespace flashtool::ui

@@ -3,6 +3,7 @@
 #include "flashtool/FlashTexts.h"
 #include "flashtool/ui/FactoryLook.h"
 #include "platform/Dialogs.h"
+#include "platform/ui/Widgets.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -17,15 +18,9 @@ namespace {
 
 QPointer<frmFlashSoft> g_window;
 
-// A drop-down list showing items with index selected (-1: none); rebuilt
-// only when its items changed.
+// A drop-down list showing items with index selected (-1: none).
 void showList(QComboBox* box, const std::vector<std::string>& items, int index) {
-    bool same = box->count() == static_cast<int>(items.size());
-    for (int i = 0; same && i < box->count(); ++i) same = box->itemText(i) == Qs(items[i]);
-    if (!same) {
-        box->clear();
-        for (const std::string& item : items) box->addItem(Qs(item));
-    }
+    platform::showItems(box, items);
     box->setCurrentIndex(index);
 }
 

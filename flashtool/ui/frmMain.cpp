@@ -7,6 +7,7 @@
 #include "link/FirmwareTable.h"
 #include "link/PortChoice.h"
 #include "link/ui/frmToolCom.h"
+#include "platform/ui/Widgets.h"
 
 #include <QCloseEvent>
 #include <QPointer>
@@ -31,15 +32,8 @@ QStringList itemsOf(const std::vector<std::string>& items) {
 }
 
 void showList(QComboBox* box, const QStringList& items, bool filled, int index) {
-    if (!filled) {
-        box->clear();
-        return;
-    }
-    if (box->count() != items.size()) {
-        box->clear();
-        box->addItems(items);
-    }
-    box->setCurrentIndex(index);
+    platform::showItems(box, filled ? items : QStringList());
+    if (filled) box->setCurrentIndex(index);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "flashtool/FlashTexts.h"
 #include "flashtool/ui/FactoryLook.h"
 #include "platform/Dialogs.h"
+#include "platform/ui/Widgets.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -127,10 +128,7 @@ void frmPartFill::closeEvent(QCloseEvent* event) {
 }
 
 void ShowPartFill() {
-    frmPartFill& dialog = frmPartFill::instance();
-    dialog.show();
-    dialog.raise();
-    dialog.activateWindow();
+    platform::showModeless(frmPartFill::instance());
 }
 
 } // namespace flashtool::ui
