@@ -7,6 +7,7 @@
 #include "align/ui/frmInputCode.h"
 #include "app/ErrorReporter.h"
 #include "link/FirmwareTable.h"
+#include "link/ui/TimerView.h"
 #include "link/ui/frmToolCom.h"
 #include "model/Model.h"
 #include "platform/ui/Twips.h"
@@ -54,15 +55,6 @@ constexpr int kOptionTopTwips = 2820, kPowerTopTwips = 4380;
 
 AdjModeWindow& adjMode() {
     return AdjMode(state());
-}
-
-// A timer runs as the state says; a running one keeps its phase.
-void follow(QTimer& timer, const radiolink::Timer& t) {
-    if (!t.Enabled) {
-        timer.stop();
-    } else if (!timer.isActive() || timer.interval() != t.Interval) {
-        timer.start(t.Interval);
-    }
 }
 
 void setTicked(QCheckBox* box, int value) {
@@ -349,8 +341,8 @@ void frmAdjMode::ShowState() {
         const QSignalBlocker blocker(txtWrInterval);
         txtWrInterval->setText(QString::fromStdString(w.txtWrInterval));
     }
-    follow(tmrAutoWr, w.tmrAutoWr);
-    follow(tmrAutoShowFlash, w.tmrAutoShowFlash);
+    radiolink::ui::FollowTimer(tmrAutoWr, w.tmrAutoWr);
+    radiolink::ui::FollowTimer(tmrAutoShowFlash, w.tmrAutoShowFlash);
     w.Visible = isVisible();
 }
 

@@ -6,6 +6,7 @@
 #include "flashtool/ui/frmPartFill.h"
 #include "link/FirmwareTable.h"
 #include "link/PortChoice.h"
+#include "link/ui/TimerView.h"
 #include "link/ui/frmToolCom.h"
 #include "platform/ui/Widgets.h"
 
@@ -140,11 +141,7 @@ void frmMain::ShowState() {
     ShowText(txtWrInterval, w.txtWrInterval);
     ShowText(txtWrRightCnt, w.txtWrRightCnt);
     chkAutoWr->setChecked(t.chkAutoWr == 1);
-    if (!w.tmrAutoWr.Enabled) {
-        tmrAutoWr.stop();
-    } else if (!tmrAutoWr.isActive() || tmrAutoWr.interval() != w.tmrAutoWr.Interval) {
-        tmrAutoWr.start(std::max(1, w.tmrAutoWr.Interval));
-    }
+    radiolink::ui::FollowTimer(tmrAutoWr, w.tmrAutoWr);
     cmdFlashPageAll->setText(Qs(t.cmdFlashPageAllCaption));
     cboFlashPage->setCurrentIndex(t.cboFlashPage);
     ShowText(txtAddrNote, t.txtAddrNote);
