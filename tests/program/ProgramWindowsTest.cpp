@@ -125,6 +125,34 @@ class ProgramWindowsTest : public QObject {
                          (std::string(lang) + "/" + window).c_str());
     }
 
+    // Exit closes every window still open, the factory windows too, so
+    // that the program really ends.
+    void exitClosesEveryWindowLeftOpen() {
+        using namespace align::ui;
+        Program program;
+        mdifrmMain& main = program.start();
+        pressWithCode(program.channelWindow().channelPage().cmdPc[4], align::codes::kAlignment);
+        frmAdjMode* adjMode = frmAdjMode::existing();
+        QVERIFY(adjMode);
+        const std::string alignment = align::codes::kAlignment;
+        pressWithCode(adjMode->cmdKey, alignment + align::codes::kKeypadWord);
+        pressWithCode(adjMode->cmdAdjDevSql, alignment);
+        pressWithCode(adjMode->cmdSoft, alignment + align::codes::kSoftWord);
+        pressWithCode(adjMode->cmdFlash, alignment + align::codes::kFlashWord);
+        press(flashtool::ui::frmMain::existing()->cmdPartFill);
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 adjMode, frmVitualKey::existing(), frmAdjMore::existing(),
+                 flashtool::ui::frmMain::existing(), flashtool::ui::frmPartFill::existing(),
+                 flashtool::ui::frmFlashSoft::existing()})
+            QVERIFY(w && w->isVisible());
+
+        program.dialogs.answers.push_back(platform::AnswerYes);
+        choose(main, "mnuExit");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    }
+
     // Two windows of the design have no road a user can take: the volume
     // dialog's button lies on the never-shown holder, and the notice window's
     // item on a hidden menu. They stay unreached.
