@@ -16,26 +16,29 @@ std::string trim(const std::string& s) {
 
 bool sameName(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
+// A line keeps its own end, so that a write gives back every other line
+// byte for byte, whatever mix of ends the file has.
 struct Line {
     std::string text; // without its line end
+    std::string end;  // "\n", "\r\n"; "\r" or empty for a last line without a line feed
 };
 
 struct Parsed {
     std::vector<Line> lines;
-    std::string eol = "\n";
+    std::string eol = "\n"; // the end of the first line, for new lines
     bool bom = false;
-    bool finalEol = true;
 };
 
 Parsed parse(const std::string& content) {
     Parsed p;
     std::string s = content;
-    if (s.size() >= 3 && static_cast<unsigned char>(s[0]) == 0xEF && static_cast<unsigned char>(s[1]) == 0xBB &&
-        static_cast<unsigned char>(s[2]) == 0xBF) {
+    if (s.size() >= 3 && static_cast<unsigned char>(s[0]) == 0xEF &&
+        static_cast<unsigned char>(s[1]) == 0xBB && static_cast<unsigned char>(s[2]) == 0xBF) {
         p.bom = true;
         s.erase(0, 3);
     }
@@ -44,13 +47,14 @@ Parsed parse(const std::string& content) {
     std::size_t pos = 0;
     while (pos < s.size()) {
         auto nl = s.find('\n', pos);
-        std::string line = s.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        p.lines.push_back({line});
-        if (nl == std::string::npos) {
-            p.finalEol = false;
-            break;
+        Line line{s.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos), ""};
+        if (nl != std::string::npos) line.end = "\n";
+        if (!line.text.empty() && line.text.back() == '\r') {
+            line.text.pop_back();
+            line.end = nl != std::string::npos ? "\r\n" : "\r";
         }
+        p.lines.push_back(line);
+        if (nl == std::string::npos) break;
         pos = nl + 1;
     }
     return p;
@@ -80,7 +84,9 @@ std::string unquote(const std::string& v) {
     return v;
 }
 
-int unitsOf(unsigned char lead) { return lead < 0x80 ? 1 : 2; }
+int unitsOf(unsigned char lead) {
+    return lead < 0x80 ? 1 : 2;
+}
 
 std::size_t charLength(unsigned char lead) {
     if (lead < 0x80) return 1;
@@ -169,16 +175,21 @@ IoResult IniFile::write(const std::string& path, const std::string& section, con
         std::string storedKey = keyOf(old)->first;
         p.lines[*keyLine].text = old.substr(0, lead) + storedKey + "=" + value;
     } else if (sectionLine) {
-        p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(*lastEntry + 1), Line{key + "=" + value});
+        p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(*lastEntry + 1),
+                       Line{key + "=" + value, p.eol});
     } else {
-        p.lines.push_back(Line{"[" + section + "]"});
-        p.lines.push_back(Line{key + "=" + value});
+        p.lines.push_back(Line{"[" + section + "]", p.eol});
+        p.lines.push_back(Line{key + "=" + value, p.eol});
     }
 
     std::string out = p.bom ? "\xEF\xBB\xBF" : "";
     for (std::size_t i = 0; i < p.lines.size(); ++i) {
-        out += p.lines[i].text;
-        if (i + 1 < p.lines.size() || p.finalEol || !keyLine) out += p.eol;
+        const Line& l = p.lines[i];
+        out += l.text + l.end;
+        // A last line without a line feed gets one when a line now follows it
+        // (a lone carriage return becomes the start of its end).
+        if (i + 1 < p.lines.size() && l.end.find('\n') == std::string::npos)
+            out += l.end.empty() ? p.eol : "\n";
     }
     return writeFileAtomic(path, out);
 }

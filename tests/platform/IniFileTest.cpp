@@ -86,17 +86,22 @@ TEST_P(IniWrite, ChangesOnlyItsKey) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniWrite,
-    ::testing::Values(
-        WriteCase{"new file", nullptr, "Setting", "FirRun", "1", "[Setting]\nFirRun=1\n"},
-        WriteCase{"new section at end", "[A]\nx=1\n", "Setting", "FirRun", "1", "[A]\nx=1\n[Setting]\nFirRun=1\n"},
-        WriteCase{"replace keeps spelling", "[setting]\n ; note\n firrun = 2\nLanguage=3\n", "Setting", "FirRun",
-                  "0", "[setting]\n ; note\n firrun=0\nLanguage=3\n"},
-        WriteCase{"new key after last entry", "[A]\nx=1\n\n[B]\ny=2\n", "A", "z", "3", "[A]\nx=1\nz=3\n\n[B]\ny=2\n"},
-        WriteCase{"CRLF kept", "[A]\r\nx=1\r\n", "A", "x", "2", "[A]\r\nx=2\r\n"},
-        WriteCase{"no final line end kept", "[A]\nx=1", "A", "x", "2", "[A]\nx=2"},
-        WriteCase{"value with equals", "[A]\nx=1\n", "A", "x", "a=b", "[A]\nx=a=b\n"},
-        WriteCase{"comments and order kept", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=2\n", "A", "y", "9",
-                  ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=9\n"}),
+    ::testing::Values(WriteCase{"new file", nullptr, "Setting", "FirRun", "1", "[Setting]\nFirRun=1\n"},
+                      WriteCase{"new section at end", "[A]\nx=1\n", "Setting", "FirRun", "1",
+                                "[A]\nx=1\n[Setting]\nFirRun=1\n"},
+                      WriteCase{"replace keeps spelling", "[setting]\n ; note\n firrun = 2\nLanguage=3\n",
+                                "Setting", "FirRun", "0", "[setting]\n ; note\n firrun=0\nLanguage=3\n"},
+                      WriteCase{"new key after last entry", "[A]\nx=1\n\n[B]\ny=2\n", "A", "z", "3",
+                                "[A]\nx=1\nz=3\n\n[B]\ny=2\n"},
+                      WriteCase{"CRLF kept", "[A]\r\nx=1\r\n", "A", "x", "2", "[A]\r\nx=2\r\n"},
+                      WriteCase{"no final line end kept", "[A]\nx=1", "A", "x", "2", "[A]\nx=2"},
+                      WriteCase{"every line keeps its own end", "[A]\nx=1\r\n[B]\ny=2\r\r\nz=3\r", "A", "x",
+                                "5", "[A]\nx=5\r\n[B]\ny=2\r\r\nz=3\r"},
+                      WriteCase{"new key after a last line without end", "[A]\r\nx=1\r", "A", "y", "2",
+                                "[A]\r\nx=1\r\ny=2\r\n"},
+                      WriteCase{"value with equals", "[A]\nx=1\n", "A", "x", "a=b", "[A]\nx=a=b\n"},
+                      WriteCase{"comments and order kept", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=2\n", "A", "y",
+                                "9", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=9\n"}),
     [](const auto& info) {
         std::string n = info.param.name;
         for (char& ch : n)
