@@ -2,19 +2,22 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 #include <vector>
 
 namespace platform {
 namespace {
 
-std::string trim(const std::string& s) {
+using std::string_view;
+
+string_view trimmed(string_view s) {
     std::size_t b = 0, e = s.size();
     while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
     while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
     return s.substr(b, e - b);
 }
 
-bool sameName(const std::string& a, const std::string& b) {
+bool sameName(string_view a, string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
@@ -34,54 +37,60 @@ struct Parsed {
     bool bom = false;
 };
 
-Parsed parse(const std::string& content) {
-    Parsed p;
-    std::string s = content;
-    if (s.size() >= 3 && static_cast<unsigned char>(s[0]) == 0xEF &&
-        static_cast<unsigned char>(s[1]) == 0xBB && static_cast<unsigned char>(s[2]) == 0xBF) {
-        p.bom = true;
-        s.erase(0, 3);
-    }
-    auto firstNl = s.find('\n');
-    if (firstNl != std::string::npos && firstNl > 0 && s[firstNl - 1] == '\r') p.eol = "\r\n";
+constexpr string_view kBom = "\xEF\xBB\xBF";
+
+// Calls visit(text, end) for each line of the content after its byte-order
+// mark, the text without its line end, until visit returns false.
+template <class Visit> void forEachLine(string_view s, Visit&& visit) {
+    if (s.substr(0, kBom.size()) == kBom) s.remove_prefix(kBom.size());
     std::size_t pos = 0;
     while (pos < s.size()) {
-        auto nl = s.find('\n', pos);
-        Line line{s.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos), ""};
-        if (nl != std::string::npos) line.end = "\n";
-        if (!line.text.empty() && line.text.back() == '\r') {
-            line.text.pop_back();
-            line.end = nl != std::string::npos ? "\r\n" : "\r";
+        const std::size_t nl = s.find('\n', pos);
+        const bool last = nl == string_view::npos;
+        string_view text = s.substr(pos, last ? string_view::npos : nl - pos);
+        string_view end = last ? "" : "\n";
+        if (!text.empty() && text.back() == '\r') {
+            text.remove_suffix(1);
+            end = last ? "\r" : "\r\n";
         }
-        p.lines.push_back(line);
-        if (nl == std::string::npos) break;
+        if (!visit(text, end) || last) return;
         pos = nl + 1;
     }
+}
+
+Parsed parse(string_view content) {
+    Parsed p;
+    p.bom = content.substr(0, kBom.size()) == kBom;
+    forEachLine(content, [&p](string_view text, string_view end) {
+        if (p.lines.empty() && end == "\r\n") p.eol = "\r\n";
+        p.lines.push_back({std::string(text), std::string(end)});
+        return true;
+    });
     return p;
 }
 
 // The section name of a header line, or nullopt.
-std::optional<std::string> sectionOf(const std::string& line) {
-    std::string t = trim(line);
+std::optional<string_view> sectionOf(string_view line) {
+    string_view t = trimmed(line);
     if (t.size() < 2 || t.front() != '[') return std::nullopt;
     auto close = t.find(']');
-    if (close == std::string::npos) return std::nullopt;
-    return trim(t.substr(1, close - 1));
+    if (close == string_view::npos) return std::nullopt;
+    return trimmed(t.substr(1, close - 1));
 }
 
 // The key and raw value of a key line, or nullopt for comments and others.
-std::optional<std::pair<std::string, std::string>> keyOf(const std::string& line) {
-    std::string t = trim(line);
+std::optional<std::pair<string_view, string_view>> keyOf(string_view line) {
+    string_view t = trimmed(line);
     if (t.empty() || t.front() == ';' || t.front() == '[') return std::nullopt;
     auto eq = t.find('=');
-    if (eq == std::string::npos) return std::nullopt;
-    return std::make_pair(trim(t.substr(0, eq)), trim(t.substr(eq + 1)));
+    if (eq == string_view::npos) return std::nullopt;
+    return std::make_pair(trimmed(t.substr(0, eq)), trimmed(t.substr(eq + 1)));
 }
 
-std::string unquote(const std::string& v) {
+std::string unquote(string_view v) {
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-        return v.substr(1, v.size() - 2);
-    return v;
+        v = v.substr(1, v.size() - 2);
+    return std::string(v);
 }
 
 int unitsOf(unsigned char lead) {
@@ -117,17 +126,19 @@ std::optional<std::string> IniFile::lookup(const std::string& path, const std::s
                                            const std::string& key) {
     std::string content;
     if (!readTextFile(path, content)) return std::nullopt;
-    Parsed p = parse(content);
+    // The first match counts: reading stops there.
+    std::optional<std::string> found;
     bool inSection = false;
-    for (const Line& l : p.lines) {
-        if (auto s = sectionOf(l.text)) {
+    forEachLine(content, [&](string_view text, string_view) {
+        if (auto s = sectionOf(text)) {
             inSection = sameName(*s, section);
-            continue;
+        } else if (auto kv = keyOf(text); inSection && kv && sameName(kv->first, key)) {
+            found = unquote(kv->second);
+            return false;
         }
-        if (!inSection) continue;
-        if (auto kv = keyOf(l.text); kv && sameName(kv->first, key)) return unquote(kv->second);
-    }
-    return std::nullopt;
+        return true;
+    });
+    return found;
 }
 
 std::string IniFile::read(const std::string& path, const std::string& section, const std::string& key,
@@ -135,7 +146,7 @@ std::string IniFile::read(const std::string& path, const std::string& section, c
     if (size <= 0) return {};
     std::optional<std::string> v = lookup(path, section, key);
     // The platform drops trailing blanks of a default it hands back.
-    std::string value = v ? *v : trim(defaultValue);
+    std::string value = v ? *v : std::string(trimmed(defaultValue));
     return cutToUnits(value, size - 1);
 }
 
@@ -161,7 +172,7 @@ IoResult IniFile::write(const std::string& path, const std::string& section, con
             continue;
         }
         if (!inSection) continue;
-        if (!trim(text).empty()) lastEntry = i;
+        if (!trimmed(text).empty()) lastEntry = i;
         if (auto kv = keyOf(text); kv && sameName(kv->first, key)) {
             keyLine = i;
             break;
@@ -172,8 +183,10 @@ IoResult IniFile::write(const std::string& path, const std::string& section, con
         // Keep the stored spelling of the key and its leading blanks.
         const std::string& old = p.lines[*keyLine].text;
         std::size_t lead = old.find_first_not_of(" \t");
-        std::string storedKey = keyOf(old)->first;
-        p.lines[*keyLine].text = old.substr(0, lead) + storedKey + "=" + value;
+        std::string replaced = old.substr(0, lead) + std::string(keyOf(old)->first) + "=" + value;
+        // A write that would give the same bytes leaves the file alone.
+        if (replaced == old) return {};
+        p.lines[*keyLine].text = replaced;
     } else if (sectionLine) {
         p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(*lastEntry + 1),
                        Line{key + "=" + value, p.eol});

@@ -123,6 +123,21 @@ TEST(IniWrite, ReadOnlyFileAndFolderRefuseAndStayAsTheyWere) {
     EXPECT_FALSE(platform::fileExists(home.file("locked/t.ini")));
 }
 
+// Start-up stores values that are mostly stored already: such a write
+// leaves the file as it is, not rewritten (nor synced to disk).
+TEST(IniWrite, StoredValueLeavesTheFileAlone) {
+    TempHome home;
+    home.write("t.ini", "[A]\r\nx=1\n");
+    struct stat before {};
+    ::stat(home.file("t.ini").c_str(), &before);
+    ASSERT_TRUE(IniFile::write(home.file("t.ini"), "a", "X", "1"));
+    struct stat after {};
+    ::stat(home.file("t.ini").c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    ASSERT_TRUE(IniFile::write(home.file("t.ini"), "A", "x", "2"));
+    EXPECT_EQ(home.read("t.ini"), "[A]\r\nx=2\n");
+}
+
 TEST(IniWrite, ReadBackAfterWrite) {
     TempHome home;
     const std::string f = home.file("t.ini");
