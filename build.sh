@@ -5,6 +5,7 @@
 #                            each fuzz target over a bounded number of inputs
 # ./build.sh fuzz [seconds]  runs each fuzz target for that long (60 s), four at a
 #                            time, keeping what they learn in build/fuzz/corpus
+# ./build.sh bench           builds a release and prints the benchmark table
 set -eu
 cd "$(dirname "$0")"
 
@@ -107,8 +108,14 @@ fuzz)
     for p in $pids; do wait "$p" || found=1; done
     exit $found
     ;;
+bench)
+    install_missing
+    build build/release
+    # On an X server, as the program runs.
+    xvfb-run -a build/release/tests/bench_all
+    ;;
 *)
-    echo "usage: $0 run|test|fuzz [seconds]" >&2
+    echo "usage: $0 run|test|fuzz [seconds]|bench" >&2
     exit 2
     ;;
 esac
