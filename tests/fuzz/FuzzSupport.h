@@ -42,6 +42,12 @@ class Input {
     std::size_t pos_ = 0;
 };
 
+// The program's reporter writes no line for each failure a target provokes.
+inline void quiet() {
+    static const bool set = ::setenv("TAVORIN_QUIET", "1", 1) == 0;
+    (void)set;
+}
+
 [[noreturn]] inline void failed(const char* what, const char* file, int line) {
     std::fprintf(stderr, "%s:%d: does not hold: %s\n", file, line, what);
     std::abort();

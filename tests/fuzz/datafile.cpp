@@ -63,8 +63,7 @@ void writeFile(const std::string& path, const std::uint8_t* data, std::size_t si
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool quiet = ::setenv("TAVORIN_QUIET", "1", 1) == 0;
-    (void)quiet;
+    fuzz::quiet();
     const std::string path = fuzz::workFolder() + "/input.LDat";
     const std::string again = fuzz::workFolder() + "/again.LDat";
     const std::string previous = fuzz::workFolder() + "/previous.LDat";

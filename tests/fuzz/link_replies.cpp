@@ -207,8 +207,7 @@ constexpr int kWritablePages[] = {6, 8, 50, 62, 63};
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool quiet = ::setenv("TAVORIN_QUIET", "1", 1) == 0;
-    (void)quiet;
+    fuzz::quiet();
     fuzz::Input in(data, size);
     const Op op = static_cast<Op>(in.byte() % OpCount);
     const unsigned choice = in.word();

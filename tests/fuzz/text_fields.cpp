@@ -74,8 +74,7 @@ bool dtmf(int b) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool quiet = ::setenv("TAVORIN_QUIET", "1", 1) == 0;
-    (void)quiet;
+    fuzz::quiet();
     fuzz::Input in(data, size);
     auto m = std::make_unique<model::ModelState>();
     model::GetValidCharTbl(*m);
