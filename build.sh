@@ -1,11 +1,15 @@
 #!/bin/sh
-# ./build.sh run   installs what is missing, builds and starts the program
-# ./build.sh test  installs what is missing, builds and runs every test,
-#                  in a normal build and in a sanitizer build
+# ./build.sh run             installs what is missing, builds and starts the program
+# ./build.sh test            installs what is missing, builds and runs every test,
+#                            in a normal build and in a sanitizer build, then runs
+#                            each fuzz target over a bounded number of inputs
+# ./build.sh fuzz [seconds]  runs each fuzz target for that long (60 s), four at a
+#                            time, keeping what they learn in build/fuzz/corpus
+# ./build.sh bench           builds a release and prints the benchmark table
 set -eu
 cd "$(dirname "$0")"
 
-packages="qt6-base-dev qt6-translations-l10n xvfb xauth fonts-wqy-microhei cmake ninja-build libgtest-dev libgmock-dev g++"
+packages="qt6-base-dev qt6-translations-l10n xvfb xauth fonts-wqy-microhei cmake ninja-build libgtest-dev libgmock-dev g++ clang libclang-rt-14-dev"
 
 install_missing() {
     missing=""
@@ -34,6 +38,37 @@ run_tests() { # folder
     QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure --parallel "$jobs" --timeout 600
 }
 
+# The fuzz build: the logic libraries and one target per reader of outside
+# input (tests/fuzz), with clang's libFuzzer and both sanitizers.
+build_fuzz() {
+    cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVORIN_FUZZ=ON \
+        -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+    cmake --build build/fuzz --parallel "$jobs" --target fuzz
+}
+
+fuzz_targets() {
+    for f in build/fuzz/fuzz/fuzz_*; do [ -x "$f" ] && basename "$f" | sed 's/^fuzz_//'; done
+}
+
+# One target: name, corpus folder it grows, then libFuzzer's options. The
+# seeds in tests/fuzz/corpus/<name> are read, never written.
+fuzz_one() {
+    name=$1
+    corpus=$2
+    shift 2
+    mkdir -p "$corpus" build/fuzz/artifacts build/fuzz/logs
+    log=build/fuzz/logs/$name.log
+    if UBSAN_OPTIONS=print_stacktrace=1 "build/fuzz/fuzz/fuzz_$name" "$@" -timeout=60 \
+        -artifact_prefix="build/fuzz/artifacts/$name-" "$corpus" "tests/fuzz/corpus/$name" >"$log" 2>&1; then
+        runs=$(sed -n 's/^Done \([0-9]*\) runs in \([0-9]*\) second.*/\1 executions in \2 s/p' "$log")
+        echo "fuzz $name: ${runs:-done}, nothing found"
+    else
+        echo "fuzz $name: FOUND A FAULT (build/fuzz/artifacts/$name-*, log $log)" >&2
+        tail -n 30 "$log" >&2
+        return 1
+    fi
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -46,9 +81,41 @@ test)
     run_tests build/release
     build build/sanitize -DTAVORIN_SANITIZE=ON
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests build/sanitize
+    build_fuzz
+    # The same inputs every time: the seeds and a fixed number of mutations.
+    for name in $(fuzz_targets); do
+        rm -rf "build/fuzz/scratch/$name"
+        fuzz_one "$name" "build/fuzz/scratch/$name" -seed=1 -runs=1000
+    done
+    ;;
+fuzz)
+    install_missing
+    seconds=${2:-60}
+    build_fuzz
+    # Four at a time: the machine is shared.
+    pids=""
+    found=0
+    count=0
+    for name in $(fuzz_targets); do
+        fuzz_one "$name" "build/fuzz/corpus/$name" -max_total_time="$seconds" &
+        pids="$pids $!"
+        count=$((count + 1))
+        if [ $((count % 4)) -eq 0 ]; then
+            for p in $pids; do wait "$p" || found=1; done
+            pids=""
+        fi
+    done
+    for p in $pids; do wait "$p" || found=1; done
+    exit $found
+    ;;
+bench)
+    install_missing
+    build build/release
+    # On an X server, as the program runs.
+    xvfb-run -a build/release/tests/bench_all
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|fuzz [seconds]|bench" >&2
     exit 2
     ;;
 esac

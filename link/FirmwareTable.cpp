@@ -1,5 +1,6 @@
 #include "link/FirmwareTable.h"
 
+#include <memory>
 #include <vector>
 
 namespace radiolink {
@@ -30,8 +31,10 @@ const std::vector<BuiltInModel>& builtInModels() {
 } // namespace
 
 FirmwareState& firmware() {
-    static FirmwareState fw;
-    return fw;
+    // On the heap: 6,552 strings are too many for some compilers to check
+    // as a constant initializer.
+    static auto fw = std::make_unique<FirmwareState>();
+    return *fw;
 }
 
 void InitFlashSoftModel(FirmwareState& fw) {

@@ -70,15 +70,13 @@ void ReadRadio(LinkState& s, model::Image& image) {
     };
     try {
         ComReadFlash(s, image);
+        if (s.ComFail == 0) ComProcSeq(s, ClosingExchangeScript(s));
     } catch (...) {
         putBack();
         throw;
     }
-    if (s.ComFail != 0) {
-        putBack();
-        return;
-    }
-    ComProcSeq(s, ClosingExchangeScript(s));
+    // A read that ends failed, also at its closing exchange, changes nothing.
+    if (s.ComFail != 0) putBack();
 }
 
 std::string RadioFirmwareStamp(const Identification& id) {

@@ -22,9 +22,10 @@ namespace radiolink {
 void TickPageSet(LinkState& s, Flag freMode, bool programPages);
 
 // Reads the page set of FreMode into the image and, when every page came,
-// sends the closing exchange. A page transfer that fails puts the page set
-// back as it was before the read, so the image never mixes pages of the
-// radio with pages of before.
+// sends the closing exchange. A read that fails, in a page transfer or at
+// the closing exchange, puts the page set back as it was before the read:
+// the image never mixes pages of the radio with pages of before, and a read
+// reported failed has changed nothing.
 void ReadRadio(LinkState& s, model::Image& image);
 
 // What a write did about the radio's firmware.

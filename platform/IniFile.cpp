@@ -2,28 +2,33 @@
 
 #include <algorithm>
 #include <cctype>
+#include <string_view>
 #include <vector>
 
 namespace platform {
 namespace {
 
-std::string trim(const std::string& s) {
+using std::string_view;
+
+string_view trimmed(string_view s) {
     std::size_t b = 0, e = s.size();
     while (b < e && (s[b] == ' ' || s[b] == '\t')) ++b;
     while (e > b && (s[e - 1] == ' ' || s[e - 1] == '\t')) --e;
     return s.substr(b, e - b);
 }
 
-bool sameName(const std::string& a, const std::string& b) {
+bool sameName(string_view a, string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
 }
 
+// A line keeps its own end, so that a write gives back every other line
+// byte for byte, whatever mix of ends the file has.
 struct Line {
     std::string text; // without its line end
-    std::string eol;  // its own line end: "\n", "\r\n", or none on a last line
+    std::string end;  // "\n", "\r\n"; "\r" or empty for a last line without a line feed
 };
 
 struct Parsed {
@@ -31,69 +36,77 @@ struct Parsed {
     bool bom = false;
 };
 
-Parsed parse(const std::string& content) {
-    Parsed p;
-    std::string s = content;
-    if (s.size() >= 3 && static_cast<unsigned char>(s[0]) == 0xEF &&
-        static_cast<unsigned char>(s[1]) == 0xBB && static_cast<unsigned char>(s[2]) == 0xBF) {
-        p.bom = true;
-        s.erase(0, 3);
-    }
+constexpr string_view kBom = "\xEF\xBB\xBF";
+
+// Calls visit(text, end) for each line of the content after its byte-order
+// mark, the text without its line end, until visit returns false.
+template <class Visit> void forEachLine(string_view s, Visit&& visit) {
+    if (s.substr(0, kBom.size()) == kBom) s.remove_prefix(kBom.size());
     std::size_t pos = 0;
     while (pos < s.size()) {
-        auto nl = s.find('\n', pos);
-        if (nl == std::string::npos) {
-            p.lines.push_back({s.substr(pos), ""});
-            break;
+        const std::size_t nl = s.find('\n', pos);
+        const bool last = nl == string_view::npos;
+        string_view text = s.substr(pos, last ? string_view::npos : nl - pos);
+        string_view end = last ? "" : "\n";
+        if (!text.empty() && text.back() == '\r') {
+            text.remove_suffix(1);
+            end = last ? "\r" : "\r\n";
         }
-        Line line{s.substr(pos, nl - pos), "\n"};
-        if (!line.text.empty() && line.text.back() == '\r') {
-            line.text.pop_back();
-            line.eol = "\r\n";
-        }
-        p.lines.push_back(std::move(line));
+        if (!visit(text, end) || last) return;
         pos = nl + 1;
     }
+}
+
+Parsed parse(string_view content) {
+    Parsed p;
+    p.bom = content.substr(0, kBom.size()) == kBom;
+    forEachLine(content, [&p](string_view text, string_view end) {
+        p.lines.push_back({std::string(text), std::string(end)});
+        return true;
+    });
     return p;
 }
 
-// Inserts a line before position `at`. It takes the ending of the line
-// before it (the nearest earlier one that has an ending); a last line
-// without an ending gets that ending too, so the new line starts a line.
+// Inserts a line before position `at`; it takes the end of the line before
+// it. A last line without a line feed first gets one, so the new line
+// starts a line of its own.
 void insertLine(Parsed& p, std::size_t at, const std::string& text) {
     std::string eol = "\n";
-    for (std::size_t i = at; i-- > 0;) {
-        if (!p.lines[i].eol.empty()) {
-            eol = p.lines[i].eol;
+    for (std::size_t i = at; i-- > 0;)
+        if (p.lines[i].end.find('\n') != std::string::npos) {
+            eol = p.lines[i].end;
             break;
         }
+    if (at > 0) {
+        std::string& before = p.lines[at - 1].end;
+        if (before.find('\n') == std::string::npos) before = before.empty() ? eol : before + "\n";
+        eol = before;
     }
-    if (at > 0 && p.lines[at - 1].eol.empty()) p.lines[at - 1].eol = eol;
     p.lines.insert(p.lines.begin() + static_cast<std::ptrdiff_t>(at), Line{text, eol});
 }
 
 // The section name of a header line, or nullopt.
-std::optional<std::string> sectionOf(const std::string& line) {
-    std::string t = trim(line);
+std::optional<string_view> sectionOf(string_view line) {
+    string_view t = trimmed(line);
     if (t.size() < 2 || t.front() != '[') return std::nullopt;
     auto close = t.find(']');
-    if (close == std::string::npos) return std::nullopt;
-    return trim(t.substr(1, close - 1));
+    if (close == string_view::npos) return std::nullopt;
+    return trimmed(t.substr(1, close - 1));
 }
 
 // The key and raw value of a key line, or nullopt for comments and others.
-std::optional<std::pair<std::string, std::string>> keyOf(const std::string& line) {
-    std::string t = trim(line);
+std::optional<std::pair<string_view, string_view>> keyOf(string_view line) {
+    string_view t = trimmed(line);
     if (t.empty() || t.front() == ';' || t.front() == '[') return std::nullopt;
     auto eq = t.find('=');
-    if (eq == std::string::npos) return std::nullopt;
-    return std::make_pair(trim(t.substr(0, eq)), trim(t.substr(eq + 1)));
+    if (eq == string_view::npos) return std::nullopt;
+    return std::make_pair(trimmed(t.substr(0, eq)), trimmed(t.substr(eq + 1)));
 }
 
-std::string unquote(const std::string& v) {
+std::string unquote(string_view v) {
     if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
-        return v.substr(1, v.size() - 2);
-    return v;
+        v = v.substr(1, v.size() - 2);
+    return std::string(v);
 }
 
 int unitsOf(unsigned char lead) {
@@ -119,11 +132,17 @@ IoResult load(const std::string& path, Parsed& p) {
     return {};
 }
 
-// Every line keeps its own bytes, its ending included.
+// Every line keeps its own bytes, its end included.
 IoResult store(const std::string& path, const Parsed& p) {
-    std::string out = p.bom ? "\xEF\xBB\xBF" : "";
-    for (const Line& l : p.lines) out += l.text + l.eol;
+    std::string out = p.bom ? std::string(kBom) : "";
+    for (const Line& l : p.lines) out += l.text + l.end;
     return writeFileAtomic(path, out);
+}
+
+std::string lowerCased(string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
 }
 
 } // namespace
@@ -147,17 +166,19 @@ std::optional<std::string> IniFile::lookup(const std::string& path, const std::s
                                            const std::string& key) {
     std::string content;
     if (!readTextFile(path, content)) return std::nullopt;
-    Parsed p = parse(content);
+    // The first match counts: reading stops there.
+    std::optional<std::string> found;
     bool inSection = false;
-    for (const Line& l : p.lines) {
-        if (auto s = sectionOf(l.text)) {
+    forEachLine(content, [&](string_view text, string_view) {
+        if (auto s = sectionOf(text)) {
             inSection = sameName(*s, section);
-            continue;
+        } else if (auto kv = keyOf(text); inSection && kv && sameName(kv->first, key)) {
+            found = unquote(kv->second);
+            return false;
         }
-        if (!inSection) continue;
-        if (auto kv = keyOf(l.text); kv && sameName(kv->first, key)) return unquote(kv->second);
-    }
-    return std::nullopt;
+        return true;
+    });
+    return found;
 }
 
 std::string IniFile::read(const std::string& path, const std::string& section, const std::string& key,
@@ -165,37 +186,8 @@ std::string IniFile::read(const std::string& path, const std::string& section, c
     if (size <= 0) return {};
     std::optional<std::string> v = lookup(path, section, key);
     // The platform drops trailing blanks of a default it hands back.
-    std::string value = v ? *v : trim(defaultValue);
+    std::string value = v ? *v : std::string(trimmed(defaultValue));
     return cutToUnits(value, size - 1);
-}
-
-namespace {
-
-std::string lowerCased(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-} // namespace
-
-IniSection::IniSection(const std::string& path, const std::string& section) {
-    std::string content;
-    if (!readTextFile(path, content)) return;
-    bool inSection = false;
-    for (const Line& l : parse(content).lines) {
-        if (auto s = sectionOf(l.text)) {
-            inSection = sameName(*s, section);
-            continue;
-        }
-        if (!inSection) continue;
-        if (auto kv = keyOf(l.text)) values_.emplace(lowerCased(kv->first), unquote(kv->second));
-    }
-}
-
-std::string IniSection::read(const std::string& key, const std::string& defaultValue, int size) const {
-    if (size <= 0) return {};
-    auto it = values_.find(lowerCased(key));
-    return cutToUnits(it != values_.end() ? it->second : trim(defaultValue), size - 1);
 }
 
 IoResult IniFile::write(const std::string& path, const std::string& section, const std::string& key,
@@ -215,7 +207,7 @@ IoResult IniFile::write(const std::string& path, const std::string& section, con
             continue;
         }
         if (!inSection) continue;
-        if (!trim(text).empty()) lastEntry = i;
+        if (!trimmed(text).empty()) lastEntry = i;
         if (auto kv = keyOf(text); kv && sameName(kv->first, key)) {
             keyLine = i;
             break;
@@ -226,15 +218,16 @@ IoResult IniFile::write(const std::string& path, const std::string& section, con
         // Keep the stored spelling of the key and its leading blanks.
         const std::string& old = p.lines[*keyLine].text;
         std::size_t lead = old.find_first_not_of(" \t");
-        std::string storedKey = keyOf(old)->first;
-        p.lines[*keyLine].text = old.substr(0, lead) + storedKey + "=" + value;
+        std::string replaced = old.substr(0, lead) + std::string(keyOf(old)->first) + "=" + value;
+        // A write that would give the same bytes leaves the file alone.
+        if (replaced == old) return {};
+        p.lines[*keyLine].text = replaced;
     } else if (sectionLine) {
         insertLine(p, *lastEntry + 1, key + "=" + value);
     } else {
         insertLine(p, p.lines.size(), "[" + section + "]");
         insertLine(p, p.lines.size(), key + "=" + value);
     }
-
     return store(path, p);
 }
 
@@ -255,13 +248,32 @@ IoResult IniFile::writeSection(const std::string& path, const std::string& secti
         // Blank lines that part this section from the next one stay.
         std::size_t keepFrom = end;
         if (end < p.lines.size())
-            while (keepFrom > *header + 1 && trim(p.lines[keepFrom - 1].text).empty()) --keepFrom;
+            while (keepFrom > *header + 1 && trimmed(p.lines[keepFrom - 1].text).empty()) --keepFrom;
         p.lines.erase(p.lines.begin() + static_cast<std::ptrdiff_t>(*header + 1),
                       p.lines.begin() + static_cast<std::ptrdiff_t>(keepFrom));
         at = *header + 1;
     }
     for (const auto& [key, value] : entries) insertLine(p, at++, key + "=" + value);
     return store(path, p);
+}
+
+IniSection::IniSection(const std::string& path, const std::string& section) {
+    std::string content;
+    if (!readTextFile(path, content)) return;
+    bool inSection = false;
+    forEachLine(content, [&](string_view text, string_view) {
+        if (auto s = sectionOf(text))
+            inSection = sameName(*s, section);
+        else if (auto kv = keyOf(text); inSection && kv)
+            values_.emplace(lowerCased(kv->first), unquote(kv->second));
+        return true;
+    });
+}
+
+std::string IniSection::read(const std::string& key, const std::string& defaultValue, int size) const {
+    if (size <= 0) return {};
+    auto it = values_.find(lowerCased(key));
+    return cutToUnits(it != values_.end() ? it->second : std::string(trimmed(defaultValue)), size - 1);
 }
 
 } // namespace platform

@@ -112,6 +112,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 "y", "2", "[A]\nx=1\r\ny=2\r\n\n[B]\n"},
                       WriteCase{"a new section takes the end of the last line", "[A]\r\nx=1\r\n", "B", "y",
                                 "2", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
+                      WriteCase{"every line keeps its own end", "[A]\nx=1\r\n[B]\ny=2\r\r\nz=3\r", "A", "x",
+                                "5", "[A]\nx=5\r\n[B]\ny=2\r\r\nz=3\r"},
+                      WriteCase{"new key after a last line ending in a lone CR", "[A]\r\nx=1\r", "A", "y", "2",
+                                "[A]\r\nx=1\r\ny=2\r\n"},
                       WriteCase{"value with equals", "[A]\nx=1\n", "A", "x", "a=b", "[A]\nx=a=b\n"},
                       WriteCase{"comments and order kept", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=2\n", "A", "y",
                                 "9", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=9\n"}),
@@ -147,6 +151,21 @@ TEST(IniWrite, AValueEndingInCarriageReturnSurvivesAnotherWrite) {
     EXPECT_EQ(IniFile::read(f, "S", "k1", "", 10), "a\r");
     EXPECT_EQ(IniFile::read(f, "S", "k2", "", 10), "b");
     EXPECT_EQ(home.read("t.ini"), "[S]\nk1=a\r\r\nk2=b\r\n");
+}
+
+// Start-up stores values that are mostly stored already: such a write
+// leaves the file as it is, not rewritten (nor synced to disk).
+TEST(IniWrite, StoredValueLeavesTheFileAlone) {
+    TempHome home;
+    home.write("t.ini", "[A]\r\nx=1\n");
+    struct stat before {};
+    ::stat(home.file("t.ini").c_str(), &before);
+    ASSERT_TRUE(IniFile::write(home.file("t.ini"), "a", "X", "1"));
+    struct stat after {};
+    ::stat(home.file("t.ini").c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    ASSERT_TRUE(IniFile::write(home.file("t.ini"), "A", "x", "2"));
+    EXPECT_EQ(home.read("t.ini"), "[A]\r\nx=2\n");
 }
 
 TEST(IniWrite, ReadBackAfterWrite) {

@@ -142,4 +142,42 @@ TEST_F(RadioSimTest, FaultsHitTheCountedRequests) {
     EXPECT_NE(exchange(kStage1).at(0), 0x5A);
 }
 
+TEST_F(RadioSimTest, RepliesPassThroughTheEditor) {
+    std::vector<std::uint8_t> commands;
+    radio.editReplies([&](const radiosim::Request& r, Bytes reply) {
+        commands.push_back(r.command);
+        reply.push_back(0x77);
+        return r.command == 0x32 ? Bytes() : reply;
+    });
+    EXPECT_EQ(exchange(kStage1), cat({kReply1, {0x77}}));
+    EXPECT_TRUE(exchange(kStage2).empty());
+    EXPECT_EQ(commands, (std::vector<std::uint8_t>{0x31, 0x32}));
+    radio.editReplies(nullptr);
+    EXPECT_EQ(exchange(kStage1), kReply1);
+}
+
+// The cable pulled: the program's end of the line fails from then on; once
+// plugged in again the radio answers on a fresh line, its memories kept.
+TEST_F(RadioSimTest, HangsUpAndIsPluggedInAgain) {
+    radio.setInRam(0x40, Bytes{1, 2, 3});
+    EXPECT_EQ(exchange(kStage1), kReply1);
+    radio.injectFault(radiosim::Fault::HangUp, 0x32);
+    const std::string before = radio.devicePath();
+    port.write(kStage2, 1000);
+    clock.sleepMs(20);
+    EXPECT_TRUE(radio.hungUp());
+    EXPECT_THROW(port.inputCount(), std::exception);
+    port.close();
+    EXPECT_THROW(port.open(before, 9600), std::exception);
+
+    radio.clearFaults();
+    radio.replug();
+    EXPECT_FALSE(radio.hungUp());
+    port.open(radio.devicePath(), 9600);
+    EXPECT_EQ(exchange(kStage1), kReply1);
+    EXPECT_EQ(exchange(kStage2), kReply2);
+    EXPECT_EQ(exchange(ramRead(0x40, 3)).size(), 16u);
+    EXPECT_EQ(radio.countOf(0x32), 2);
+}
+
 } // namespace

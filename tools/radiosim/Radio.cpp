@@ -155,7 +155,8 @@ std::array<std::uint8_t, 256> inverse(const std::array<std::uint8_t, 256>& t) {
 } // namespace
 
 struct Radio::Impl {
-    Line line;
+    std::unique_ptr<Line> line = std::make_unique<Line>(); // null once hung up
+    std::string path = line->devicePath();
     const bool driven;
     mutable std::mutex mutex;
     std::thread thread;
@@ -168,6 +169,7 @@ struct Radio::Impl {
     int baud = 0;
     bool pacedRequests = false;
     std::vector<FaultRule> faults;
+    ReplyEdit edit;
     std::vector<Request> log;
     std::vector<Control> controls;
 
@@ -201,7 +203,12 @@ struct Radio::Impl {
             runTo(nowUs());
             std::int64_t wake = nowUs() + 5000;
             if (auto due = nextDue()) wake = std::min(wake, *due);
-            pollfd p{line.fd(), POLLIN, 0};
+            int fd = -1;
+            {
+                std::lock_guard lock(mutex);
+                if (line) fd = line->fd();
+            }
+            pollfd p{fd, POLLIN, 0};
             const std::int64_t waitUs = std::max<std::int64_t>(0, wake - nowUs());
             timespec ts{static_cast<time_t>(waitUs / 1'000'000),
                         static_cast<long>(waitUs % 1'000'000) * 1000};
@@ -212,17 +219,19 @@ struct Radio::Impl {
     void runTo(std::int64_t t) {
         std::lock_guard lock(mutex);
         now = std::max(now, t);
+        if (!line) return;
         const std::int64_t step = pacedRequests ? byteUs() : 0;
-        for (std::uint8_t b : line.takeAll()) {
+        for (std::uint8_t b : line->takeAll()) {
             // A paced byte arrives when the line has carried it.
             inLineFree = step ? std::max(inLineFree, now) + step : now;
             in.emplace_back(b, inLineFree);
         }
-        while (!in.empty() && in.front().second <= now) {
-            take(in.front().first);
+        while (line && !in.empty() && in.front().second <= now) {
+            const std::uint8_t b = in.front().first;
             in.pop_front();
+            take(b); // may hang up, which empties `in`
         }
-        deliver();
+        if (line) deliver();
     }
 
     std::optional<std::int64_t> nextDue() const {
@@ -239,10 +248,10 @@ struct Radio::Impl {
             due.push_back(out.front().first);
             out.pop_front();
         }
-        const std::size_t done = line.send(due);
+        const std::size_t done = line->send(due);
         // What the line would not take now goes out first next time.
         for (std::size_t i = due.size(); i > done; --i) out.emplace_front(due[i - 1], now);
-        if (driven) line.settle();
+        if (driven) line->settle();
     }
 
     void send(const Bytes& reply) {
@@ -288,12 +297,27 @@ struct Radio::Impl {
         const std::uint8_t command = rq[1];
         const FaultRule* fault = faultFor(command, pageOf(rq));
         log.push_back({command, rq, false, now});
+        if (fault && fault->fault == Fault::HangUp) {
+            hangUp();
+            return;
+        }
         if (fault && fault->fault == Fault::Silence) return;
         Bytes reply = answer(rq);
         if (reply.empty() || (fault && fault->fault == Fault::LostReply)) return;
         if (fault) spoil(reply, fault->fault);
+        if (edit) reply = edit(log.back(), std::move(reply));
+        if (reply.empty()) return;
         log.back().answered = true;
         send(reply);
+    }
+
+    // Drops the line and everything on its way, in both directions.
+    void hangUp() {
+        line.reset();
+        buf.clear();
+        in.clear();
+        out.clear();
+        stage = 0;
     }
 
     void spoil(Bytes& reply, Fault f) {
@@ -432,8 +456,21 @@ Radio::Radio() : impl_(std::make_unique<Impl>(false)) {}
 Radio::Radio(Driven) : impl_(std::make_unique<Impl>(true)) {}
 Radio::~Radio() = default;
 
-const std::string& Radio::devicePath() const {
-    return impl_->line.devicePath();
+std::string Radio::devicePath() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->path;
+}
+
+void Radio::replug() {
+    std::lock_guard lock(impl_->mutex);
+    if (impl_->line) return;
+    impl_->line = std::make_unique<Line>();
+    impl_->path = impl_->line->devicePath();
+}
+
+bool Radio::hungUp() const {
+    std::lock_guard lock(impl_->mutex);
+    return !impl_->line;
 }
 
 void Radio::runTo(std::int64_t nowUs) {
@@ -504,6 +541,11 @@ void Radio::injectFault(Fault fault, int command, int from, int count, int page)
 void Radio::clearFaults() {
     std::lock_guard lock(impl_->mutex);
     impl_->faults.clear();
+}
+
+void Radio::editReplies(ReplyEdit edit) {
+    std::lock_guard lock(impl_->mutex);
+    impl_->edit = std::move(edit);
 }
 
 std::vector<Request> Radio::requests() const {

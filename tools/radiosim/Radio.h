@@ -13,6 +13,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -29,6 +30,7 @@ enum class Fault {
     Garbage,    // an answer of the right length that is all wrong
     WrongSum,   // the answer's sum off by one (the last byte of one without a sum)
     ShortReply, // the answer without its last two bytes
+    HangUp,     // the radio closes its end of the line (a cable pulled): no answer, nothing after
 };
 
 // One request as it came in, complete and recognised.
@@ -55,7 +57,12 @@ class Radio {
     Radio(const Radio&) = delete;
     Radio& operator=(const Radio&) = delete;
 
-    const std::string& devicePath() const;
+    // The device the program opens; a new one after replug().
+    std::string devicePath() const;
+    // After a hang-up: the line back on a fresh pseudo-terminal (the cable
+    // plugged in again), the radio's memories as they were.
+    void replug();
+    bool hungUp() const;
 
     // A driven radio at nowUs (microseconds on the driver's clock, never going
     // back): it takes in what the line has brought, acts on everything due by
@@ -87,6 +94,13 @@ class Radio {
     // precedence.
     void injectFault(Fault fault, int command = -1, int from = 0, int count = -1, int page = -1);
     void clearFaults();
+
+    // Every answer passes through edit before it goes out (an empty one is
+    // not sent): a test's own misbehaviour. Null to stop. It runs while the
+    // radio is held, so it must not call the radio.
+    using ReplyEdit =
+        std::function<std::vector<std::uint8_t>(const Request&, std::vector<std::uint8_t> reply)>;
+    void editReplies(ReplyEdit edit);
 
     std::vector<Request> requests() const;
     int countOf(std::uint8_t command) const;

@@ -1,0 +1,136 @@
+// The settings file: any bytes as an INI file, read and written as the
+// program's settings are.
+// - A read gives the stored value (or the default) cut to the buffer: a
+//   leading part of it that fits, never a split character.
+// - A write creates or replaces one key: that key then reads back as
+//   written, every other key reads as before, every other line stays, and
+//   writing the same value again changes no byte.
+#include "platform/IniFile.h"
+#include "platform/FileIo.h"
+#include "tests/fuzz/FuzzSupport.h"
+
+#include <array>
+#include <fstream>
+#include <optional>
+
+namespace {
+
+using platform::IniFile;
+
+constexpr std::array<const char*, 6> kSections = {"Config", "setting", "Soft", "Ports", "a b", "ChInfo"};
+constexpr std::array<const char*, 6> kKeys = {"COM", "language", "1", "FirRun", "x y", "1000"};
+constexpr std::array<const char*, 6> kValues = {"1", "", "3000", "宋体", "a=b;c", "/dev/pts/7"};
+
+std::string contentOf(const std::string& path) {
+    std::string s;
+    platform::readTextFile(path, s);
+    return s;
+}
+
+// The lines of a text as the file keeps them: a byte-order mark dropped,
+// split at line feeds, one carriage return before each dropped.
+std::vector<std::string> linesOf(std::string s) {
+    if (s.rfind("\xEF\xBB\xBF", 0) == 0) s.erase(0, 3);
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    while (pos < s.size()) {
+        std::size_t nl = s.find('\n', pos);
+        std::string line = s.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        if (nl == std::string::npos) break;
+        pos = nl + 1;
+    }
+    return lines;
+}
+
+bool sameName(std::string a, std::string b) {
+    for (auto* s : {&a, &b})
+        for (char& c : *s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return a == b;
+}
+
+// The characters of a text as the reads walk it, with their units: one for
+// ASCII, two for any other (a stray byte among them).
+std::vector<std::pair<std::size_t, int>> charactersOf(const std::string& s) {
+    std::vector<std::pair<std::size_t, int>> out; // length in bytes, units
+    for (std::size_t i = 0; i < s.size();) {
+        const auto lead = static_cast<unsigned char>(s[i]);
+        std::size_t n = lead < 0x80                   ? 1
+                        : lead >= 0xF0 && lead < 0xF8 ? 4
+                        : lead >= 0xE0                ? 3
+                        : lead >= 0xC0                ? 2
+                                                      : 1;
+        if (lead >= 0xF8) n = 1;
+        n = std::min(n, s.size() - i);
+        out.emplace_back(n, lead < 0x80 ? 1 : 2);
+        i += n;
+    }
+    return out;
+}
+
+void checkRead(const std::string& path, const char* section, const char* key, int size) {
+    const std::optional<std::string> stored = IniFile::lookup(path, section, key);
+    const std::string full = stored ? *stored : "dflt";
+    const std::string got = IniFile::read(path, section, key, " dflt ", size);
+    FUZZ_CHECK(full.compare(0, got.size(), got) == 0);
+    // Whole characters, as many as fit in size - 1 units.
+    std::size_t bytes = 0;
+    int units = 0;
+    for (const auto& [n, u] : charactersOf(full)) {
+        if (units + u > size - 1) break;
+        bytes += n;
+        units += u;
+    }
+    FUZZ_CHECK(got.size() == bytes);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::Input in(data, size);
+    const char* section = kSections[in.byte() % kSections.size()];
+    const char* key = kKeys[in.byte() % kKeys.size()];
+    const char* value = kValues[in.byte() % kValues.size()];
+    const int readSize = in.byte() % 40;
+    const std::string path = fuzz::workFolder() + "/tavorin.def";
+    const std::string text = in.text(in.left());
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+
+    std::array<std::array<std::optional<std::string>, kKeys.size()>, kSections.size()> before;
+    for (std::size_t s = 0; s < kSections.size(); ++s)
+        for (std::size_t k = 0; k < kKeys.size(); ++k) {
+            before[s][k] = IniFile::lookup(path, kSections[s], kKeys[k]);
+            if (readSize > 0) checkRead(path, kSections[s], kKeys[k], readSize);
+        }
+
+    FUZZ_CHECK(IniFile::write(path, section, key, value));
+    const std::string written = contentOf(path);
+    for (std::size_t s = 0; s < kSections.size(); ++s)
+        for (std::size_t k = 0; k < kKeys.size(); ++k) {
+            const std::optional<std::string> now = IniFile::lookup(path, kSections[s], kKeys[k]);
+            if (sameName(kSections[s], section) && sameName(kKeys[k], key))
+                FUZZ_CHECK(now == std::string(value));
+            else
+                FUZZ_CHECK(now == before[s][k]);
+        }
+
+    // Every line kept: one replaced, or the key (after its section's last
+    // entry) or the section and the key (at the end) added.
+    const std::vector<std::string> old = linesOf(text), now = linesOf(written);
+    FUZZ_CHECK(now.size() >= old.size() && now.size() <= old.size() + 2);
+    std::size_t differ = 0;
+    if (now.size() == old.size()) {
+        for (std::size_t i = 0; i < old.size(); ++i) differ += old[i] != now[i];
+        FUZZ_CHECK(differ <= 1);
+    } else {
+        const std::size_t added = now.size() - old.size();
+        std::size_t at = 0;
+        while (at < old.size() && old[at] == now[at]) ++at;
+        for (std::size_t i = at; i < old.size(); ++i) FUZZ_CHECK(old[i] == now[i + added]);
+    }
+
+    FUZZ_CHECK(IniFile::write(path, section, key, value));
+    FUZZ_CHECK(contentOf(path) == written);
+    return 0;
+}
