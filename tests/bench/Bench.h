@@ -1,6 +1,10 @@
 #pragma once
 // The benchmark's figures: one row each, measured in one run, printed in one
 // table beside their bounds. Measurements, not tests: nothing fails on them.
+// The helpers here serve every benchmark program, bench_all and the ones the
+// folders run by hand.
+#include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -23,7 +27,39 @@ inline double threadCpuSeconds() {
     return t.tv_sec + t.tv_nsec / 1e9;
 }
 
-double median(std::vector<double> v);
+// The median of several runs' figures; -1 for none.
+inline double median(std::vector<double> v) {
+    if (v.empty()) return -1;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// The median of one figure of several runs.
+template <class Figures> double median(const std::vector<Figures>& runs, double Figures::*field) {
+    std::vector<double> v;
+    for (const Figures& f : runs) v.push_back(f.*field);
+    return median(v);
+}
+
+// Prints one figure of a benchmark run by hand, without a bound.
+inline void figure(const char* what, double ms) {
+    std::printf("%-62s %8.2f ms\n", what, ms);
+}
+
+// Prints one figure of a benchmark run by hand beside its bound, as
+// "what  value ms  (bound b ms) ok"; bench_all reads such lines back by
+// their text. True when within the bound.
+inline bool bounded(const char* what, double ms, double bound) {
+    const bool ok = ms <= bound;
+    std::printf("%-62s %8.2f ms  (bound %.0f ms) %s\n", what, ms, bound, ok ? "ok" : "OVER");
+    return ok;
+}
+
+// The lines of the flash tools' window benchmark (tests/flashtool) that
+// bench_all takes into its table.
+inline constexpr const char* kFlashGridShownLine = "show the whole grid in the window (the two above)";
+inline constexpr const char* kChangeScanAllLine = "one change scan, every byte changed, window painted";
+inline constexpr const char* kChangeScanNoneLine = "one change scan, no byte changed";
 
 // The radio link at 9600 baud 8N2 against a radio that paces its bytes at
 // the line rate: page sets read and written, and the CPU share.
@@ -34,7 +70,8 @@ std::vector<Row> WindowAndFileRows();
 // Launch to the main window shown, under xvfb-run: `self` is this program
 // (it stamps the start and becomes the program), `program` the program.
 std::vector<Row> LaunchRows(const std::string& self, const std::string& program);
-// The flash grid, from the grid's own benchmark beside this program.
+// The flash grid in the memory tool window and its change scan, from the
+// flash tools' own benchmark beside this program, run in this run.
 std::vector<Row> FlashGridRows(const std::string& folder);
 
 } // namespace bench

@@ -15,13 +15,6 @@
 #include <unistd.h>
 
 namespace bench {
-
-double median(std::vector<double> v) {
-    if (v.empty()) return -1;
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 namespace {
 
 // Qt's notes about the offscreen platform would break up the table.

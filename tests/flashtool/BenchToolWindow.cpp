@@ -2,15 +2,16 @@
 // grid brought up in the open window and painted, scrolled from top to
 // bottom, shown again after every byte changed, and one change scan with
 // the window open (every byte changed, and none); and, for comparison, the
-// opening of the whole window. Run by hand (under
-// xvfb-run for a real X server, or offscreen); prints the median of several
-// runs beside its bound.
+// opening of the whole window. Run by hand (under xvfb-run for a real X
+// server, or offscreen) or by ./build.sh bench, whose table takes its lines;
+// prints the median of several runs beside its bound.
 #include "flashtool/MemoryGrids.h"
 #include "flashtool/ui/FlashTools.h"
 #include "flashtool/ui/MemoryGrid.h"
 #include "flashtool/ui/frmMain.h"
 #include "link/SerialHost.h"
 #include "model/Model.h"
+#include "tests/bench/Bench.h"
 #include "tests/flashtool/WindowFixture.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QScrollBar>
 #include <QTableView>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -94,18 +94,6 @@ Figures measure(int run) {
     return f;
 }
 
-double median(const std::vector<Figures>& runs, double Figures::*field) {
-    std::vector<double> v;
-    for (const Figures& f : runs) v.push_back(f.*field);
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-bool bounded(const char* what, double took) {
-    std::printf("%-62s %8.2f ms  (bound %.0f ms) %s\n", what, took, BoundMs, took <= BoundMs ? "ok" : "OVER");
-    return took <= BoundMs;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -121,15 +109,17 @@ int main(int argc, char** argv) {
     std::vector<Figures> runs;
     for (int i = 0; i < Runs; ++i) runs.push_back(measure(i));
 
+    using bench::bounded;
+    using bench::figure;
+    using bench::median;
     std::printf("Memory tool window, flash grid of 4,096 x 16 byte cells; median of %d runs\n", Runs);
-    std::printf("%-62s %8.2f ms\n", "open the window (every control built, shown, painted)",
-                median(runs, &Figures::opened));
+    figure("open the window (every control built, shown, painted)", median(runs, &Figures::opened));
     const double shown = median(runs, &Figures::shown), scrolled = median(runs, &Figures::scrolled);
-    std::printf("%-62s %8.2f ms\n", "bring the flash grid's tab up, grid shown and painted", shown);
-    std::printf("%-62s %8.2f ms\n", "scroll the grid from top to bottom and paint", scrolled);
-    bool ok = bounded("show the whole grid in the window (the two above)", shown + scrolled);
-    ok &= bounded("show the grid again after every byte changed", median(runs, &Figures::refreshed));
-    ok &= bounded("one change scan, every byte changed, window painted", median(runs, &Figures::scanAll));
-    ok &= bounded("one change scan, no byte changed", median(runs, &Figures::scanNone));
+    figure("bring the flash grid's tab up, grid shown and painted", shown);
+    figure("scroll the grid from top to bottom and paint", scrolled);
+    bool ok = bounded(bench::kFlashGridShownLine, shown + scrolled, BoundMs);
+    ok &= bounded("show the grid again after every byte changed", median(runs, &Figures::refreshed), BoundMs);
+    ok &= bounded(bench::kChangeScanAllLine, median(runs, &Figures::scanAll), BoundMs);
+    ok &= bounded(bench::kChangeScanNoneLine, median(runs, &Figures::scanNone), BoundMs);
     return ok ? 0 : 1;
 }
