@@ -322,8 +322,12 @@ void DelayNms(LinkState& s, int ms) {
     try {
         for (;;) {
             platform::pumpEvents();
-            if (clock.nowMs() - start >= ms + 2) break;
-            clock.sleepMs(1);
+            const std::int64_t left = ms + 2 - (clock.nowMs() - start);
+            if (left <= 0) break;
+            // One sleep for the rest of the wait, but windows get their
+            // events at least every kPumpEveryMs of a long one: waking
+            // every millisecond cost a silent radio's wait its CPU.
+            clock.sleepMs(static_cast<int>(std::min<std::int64_t>(left, kPumpEveryMs)));
         }
     } catch (const std::exception& e) {
         app::VbErrNumDes("modCommun->DelayNms", e);

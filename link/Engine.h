@@ -60,7 +60,9 @@ void CloseCom(LinkState& s);
 void NotePortOpened(LinkState& s, int port);
 void NotePortFailure(LinkState& s, int port, const std::exception& e);
 
-// Waits ms + 2 milliseconds while window events run.
+// Waits ms + 2 milliseconds while window events run: at its start, at its
+// end, and at least every kPumpEveryMs between.
+inline constexpr int kPumpEveryMs = 10;
 void DelayNms(LinkState& s, int ms);
 
 // The reply budget in ticks before the first byte, by failed attempts.
