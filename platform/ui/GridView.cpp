@@ -4,14 +4,30 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFont>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStaticText>
+
+#include <algorithm>
+#include <vector>
 
 namespace platform {
 
+QSize GridHeader::sizeHint() const {
+    if (orientation() == Qt::Vertical && minimumWidth() == maximumWidth())
+        return {minimumWidth(), defaultSectionSize()};
+    if (orientation() == Qt::Horizontal && minimumHeight() == maximumHeight())
+        return {defaultSectionSize(), minimumHeight()};
+    return QHeaderView::sizeHint();
+}
+
 GridTable::GridTable(Grid* grid) : QTableView(grid), grid_(grid) {
+    setHorizontalHeader(new GridHeader(Qt::Horizontal, this));
+    setVerticalHeader(new GridHeader(Qt::Vertical, this));
     setEditTriggers(AnyKeyPressed | EditKeyPressed);
     setSelectionMode(SingleSelection);
     setSelectionBehavior(SelectItems);
@@ -138,6 +154,39 @@ void GridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
 // The style paints the cell without its text; the text comes from laid out
 // texts kept for reuse, since a grid shows few distinct ones and laying text
 // out is most of a cell's painting.
+namespace {
+
+// Laid-out cell texts, shared by every grid of one font: the grids show the
+// same few texts over and over (hex bytes, frequencies, option names), so a
+// grid shown for the first time finds most of its texts laid out already.
+const QStaticText* laidOut(const QString& text, const QFont& font) {
+    static std::vector<std::pair<QFont, QHash<QString, QStaticText>>> byFont;
+    auto found = std::find_if(byFont.begin(), byFont.end(), [&font](const auto& f) { return f.first == font; });
+    if (found == byFont.end()) {
+        if (byFont.size() >= 8) byFont.clear();
+        found = byFont.insert(byFont.end(), {font, {}});
+    }
+    QHash<QString, QStaticText>& texts = found->second;
+    if (texts.size() > 8192) texts.clear();
+    auto it = texts.find(text);
+    if (it == texts.end()) {
+        QStaticText laid(text);
+        laid.setTextFormat(Qt::PlainText);
+        laid.prepare(QTransform(), font);
+        it = texts.insert(text, laid);
+    }
+    return &it.value();
+}
+
+// A cell with nothing but a background and a text: what the style would
+// draw for it, without its layout of check box, icon and text.
+bool plainCell(const QStyleOptionViewItem& opt) {
+    return !(opt.state & (QStyle::State_Selected | QStyle::State_HasFocus)) &&
+           !(opt.features & (QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration));
+}
+
+} // namespace
+
 void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
     QStyleOptionViewItem opt = option;
@@ -150,7 +199,11 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     if (text && text->size().width() > box.width()) // too wide: the style elides it
         return QStyledItemDelegate::paint(painter, option, index);
     opt.text.clear();
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    const bool plain = plainCell(opt);
+    if (!plain)
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
+    else if (opt.backgroundBrush.style() != Qt::NoBrush)
+        painter->fillRect(opt.rect, opt.backgroundBrush);
     if (!text) return;
     QPalette::ColorGroup group = opt.state & QStyle::State_Enabled ? QPalette::Normal : QPalette::Disabled;
     if (group == QPalette::Normal && !(opt.state & QStyle::State_Active)) group = QPalette::Inactive;
@@ -162,21 +215,6 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     const QRect at = QStyle::alignedRect(opt.direction, opt.displayAlignment, text->size().toSize(), box);
     painter->drawStaticText(at.topLeft(), *text);
     painter->restore();
-}
-
-const QStaticText* GridDelegate::laidOut(const QString& text, const QFont& font) const {
-    if (font != textFont_ || texts_.size() > 8192) {
-        texts_.clear();
-        textFont_ = font;
-    }
-    auto it = texts_.find(text);
-    if (it == texts_.end()) {
-        QStaticText laid(text);
-        laid.setTextFormat(Qt::PlainText);
-        laid.prepare(QTransform(), font);
-        it = texts_.insert(text, laid);
-    }
-    return &it.value();
 }
 
 QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,

@@ -4,16 +4,23 @@
 #include "platform/ui/Grid.h"
 
 #include <QElapsedTimer>
-#include <QFont>
-#include <QHash>
+#include <QHeaderView>
 #include <QPointer>
-#include <QStaticText>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
 #include <utility>
 
 namespace platform {
+
+// A header whose breadth the grid fixed answers its size without measuring
+// its sections, which for a grid of thousands of rows costs more than
+// painting them.
+class GridHeader : public QHeaderView {
+  public:
+    using QHeaderView::QHeaderView;
+    QSize sizeHint() const override;
+};
 
 // The table behind the grid: it turns Qt's edit triggers into the grid's
 // edit mode and notifications.
@@ -69,12 +76,8 @@ class GridDelegate : public QStyledItemDelegate {
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
   private:
-    const QStaticText* laidOut(const QString& text, const QFont& font) const;
-
     Grid* grid_;
     GridTable* table_;
-    mutable QHash<QString, QStaticText> texts_;
-    mutable QFont textFont_;
 };
 
 } // namespace platform
