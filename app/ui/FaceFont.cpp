@@ -28,6 +28,8 @@ void UseFaceFont(std::initializer_list<QWidget*> widgets, double pointSize) {
         QFont f = w->font();
         f.setFamily(family);
         if (pointSize > 0) f.setPointSizeF(pointSize);
+        // The same font again would still send every child a font change.
+        if (w->testAttribute(Qt::WA_SetFont) && w->font() == f) continue;
         w->setFont(f);
     }
 }

@@ -5,6 +5,7 @@
 #include "channels/ui/SettingsLayout.h"
 
 #include "app/ErrorReporter.h"
+#include "app/ui/FaceFont.h"
 #include "platform/Numbers.h"
 #include "platform/ui/Grid.h"
 
@@ -15,6 +16,12 @@
 #include <QPushButton>
 
 namespace channels {
+
+SettingsPage::SettingsPage(QWidget* frame, SettingsControls& controls) : ChMemPage(frame), c_(controls) {
+    // The controls built after this take the face font as they are made: set
+    // on the page once they stand, it makes each of them lay itself out anew.
+    app::UseFaceFont({frame});
+}
 
 void SettingsPage::InitFace() {
     c_.InitFace(frame());

@@ -16,7 +16,7 @@ class SettingsControls;
 
 class SettingsPage : public ChMemPage {
   public:
-    SettingsPage(QWidget* frame, SettingsControls& controls) : ChMemPage(frame), c_(controls) {}
+    SettingsPage(QWidget* frame, SettingsControls& controls);
     void InitFace() override;
     void SetOptList() override;
     void Load() override;
