@@ -151,9 +151,6 @@ void GridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
     option->text = grid_->formatted(col, option->text);
 }
 
-// The style paints the cell without its text; the text comes from laid out
-// texts kept for reuse, since a grid shows few distinct ones and laying text
-// out is most of a cell's painting.
 namespace {
 
 // Laid-out cell texts, shared by every grid of one font: the grids show the
@@ -187,6 +184,9 @@ bool plainCell(const QStyleOptionViewItem& opt) {
 
 } // namespace
 
+// The style paints the cell without its text; the text comes from laid out
+// texts kept for reuse, since a grid shows few distinct ones and laying text
+// out is most of a cell's painting.
 void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const {
     QStyleOptionViewItem opt = option;
