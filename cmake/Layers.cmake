@@ -4,10 +4,9 @@
 # and a target sees only the headers of the libraries it links. A new
 # library is added here, in its layer.
 set(TAVORIN_LAYERS
-  # platform: our stand-ins for the Windows platform; the desktop (Qt's
-  # process control) in a library of its own; the wire tables both ends of
-  # the link share
-  platform platform_desktop wire
+  # platform: our stand-ins for the Windows platform; the wire tables both
+  # ends of the link share
+  platform wire
   # shell services: settings, error reporter, text tables, data-file codec
   app
   # data model
@@ -18,5 +17,10 @@ set(TAVORIN_LAYERS
   shell channels align flashtool
   # tools beside the program: the default image and the simulated radio
   datagen_image radiosim
-  # windows
+  # Qt from here on: the desktop (Qt's process control) in a library of its
+  # own, then the windows
+  platform_desktop
   platform_ui app_ui shell_ui link_ui channels_ui align_ui flashtool_ui)
+# The first library that may link Qt (QT or QTCORE); every one below it is
+# logic, which sees no Qt.
+set(TAVORIN_FIRST_QT_LIBRARY platform_desktop)
