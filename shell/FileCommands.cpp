@@ -29,14 +29,6 @@ bool askYes(int question) {
     return app::shell().MsgAnswer == platform::AnswerYes;
 }
 
-// The table's text, then why, so the user can tell a missing file from a
-// damaged one.
-void showFailure(int message, const std::string& why) {
-    std::string t = text(message);
-    if (!why.empty()) t += (t.empty() ? "" : "\n\n") + why;
-    platform::dialogs().message(t, text(app::kTextNotice), platform::Buttons::Ok, platform::Icon::Critical);
-}
-
 std::string folderOf(const std::string& path) {
     auto slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
@@ -51,8 +43,12 @@ platform::FileRequest dataFileRequest() {
 
 } // namespace
 
+// The table's text, then why, so the user can tell a missing file from a
+// damaged one.
 void ShowFileFailure(int message, const std::string& why) {
-    showFailure(message, why);
+    std::string t = text(message);
+    if (!why.empty()) t += (t.empty() ? "" : "\n\n") + why;
+    platform::dialogs().message(t, text(app::kTextNotice), platform::Buttons::Ok, platform::Icon::Critical);
 }
 
 std::string FilePanelText() {
@@ -81,7 +77,7 @@ bool NewFileSol(model::ModelState& m) {
     std::copy(keptAt, keptAt + kept.size(), kept.begin());
     const platform::IoResult loaded = app::InitTempArray(m.IicDat);
     std::copy(kept.begin(), kept.end(), keptAt);
-    if (!loaded) showFailure(kTextWrongFile, loaded.error);
+    if (!loaded) ShowFileFailure(kTextWrongFile, loaded.error);
 
     model::frmChMem().HideCtdcs();
     model::SoftDisplay(m);
@@ -111,7 +107,7 @@ void OpenFile(const std::string& path, model::ModelState& m, const app::ImageAdj
         model::SoftDisplay(m);
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->OpenFile", e);
-        showFailure(kTextWrongFile, e.what());
+        ShowFileFailure(kTextWrongFile, e.what());
     }
 }
 
@@ -121,7 +117,7 @@ void SaveFile(model::ModelState& m) {
         if (askYes(kTextSaveQuestion)) SaveAsFile(m);
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->SaveFile", e);
-        showFailure(kTextSaveFailed, e.what());
+        ShowFileFailure(kTextSaveFailed, e.what());
     }
 }
 
@@ -134,7 +130,7 @@ void SaveAsFile(model::ModelState& m) {
         SaveDatFile(*chosen, m);
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->SaveAsFile", e);
-        showFailure(kTextWriteFailed, e.what());
+        ShowFileFailure(kTextWriteFailed, e.what());
     }
 }
 
@@ -146,7 +142,7 @@ bool SaveDatFile(const std::string& path, model::ModelState& m) {
         return true;
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->SaveDatFile", e);
-        showFailure(kTextWriteFailed, e.what());
+        ShowFileFailure(kTextWriteFailed, e.what());
         return false;
     }
 }

@@ -19,8 +19,9 @@ void tellLinkBusy(const app::ShellState& s) {
 enum class Switched { NotStored, Restarting, Kept };
 
 Switched SwiLangFace(app::ShellState& s, int lang) {
+    bool stored = false;
     try {
-        platform::IoResult written = app::WriteSetting(app::keys::Language, std::to_string(lang));
+        platform::IoResult written = app::WriteSetting(app::keys::Language, std::to_string(lang), s.SettingsFile);
         s.RetVal = written.ok ? 1 : 0;
         if (!written) {
             // A restart would come back in the old language.
@@ -28,6 +29,7 @@ Switched SwiLangFace(app::ShellState& s, int lang) {
             TellRefusedSettings(s);
             return Switched::NotStored;
         }
+        stored = true;
         platform::dialogs().message(s.FaceText[kTextLanguageChanged],
                                     app::text(app::TextKey::LanguageNoticeTitle), platform::Buttons::Ok,
                                     platform::Icon::Question);
@@ -41,7 +43,8 @@ Switched SwiLangFace(app::ShellState& s, int lang) {
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->SwiLangFace", e);
     }
-    return Switched::Kept;
+    // A failure before the language was stored leaves the old one in force.
+    return stored ? Switched::Kept : Switched::NotStored;
 }
 
 } // namespace
@@ -55,7 +58,7 @@ void SetFaceLock(app::ShellState& s, bool locked) {
 }
 
 void StoreFaceLock(app::ShellState& s) {
-    NoteSettingsWrite(s, app::WriteSetting(app::keys::ChannelLock, s.FaceLockState));
+    NoteSettingsWrite(s, app::WriteSetting(app::keys::ChannelLock, s.FaceLockState, s.SettingsFile));
     TellRefusedSettingsOnce(s);
 }
 

@@ -23,7 +23,7 @@ void ChooseRunPort(radiolink::LinkState& link, radiolink::FirmwareState& fw) {
 }
 
 void ReadEmptyCellColor(app::ShellState& s) {
-    s.EmptyCellColor = app::ReadSetting(app::keys::DefColor);
+    s.EmptyCellColor = app::ReadSetting(app::keys::DefColor, s.SettingsFile);
     if (!platform::wholeNumber(s.EmptyCellColor, INT32_MIN, INT32_MAX))
         s.EmptyCellColor = app::keys::DefColor.defaultValue;
 }
@@ -43,7 +43,7 @@ void PrepareModel(model::ModelState& m) {
 }
 
 bool ReadFaceLock(app::ShellState& s) {
-    s.FaceLockState = app::ReadSetting(app::keys::ChannelLock);
+    s.FaceLockState = app::ReadSetting(app::keys::ChannelLock, s.SettingsFile);
     return s.FaceLockState == "ShowLock";
 }
 

@@ -92,7 +92,7 @@ void TellRefusedSettingsOnce(app::ShellState& s) {
 void TellRefusedSettings(app::ShellState& s) {
     if (s.SettingsWriteError.empty()) return;
     s.SettingsWriteTold = true;
-    platform::dialogs().message(app::text(app::TextKey::SettingsRefused) + "\n" + s.SettingsWriteError,
+    platform::dialogs().message(app::text(app::TextKey::SettingsRefused, s.LangIndex) + "\n" + s.SettingsWriteError,
                                 s.FaceText[app::kTextNotice], platform::Buttons::Ok,
                                 platform::Icon::Exclamation);
 }
