@@ -4,6 +4,7 @@
 #include "flashtool/CellTip.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace flashtool {
 namespace {
@@ -108,8 +109,11 @@ std::optional<std::string> CellTipHint(ToolState& t, int grid, int row, int col)
     g->current = {row, col};
     const std::string text = CellText(t, grid, *a);
     if (text.empty()) return std::nullopt;
-    t.txtAddrNote = CellTipText(*a, text);
-    view().WindowChanged();
+    std::string tip = CellTipText(*a, text);
+    if (tip != t.txtAddrNote) {
+        t.txtAddrNote = std::move(tip);
+        view().TipChanged();
+    }
     return t.txtAddrNote;
 }
 

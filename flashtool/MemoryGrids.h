@@ -52,7 +52,8 @@ FlashScan RefreshGridFlash(ToolState& t);
 
 // GridFlashCellTipHint and its RAM twins: for a data cell, makes it current
 // and, unless it is empty, builds its tip into the tip box and returns it
-// (for the grid's tool tip). Header cells do nothing.
+// (for the grid's tool tip); the view hears of the tip only when its text
+// changed. Header cells do nothing.
 std::optional<std::string> CellTipHint(ToolState& t, int grid, int row, int col);
 
 // The HEX loader's display step after a load that filled 0..count: only

@@ -88,6 +88,10 @@ void frmMain::GridScrolled(int number, Cell cell) {
     if (MemoryGrid* g = grid(number)) g->GoTo(cell);
 }
 
+void frmMain::TipChanged() {
+    ShowText(txtAddrNote, tool().txtAddrNote);
+}
+
 void frmMain::WindowChanged() {
     ShowState();
     // The image may have changed without a range refresh (a radio read with

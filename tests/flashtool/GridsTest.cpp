@@ -166,6 +166,15 @@ TEST_F(GridsTest, TipsOfDataCellsOnly) {
     EXPECT_EQ(CellTipHint(*tool, GridFlash, 0x12 + 1, 4), CellTipText(0x123, "A5"));
     EXPECT_EQ(tool->txtAddrNote, CellTipText(0x123, "A5"));
     EXPECT_EQ(tool->flash.current, (Cell{0x13, 4}));
+    // The mouse moving on within the cell tells the window nothing more, and
+    // a tip never shows the whole window again.
+    EXPECT_EQ(host.tipChanges, 1);
+    EXPECT_EQ(CellTipHint(*tool, GridFlash, 0x12 + 1, 4), CellTipText(0x123, "A5"));
+    EXPECT_EQ(host.tipChanges, 1);
+    EXPECT_EQ(CellTipHint(*tool, GridFlash, 0x12 + 1, 5), CellTipText(0x124, "00"));
+    EXPECT_EQ(host.tipChanges, 2);
+    EXPECT_EQ(host.windowChanges, 0);
+    EXPECT_EQ(CellTipHint(*tool, GridFlash, 0x12 + 1, 4), CellTipText(0x123, "A5"));
     // A header cell does nothing; an empty RAM cell keeps the previous tip.
     EXPECT_EQ(CellTipHint(*tool, GridFlash, 0, 4), std::nullopt);
     EXPECT_EQ(tool->flash.current, (Cell{0x13, 4}));
