@@ -14,7 +14,6 @@
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QStringList>
-#include <QTableView>
 
 namespace flashtool::ui {
 namespace {
@@ -94,9 +93,6 @@ void frmMain::TipChanged() {
 
 void frmMain::WindowChanged() {
     ShowState();
-    // The image may have changed without a range refresh (a radio read with
-    // the show-in-grid box unticked): the visible cells are painted afresh.
-    vsfgGridFlash->view()->viewport()->update();
 }
 
 void frmMain::AutoWriteRestarted() {
