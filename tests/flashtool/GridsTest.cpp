@@ -39,6 +39,9 @@ TEST(GridTextTest, TypedTextIsReadAsLeadingHexDigits) {
                           {"7g", 0x07},  {"x1", 0x00},          {"FF", 0xFF},
                           {"0FF", 0xFF}, {"1FF", std::nullopt}, {"100", std::nullopt}};
     for (const Case& c : cases) EXPECT_EQ(ParseCellText(c.text), c.value) << c.text;
+    // Leading zeros however many; digits past an int's range are refused too.
+    EXPECT_EQ(ParseCellText("0000000000ff"), std::uint8_t{0xFF});
+    EXPECT_EQ(ParseCellText("FFFFFFFFFFF"), std::nullopt);
 }
 
 TEST(CellTipTest, Conversions) {
