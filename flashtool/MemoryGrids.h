@@ -21,6 +21,8 @@ void RefreshFlashRange(ToolState& t, std::uint32_t first, std::uint32_t last);
 // The RAM bytes first..last into their cells.
 void ShowInRamGrid(ToolState& t, std::uint32_t first, std::uint32_t last);
 void ShowExtRamGrid(ToolState& t, std::uint32_t first, std::uint32_t last);
+// Either of the above for the bytes first..last of grid 1-3.
+void RefreshGridRange(ToolState& t, int grid, std::uint32_t first, std::uint32_t last);
 
 // Mode 2: every data cell of the grid black. Mode 1: the cells of
 // first..first+count-1 in their column-group colour, the last of them made
