@@ -59,7 +59,7 @@ struct ToolState {
     ToolState& operator=(const ToolState&) = delete;
 
     model::Image& image;        // IicDat
-    radiolink::LinkState& link; // InRamDat, ExtRamDat, frmMain, hooks
+    radiolink::LinkState& link; // InRamDat, ExtRamDat, frmMain
 
     GridState flash{FlashGridShape};
     GridState inRam{InRamGridShape};
