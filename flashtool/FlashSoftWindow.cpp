@@ -20,7 +20,9 @@ bool isModel(int m) {
     return m >= radiolink::FirstModelCode && m <= radiolink::LastModelCode;
 }
 
-// A stored number setting, or nullopt when it is no number.
+// A stored number setting, or nullopt when it is no number. Not
+// app::ReadSettingNumber: a text that is no number selects no model rather
+// than the default one, and a fraction rounds to its index.
 std::optional<std::int32_t> readIndex(const app::SettingKey& k) {
     try {
         return app::ReadIniNum(k.section, k.key, k.defaultValue, k.n, app::SettingsFile());

@@ -45,13 +45,8 @@ Colour GroupColour(std::uint32_t address) {
 }
 
 std::optional<std::uint8_t> ParseCellText(std::string_view text) {
-    unsigned v = 0;
-    for (char c : text) {
-        const int d = platform::hexDigit(c);
-        if (d < 0) break;
-        v = v * 16 + static_cast<unsigned>(d);
-        if (v > 0xFF) return std::nullopt;
-    }
+    const int v = platform::hexPrefixValue(text);
+    if (v > 0xFF) return std::nullopt;
     return static_cast<std::uint8_t>(v);
 }
 

@@ -4,6 +4,7 @@
 #include "flashtool/CellTip.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace flashtool {
 namespace {
@@ -42,6 +43,14 @@ void ShowExtRamGrid(ToolState& t, std::uint32_t first, std::uint32_t last) {
     showRam(t.extRam, first, last);
 }
 
+void RefreshGridRange(ToolState& t, int grid, std::uint32_t first, std::uint32_t last) {
+    if (grid == radiolink::GridFlash) {
+        RefreshFlashRange(t, first, last);
+    } else if (GridState* g = t.grid(grid)) {
+        showRam(*g, first, last);
+    }
+}
+
 void MarkGridCells(ToolState& t, int mode, int grid, int first, int count) {
     GridState* g = t.grid(grid);
     if (!g) return;
@@ -69,12 +78,8 @@ CellEdit EditCell(ToolState& t, int grid, int row, int col, std::string_view tex
     const std::optional<std::uint8_t> value = ParseCellText(text);
     if (!value || *a < g->shape.editFirst || *a > g->shape.editLast) return {false, before};
     t.bytes(grid)[*a] = *value;
-    if (grid == radiolink::GridFlash) {
-        RefreshFlashRange(t, *a, *a);
-        platform::host<app::AlignmentDisplayHost>().AdjParaShow();
-    } else {
-        showRam(*g, *a, *a);
-    }
+    RefreshGridRange(t, grid, *a, *a);
+    if (grid == radiolink::GridFlash) platform::host<app::AlignmentDisplayHost>().AdjParaShow();
     return {true, CellText(t, grid, *a)};
 }
 
@@ -108,8 +113,11 @@ std::optional<std::string> CellTipHint(ToolState& t, int grid, int row, int col)
     g->current = {row, col};
     const std::string text = CellText(t, grid, *a);
     if (text.empty()) return std::nullopt;
-    t.txtAddrNote = CellTipText(*a, text);
-    view().WindowChanged();
+    std::string tip = CellTipText(*a, text);
+    if (tip != t.txtAddrNote) {
+        t.txtAddrNote = std::move(tip);
+        view().TipChanged();
+    }
     return t.txtAddrNote;
 }
 

@@ -21,6 +21,8 @@ void RefreshFlashRange(ToolState& t, std::uint32_t first, std::uint32_t last);
 // The RAM bytes first..last into their cells.
 void ShowInRamGrid(ToolState& t, std::uint32_t first, std::uint32_t last);
 void ShowExtRamGrid(ToolState& t, std::uint32_t first, std::uint32_t last);
+// Either of the above for the bytes first..last of grid 1-3.
+void RefreshGridRange(ToolState& t, int grid, std::uint32_t first, std::uint32_t last);
 
 // Mode 2: every data cell of the grid black. Mode 1: the cells of
 // first..first+count-1 in their column-group colour, the last of them made
@@ -52,7 +54,8 @@ FlashScan RefreshGridFlash(ToolState& t);
 
 // GridFlashCellTipHint and its RAM twins: for a data cell, makes it current
 // and, unless it is empty, builds its tip into the tip box and returns it
-// (for the grid's tool tip). Header cells do nothing.
+// (for the grid's tool tip); the view hears of the tip only when its text
+// changed. Header cells do nothing.
 std::optional<std::string> CellTipHint(ToolState& t, int grid, int row, int col);
 
 // The HEX loader's display step after a load that filled 0..count: only

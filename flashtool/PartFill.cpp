@@ -37,6 +37,18 @@ std::string fourDigits(std::uint32_t v) {
     return buf;
 }
 
+// The grid a fill target fills; any other number counts as the flash.
+int gridOf(int target) {
+    switch (target) {
+    case FillInRam:
+        return radiolink::GridInRam;
+    case FillExtRam:
+        return radiolink::GridExtRam;
+    default:
+        return radiolink::GridFlash;
+    }
+}
+
 void showTab(ToolState& t, int tab) {
     t.sstabData = t.sstabCtl = tab;
     view().WindowChanged();
@@ -101,14 +113,7 @@ std::optional<std::uint8_t> FillValueOf(const std::string& text, int base) {
 }
 
 std::uint32_t TargetLastAddr(int target) {
-    switch (target) {
-    case FillInRam:
-        return 0xFF;
-    case FillExtRam:
-        return 0xAFF;
-    default:
-        return 0xFFFF;
-    }
+    return ShapeOf(gridOf(target))->size - 1;
 }
 
 FillOutcome cmdFillData_Click(ToolState& t, const PartFillDialog& d) {
@@ -134,18 +139,11 @@ FillOutcome cmdFillData_Click(ToolState& t, const PartFillDialog& d) {
     out.first = *start;
     out.last = *end;
     if (*start > *end) return out;
-    std::uint8_t* bytes = d.optGridFlashRam == FillInRam    ? t.link.InRamDat.data()
-                          : d.optGridFlashRam == FillExtRam ? t.link.ExtRamDat.data()
-                                                            : t.image.data();
+    const int grid = gridOf(d.optGridFlashRam);
+    std::uint8_t* bytes = t.bytes(grid);
     std::fill(bytes + *start, bytes + *end + 1, *value);
-    if (d.optGridFlashRam == FillInRam) {
-        ShowInRamGrid(t, *start, *end);
-    } else if (d.optGridFlashRam == FillExtRam) {
-        ShowExtRamGrid(t, *start, *end);
-    } else {
-        RefreshFlashRange(t, *start, *end);
-        platform::host<app::AlignmentDisplayHost>().AdjParaShow();
-    }
+    RefreshGridRange(t, grid, *start, *end);
+    if (grid == radiolink::GridFlash) platform::host<app::AlignmentDisplayHost>().AdjParaShow();
     return out;
 }
 

@@ -31,7 +31,10 @@ class ToolWindowView {
     // The grid brings the cell into view (GridState::current says which
     // cell is current).
     virtual void GridScrolled(int /*grid*/, Cell /*cell*/) {}
-    // Other state of the window (tip box, captions, labels, lists, tabs).
+    // The tip box alone: the pointer's cell tip changes on every cell the
+    // mouse crosses, far too often to show the whole window again.
+    virtual void TipChanged() {}
+    // Other state of the window (captions, labels, lists, tabs).
     virtual void WindowChanged() {}
     // The automatic-write timer starts its interval afresh.
     virtual void AutoWriteRestarted() {}
@@ -56,7 +59,7 @@ struct ToolState {
     ToolState& operator=(const ToolState&) = delete;
 
     model::Image& image;        // IicDat
-    radiolink::LinkState& link; // InRamDat, ExtRamDat, frmMain, hooks
+    radiolink::LinkState& link; // InRamDat, ExtRamDat, frmMain
 
     GridState flash{FlashGridShape};
     GridState inRam{InRamGridShape};

@@ -208,7 +208,9 @@ bool ComReadFlash(LinkState& s, model::Image& image) {
     s.ComBusy = -1;
     ShowComStatus(s, text(kTextTryToRead));
 
-    auto attempt = [&s, &image]() -> bool {
+    // The pages that came into the image, over every attempt.
+    int firstRead = 64, lastRead = -1;
+    auto attempt = [&s, &image, &firstRead, &lastRead]() -> bool {
         int done = 0;
         int expected = 1;
         for (int p = 0; p < 64; ++p) {
@@ -227,6 +229,8 @@ bool ComReadFlash(LinkState& s, model::Image& image) {
                 s.ComFail = -1;
                 return false;
             }
+            firstRead = std::min(firstRead, page);
+            lastRead = std::max(lastRead, page);
             if (s.frmMain.chkSoftShowGrid.Value == 1) {
                 platform::host<app::FlashGridHost>().RefreshFlashRange(page * kPage,
                                                                        page * kPage + kPage - 1);
@@ -238,8 +242,13 @@ bool ComReadFlash(LinkState& s, model::Image& image) {
         return true;
     };
     auto attempts = [&] { RetryAttempts(s, attempt, 9, 6, text(kTextTryToRead)); };
-    auto end = [&s] {
+    auto end = [&s, &firstRead, &lastRead] {
         CloseRun(s);
+        // The grid shows what came in also when it did not follow the pages
+        // as they came, and also when the read broke off after some of them.
+        if (lastRead >= 0)
+            platform::host<app::FlashGridHost>().RefreshFlashRange(firstRead * kPage,
+                                                                   lastRead * kPage + kPage - 1);
         ShowComStatus(s, text(s.ComFail == 0 ? kTextReadSuccessful : kTextReadFailed));
         s.frmMain.cmdReadFlash.Enabled = true;
         restartAutoWrite(s);

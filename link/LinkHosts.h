@@ -25,8 +25,9 @@ class LinkDialogsHost {
 };
 
 // The memory tool window frmMain: its controls (LinkState::frmMain) and its
-// three grids. Implemented by the memory tool window (flashtool/ui), which
-// registers itself while it exists.
+// three grids. Implemented by flashtool::ToolHosts over the tool window's
+// state, registered once at start-up (flashtool::ui::InstallFlashTools), so
+// the calls land whether or not the window is open.
 class ToolWindowHost {
   public:
     virtual ~ToolWindowHost() = default;

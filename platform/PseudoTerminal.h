@@ -16,6 +16,9 @@ class PseudoTerminal {
 
     const std::string& devicePath() const { return path_; }
     int controllerFd() const { return controller_; } // non-blocking
+    // The owner's own handle on the device end (non-blocking): to look into
+    // what the program's end holds unread, never to read it away.
+    int deviceFd() const { return device_; }
 
   private:
     int controller_ = -1;

@@ -130,32 +130,26 @@ void frmFlashSoft::ShowState() {
 
 void frmFlashSoft::cboModelSelect_Click(int index) {
     flashSoft().cboModelSelect_Click(index);
-    ShowState();
 }
 
 void frmFlashSoft::cboSoftVer_Click(int position) {
     flashSoft().cboSoftVer_Click(position);
-    ShowState();
 }
 
 void frmFlashSoft::chkWrSelectSoftVer_Click() {
     flashSoft().chkWrSelectSoftVer_Click(chkWrSelectSoftVer->isChecked() ? 1 : 0);
-    ShowState();
 }
 
 void frmFlashSoft::cmdChkLeadSoftVer_Click() {
     flashSoft().cmdChkLeadSoftVer_Click();
-    ShowState();
 }
 
 void frmFlashSoft::cboSoftFileAddr_Click(int index) {
     flashSoft().cboSoftFileAddr_Click(index);
-    ShowState();
 }
 
 void frmFlashSoft::cmdSoftConvert_Click() {
     const ConvertOutcome outcome = flashSoft().cmdSoftConvert_Click();
-    ShowState();
     if (!outcome.ok)
         platform::dialogs().message(outcome.message, texts::NoticeTitle, platform::Buttons::Ok,
                                     platform::Icon::Exclamation);

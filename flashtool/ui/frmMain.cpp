@@ -8,13 +8,11 @@
 #include "link/PortChoice.h"
 #include "link/ui/TimerView.h"
 #include "link/ui/frmToolCom.h"
-#include "platform/ui/Widgets.h"
 
 #include <QCloseEvent>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QStringList>
-#include <QTableView>
 
 namespace flashtool::ui {
 namespace {
@@ -30,11 +28,6 @@ QStringList itemsOf(const std::vector<std::string>& items) {
     list.reserve(static_cast<qsizetype>(items.size()));
     for (const std::string& item : items) list << Qs(item);
     return list;
-}
-
-void showList(QComboBox* box, const QStringList& items, bool filled, int index) {
-    platform::showItems(box, filled ? items : QStringList());
-    if (filled) box->setCurrentIndex(index);
 }
 
 } // namespace
@@ -88,11 +81,12 @@ void frmMain::GridScrolled(int number, Cell cell) {
     if (MemoryGrid* g = grid(number)) g->GoTo(cell);
 }
 
+void frmMain::TipChanged() {
+    ShowText(txtAddrNote, tool().txtAddrNote);
+}
+
 void frmMain::WindowChanged() {
     ShowState();
-    // The image may have changed without a range refresh (a radio read with
-    // the show-in-grid box unticked): the visible cells are painted afresh.
-    vsfgGridFlash->view()->viewport()->update();
 }
 
 void frmMain::AutoWriteRestarted() {
@@ -153,18 +147,30 @@ void frmMain::ShowState() {
 }
 
 void frmMain::showRamLists() {
-    static const QStringList in = itemsOf(InRamListItems()), ext = itemsOf(ExtRamListItems());
     const ToolState& t = tool();
     const radiolink::ToolWindow& w = t.link.frmMain;
-    const bool filled = t.ramListsFilled;
-    showList(cboWrInRamFir, in, filled, w.cboWrInRamFir);
-    showList(cboWrInRamLast, in, filled, w.cboWrInRamLast);
-    showList(cboRdInRamFir, in, filled, w.cboRdInRamFir);
-    showList(cboRdInRamLast, in, filled, w.cboRdInRamLast);
-    showList(cboWrExtRamFir, ext, filled, w.cboWrExtRamFir);
-    showList(cboWrExtRamLast, ext, filled, w.cboWrExtRamLast);
-    showList(cboRdExtRamFir, ext, filled, w.cboRdExtRamFir);
-    showList(cboRdExtRamLast, ext, filled, w.cboRdExtRamLast);
+    struct Shown {
+        QComboBox* box;
+        int index;
+        bool internal;
+    };
+    const Shown lists[] = {
+        {cboWrInRamFir, w.cboWrInRamFir, true},    {cboWrInRamLast, w.cboWrInRamLast, true},
+        {cboRdInRamFir, w.cboRdInRamFir, true},    {cboRdInRamLast, w.cboRdInRamLast, true},
+        {cboWrExtRamFir, w.cboWrExtRamFir, false}, {cboWrExtRamLast, w.cboWrExtRamLast, false},
+        {cboRdExtRamFir, w.cboRdExtRamFir, false}, {cboRdExtRamLast, w.cboRdExtRamLast, false},
+    };
+    // Filled, the lists always hold the same items: they are filled or
+    // emptied only when that changes, and otherwise only show their choices.
+    if ((cboWrInRamFir->count() > 0) != t.ramListsFilled) {
+        static const QStringList in = itemsOf(InRamListItems()), ext = itemsOf(ExtRamListItems());
+        for (const Shown& list : lists) {
+            list.box->clear();
+            if (t.ramListsFilled) list.box->addItems(list.internal ? in : ext);
+        }
+    }
+    if (!t.ramListsFilled) return;
+    for (const Shown& list : lists) list.box->setCurrentIndex(list.index);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -40,6 +40,7 @@ class frmMain : public QWidget, public ToolWindowView {
     // ToolWindowView
     void GridChanged(int grid, std::uint32_t first, std::uint32_t last) override;
     void GridScrolled(int grid, Cell cell) override;
+    void TipChanged() override;
     void WindowChanged() override;
     void AutoWriteRestarted() override;
 

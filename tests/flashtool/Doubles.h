@@ -21,9 +21,11 @@ struct RecordingView : flashtool::ToolWindowView {
         changes.push_back({grid, first, last});
     }
     void GridScrolled(int grid, flashtool::Cell cell) override { scrolled.push_back({grid, cell}); }
+    void TipChanged() override { ++tipChanges; }
     void WindowChanged() override { ++windowChanges; }
     std::vector<Change> changes;
     std::vector<std::pair<int, flashtool::Cell>> scrolled;
+    int tipChanges = 0;
     int windowChanges = 0;
 
   private:

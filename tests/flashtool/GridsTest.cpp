@@ -39,6 +39,9 @@ TEST(GridTextTest, TypedTextIsReadAsLeadingHexDigits) {
                           {"7g", 0x07},  {"x1", 0x00},          {"FF", 0xFF},
                           {"0FF", 0xFF}, {"1FF", std::nullopt}, {"100", std::nullopt}};
     for (const Case& c : cases) EXPECT_EQ(ParseCellText(c.text), c.value) << c.text;
+    // Leading zeros however many; digits past an int's range are refused too.
+    EXPECT_EQ(ParseCellText("0000000000ff"), std::uint8_t{0xFF});
+    EXPECT_EQ(ParseCellText("FFFFFFFFFFF"), std::nullopt);
 }
 
 TEST(CellTipTest, Conversions) {
@@ -166,6 +169,15 @@ TEST_F(GridsTest, TipsOfDataCellsOnly) {
     EXPECT_EQ(CellTipHint(*tool, GridFlash, 0x12 + 1, 4), CellTipText(0x123, "A5"));
     EXPECT_EQ(tool->txtAddrNote, CellTipText(0x123, "A5"));
     EXPECT_EQ(tool->flash.current, (Cell{0x13, 4}));
+    // The mouse moving on within the cell tells the window nothing more, and
+    // a tip never shows the whole window again.
+    EXPECT_EQ(host.tipChanges, 1);
+    EXPECT_EQ(CellTipHint(*tool, GridFlash, 0x12 + 1, 4), CellTipText(0x123, "A5"));
+    EXPECT_EQ(host.tipChanges, 1);
+    EXPECT_EQ(CellTipHint(*tool, GridFlash, 0x12 + 1, 5), CellTipText(0x124, "00"));
+    EXPECT_EQ(host.tipChanges, 2);
+    EXPECT_EQ(host.windowChanges, 0);
+    EXPECT_EQ(CellTipHint(*tool, GridFlash, 0x12 + 1, 4), CellTipText(0x123, "A5"));
     // A header cell does nothing; an empty RAM cell keeps the previous tip.
     EXPECT_EQ(CellTipHint(*tool, GridFlash, 0, 4), std::nullopt);
     EXPECT_EQ(tool->flash.current, (Cell{0x13, 4}));

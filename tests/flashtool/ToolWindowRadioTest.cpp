@@ -107,7 +107,21 @@ class ToolWindowRadioTest : public QObject {
     void readsAndWritesTheTickedPages() {
         frmMain& w = openToolWindow();
         for (int n : {3, 50, 63}) QTest::mouseClick(w.chkFlashPage[n], Qt::LeftButton);
+        // The show-in-grid box is unticked: still the grid hears of the pages
+        // read once the last of them is in the image.
+        QVERIFY(!w.chkSoftShowGrid->isChecked());
+        const Bytes lastPage = radio->flash(63 * 1024, 1024);
+        bool told = false;
+        const QMetaObject::Connection refresh =
+            connect(w.vsfgGridFlash->view()->model(), &QAbstractItemModel::dataChanged,
+                    [&](const QModelIndex& top, const QModelIndex& bottom) {
+                        if (imageRange(63 * 1024, 63 * 1024 + 1023) == lastPage && top.row() <= 3 * 64 &&
+                            bottom.row() >= 63 * 64 + 63)
+                            told = true;
+                    });
         QTest::mouseClick(w.cmdReadFlash, Qt::LeftButton);
+        disconnect(refresh);
+        QVERIFY(told);
         QCOMPARE(s.ComFail, std::int16_t(0));
         QCOMPARE(pagesOf(0x34), (std::vector<int>{3, 63}));
         QCOMPARE(pagesOf(0x3A), (std::vector<int>{50}));

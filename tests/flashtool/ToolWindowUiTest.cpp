@@ -1,9 +1,10 @@
 // The memory tool window and the part fill as a user meets them: reached
 // through the flash tools' functions, the two tab strips in step, the flash
-// grid over the whole image, typed cells, HEX files through the file button
-// (the image and the grids after each), closing and loading again, the RAM
-// lists, the automatic write's interval and the part fill. Screenshots of
-// the three windows on a real X server when TAVORIN_SCREENSHOT_DIR is set.
+// grid over the whole image, the mouse's cell tip, typed cells, HEX files
+// through the file button (the image and the grids after each), closing and
+// loading again, the RAM lists, the automatic write's interval and the part
+// fill. Screenshots of the three windows on a real X server when
+// TAVORIN_SCREENSHOT_DIR is set.
 #include "flashtool/FlashSoftWindow.h"
 #include "flashtool/FlashTexts.h"
 #include "flashtool/MemoryGrids.h"
@@ -143,6 +144,28 @@ class ToolWindowUiTest : public QObject {
         QCOMPARE(g.row(), 0x124);
         QCOMPARE(g.col(), 5);
         QVERIFY(w.txtAddrNote->text().startsWith(QString::fromUtf8("0x1234 二进制:")));
+    }
+
+    void theMouseOverACellShowsItsTipAndNothingElse() {
+        flashtest::ProgramFlashTools program;
+        flashtest::ScribbleImage();
+        frmMain& w = openToolWindow();
+        MemoryGrid& g = *w.vsfgGridFlash;
+        // A label set apart from the state: showing the window again would
+        // put the state's status text back into it.
+        w.lblComStatus->setText(QStringLiteral("set apart"));
+        QWidget* viewport = g.view()->viewport();
+        const QRect cell = g.view()->visualRect(g.view()->model()->index(2, 5)); // 0x25
+        for (const QPoint at : {cell.center(), cell.center() + QPoint(1, 0), cell.topLeft() + QPoint(1, 1)}) {
+            QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                             Qt::NoModifier);
+            QCoreApplication::sendEvent(viewport, &move);
+        }
+        QVERIFY(w.txtAddrNote->text().startsWith(QString::fromUtf8("0x25 二进制:")));
+        QCOMPARE(viewport->toolTip(), QString::fromStdString(tool().txtAddrNote).trimmed());
+        QCOMPARE(g.row(), 3);
+        QCOMPARE(g.col(), 6);
+        QCOMPARE(w.lblComStatus->text(), QStringLiteral("set apart"));
     }
 
     void typedCellsGoIntoTheirMemory() {

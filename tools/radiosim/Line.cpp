@@ -1,12 +1,8 @@
 #include "tools/radiosim/Line.h"
 
-#include "platform/Failure.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
-#include <fcntl.h>
 #include <poll.h>
 #include <sys/ioctl.h>
 #include <thread>
@@ -18,15 +14,7 @@ namespace {
 constexpr int kHeldAtMost = 4095;
 } // namespace
 
-Line::Line() {
-    observer_ = ::open(pty_.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (observer_ < 0)
-        throw platform::Failure("cannot open " + pty_.devicePath() + ": " + std::strerror(errno));
-}
-
-Line::~Line() {
-    ::close(observer_);
-}
+Line::Line() = default;
 
 std::vector<std::uint8_t> Line::takeAll() {
     // A read that finds nothing waits for bytes still being handed over, so
@@ -64,7 +52,7 @@ void Line::settle() {
     // from hanging the caller.
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(5);
     while (waiting() < want && std::chrono::steady_clock::now() < giveUp) {
-        pollfd p{observer_, POLLIN, 0};
+        pollfd p{pty_.deviceFd(), POLLIN, 0};
         ::poll(&p, 1, 0); // looking in hurries the hand-over along when nothing is there yet
         if (waiting() < want) std::this_thread::sleep_for(std::chrono::microseconds(20));
     }
@@ -72,7 +60,7 @@ void Line::settle() {
 
 int Line::waiting() const {
     int n = 0;
-    return ::ioctl(observer_, FIONREAD, &n) == 0 ? n : 0;
+    return ::ioctl(pty_.deviceFd(), FIONREAD, &n) == 0 ? n : 0;
 }
 
 } // namespace radiosim

@@ -18,7 +18,6 @@ namespace radiosim {
 class Line {
   public:
     Line(); // throws platform::Failure when the system has no pseudo-terminal
-    ~Line();
     Line(const Line&) = delete;
     Line& operator=(const Line&) = delete;
 
@@ -34,9 +33,8 @@ class Line {
     int waiting() const; // bytes the program's end holds unread
 
     platform::PseudoTerminal pty_;
-    int observer_ = -1; // the program's end, opened once more to look into it
-    int owed_ = 0;      // bytes sent since the last settle
-    int base_ = 0;      // bytes unread at the program's end before them
+    int owed_ = 0; // bytes sent since the last settle
+    int base_ = 0; // bytes unread at the program's end before them
 };
 
 } // namespace radiosim
