@@ -1,9 +1,11 @@
 #include "link/RadioRoads.h"
 
+#include "app/ImageViews.h"
 #include "link/Engine.h"
 #include "link/FlashTransfer.h"
 #include "model/ImageMap.h"
 #include "platform/Failure.h"
+#include "platform/Host.h"
 
 #include <algorithm>
 #include <span>
@@ -19,8 +21,11 @@ class Saved {
   public:
     Saved(const model::Image& image, map::Addr first, map::Addr last)
         : first_(first), bytes_(image.begin() + first, image.begin() + last + 1) {}
+    // The flash grid is told: it may show the bytes the range held a moment ago.
     void putBack(model::Image& image) const {
         std::copy(bytes_.begin(), bytes_.end(), image.begin() + first_);
+        platform::host<app::FlashGridHost>().RefreshFlashRange(static_cast<int>(first_),
+                                                               static_cast<int>(first_ + bytes_.size() - 1));
     }
 
   private:

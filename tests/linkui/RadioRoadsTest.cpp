@@ -118,10 +118,17 @@ TEST_F(RadioRoadsTest, ReadBringsThePageSetAndClosesTheSession) {
 
 TEST_F(RadioRoadsTest, ReadThatFailsAtThirdPageLeavesTheImageAsItWas) {
     const model::Image before = image;
+    std::vector<std::pair<int, int>> refreshed;
+    hooks.refreshFlashRange = [&](int first, int last) { refreshed.emplace_back(first, last); };
     radio.injectFault(Fault::WrongSum, 0x3A, 0, -1, 52);
     ReadRadio(s, image);
     EXPECT_EQ(s.ComFail, -1);
     EXPECT_EQ(image, before);
+    // The grid is shown the put-back pages last, so it shows no page that came in.
+    ASSERT_GE(refreshed.size(), kFrequencySet.size());
+    for (std::size_t i = 0; i < kFrequencySet.size(); ++i)
+        EXPECT_EQ(refreshed[refreshed.size() - kFrequencySet.size() + i],
+                  std::make_pair(kFrequencySet[i] * 1024, kFrequencySet[i] * 1024 + 1023));
     EXPECT_FALSE(closingSent());
     EXPECT_EQ(statuses.back(), "Read Failed");
     EXPECT_EQ(pagesOf(0x3A).front(), 50); // the first two pages did arrive
