@@ -42,9 +42,6 @@ class ToolWindowHost {
     // InRamDat, ExtRamDat [first, last] into their grids.
     virtual void ShowInRamGrid(int /*first*/, int /*last*/) {}
     virtual void ShowExtRamGrid(int /*first*/, int /*last*/) {}
-    // A RAM grid's texts into its snapshot.
-    virtual void SaveGridInRamStr() {}
-    virtual void SaveGridExtRamStr() {}
     // The automatic-write timer starts its interval afresh (tmrAutoWr).
     virtual void AutoWriteRestarted() {}
 };

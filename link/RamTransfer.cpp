@@ -127,8 +127,6 @@ bool transfer(LinkState& s, const RamMember& m) {
                                      : (s.ComFail == 0 ? kTextWriteSuccessful : kTextWriteFailed)));
         (w.*m.button).Enabled = true;
         ToolWindowChanged(s);
-        if (m.read && m.internal) platform::host<ToolWindowHost>().SaveGridInRamStr();
-        if (m.read && !m.internal && s.ComFail == 0) platform::host<ToolWindowHost>().SaveGridExtRamStr();
         s.ComBusy = 0;
     };
     RunThenEnd(s, attempts, end);

@@ -18,7 +18,7 @@ struct LinkHooks : radiolink::LinkDialogsHost,
     std::function<void(int mode, int grid, int start, int count)> markGridCells;
     std::function<void(int first, int last)> refreshFlashRange, showInRamGrid, showExtRamGrid;
     std::function<void(int row, int col)> showFlashCell;
-    std::function<void()> saveGridInRamStr, saveGridExtRamStr, autoWriteRestarted;
+    std::function<void()> autoWriteRestarted;
 
     void CommunChanged() override { call(communChanged); }
     void PortDialogChanged() override { call(portDialogChanged); }
@@ -30,8 +30,6 @@ struct LinkHooks : radiolink::LinkDialogsHost,
     void ShowFlashCell(int row, int col) override { call(showFlashCell, row, col); }
     void ShowInRamGrid(int first, int last) override { call(showInRamGrid, first, last); }
     void ShowExtRamGrid(int first, int last) override { call(showExtRamGrid, first, last); }
-    void SaveGridInRamStr() override { call(saveGridInRamStr); }
-    void SaveGridExtRamStr() override { call(saveGridExtRamStr); }
     void AutoWriteRestarted() override { call(autoWriteRestarted); }
     void ComPortShown(int port) override { call(comPortShown, port); }
     void RefreshFlashRange(int first, int last) override { call(refreshFlashRange, first, last); }

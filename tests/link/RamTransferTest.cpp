@@ -30,8 +30,7 @@ TEST_F(RamTransferTest, WholeInternalRangeRead) {
     EXPECT_EQ(s.InRamDat[0x2F], 0); // outside the range
     EXPECT_EQ(gridCalls, (std::vector<linktest::GridCall>{{"mark", 2, 2, 0, 0},
                                                           {"showIn", 0x30, 0xFF, 0, 0},
-                                                          {"mark", 1, 2, 0x30, 208},
-                                                          {"saveIn", 0, 0, 0, 0}}));
+                                                          {"mark", 1, 2, 0x30, 208}}));
     EXPECT_EQ(statuses, (std::vector<std::string>{"Try To Read.....", "Reading...50 %", "Reading...100 %",
                                                   "Read Successful"}));
     EXPECT_TRUE(s.frmMain.cmdRdInRam.Enabled);
@@ -76,7 +75,7 @@ TEST_F(RamTransferTest, WholeExternalRangeGoesInExchangesThatFit) {
     EXPECT_EQ(s.ComFail, 0);
     EXPECT_EQ(Bytes(s.ExtRamDat.begin(), s.ExtRamDat.end()), ram);
     EXPECT_EQ(radio.countOf(0x36), 2);
-    EXPECT_EQ(gridCalls.back(), (linktest::GridCall{"saveExt", 0, 0, 0, 0}));
+    EXPECT_EQ(gridCalls.back(), (linktest::GridCall{"mark", 0, 3, 0, 0xB00}));
 }
 
 TEST_F(RamTransferTest, LongestSingleExchangesFit) {
@@ -110,14 +109,14 @@ TEST_F(RamTransferTest, FailedReadLeavesTheImageAndTheGridAsTheyWere) {
     EXPECT_NE(std::find(statuses.begin(), statuses.end(), "Try To Read..... 11"), statuses.end());
     EXPECT_EQ(std::find(statuses.begin(), statuses.end(), "Try To Read..... 10"), statuses.end());
 
-    // A failed internal read still takes its grid snapshot.
+    // So does a failed internal read.
     gridCalls.clear();
     s.frmMain.cboRdInRamFir = 0;
     s.frmMain.cboRdInRamLast = 3;
     radio.injectFault(Fault::Garbage, 0x36);
     ComReadInRam(s);
     EXPECT_EQ(s.ComFail, -1);
-    EXPECT_EQ(gridCalls.back(), (linktest::GridCall{"saveIn", 0, 0, 0, 0}));
+    EXPECT_EQ(gridCalls, (std::vector<linktest::GridCall>{{"mark", 2, 2, 0, 0}}));
 }
 
 TEST_F(RamTransferTest, EmptyListIsRefusedBeforeThePortOpens) {

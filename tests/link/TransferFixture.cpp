@@ -18,8 +18,6 @@ TransferFixture::TransferFixture() {
     };
     hooks.showInRamGrid = [this](int f, int l) { gridCalls.push_back({"showIn", f, l, 0, 0}); };
     hooks.showExtRamGrid = [this](int f, int l) { gridCalls.push_back({"showExt", f, l, 0, 0}); };
-    hooks.saveGridInRamStr = [this] { gridCalls.push_back({"saveIn", 0, 0, 0, 0}); };
-    hooks.saveGridExtRamStr = [this] { gridCalls.push_back({"saveExt", 0, 0, 0, 0}); };
     // Pages of the radio and of the image start out different.
     radio.setFlash(0, randomBytes(65536, 1));
     const Bytes mine = randomBytes(65536, 2);
