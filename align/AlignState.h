@@ -51,7 +51,6 @@ class FieldControls {
 
 // frmAdjMode's controls that the logic reads and sets.
 struct AdjModeWindow {
-    bool Visible = false;
     FieldControls fields{Window::AdjMode}; // power table, crystal, band groups, company...
     radiolink::Button cmdRead{false};
     radiolink::Button cmdWrite{false};
@@ -74,7 +73,6 @@ struct AdjMorePanels {
 
 // frmAdjMore's controls that the logic reads and sets.
 struct AdjMoreWindow {
-    bool Visible = false;
     FieldControls fields{Window::AdjMore};
     AdjMorePanels panels;
 };

@@ -344,7 +344,6 @@ void frmAdjMode::ShowState() {
     }
     radiolink::ui::FollowTimer(tmrAutoWr, w.tmrAutoWr);
     radiolink::ui::FollowTimer(tmrAutoShowFlash, w.tmrAutoShowFlash);
-    w.Visible = isVisible();
 }
 
 // ---- Handlers ----

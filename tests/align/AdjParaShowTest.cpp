@@ -63,8 +63,6 @@ TEST_F(AdjParaShowTest, AllFFAreaShowsTheTopOfEveryRangeAndStoresAfterwards) {
     fillArea(0xFF);
     show();
     ASSERT_TRUE(a.frmAdjMode && a.frmAdjMore);
-    EXPECT_FALSE(a.frmAdjMode->Visible); // created hidden
-    EXPECT_FALSE(a.frmAdjMore->Visible);
 
     EXPECT_EQ(mode(C::cboCompanName), -1); // keeps its (lack of) selection
     EXPECT_EQ(image[0xEA0A], 0xFF);
