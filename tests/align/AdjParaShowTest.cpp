@@ -238,6 +238,23 @@ TEST_F(AdjParaShowTest, AFailureInsideTheDisplayLeavesTheRegisterWindowWorking) 
     EXPECT_EQ(image[0xE92B], 42);
 }
 
+TEST_F(AdjParaShowTest, ADisplayInsideAnotherLeavesTheOuterOneGuarded) {
+    bool inner = false;
+    std::vector<Flag> afterInner;
+    host.onAdjModeChanged = [&] {
+        if (inner) return;
+        inner = true;
+        ASSERT_TRUE(AdjParaShow(a, link, image));
+        afterInner.push_back(a.AdjParaShowing);
+        const int before = image[0xE92B];
+        AdjMoreFieldChanged(a, image, C::cboTimeTone, 0, before ^ 1);
+        EXPECT_EQ(int(image[0xE92B]), before); // the outer display still runs
+    };
+    show();
+    EXPECT_EQ(afterInner, std::vector<Flag>{-1});
+    expectStoresAfterwards();
+}
+
 } // namespace
 
 namespace {
