@@ -39,8 +39,12 @@ bool CodeMatches(CodeButton button, const std::string& inputCode) {
     return inputCode == CodeOf(button);
 }
 
+CodeAction ActionOf(CodeButton button) {
+    return rowOf(button).action;
+}
+
 CodeAction ActionFor(CodeButton button, const std::string& inputCode) {
-    return CodeMatches(button, inputCode) ? rowOf(button).action : CodeAction::None;
+    return CodeMatches(button, inputCode) ? ActionOf(button) : CodeAction::None;
 }
 
 std::string UpperCased(const std::string& text) {

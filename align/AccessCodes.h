@@ -53,8 +53,9 @@ enum class CodeAction {
 std::string CodeOf(CodeButton button);
 // Whether the dialog's answer is the button's code.
 bool CodeMatches(CodeButton button, const std::string& inputCode);
+// What the button's code opens (the automatic-alignment button: None).
+CodeAction ActionOf(CodeButton button);
 // What the answer opens at this button: its action on a match, else None.
-// The automatic-alignment button opens nothing either way.
 CodeAction ActionFor(CodeButton button, const std::string& inputCode);
 
 // The dialog's text as InputCode holds it: ASCII letters upper-cased.

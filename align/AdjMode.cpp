@@ -15,6 +15,9 @@
 namespace align {
 namespace {
 
+// The baud list's entries for the high-speed box ticked and unticked.
+constexpr std::int16_t kHighSpeedEntry = 8, kNormalSpeedEntry = 6;
+
 std::optional<int> intervalOf(const std::string& text) {
     return platform::wholeNumber(text, 0, kMaxInterval);
 }
@@ -44,7 +47,7 @@ void AdjModeFieldChanged(AlignState& a, radiolink::LinkState& link, model::Image
 
 void chkBps_Click(AlignState& a, radiolink::LinkState& link, int value) {
     AdjMode(a).chkBps.Value = static_cast<std::int16_t>(value);
-    link.ComBpsIndex = value == 1 ? 8 : 6;
+    link.ComBpsIndex = value == 1 ? kHighSpeedEntry : kNormalSpeedEntry;
     link.ComBpsText = radiolink::kBaudList[link.ComBpsIndex];
     radiolink::cboComBps_Click(link, link.ComBpsIndex); // applies the rate to the serial control
     a.BpsListIndex = link.ComBpsIndex;
@@ -53,6 +56,15 @@ void chkBps_Click(AlignState& a, radiolink::LinkState& link, int value) {
 void chkExitTryCom_Click(AlignState& a, radiolink::LinkState& link, int value) {
     AdjMode(a).chkExitTryCom.Value = static_cast<std::int16_t>(value);
     link.ComStop = value == 1 ? -1 : 0;
+}
+
+void AdjModeLoad(AlignState& a, const radiolink::LinkState& link) {
+    AdjMode(a).chkBps.Value = link.ComBpsIndex == kHighSpeedEntry ? 1 : 0;
+}
+
+void AdjModeUnload(AlignState& a, radiolink::LinkState& link) {
+    if (a.frmAdjMode && a.frmAdjMode->chkExitTryCom.Value == 1) link.ComStop = 0;
+    a.frmAdjMode.reset();
 }
 
 void optRwSort_Click(AlignState& a, int k) {

@@ -31,6 +31,15 @@ void AdjModeFieldChanged(AlignState& a, radiolink::LinkState& link, model::Image
 void chkBps_Click(AlignState& a, radiolink::LinkState& link, int value);
 // chkExitTryCom: ticked asks every link operation to stop (ComStop).
 void chkExitTryCom_Click(AlignState& a, radiolink::LinkState& link, int value);
+
+// The window opens: its state is created (or kept, when the display made it
+// while the window was closed), and the high-speed box shows the link's
+// speed, which outlives the window.
+void AdjModeLoad(AlignState& a, const radiolink::LinkState& link);
+// The window closes and its state goes with it. A stop request of its stop
+// box ends too: nothing would be left to untick it, and every later link
+// operation would fail.
+void AdjModeUnload(AlignState& a, radiolink::LinkState& link);
 // optRwSort(k): 2 enables only Read, 3 only Write.
 void optRwSort_Click(AlignState& a, int k);
 

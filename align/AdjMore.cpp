@@ -66,14 +66,14 @@ void vsfgGridMenu_AfterEdit(AlignState& a, model::Image& image, int row, int pos
 void PanelCodeAnswered(AlignState& a, CodeButton button, const std::string& inputCode) {
     AdjMorePanels& p = AdjMore(a).panels;
     const bool right = CodeMatches(button, inputCode);
-    switch (button) {
-    case CodeButton::cmdMenuAdjust:
+    switch (ActionOf(button)) {
+    case CodeAction::ShowMenuPanel:
         p.fraAdjMenu = right;
         break;
-    case CodeButton::cmdSqlPara:
+    case CodeAction::ShowSqlPara:
         p.fraSqlPara = right;
         break;
-    case CodeButton::cmdRespDevSql:
+    case CodeAction::ShowRespDevPanels:
         p.fraRxRespDev = p.fraReg34H = p.fraReg65H = p.fraAdjMenu = right;
         break;
     default:

@@ -31,8 +31,8 @@ void cmdReg65H_Def_Click(model::Image& image);
 void vsfgGridMenu_AfterEdit(AlignState& a, model::Image& image, int row, int position);
 
 // The three panel buttons, once the access-code dialog has closed: the
-// right code shows their panels, any other answer hides them. Other
-// buttons change nothing.
+// right code shows the panels of the button's action, any other answer
+// hides them. Buttons whose action is no panel change nothing.
 void PanelCodeAnswered(AlignState& a, CodeButton button, const std::string& inputCode);
 
 } // namespace align

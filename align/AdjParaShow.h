@@ -25,7 +25,7 @@ namespace align {
 //   radio); boxes only when their tick changes (unticking the high-speed
 //   box returns the link to 9600 baud).
 // Then, still under the guard, tells the host that both windows changed. A
-// failure passes on with AdjParaShowing back at 0.
+// failure passes on with AdjParaShowing back at its value before.
 bool AdjParaShow(AlignState& a, radiolink::LinkState& link, model::Image& image);
 
 // The display as the data-file reader calls it (app::AlignmentDisplayHost):

@@ -51,7 +51,6 @@ class FieldControls {
 
 // frmAdjMode's controls that the logic reads and sets.
 struct AdjModeWindow {
-    bool Visible = false;
     FieldControls fields{Window::AdjMode}; // power table, crystal, band groups, company...
     radiolink::Button cmdRead{false};
     radiolink::Button cmdWrite{false};
@@ -74,7 +73,6 @@ struct AdjMorePanels {
 
 // frmAdjMore's controls that the logic reads and sets.
 struct AdjMoreWindow {
-    bool Visible = false;
     FieldControls fields{Window::AdjMore};
     AdjMorePanels panels;
 };
@@ -148,17 +146,19 @@ template <class C> class DisabledWhileBusy {
     C& control_;
 };
 
-// Holds AdjParaShowing at -1 while it lives, and 0 after, however the
-// display ends.
+// Holds AdjParaShowing at -1 while it lives and gives back the value before,
+// however the display ends: a display run inside another (while the outer
+// one's sends wait) leaves the outer one guarded.
 class AdjParaShowingGuard {
   public:
-    explicit AdjParaShowingGuard(AlignState& a) : a_(a) { a_.AdjParaShowing = -1; }
-    ~AdjParaShowingGuard() { a_.AdjParaShowing = 0; }
+    explicit AdjParaShowingGuard(AlignState& a) : a_(a), before_(a.AdjParaShowing) { a_.AdjParaShowing = -1; }
+    ~AdjParaShowingGuard() { a_.AdjParaShowing = before_; }
     AdjParaShowingGuard(const AdjParaShowingGuard&) = delete;
     AdjParaShowingGuard& operator=(const AdjParaShowingGuard&) = delete;
 
   private:
     AlignState& a_;
+    Flag before_;
 };
 
 } // namespace align

@@ -11,7 +11,8 @@ namespace align::ui {
 
 // Does what a right code opens: shows the alignment window, the register
 // window or the keypad (each created on first use), or the flash tools'
-// windows through FlashToolsHost. Panels and None do nothing here.
+// windows through FlashToolsHost. The register window's panels are
+// PanelCodeAnswered's (align/AdjMore.h); they and None do nothing here.
 void Open(CodeAction action);
 
 // The logic's windows (AlignWindowsHost: a window that does not exist yet

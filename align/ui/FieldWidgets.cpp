@@ -81,13 +81,6 @@ QLineEdit* FieldWidgets::scrollText(Control control, int index) const {
     return find(control, index)->text;
 }
 
-std::vector<QWidget*> FieldWidgets::all(Control control) const {
-    std::vector<QWidget*> out;
-    for (const Element& e : elements_)
-        if (e.control == control) out.push_back(e.widget);
-    return out;
-}
-
 void FieldWidgets::fill(Element& e, const FieldControl& c) {
     if (e.listCount == c.ListCount && e.firstNumber == c.FirstNumber && e.texts == c.Texts.data()) return;
     QStringList entries;

@@ -33,8 +33,6 @@ class FieldWidgets : public QObject {
     QCheckBox* box(Control control, int index) const;
     QScrollBar* scroll(Control control, int index) const;
     QLineEdit* scrollText(Control control, int index) const; // the bar's text box
-    // Every element of the array, from its first.
-    std::vector<QWidget*> all(Control control) const;
 
     // Shows the state: entries, choices, ticks, values and texts, enabled or
     // not. Raises no change.

@@ -105,12 +105,13 @@ frmAdjMode::frmAdjMode()
     connect(&tmrAutoWr, &QTimer::timeout, this, &frmAdjMode::tmrAutoWr_Timer);
     connect(&tmrAutoShowFlash, &QTimer::timeout, this, &frmAdjMode::tmrAutoShowFlash_Timer);
     g_instance = this;
+    AdjModeLoad(state(), radiolink::linkState());
     ShowState();
 }
 
 frmAdjMode::~frmAdjMode() {
     if (g_instance == this) g_instance = nullptr;
-    state().frmAdjMode.reset();
+    AdjModeUnload(state(), radiolink::linkState());
 }
 
 frmAdjMode& frmAdjMode::instance() {
@@ -343,7 +344,6 @@ void frmAdjMode::ShowState() {
     }
     radiolink::ui::FollowTimer(tmrAutoWr, w.tmrAutoWr);
     radiolink::ui::FollowTimer(tmrAutoShowFlash, w.tmrAutoShowFlash);
-    w.Visible = isVisible();
 }
 
 // ---- Handlers ----

@@ -70,7 +70,6 @@ void frmAdjMore::ShowState() {
     for (int row = 1; row <= kMenuRows; ++row)
         vsfgGridMenu->setTextMatrix(row, 1,
                                     QString::fromStdString(w.fields.at(Control::vsfgGridMenu, row).Text));
-    w.Visible = isVisible();
 }
 
 void frmAdjMore::FieldChanged(Control control, int index, int value) {

@@ -54,6 +54,29 @@ TEST_F(AdjModeTest, HighSpeedBoxSetsTheLineSpeedAndStopBoxTheStopRequest) {
     EXPECT_EQ(link.ComStop, 0);
 }
 
+TEST_F(AdjModeTest, ClosingEndsTheStopRequestAndReopeningShowsTheLinkSpeed) {
+    AdjModeLoad(a, link);
+    chkExitTryCom_Click(a, link, 1);
+    chkBps_Click(a, link, 1);
+    AdjModeUnload(a, link);
+    EXPECT_FALSE(a.frmAdjMode.has_value());
+    EXPECT_EQ(link.ComStop, 0);
+    EXPECT_EQ(link.comCommun.Settings(), "19200,n,8,2"); // the speed holds
+
+    AdjModeLoad(a, link);
+    EXPECT_EQ(a.frmAdjMode->chkBps.Value, 1);
+    EXPECT_EQ(a.frmAdjMode->chkExitTryCom.Value, 0);
+    chkBps_Click(a, link, 0);
+    AdjModeUnload(a, link);
+    AdjModeLoad(a, link);
+    EXPECT_EQ(a.frmAdjMode->chkBps.Value, 0);
+
+    // A stop the box did not ask for is not the window's to end.
+    link.ComStop = -1;
+    AdjModeUnload(a, link);
+    EXPECT_EQ(link.ComStop, -1);
+}
+
 TEST_F(AdjModeTest, LoopIntervalMustBeAWholeNumberUpTo32767) {
     struct Case {
         const char* text;

@@ -63,8 +63,6 @@ TEST_F(AdjParaShowTest, AllFFAreaShowsTheTopOfEveryRangeAndStoresAfterwards) {
     fillArea(0xFF);
     show();
     ASSERT_TRUE(a.frmAdjMode && a.frmAdjMore);
-    EXPECT_FALSE(a.frmAdjMode->Visible); // created hidden
-    EXPECT_FALSE(a.frmAdjMore->Visible);
 
     EXPECT_EQ(mode(C::cboCompanName), -1); // keeps its (lack of) selection
     EXPECT_EQ(image[0xEA0A], 0xFF);
@@ -238,6 +236,23 @@ TEST_F(AdjParaShowTest, AFailureInsideTheDisplayLeavesTheRegisterWindowWorking) 
     EXPECT_TRUE(a.frmAdjMode->fields.at(C::cboPwrAdj, 0).Enabled);
     AdjMoreFieldChanged(a, image, C::cboTimeTone, 0, 42);
     EXPECT_EQ(image[0xE92B], 42);
+}
+
+TEST_F(AdjParaShowTest, ADisplayInsideAnotherLeavesTheOuterOneGuarded) {
+    bool inner = false;
+    std::vector<Flag> afterInner;
+    host.onAdjModeChanged = [&] {
+        if (inner) return;
+        inner = true;
+        ASSERT_TRUE(AdjParaShow(a, link, image));
+        afterInner.push_back(a.AdjParaShowing);
+        const int before = image[0xE92B];
+        AdjMoreFieldChanged(a, image, C::cboTimeTone, 0, before ^ 1);
+        EXPECT_EQ(int(image[0xE92B]), before); // the outer display still runs
+    };
+    show();
+    EXPECT_EQ(afterInner, std::vector<Flag>{-1});
+    expectStoresAfterwards();
 }
 
 } // namespace

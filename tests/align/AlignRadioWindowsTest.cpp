@@ -159,6 +159,28 @@ class AlignRadioWindowsTest : public QObject {
         QCOMPARE(radiolink::linkState().ComFail, std::int16_t(-1));
         QVERIFY(keys->isEnabled());
     }
+
+    void closingTheAlignmentWindowLeavesTheLinkUsable() {
+        frmAdjMode* mode = &frmAdjMode::instance();
+        mode->show();
+        mode->chkExitTryCom->click();
+        mode->chkBps->click();
+        mode->close();
+        QVERIFY(QTest::qWaitFor([] { return frmAdjMode::existing() == nullptr; }));
+
+        mode = &frmAdjMode::instance();
+        mode->show();
+        QVERIFY(!mode->chkExitTryCom->isChecked());
+        QVERIFY(mode->chkBps->isChecked()); // the link still runs at 19200
+        QCOMPARE(radiolink::linkState().comCommun.Settings(), std::string("19200,n,8,2"));
+        f->answerNextCode(QString::fromStdString(f->code(CodeButton::cmdKey)));
+        mode->cmdKey->click();
+        frmVitualKey* keys = frmVitualKey::existing();
+        QVERIFY(keys);
+        keys->cmdKeyMa[17]->click();
+        QCOMPARE(radiolink::linkState().ComFail, std::int16_t(0));
+        QCOMPARE(sent(), (std::vector<Bytes>{kStage1, hex("5A38F36D18C9 55B3E1 313131 5FF4"), kClosing}));
+    }
 };
 
 QTEST_MAIN(AlignRadioWindowsTest)

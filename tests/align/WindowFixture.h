@@ -25,6 +25,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,8 @@ struct FlashTools : align::ui::FlashToolsHost {
 
 struct WindowFixture {
     testsupport::TempHome home;
-    std::string previousHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    std::optional<std::string> previousHome =
+        std::getenv("HOME") ? std::optional<std::string>(std::getenv("HOME")) : std::nullopt; // none: unset
     testsupport::ScriptedDialogs dialogs;
     testsupport::ErrorLog errors;
     FlashTools flashTools;
@@ -62,7 +64,10 @@ struct WindowFixture {
                            static_cast<QWidget*>(align::ui::frmAdjMode::existing())})
             delete w;
         align::ResetAlign();
-        ::setenv("HOME", previousHome.c_str(), 1);
+        if (previousHome)
+            ::setenv("HOME", previousHome->c_str(), 1);
+        else
+            ::unsetenv("HOME");
     }
 
     // Once the access-code dialog asks, types `text` into its box and lets

@@ -7,13 +7,17 @@
 // - A refused file leaves the output as it was, byte for byte (or absent).
 // - A converted file leaves section SoftConvert holding exactly the
 //   converter's entries in their order, every line read back under its key,
-//   and every line of the output outside that section as it was.
+//   and every line of the output outside that section as it was, byte for
+//   byte with its end (the line the section's entries or its added header
+//   follow gains a line feed when it was the last line and had none), the
+//   byte-order mark with them.
 #include "flashtool/SoftConvert.h"
 #include "link/FirmwareTable.h"
 #include "platform/FileIo.h"
 #include "platform/IniFile.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "tests/fuzz/HexDecode.h"
+#include "tests/fuzz/TextLines.h"
 
 #include <filesystem>
 #include <fstream>
@@ -28,19 +32,7 @@ std::string contentOf(const std::string& path) {
     return s;
 }
 
-// The lines of a text without their ends, a byte-order mark dropped.
-std::vector<std::string> linesOf(std::string_view s) {
-    if (s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
-    std::vector<std::string> lines;
-    while (!s.empty()) {
-        const std::size_t lf = s.find('\n');
-        std::string line(s.substr(0, lf));
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        s.remove_prefix(lf == std::string_view::npos ? s.size() : lf + 1);
-    }
-    return lines;
-}
+using fuzz::Line;
 
 std::string_view blanksCut(std::string_view s) {
     const std::size_t b = s.find_first_not_of(" \t");
@@ -65,18 +57,18 @@ struct Body {
     std::size_t first = 0, end = 0;
     bool found = false;
 };
-Body bodyOf(const std::vector<std::string>& lines) {
+Body bodyOf(const std::vector<Line>& lines) {
     Body b;
     for (std::size_t i = 0; i < lines.size() && !b.found; ++i)
-        if (headerName(lines[i]) == "softconvert") b = {i + 1, i + 1, true};
+        if (headerName(lines[i].text) == "softconvert") b = {i + 1, i + 1, true};
     if (!b.found) return b;
-    while (b.end < lines.size() && !headerName(lines[b.end])) ++b.end;
+    while (b.end < lines.size() && !headerName(lines[b.end].text)) ++b.end;
     if (b.end < lines.size())
-        while (b.end > b.first && blanksCut(lines[b.end - 1]).empty()) --b.end;
+        while (b.end > b.first && blanksCut(lines[b.end - 1].text).empty()) --b.end;
     return b;
 }
 
-std::vector<std::string> outside(std::vector<std::string> lines, const Body& b) {
+std::vector<Line> outside(std::vector<Line> lines, const Body& b) {
     if (b.found)
         lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(b.first),
                     lines.begin() + static_cast<std::ptrdiff_t>(b.end));
@@ -138,19 +130,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<std::pair<std::string, std::string>> entries =
         flashtool::SoftConvertEntries(decoded->lines, f.code, f.version, tables().SoftModelTbl[code][0]);
-    const std::vector<std::string> now = linesOf(contentOf(output));
+    const fuzz::TextLines nowText = fuzz::linesOf(contentOf(output));
+    const std::vector<Line>& now = nowText.lines;
     const Body body = bodyOf(now);
     FUZZ_CHECK(body.found && body.end - body.first == entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i)
-        FUZZ_CHECK(now[body.first + i] == entries[i].first + "=" + entries[i].second);
+        FUZZ_CHECK(now[body.first + i].text == entries[i].first + "=" + entries[i].second);
     const platform::IniSection section(output, flashtool::SoftConvertSection);
     for (std::size_t i = 0; i < decoded->lines.size(); ++i)
         FUZZ_CHECK(section.read("gstrFlashSoft(" + f.code + ", " + f.version + ", " + std::to_string(i) + ")",
                                 "", 1000) == decoded->lines[i]);
 
-    std::vector<std::string> was = outputExists ? linesOf(earlier) : std::vector<std::string>{};
+    const fuzz::TextLines wasText = outputExists ? fuzz::linesOf(earlier) : fuzz::TextLines{};
+    FUZZ_CHECK(nowText.bom == wasText.bom);
+    std::vector<Line> was = wasText.lines;
     const Body old = bodyOf(was);
-    if (!old.found) was.push_back("[" + std::string(flashtool::SoftConvertSection) + "]");
+    // The entries (or the header added before them) follow the old last
+    // line: without a line feed it gains a line end.
+    const bool afterLast = !old.found || old.first == was.size();
+    if (afterLast && !was.empty() && was.size() <= now.size() &&
+        fuzz::gainedLineEnd(was.back(), now[was.size() - 1]))
+        was.back() = now[was.size() - 1];
+    if (!old.found) {
+        // The header added at the end takes the end of the line before it.
+        const Line header{"[" + std::string(flashtool::SoftConvertSection) + "]",
+                          was.empty() ? "\n" : was.back().end};
+        FUZZ_CHECK(now[body.first - 1] == header);
+        was.push_back(header);
+    }
     FUZZ_CHECK(outside(now, body) == outside(was, old));
     return 0;
 }

@@ -3,11 +3,14 @@
 // - A read gives the stored value (or the default) cut to the buffer: a
 //   leading part of it that fits, never a split character.
 // - A write creates or replaces one key: that key then reads back as
-//   written, every other key reads as before, every other line stays, and
-//   writing the same value again changes no byte.
+//   written, every other key reads as before, every other line keeps its
+//   bytes, its end included (a last line without a line feed gains one
+//   when a line is added after it), the byte-order mark stays as it was,
+//   and writing the same value again changes no byte.
 #include "platform/IniFile.h"
 #include "platform/FileIo.h"
 #include "tests/fuzz/FuzzSupport.h"
+#include "tests/fuzz/TextLines.h"
 
 #include <array>
 #include <fstream>
@@ -25,23 +28,6 @@ std::string contentOf(const std::string& path) {
     std::string s;
     platform::readTextFile(path, s);
     return s;
-}
-
-// The lines of a text as the file keeps them: a byte-order mark dropped,
-// split at line feeds, one carriage return before each dropped.
-std::vector<std::string> linesOf(std::string s) {
-    if (s.rfind("\xEF\xBB\xBF", 0) == 0) s.erase(0, 3);
-    std::vector<std::string> lines;
-    std::size_t pos = 0;
-    while (pos < s.size()) {
-        std::size_t nl = s.find('\n', pos);
-        std::string line = s.substr(pos, nl == std::string::npos ? std::string::npos : nl - pos);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-        if (nl == std::string::npos) break;
-        pos = nl + 1;
-    }
-    return lines;
 }
 
 bool sameName(std::string a, std::string b) {
@@ -115,19 +101,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 FUZZ_CHECK(now == before[s][k]);
         }
 
-    // Every line kept: one replaced, or the key (after its section's last
-    // entry) or the section and the key (at the end) added.
-    const std::vector<std::string> old = linesOf(text), now = linesOf(written);
+    // Every line kept with its end: one replaced (its end kept), or the key
+    // (after its section's last entry) or the section and the key (at the
+    // end) added.
+    const fuzz::TextLines oldText = fuzz::linesOf(text), nowText = fuzz::linesOf(written);
+    FUZZ_CHECK(nowText.bom == oldText.bom);
+    const std::vector<fuzz::Line>& old = oldText.lines;
+    const std::vector<fuzz::Line>& now = nowText.lines;
     FUZZ_CHECK(now.size() >= old.size() && now.size() <= old.size() + 2);
-    std::size_t differ = 0;
     if (now.size() == old.size()) {
-        for (std::size_t i = 0; i < old.size(); ++i) differ += old[i] != now[i];
+        std::size_t differ = 0;
+        for (std::size_t i = 0; i < old.size(); ++i)
+            if (old[i] != now[i]) {
+                ++differ;
+                FUZZ_CHECK(old[i].end == now[i].end);
+            }
         FUZZ_CHECK(differ <= 1);
     } else {
-        const std::size_t added = now.size() - old.size();
-        std::size_t at = 0;
-        while (at < old.size() && old[at] == now[at]) ++at;
-        for (std::size_t i = at; i < old.size(); ++i) FUZZ_CHECK(old[i] == now[i + added]);
+        // The old lines are a head and a tail of the new ones around the
+        // added lines; added at the end, a last line without a line feed
+        // gains one.
+        std::size_t head = 0, tail = 0;
+        while (head < old.size() && old[head] == now[head]) ++head;
+        while (tail < old.size() && old[old.size() - 1 - tail] == now[now.size() - 1 - tail]) ++tail;
+        const bool endedLast = head + 1 == old.size() && fuzz::gainedLineEnd(old[head], now[head]);
+        FUZZ_CHECK(head + tail >= old.size() || endedLast);
     }
 
     FUZZ_CHECK(IniFile::write(path, section, key, value));

@@ -8,11 +8,12 @@
 //   down; it succeeds exactly when an attempt got only answers it may
 //   accept, with the attempts and retries the link's rules give, in the
 //   protocol's order of requests.
-// - What it accepted is what it keeps: pages and ranges read are the
-//   radio's, or the bytes of an answer it could not tell from a true one;
-//   a failed read leaves RAM images as they were and flash pages either as
-//   they were or as the radio holds them; a good write left the radio with
-//   the image's bytes.
+// - What it accepted is what it keeps: a flash page holds what the last
+//   answer the link accepted for it carries (the radio's page for a true
+//   answer), or, with none accepted, what it held before, also after a
+//   failed read; ranges read are the radio's, or the bytes of answers it
+//   could not tell from true ones; a failed read leaves RAM images as they
+//   were; a good write left the radio with the image's bytes.
 #include "app/Shell.h"
 #include "link/Engine.h"
 #include "link/FlashTransfer.h"
@@ -165,6 +166,16 @@ Outcome predict(const std::vector<Phase>& phases, const std::vector<Answer>& ans
     }
     FUZZ_CHECK(at == answers.size());
     return o;
+}
+
+// The page a flash page answer carries: the radio's scrambling undone with
+// the answer's key.
+Bytes unscrambled(const LinkState& s, const Bytes& answer) {
+    const std::uint8_t key = answer[1034];
+    Bytes page(1024);
+    for (int i = 0; i < 1024; ++i)
+        page[i] = s.WireTbl1[(answer[10 + i] - s.WireTbl3[(i + 10) % 256] + s.WireTbl1[key] + 256) % 256];
+    return page;
 }
 
 Bytes pattern(std::size_t n, unsigned seed) {
@@ -327,22 +338,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const Bytes radio = rig.radio.flash(0, 65536);
         for (int p = 0; p < 64; ++p) {
             const bool ticked = std::find(pages.begin(), pages.end(), p) != pages.end();
-            // A page whose accepted answer was not the radio's holds that answer's bytes.
-            bool other = false;
+            // The last answer for the page that the link accepted.
+            const Answer* kept = nullptr;
             for (const Answer& a : answers.answers)
-                other = other || (a.acceptable && a.sent != a.truth && a.request.size() == 12 &&
-                                  word(a.request, 6) / 1024 == static_cast<unsigned>(p));
-            if (other) continue;
-            const bool same = std::equal(image.begin() + p * 1024, image.begin() + (p + 1) * 1024,
-                                         imageBefore.begin() + p * 1024);
-            const bool radios = std::equal(image.begin() + p * 1024, image.begin() + (p + 1) * 1024,
-                                           radio.begin() + p * 1024);
-            if (!ticked)
-                FUZZ_CHECK(same);
-            else if (o.ok)
-                FUZZ_CHECK(radios);
-            else
-                FUZZ_CHECK(same || radios);
+                if (a.acceptable && (a.command == 0x34 || a.command == 0x3A) &&
+                    word(a.request, 6) / 1024 == static_cast<unsigned>(p))
+                    kept = &a;
+            const Bytes held(image.begin() + p * 1024, image.begin() + (p + 1) * 1024);
+            if (!kept) {
+                // Nothing accepted for it: as it was, also after a failed read;
+                // a good read accepted every ticked page.
+                FUZZ_CHECK(std::equal(held.begin(), held.end(), imageBefore.begin() + p * 1024));
+                FUZZ_CHECK(!(ticked && o.ok));
+            } else {
+                FUZZ_CHECK(ticked);
+                FUZZ_CHECK(held == unscrambled(s, kept->sent));
+                if (kept->sent == kept->truth)
+                    FUZZ_CHECK(std::equal(held.begin(), held.end(), radio.begin() + p * 1024));
+            }
         }
         break;
     }

@@ -65,7 +65,10 @@ SweepFixture::SweepFixture() {
 }
 
 SweepFixture::~SweepFixture() {
-    ::setenv("HOME", previousHome.c_str(), 1);
+    if (previousHome)
+        ::setenv("HOME", previousHome->c_str(), 1);
+    else
+        ::unsetenv("HOME");
 }
 
 Bytes SweepFixture::imagePage(int p) const {

@@ -25,6 +25,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,7 +92,7 @@ class SweepFixture : public linktest::TransferFixture {
     Transfer keypadKey(bool side);
     Transfer powerAdjust();
 
-    std::string previousHome;
+    std::optional<std::string> previousHome; // none: HOME was unset
     std::unique_ptr<model::ModelState> modelState = std::make_unique<model::ModelState>();
     model::ModelState& m = *modelState;
     model::Image firmware{}; // the built-in program as a load leaves it

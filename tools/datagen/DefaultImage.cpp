@@ -233,12 +233,6 @@ std::span<const Field> AlignmentDefaults() {
     return kAlignmentDefaults;
 }
 
-std::uint16_t PowerTableSum(const Image& image) {
-    unsigned sum = map::PowerTableSeed;
-    for (int i = 0; i < map::PowerTableSize; ++i) sum += image[map::PowerTable + i];
-    return static_cast<std::uint16_t>(sum);
-}
-
 Image BuildDefaultImage() {
     Image image{};
     std::fill(image.begin() + app::DataArea1First, image.begin() + app::DataArea1Last + 1, 0xFF);
@@ -246,9 +240,7 @@ Image BuildDefaultImage() {
     for (auto table : {EmptyAreas(), SettingsDefaults(), AlignmentDefaults()}) apply(image, table);
     for (const BandLimit& limit : kBandLimits) putFrequency(image, limit);
 
-    const std::uint16_t sum = PowerTableSum(image);
-    image[map::PowerTableSum] = static_cast<std::uint8_t>(sum & 0xFF);
-    image[map::PowerTableSum + 1] = static_cast<std::uint8_t>(sum >> 8);
+    align::StorePowerTableSum(image);
     // Every radio write leaves a copy of the band block in the alignment page.
     const auto band = image.begin() + map::FreRangeBlock;
     std::copy(band, band + map::FreRangeBlockSize, image.begin() + map::FreRangeCopy);

@@ -2,6 +2,8 @@
 // The program's own default image: every channel empty, every radio-wide
 // setting and alignment value at its default, the band block of the
 // 400-470 MHz preset. zezirev.def and DefRadioSet.def are written from it.
+#include "align/AlignMap.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -36,8 +38,8 @@ std::span<const BandLimit> BandLimits();    // 0xE700-0xE70F
 // 0xFF, as erased flash.
 Image BuildDefaultImage();
 
-// 0x5A5A plus the 51 bytes of the power table (0xF800-0xF832).
-std::uint16_t PowerTableSum(const Image& image);
+// The power table's sum, as the alignment tools compute and store it.
+using align::PowerTableSum;
 
 // Writes zezirev.def and DefRadioSet.def into the folder, drawing the
 // file tables from a fixed seed so that every build gives the same bytes.
