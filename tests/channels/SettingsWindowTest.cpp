@@ -468,6 +468,22 @@ class SettingsWindowTest : public QObject {
                  QDir(QFileInfo(QString::fromStdString(app::shell().CurFilePath)).path()));
     }
 
+    // A list imported again that differs only inside shows its new entries,
+    // and choosing one stores the number the user sees.
+    void aListImportedAgainShowsItsNewEntries() {
+        Program p;
+        channels::SettingsControls& c = p.c();
+        p.page(2);
+        importList(p, "[SerialNo]\n1=SN-0001\n2=SN-0002\n3=SN-0003\n");
+        importList(p, "[SerialNo]\n1=SN-0001\n2=SN-0777\n3=SN-0003\n");
+        QCOMPARE(c.cboImportSeq->count(), 3);
+        QCOMPARE(c.cboImportSeq->itemText(1), QString("0002 -- SN-0777"));
+        choose(c.cboImportSeq, 1);
+        QCOMPARE(c.cboImportSeq->currentText(), QString("0002 -- SN-0777"));
+        QCOMPARE(c.txtPc[2]->text(), QString("SN-0777"));
+        QCOMPARE(p.bytes(0xE610 + 2 * 3, 6), (Bytes{'0', 0x00, '7', 0x00, '7', 0x00}));
+    }
+
     void restoringTheDefaultsKeepsTheAlignmentArea() {
         Program p;
         std::fill_n(m().IicDat.begin() + 0xE800, 1024, 0x77);
