@@ -414,11 +414,7 @@ void SettingsControls::showKey(int key) {
     QListWidget* list = listSkKey[static_cast<std::size_t>(key)];
     const ListBox& l = p_.listSkKey[static_cast<std::size_t>(key)];
     const QSignalBlocker quiet(list);
-    const int n = static_cast<int>(l.items.size());
-    if (list->count() != n || (n > 0 && list->item(n - 1)->text() != q(l.items.back()))) {
-        list->clear();
-        for (const std::string& t : l.items) list->addItem(q(t));
-    }
+    platform::showItems(list, l.items);
     list->setCurrentRow(l.ListIndex);
 }
 
