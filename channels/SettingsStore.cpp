@@ -186,9 +186,4 @@ void txtPc_Change(SettingsPages& p, model::ModelState& m, int index) {
     }
 }
 
-void ApplyLinkedEnables(SettingsPages& p) {
-    enableRxAlarmTime(p);
-    enableStunType(p);
-}
-
 } // namespace channels

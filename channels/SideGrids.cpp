@@ -105,15 +105,6 @@ void SideGrid::SetText(int row, int col, std::string text) {
     Cells[CellIndex(row, col)] = std::move(text);
 }
 
-SideGridsState& sideGrids() {
-    static SideGridsState s;
-    return s;
-}
-
-void ResetSideGrids() {
-    sideGrids() = SideGridsState{};
-}
-
 void InitTwoToneFace(SideGridFace& face) {
     fillFace(face, kTwoToneLayout);
 }
