@@ -345,6 +345,10 @@ class SettingsWindowTest : public QObject {
         QCOMPARE(tones.textMatrix(1, 1), QString());
         c.cmdImportSeq->click();
         QVERIFY(p.dialogs.fileRequests.empty());
+        // Restore Default Setting on the channel page loads no file.
+        const std::string file = app::shell().CurFilePath;
+        emit p.w->channelPage().cmdPc[0]->clicked();
+        QCOMPARE(app::shell().CurFilePath, file);
         QVERIFY(m().IicDat == before);
 
         p.main->mnuLockFace_Click();
