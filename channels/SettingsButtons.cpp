@@ -176,16 +176,9 @@ bool UserTypeAutoMem(SettingsPages& p, model::ModelState& m, int memory, const s
 
 void txtAutoMem_Change(SettingsPages& p, model::ModelState& m, int memory) {
     if (p.OptLoading == -1) return;
-    TextBox& box = at(p.txtAutoMem, memory);
-    const std::string text = box.Text;
-    const std::string kept = model::DelInvalidChar(text, 0);
-    if (kept != text) SetAutoMemText(p, m, memory, kept);
-    box.SelStart = units(box.Text);
-    box.SelLength = 0;
-    model::TextToAscii(m, box.Text);
-    const model::map::Addr at = model::map::AutoDialAddr(memory);
-    for (int k = 0; k < model::DtmfCodeChars; ++k)
-        m.IicDat[at + k] = static_cast<std::uint8_t>(m.AsciiDat[k]);
+    storeDtmfBox(
+        m, at(p.txtAutoMem, memory), [&](const std::string& kept) { SetAutoMemText(p, m, memory, kept); },
+        model::map::AutoDialAddr(memory), model::DtmfCodeChars);
 }
 
 // ---- Key function lists ----

@@ -88,23 +88,16 @@ void loadKeys(SettingsPages& p, model::ModelState& m) {
     }
 }
 
-// DTMF bytes shown as text: exactly the field's own bytes.
-std::string dtmfText(model::ModelState& m, model::map::Addr at, int length) {
-    m.AsciiDat.fill(0xFF);
-    for (int k = 0; k < length; ++k) m.AsciiDat[k] = m.IicDat[at + k];
-    model::AsciiToTxt(m);
-    return m.AsciiTxt;
-}
-
 void loadCodeFields(SettingsPages& p, model::ModelState& m) {
     for (const TextField& f : TextFields())
-        if (f.form == TextForm::DtmfCodes) SetPcText(p, m, f.index, dtmfText(m, f.addr, f.length));
+        if (f.form == TextForm::DtmfCodes)
+            SetPcText(p, m, f.index, model::DtmfFieldText(m, f.addr, f.length));
     enableStunType(p);
 }
 
 void loadAutoDial(SettingsPages& p, model::ModelState& m) {
     for (int j = 0; j < AutoMemCount; ++j)
-        SetAutoMemText(p, m, j, dtmfText(m, model::map::AutoDialAddr(j), model::DtmfCodeChars));
+        SetAutoMemText(p, m, j, model::DtmfFieldText(m, model::map::AutoDialAddr(j), model::DtmfCodeChars));
 }
 
 } // namespace
