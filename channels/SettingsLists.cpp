@@ -129,8 +129,6 @@ const ListDef kLists[] = {
 };
 // clang-format on
 
-constexpr int VolumeCombo = 57; // keeps the list it was designed with
-
 } // namespace
 
 std::vector<std::string> OptListItems(int index) {
@@ -153,8 +151,10 @@ void SetOptList(SettingsPages& p, model::ModelState& m) {
         c.ListIndex = -1;
         platform::host<SettingsPagesHost>().Changed(Ctl::Pc, i);
     }
-    for (const ListRepair& r : OptListRepairs)
-        if (m.IicDat[r.addr] > r.limit) m.IicDat[r.addr] = static_cast<std::uint8_t>(r.repairTo);
+    for (int i : OptListRepairs) {
+        const ComboField* f = ComboFieldOf(i);
+        RepairListByte(m.IicDat[f->addr], *f);
+    }
 }
 
 std::vector<std::string> KeyListItems(int key) {

@@ -16,19 +16,13 @@ using namespace detail;
 
 namespace {
 
-constexpr int RxAlarmTime = 36;
-
 // The list position a combo shows for its field, after repairing a byte
 // that no position stands for; -1 leaves a byte the list cannot show as it is.
 int loadedPosition(model::ModelState& m, const ComboField& f) {
     std::uint8_t& b = m.IicDat[f.addr];
     switch (f.form) {
     case ComboForm::List:
-        if (b > f.limit) {
-            if (f.repairTo == NoRepair) return -1;
-            b = static_cast<std::uint8_t>(f.repairTo);
-        }
-        return b;
+        return RepairListByte(b, f) ? b : -1;
     case ComboForm::ModeField: {
         const int field = (b >> f.bit) & 3;
         return (field & 1) ? 1 : (field & 2) ? 0 : 2;

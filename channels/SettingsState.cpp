@@ -7,7 +7,6 @@ namespace channels {
 namespace {
 
 constexpr const char* DtmfTip = "0--9, A--D, E, F";
-constexpr int VolumeCombo = 57;
 constexpr int DtmfBoxFirst = 4, DtmfBoxLast = 7;
 
 } // namespace

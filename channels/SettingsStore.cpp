@@ -15,7 +15,6 @@ using namespace detail;
 
 namespace {
 
-constexpr int RxAlarmTime = 36, TxAlarmTime = 35;
 constexpr int DigitLast = 46, DigitInterval = 47;
 constexpr int StunCodeBox = 7, StunType = 53;
 constexpr int StunTypeFromChars = 3;
