@@ -7,6 +7,7 @@
 #include "app/ErrorReporter.h"
 #include "model/CodeFields.h"
 #include "model/ImageMap.h"
+#include "platform/ScopedFlag.h"
 #include "platform/System.h"
 #include "shell/FileCommands.h"
 
@@ -200,7 +201,7 @@ bool UserChooseKey(SettingsPages& p, model::ModelState& m, int key, int position
 // marking the chosen entry is the position itself.
 void listSkKey_Click(SettingsPages& p, model::ModelState& m, int key) {
     if (p.SkKeyBusy == -1) return;
-    GuardFlag busy(p.SkKeyBusy);
+    platform::ScopedFlag busy(p.SkKeyBusy);
     const int position = at(p.listSkKey, key).ListIndex;
     if (position < 0) return;
     m.IicDat[KeyAddr[key]] = static_cast<std::uint8_t>(position > KeyHighest[key] ? 0 : position);

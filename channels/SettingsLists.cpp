@@ -4,6 +4,7 @@
 #include "channels/SettingsMap.h"
 
 #include "app/FaceText.h"
+#include "platform/ScopedFlag.h"
 
 #include <array>
 #include <cmath>
@@ -143,7 +144,7 @@ std::vector<std::string> ByteList() {
 }
 
 void SetOptList(SettingsPages& p, model::ModelState& m) {
-    GuardFlag loading(p.OptLoading);
+    platform::ScopedFlag loading(p.OptLoading);
     for (int i = 0; i < PcComboCount; ++i) {
         if (i == VolumeCombo) continue;
         ComboBox& c = p.cboPc[static_cast<std::size_t>(i)];

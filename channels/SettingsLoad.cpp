@@ -7,6 +7,7 @@
 #include "model/CodeFields.h"
 #include "model/NameFields.h"
 #include "model/Volume.h"
+#include "platform/ScopedFlag.h"
 
 #include <algorithm>
 
@@ -97,7 +98,7 @@ void loadAutoDial(SettingsPages& p, model::ModelState& m) {
 } // namespace
 
 void InitOpt(SettingsPages& p, model::ModelState& m) {
-    GuardFlag loading(p.OptLoading);
+    platform::ScopedFlag loading(p.OptLoading);
     loadCombos(p, m);
     loadChecks(p, m);
     loadVoxLevels(p, m);
