@@ -2,6 +2,7 @@
 
 #include "channels/SettingsLists.h"
 #include "channels/SettingsMap.h"
+#include "channels/SettingsPages.h"
 
 namespace channels {
 namespace {
@@ -24,9 +25,7 @@ SettingsPages::SettingsPages() {
     cboPc[53].Enabled = false;
     // Laid out again in the interface language when the window loads.
     constexpr int English = 3;
-    InitTwoToneGrid(grids, English);
-    InitRadioChGrid(grids, English);
-    InitPhoneBookGrid(grids, English);
+    InitSideGrids(*this, English);
 }
 
 SettingsPages& settingsPages() {
