@@ -149,6 +149,88 @@ QStringList cutOff(QWidget* page, QWidget* main) {
     return cut;
 }
 
+// The settings controls that do not show what the pages' logic holds: the
+// lists (items, choice, enabling, tip), boxes, key lists, auto-dial
+// memories, every data cell of the side grids and the read/write codes.
+QStringList notShown(const channels::SettingsControls& c) {
+    const channels::SettingsPages& s = channels::settingsPages();
+    QStringList wrong;
+    auto q = [](const std::string& t) { return QString::fromStdString(t); };
+    auto combo = [&](const QComboBox* box, const channels::ComboBox& state, const QString& name) {
+        if (box->count() != static_cast<int>(state.items.size()) || box->currentIndex() != state.ListIndex ||
+            box->isEnabled() != state.Enabled || box->toolTip() != q(state.ToolTip) ||
+            (box->count() > 0 && box->itemText(box->count() - 1) != q(state.items.back())))
+            wrong << name;
+    };
+    for (std::size_t i = 0; i < c.cboPc.size(); ++i)
+        combo(c.cboPc[i], s.cboPc[i], QString("cboPc(%1)").arg(i));
+    for (std::size_t level = 1; level < c.cboVoxCmpDat.size(); ++level)
+        combo(c.cboVoxCmpDat[level], s.cboVoxCmpDat[level], QString("cboVoxCmpDat(%1)").arg(level));
+    for (std::size_t i = 0; i < c.chkPc.size(); ++i)
+        if (c.chkPc[i]->isChecked() != (s.chkPc[i].Value != 0) ||
+            c.chkPc[i]->isEnabled() != s.chkPc[i].Enabled)
+            wrong << QString("chkPc(%1)").arg(i);
+    for (std::size_t i = 0; i < c.txtPc.size(); ++i)
+        if (c.txtPc[i]->text() != q(s.txtPc[i].Text)) wrong << QString("txtPc(%1)").arg(i);
+    for (std::size_t j = 0; j < c.txtAutoMem.size(); ++j)
+        if (c.txtAutoMem[j]->text() != q(s.txtAutoMem[j].Text)) wrong << QString("txtAutoMem(%1)").arg(j);
+    for (std::size_t k = 0; k < c.listSkKey.size(); ++k)
+        if (c.listSkKey[k]->count() != static_cast<int>(s.listSkKey[k].items.size()) ||
+            c.listSkKey[k]->currentRow() != s.listSkKey[k].ListIndex)
+            wrong << QString("listSkKey(%1)").arg(k);
+    const std::pair<const platform::Grid*, const channels::SideGrid*> grids[] = {
+        {c.vsfgGridTwoTone[0], &s.grids.TwoTone},
+        {c.vsfgGridRadio, &s.grids.Radio},
+        {c.vsfgGridPhoneBook, &s.grids.PhoneBook}};
+    for (const auto& [grid, state] : grids)
+        for (int r = 1; r <= state->Rows; ++r)
+            for (int col = 1; col < state->Cols; ++col)
+                if (grid->textMatrix(r, col) != q(state->Text(r, col)))
+                    wrong << QString("%1 (%2, %3)").arg(grid->objectName()).arg(r).arg(col);
+    if (c.txtRdWrCode->text() != q(s.rdWr.RdWrCodeText)) wrong << "txtRdWrCode";
+    if (c.txtNewRdWrCode->text() != q(s.rdWr.NewRdWrCodeText)) wrong << "txtNewRdWrCode";
+    return wrong;
+}
+
+// An image whose settings hold something in every kind of field: DTMF codes
+// in the auto-dial memories, the code boxes and the phone book, names, used
+// two-tone entries, FM stations, message lines, codes and the VOX levels.
+model::Image patterned(model::Image image) {
+    const std::uint8_t dtmf[] = {'1', '2', 'A', '*', '#', '9', ' ', 'D', '0'};
+    for (model::map::Addr a = 0xE000; a < 0xE2F0; ++a) image[a] = dtmf[(a * 7) % sizeof dtmf];
+    for (model::map::Addr a = 0xE2F0; a < 0xE3B8; ++a) image[a] = static_cast<std::uint8_t>(a % 30);
+    for (int n = 1; n <= 32; ++n) {
+        const model::map::Addr a = 0xE400 + 8 * static_cast<model::map::Addr>(n - 1);
+        const int tenths = 10000 + 100 * n;
+        const Bytes entry{static_cast<std::uint8_t>(tenths & 0xFF),
+                          static_cast<std::uint8_t>(tenths >> 8),
+                          5,
+                          0x20,
+                          0x4E,
+                          7,
+                          3,
+                          0x5A};
+        std::copy(entry.begin(), entry.end(), image.begin() + static_cast<std::ptrdiff_t>(a));
+    }
+    for (model::map::Addr a = 0xE610; a < 0xE650; a += 2) {
+        image[a] = static_cast<std::uint8_t>('A' + a % 26);
+        image[a + 1] = 0x00;
+    }
+    for (int n = 1; n <= 25; ++n) {
+        int units = (87 + n) * 100000;
+        for (model::map::Addr i = 0; i < 4; ++i, units /= 100)
+            image[0xE650 + 4 * static_cast<model::map::Addr>(n - 1) + i] =
+                static_cast<std::uint8_t>((units % 100 / 10) << 4 | units % 10);
+    }
+    const Bytes codes{1, 2, 3, 0xFF, 0xFF, 0xFF};
+    std::copy(codes.begin(), codes.end(), image.begin() + 0xE6E0);
+    for (int level = 1; level <= 10; ++level)
+        image[0xE720 + static_cast<model::map::Addr>(level)] = 20 * level;
+    const Bytes rdWr{'X', 0x00, 'Y', 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    std::copy(rdWr.begin(), rdWr.end(), image.begin() + 0xE780);
+    return image;
+}
+
 // The user imports a serial-number list file of this content.
 void importList(Program& p, const std::string& content) {
     p.home.write("list.ini", content);
@@ -293,6 +375,44 @@ class SettingsWindowTest : public QObject {
             QCOMPARE(p.bytes(0xE6B0, 4), (Bytes{0x00, 0x00, 0x70, 0x08}));
             QVERIFY(p.errors.tags.empty());
         }
+    }
+
+    // Loads one after another in the same window, between images that differ
+    // in every settings byte: each leaves every control showing the image.
+    void everyLoadInOneWindowShowsEveryControl() {
+        Program p;
+        channels::SettingsControls& c = p.c();
+        QCOMPARE(notShown(c), QStringList());
+        const model::Image first = m().IicDat;
+        const std::string firstPath = p.home.file("first.LDat");
+        app::WriteDataFile(firstPath, first);
+        // -1: the patterned image; else every byte this value.
+        for (const int fill : {-1, 0x00, 0xFF, -1, 0x00}) {
+            model::Image file = first;
+            if (fill < 0) {
+                file = patterned(first);
+            } else {
+                std::fill(file.begin() + 0xC800, file.begin() + 0xF000, fill);
+                std::fill(file.begin() + 0xF800, file.begin() + 0xFC00, fill);
+            }
+            const std::string path = p.home.file("fill.LDat");
+            app::WriteDataFile(path, file);
+            shell::OpenFile(path, m());
+            QVERIFY2(notShown(c).isEmpty(),
+                     qPrintable(QString("fill %1: ").arg(fill) + notShown(c).join(", ")));
+            if (fill < 0) {
+                // The pattern reached the fields it was made for.
+                QVERIFY(!c.txtAutoMem[0]->text().isEmpty());
+                QCOMPARE(c.vsfgGridTwoTone[0]->textMatrix(32, 1), QString("1320.0"));
+                QCOMPARE(c.vsfgGridRadio->textMatrix(1, 1), QString("88.0"));
+                QCOMPARE(c.txtPc[10]->text(), QString("123"));
+                QCOMPARE(c.txtRdWrCode->text(), QString("XY"));
+            }
+        }
+        shell::OpenFile(firstPath, m());
+        QVERIFY2(notShown(c).isEmpty(), qPrintable(notShown(c).join(", ")));
+        // Erased band limits are the band boxes' report; nothing else fails.
+        for (const std::string& tag : p.errors.tags) QCOMPARE(tag, std::string("modChMem->ShowFreRange"));
     }
 
     void theSameFileLoadedTwiceGivesTheSameImage() {
