@@ -152,6 +152,12 @@ void SetOptList(SettingsPages& p, model::ModelState& m) {
         c.ListIndex = -1;
         platform::host<SettingsPagesHost>().Changed(Ctl::Pc, i);
     }
+    for (int key = 0; key < KeyCount; ++key) {
+        ListBox& l = p.listSkKey[static_cast<std::size_t>(key)];
+        l.items = KeyListItems(key);
+        l.ListIndex = -1;
+        platform::host<SettingsPagesHost>().Changed(Ctl::Key, key);
+    }
     for (int i : OptListRepairs) {
         const ComboField* f = ComboFieldOf(i);
         RepairListByte(m.IicDat[f->addr], *f);

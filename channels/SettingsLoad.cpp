@@ -71,12 +71,6 @@ void loadVoxLevels(SettingsPages& p, model::ModelState& m) {
 
 void loadKeys(SettingsPages& p, model::ModelState& m) {
     for (int key = 0; key < KeyCount; ++key) {
-        ListBox& l = p.listSkKey[key];
-        l.items = KeyListItems(key);
-        l.ListIndex = -1;
-        notify(Ctl::Key, key);
-    }
-    for (int key = 0; key < KeyCount; ++key) {
         std::uint8_t& b = m.IicDat[KeyAddr[key]];
         if (b > KeyHighest[key]) b = 0;
         SetKeyListIndex(p, m, key, b);
