@@ -19,8 +19,6 @@ inline constexpr int kTextFirstButton = 620;    // cmdPc 0-4
 inline constexpr int kTextFirstFrame = 680;     // fraPc 0-19
 
 // ---- Captions of the settings pages ----
-inline constexpr int kTextFirstGroupOption = 420; // optFreBand 0-1
-inline constexpr int kTextFirstBandLabel = 422;   // lblBandFre 0-1
 inline constexpr int kTextVoxLevel = 430;         // lblVoxCmpLevel(i): i + 1 and this
 inline constexpr int kTextFirstKeyLabel = 431;    // lblKeySk 0-4
 inline constexpr int kTextFirstPcLabel = 450;     // lblPc 0-72

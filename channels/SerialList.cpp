@@ -5,7 +5,6 @@
 #include "model/CodeFields.h"
 
 #include "app/Shell.h"
-#include "charcode/Utf16.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
 
@@ -54,9 +53,7 @@ std::vector<SerialEntry> ReadSerialList(const std::string& path) {
 }
 
 std::string SerialLineText(const SerialEntry& e) {
-    std::u16string units = charcode::toUtf16(e.value);
-    if (units.size() > static_cast<std::size_t>(SerialLineChars)) units.resize(SerialLineChars);
-    return charcode::toUtf8(units);
+    return detail::fitted(e.value, SerialLineChars);
 }
 
 bool ImportSerialList(SettingsPages& p, model::ModelState& m, const std::string& path) {

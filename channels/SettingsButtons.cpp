@@ -7,6 +7,7 @@
 #include "app/ErrorReporter.h"
 #include "model/CodeFields.h"
 #include "model/ImageMap.h"
+#include "platform/ScopedFlag.h"
 #include "platform/System.h"
 #include "shell/FileCommands.h"
 
@@ -176,16 +177,9 @@ bool UserTypeAutoMem(SettingsPages& p, model::ModelState& m, int memory, const s
 
 void txtAutoMem_Change(SettingsPages& p, model::ModelState& m, int memory) {
     if (p.OptLoading == -1) return;
-    TextBox& box = at(p.txtAutoMem, memory);
-    const std::string text = box.Text;
-    const std::string kept = model::DelInvalidChar(text, 0);
-    if (kept != text) SetAutoMemText(p, m, memory, kept);
-    box.SelStart = units(box.Text);
-    box.SelLength = 0;
-    model::TextToAscii(m, box.Text);
-    const model::map::Addr at = model::map::AutoDialAddr(memory);
-    for (int k = 0; k < model::DtmfCodeChars; ++k)
-        m.IicDat[at + k] = static_cast<std::uint8_t>(m.AsciiDat[k]);
+    storeDtmfBox(
+        m, at(p.txtAutoMem, memory), [&](const std::string& kept) { SetAutoMemText(p, m, memory, kept); },
+        model::map::AutoDialAddr(memory), model::DtmfCodeChars);
 }
 
 // ---- Key function lists ----
@@ -207,7 +201,7 @@ bool UserChooseKey(SettingsPages& p, model::ModelState& m, int key, int position
 // marking the chosen entry is the position itself.
 void listSkKey_Click(SettingsPages& p, model::ModelState& m, int key) {
     if (p.SkKeyBusy == -1) return;
-    GuardFlag busy(p.SkKeyBusy);
+    platform::ScopedFlag busy(p.SkKeyBusy);
     const int position = at(p.listSkKey, key).ListIndex;
     if (position < 0) return;
     m.IicDat[KeyAddr[key]] = static_cast<std::uint8_t>(position > KeyHighest[key] ? 0 : position);

@@ -4,6 +4,7 @@
 #include "channels/SettingsMap.h"
 
 #include "app/FaceText.h"
+#include "platform/ScopedFlag.h"
 
 #include <array>
 #include <cmath>
@@ -129,8 +130,6 @@ const ListDef kLists[] = {
 };
 // clang-format on
 
-constexpr int VolumeCombo = 57; // keeps the list it was designed with
-
 } // namespace
 
 std::vector<std::string> OptListItems(int index) {
@@ -145,7 +144,7 @@ std::vector<std::string> ByteList() {
 }
 
 void SetOptList(SettingsPages& p, model::ModelState& m) {
-    GuardFlag loading(p.OptLoading);
+    platform::ScopedFlag loading(p.OptLoading);
     for (int i = 0; i < PcComboCount; ++i) {
         if (i == VolumeCombo) continue;
         ComboBox& c = p.cboPc[static_cast<std::size_t>(i)];
@@ -153,8 +152,16 @@ void SetOptList(SettingsPages& p, model::ModelState& m) {
         c.ListIndex = -1;
         platform::host<SettingsPagesHost>().Changed(Ctl::Pc, i);
     }
-    for (const ListRepair& r : OptListRepairs)
-        if (m.IicDat[r.addr] > r.limit) m.IicDat[r.addr] = static_cast<std::uint8_t>(r.repairTo);
+    for (int key = 0; key < KeyCount; ++key) {
+        ListBox& l = p.listSkKey[static_cast<std::size_t>(key)];
+        l.items = KeyListItems(key);
+        l.ListIndex = -1;
+        platform::host<SettingsPagesHost>().Changed(Ctl::Key, key);
+    }
+    for (int i : OptListRepairs) {
+        const ComboField* f = ComboFieldOf(i);
+        RepairListByte(m.IicDat[f->addr], *f);
+    }
 }
 
 std::vector<std::string> KeyListItems(int key) {

@@ -17,9 +17,9 @@ std::vector<std::string> OptListItems(int index);
 // "0" to "255": the design list of cboPc(57) and of the VOX levels.
 std::vector<std::string> ByteList();
 
-// Fills every option list (no selection), then repairs the four bytes whose
-// lists cannot show them. OptLoading is -1 throughout and released on every
-// path.
+// Fills every option list and the key function lists (no selection), then
+// repairs the four bytes whose lists cannot show them. OptLoading is -1
+// throughout and released on every path.
 void SetOptList(SettingsPages& p, model::ModelState& m);
 
 // The functions offered to key j (0-4): texts 811 onward.

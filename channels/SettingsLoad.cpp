@@ -7,6 +7,7 @@
 #include "model/CodeFields.h"
 #include "model/NameFields.h"
 #include "model/Volume.h"
+#include "platform/ScopedFlag.h"
 
 #include <algorithm>
 
@@ -16,19 +17,13 @@ using namespace detail;
 
 namespace {
 
-constexpr int RxAlarmTime = 36;
-
 // The list position a combo shows for its field, after repairing a byte
 // that no position stands for; -1 leaves a byte the list cannot show as it is.
 int loadedPosition(model::ModelState& m, const ComboField& f) {
     std::uint8_t& b = m.IicDat[f.addr];
     switch (f.form) {
     case ComboForm::List:
-        if (b > f.limit) {
-            if (f.repairTo == NoRepair) return -1;
-            b = static_cast<std::uint8_t>(f.repairTo);
-        }
-        return b;
+        return RepairListByte(b, f) ? b : -1;
     case ComboForm::ModeField: {
         const int field = (b >> f.bit) & 3;
         return (field & 1) ? 1 : (field & 2) ? 0 : 2;
@@ -76,41 +71,28 @@ void loadVoxLevels(SettingsPages& p, model::ModelState& m) {
 
 void loadKeys(SettingsPages& p, model::ModelState& m) {
     for (int key = 0; key < KeyCount; ++key) {
-        ListBox& l = p.listSkKey[key];
-        l.items = KeyListItems(key);
-        l.ListIndex = -1;
-        notify(Ctl::Key, key);
-    }
-    for (int key = 0; key < KeyCount; ++key) {
         std::uint8_t& b = m.IicDat[KeyAddr[key]];
         if (b > KeyHighest[key]) b = 0;
         SetKeyListIndex(p, m, key, b);
     }
 }
 
-// DTMF bytes shown as text: exactly the field's own bytes.
-std::string dtmfText(model::ModelState& m, model::map::Addr at, int length) {
-    m.AsciiDat.fill(0xFF);
-    for (int k = 0; k < length; ++k) m.AsciiDat[k] = m.IicDat[at + k];
-    model::AsciiToTxt(m);
-    return m.AsciiTxt;
-}
-
 void loadCodeFields(SettingsPages& p, model::ModelState& m) {
     for (const TextField& f : TextFields())
-        if (f.form == TextForm::DtmfCodes) SetPcText(p, m, f.index, dtmfText(m, f.addr, f.length));
+        if (f.form == TextForm::DtmfCodes)
+            SetPcText(p, m, f.index, model::DtmfFieldText(m, f.addr, f.length));
     enableStunType(p);
 }
 
 void loadAutoDial(SettingsPages& p, model::ModelState& m) {
     for (int j = 0; j < AutoMemCount; ++j)
-        SetAutoMemText(p, m, j, dtmfText(m, model::map::AutoDialAddr(j), model::DtmfCodeChars));
+        SetAutoMemText(p, m, j, model::DtmfFieldText(m, model::map::AutoDialAddr(j), model::DtmfCodeChars));
 }
 
 } // namespace
 
 void InitOpt(SettingsPages& p, model::ModelState& m) {
-    GuardFlag loading(p.OptLoading);
+    platform::ScopedFlag loading(p.OptLoading);
     loadCombos(p, m);
     loadChecks(p, m);
     loadVoxLevels(p, m);

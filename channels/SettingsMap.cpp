@@ -151,6 +151,13 @@ const TextField* TextFieldOf(int index) {
     return find(TextFields(), index);
 }
 
+bool RepairListByte(std::uint8_t& b, const ComboField& f) {
+    if (b <= f.limit) return true;
+    if (f.repairTo == NoRepair) return false;
+    b = static_cast<std::uint8_t>(f.repairTo);
+    return true;
+}
+
 int PcTextMaxLength(int index) {
     return index >= 0 && index < 12 ? kTextMaxLength[index] : 0;
 }

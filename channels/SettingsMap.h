@@ -84,14 +84,17 @@ inline constexpr int KeyHighest[5] = {15, 15, 13, 13, 13};                   // 
 // The stun group's characters by list position (0: none).
 inline constexpr std::uint8_t StunGroupChars[7] = {0x00, 0x41, 0x42, 0x43, 0x44, 0x2A, 0x23};
 
-// The bytes SetOptList repairs as soon as their list exists.
-struct ListRepair {
-    Addr addr;
-    int limit;
-    int repairTo;
-};
-inline constexpr ListRepair OptListRepairs[4] = {
-    {0xEC2D, 250, 40}, {0xEC2E, 242, 242}, {0xEC2F, 242, 242}, {0xEC38, 6, 0}};
+// The combos whose bytes SetOptList repairs as soon as their lists exist:
+// the digit times and the ID group code.
+inline constexpr int OptListRepairs[4] = {45, 46, 47, 50};
+
+// A List field's byte above its limit becomes its repair value; false when
+// the field has none and the byte stays as it is.
+bool RepairListByte(std::uint8_t& b, const ComboField& f);
+
+// Combos the pages' logic names.
+inline constexpr int TxAlarmTime = 35, RxAlarmTime = 36; // cboPc(36) enabled while cboPc(35) is not 0
+inline constexpr int VolumeCombo = 57;                   // keeps the byte list it was designed with
 
 // The alignment bits of the shared byte 0xECA2: crystal (7-6), FM crystal (1).
 inline constexpr std::uint8_t AlignmentBitsOfEca2 = 0xC2;

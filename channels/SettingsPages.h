@@ -84,8 +84,4 @@ void InitSideGrids(SettingsPages& p, int langIndex);
 // edit leaves the image as it was but for the repairs.
 void InitOpt(SettingsPages& p, model::ModelState& m);
 
-// The linked enables: cboPc(36) follows cboPc(35), cboPc(53) the length of
-// the stun code.
-void ApplyLinkedEnables(SettingsPages& p);
-
 } // namespace channels

@@ -2,12 +2,12 @@
 
 #include "channels/SettingsLists.h"
 #include "channels/SettingsMap.h"
+#include "channels/SettingsPages.h"
 
 namespace channels {
 namespace {
 
 constexpr const char* DtmfTip = "0--9, A--D, E, F";
-constexpr int VolumeCombo = 57;
 constexpr int DtmfBoxFirst = 4, DtmfBoxLast = 7;
 
 } // namespace
@@ -25,9 +25,7 @@ SettingsPages::SettingsPages() {
     cboPc[53].Enabled = false;
     // Laid out again in the interface language when the window loads.
     constexpr int English = 3;
-    InitTwoToneGrid(grids, English);
-    InitRadioChGrid(grids, English);
-    InitPhoneBookGrid(grids, English);
+    InitSideGrids(*this, English);
 }
 
 SettingsPages& settingsPages() {

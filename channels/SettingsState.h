@@ -96,18 +96,4 @@ class SettingsPagesHost {
 SettingsPages& settingsPages();
 void ResetSettingsPages();
 
-// A loading guard held for a scope: the flag is -1 inside and back to what
-// it was when the scope ends, whatever ends it.
-class GuardFlag {
-  public:
-    explicit GuardFlag(Flag& flag) : flag_(flag), was_(flag) { flag_ = -1; }
-    ~GuardFlag() { flag_ = was_; }
-    GuardFlag(const GuardFlag&) = delete;
-    GuardFlag& operator=(const GuardFlag&) = delete;
-
-  private:
-    Flag& flag_;
-    Flag was_;
-};
-
 } // namespace channels

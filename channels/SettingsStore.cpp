@@ -15,7 +15,6 @@ using namespace detail;
 
 namespace {
 
-constexpr int RxAlarmTime = 36, TxAlarmTime = 35;
 constexpr int DigitLast = 46, DigitInterval = 47;
 constexpr int StunCodeBox = 7, StunType = 53;
 constexpr int StunTypeFromChars = 3;
@@ -51,18 +50,6 @@ void storeCombo(model::ModelState& m, const ComboField& f, int position) {
     }
 }
 
-void storeDtmf(SettingsPages& p, model::ModelState& m, const TextField& f) {
-    const std::string text = p.txtPc[f.index].Text;
-    const std::string kept = model::DelInvalidChar(text, 0);
-    if (kept != text) SetPcText(p, m, f.index, kept);
-    TextBox& box = p.txtPc[f.index];
-    box.SelStart = units(box.Text);
-    box.SelLength = 0;
-    if (f.index == StunCodeBox) enableStunType(p);
-    model::TextToAscii(m, box.Text);
-    for (int k = 0; k < f.length; ++k) m.IicDat[f.addr + k] = static_cast<std::uint8_t>(m.AsciiDat[k]);
-}
-
 void storeText(SettingsPages& p, model::ModelState& m, const TextField& f) {
     switch (f.form) {
     case TextForm::RadioChars: {
@@ -72,7 +59,10 @@ void storeText(SettingsPages& p, model::ModelState& m, const TextField& f) {
         break;
     }
     case TextForm::DtmfCodes:
-        storeDtmf(p, m, f);
+        storeDtmfBox(
+            m, p.txtPc[f.index], [&](const std::string& kept) { SetPcText(p, m, f.index, kept); }, f.addr,
+            f.length);
+        if (f.index == StunCodeBox) enableStunType(p);
         break;
     case TextForm::PowerOnMsg:
         model::PowerOnMsgToSave(m);
@@ -90,6 +80,16 @@ void storeText(SettingsPages& p, model::ModelState& m, const TextField& f) {
 }
 
 } // namespace
+
+void detail::storeDtmfBox(model::ModelState& m, TextBox& box, const SetBoxText& setBack, Addr field,
+                          int length) {
+    const std::string text = box.Text;
+    const std::string kept = model::DelInvalidChar(text, 0);
+    if (kept != text) setBack(kept);
+    box.SelStart = units(box.Text);
+    box.SelLength = 0;
+    model::StoreDtmfField(m, field, length, box.Text);
+}
 
 void detail::enableRxAlarmTime(SettingsPages& p) {
     setEnabled(p, RxAlarmTime, p.cboPc[TxAlarmTime].ListIndex != 0);
@@ -184,11 +184,6 @@ void txtPc_Change(SettingsPages& p, model::ModelState& m, int index) {
     } catch (const std::exception&) {
         // A settings handler ends quietly; what it wrote stays.
     }
-}
-
-void ApplyLinkedEnables(SettingsPages& p) {
-    enableRxAlarmTime(p);
-    enableStunType(p);
 }
 
 } // namespace channels

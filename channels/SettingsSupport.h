@@ -2,12 +2,15 @@
 // Small helpers the settings-page sources share; not for other folders.
 #include "channels/ChMem.h"
 #include "channels/SettingsState.h"
+#include "model/ImageMap.h"
+#include "model/Model.h"
 
 #include "app/Shell.h"
 #include "charcode/Utf16.h"
 #include "platform/Failure.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,6 +73,13 @@ inline bool putText(TextBox& t, const std::string& text) {
     t.SelLength = 0;
     return true;
 }
+
+// A DTMF box's change: its text cleaned to DTMF characters and set back
+// through setBack (whose nested change stores the cleaned text first), the
+// caret after the text, then the field stored from what the box holds.
+using SetBoxText = std::function<void(const std::string&)>;
+void storeDtmfBox(model::ModelState& m, TextBox& box, const SetBoxText& setBack, model::map::Addr field,
+                  int length);
 
 // The linked enables.
 void enableRxAlarmTime(SettingsPages& p);

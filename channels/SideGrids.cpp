@@ -105,15 +105,6 @@ void SideGrid::SetText(int row, int col, std::string text) {
     Cells[CellIndex(row, col)] = std::move(text);
 }
 
-SideGridsState& sideGrids() {
-    static SideGridsState s;
-    return s;
-}
-
-void ResetSideGrids() {
-    sideGrids() = SideGridsState{};
-}
-
 void InitTwoToneFace(SideGridFace& face) {
     fillFace(face, kTwoToneLayout);
 }
@@ -336,10 +327,7 @@ void storeCallId(model::ModelState& m, int row, const std::string& text) {
     // Only DTMF characters, no outer blanks, at most 16 of them (all ASCII).
     std::string kept = trimmed(model::DelInvalidChar(text + std::string(17, ' '), 0));
     if (kept.size() > static_cast<std::size_t>(model::DtmfCodeChars)) kept.resize(model::DtmfCodeChars);
-    model::TextToAscii(m, kept);
-    const Addr at = map::PhoneBookCallIdAddr(row);
-    for (int j = 0; j < model::DtmfCodeChars; ++j)
-        m.IicDat[at + static_cast<Addr>(j)] = static_cast<std::uint8_t>(m.AsciiDat[j]);
+    model::StoreDtmfField(m, map::PhoneBookCallIdAddr(row), model::DtmfCodeChars, kept);
 }
 
 void storeName(model::ModelState& m, int row, const std::string& text) {

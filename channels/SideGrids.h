@@ -72,10 +72,6 @@ struct SideGridsState {
     SideGrid PhoneBook; // vsfgGridPhoneBook
 };
 
-// The program's one instance, and a fresh one.
-SideGridsState& sideGrids();
-void ResetSideGrids();
-
 // The layout tables of the three languages.
 void InitTwoToneFace(SideGridFace& face);
 void InitRadioChFace(SideGridFace& face);

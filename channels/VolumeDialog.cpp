@@ -8,6 +8,7 @@
 #include "app/Settings.h"
 #include "model/ImageMap.h"
 #include "model/Volume.h"
+#include "platform/ScopedFlag.h"
 #include "shell/Startup.h"
 
 namespace channels {
@@ -54,7 +55,7 @@ void frmSetVolume_Load(VolumeDialog& d, model::ModelState& m) {
 }
 
 void SeqVolumeDatToSeq(VolumeDialog& d, model::ModelState& m) {
-    GuardFlag showing(d.Showing);
+    platform::ScopedFlag showing(d.Showing);
     for (int level = FirstLevel; level <= LastLevel; ++level) {
         const std::uint8_t b = m.IicDat[levelAddr(level)];
         SetVolumeListIndex(d, m, level, modeIndex(d) == 1 ? b : model::GetVolumeSeq(m, b));

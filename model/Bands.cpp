@@ -9,24 +9,13 @@
 #include "app/Shell.h"
 #include "platform/Failure.h"
 #include "platform/Numbers.h"
+#include "platform/ScopedFlag.h"
 
 #include <cmath>
 #include <cstdio>
 
 namespace model {
 namespace {
-
-// FreRangeBusy is -1 for exactly as long as the band boxes are being shown.
-class BusyGuard {
-  public:
-    explicit BusyGuard(std::int16_t& flag) : flag_(flag) { flag_ = -1; }
-    ~BusyGuard() { flag_ = 0; }
-    BusyGuard(const BusyGuard&) = delete;
-    BusyGuard& operator=(const BusyGuard&) = delete;
-
-  private:
-    std::int16_t& flag_;
-};
 
 bool inBand(const ModelState& m, int band, std::int32_t f) {
     return f >= m.ValidFreRange[4 * band] && f <= m.ValidFreRange[4 * band + 1];
@@ -81,7 +70,8 @@ bool InValidRange(const ModelState& m, std::int32_t f) {
 }
 
 void ShowFreRange(ModelState& m) {
-    BusyGuard busy(m.FreRangeBusy);
+    // FreRangeBusy is -1 for exactly as long as the band boxes are being shown.
+    platform::ScopedFlag busy(m.FreRangeBusy);
     try {
         std::copy(map::Band1Placeholder.begin(), map::Band1Placeholder.end(),
                   m.IicDat.begin() + static_cast<std::ptrdiff_t>(map::FreRangeBlock));

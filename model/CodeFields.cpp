@@ -134,13 +134,33 @@ void AsciiToTxt(ModelState& m) {
     }
 }
 
+namespace {
+
+void checkDtmfLength(int length) {
+    if (length < 0 || length > DtmfCodeChars)
+        throw platform::Failure("A DTMF field holds at most 16 characters, not " + std::to_string(length));
+}
+
+} // namespace
+
+std::string DtmfFieldText(ModelState& m, map::Addr at, int length) {
+    checkDtmfLength(length);
+    m.AsciiDat.fill(0xFF);
+    for (int j = 0; j < length; ++j) m.AsciiDat[j] = m.IicDat[at + j];
+    AsciiToTxt(m);
+    return m.AsciiTxt;
+}
+
+void StoreDtmfField(ModelState& m, map::Addr at, int length, const std::string& text) {
+    checkDtmfLength(length);
+    TextToAscii(m, text);
+    for (int j = 0; j < length; ++j) m.IicDat[at + j] = static_cast<std::uint8_t>(m.AsciiDat[j]);
+}
+
 void PhoneBookCallIdShow(ModelState& m, int n) {
     if (n < 1 || n > map::PhoneBookCount) throw platform::Failure("No phone-book entry " + std::to_string(n));
-    m.AsciiDat.fill(0xFF);
-    const map::Addr at = map::PhoneBookCallIdAddr(n);
-    for (int j = 0; j < DtmfCodeChars; ++j) m.AsciiDat[j] = m.IicDat[at + j];
-    AsciiToTxt(m);
-    frmChMem().SetPhoneBookText(n, PhoneBookCallIdColumn, m.AsciiTxt);
+    frmChMem().SetPhoneBookText(n, PhoneBookCallIdColumn,
+                                DtmfFieldText(m, map::PhoneBookCallIdAddr(n), DtmfCodeChars));
 }
 
 void ShowTextLines(ModelState& m) {

@@ -6,6 +6,7 @@
 // as 0x30-0x39, "A"-"D" 0x41-0x44, "*" 0x2A and "#" 0x23 (typed and shown as
 // "E" and "F"), space 0x20, 0xFF no character. Message lines and read/write
 // codes: radio character codes (charcode/HanZi.h).
+#include "model/ImageMap.h"
 #include "model/Model.h"
 
 #include <string>
@@ -37,6 +38,11 @@ std::string DelInvalidChar(const std::string& text, int kind);
 void TextToAscii(ModelState& m, const std::string& text);
 // The text of the 16 entries of AsciiDat into AsciiTxt, untrimmed.
 void AsciiToTxt(ModelState& m);
+// A DTMF field of length bytes (at most 16) at `at`: its text, read from
+// exactly the field's own bytes; and text stored into it, its first length
+// characters' bytes and 0xFF after them. Both pass through AsciiDat.
+std::string DtmfFieldText(ModelState& m, map::Addr at, int length);
+void StoreDtmfField(ModelState& m, map::Addr at, int length, const std::string& text);
 // Shows the CALL ID of phone-book entry n (1-25) in cell (n, 1) of the phone-book grid.
 void PhoneBookCallIdShow(ModelState& m, int n);
 

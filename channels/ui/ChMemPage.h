@@ -20,8 +20,6 @@ class ChMemPage {
     // option lists (SetOptList).
     virtual void InitFace() {}
     virtual void SetOptList() {}
-    // Shows the image after every load of it (InitOpt's part of the page).
-    virtual void Load() {}
     // Commits an edit still pending into the image (before Save, Save As,
     // Write).
     virtual void Store() {}

@@ -478,8 +478,9 @@ bool ChannelPage::eventFilter(QObject* watched, QEvent* event) {
 
 void ChannelPage::cmdPc_Click(int index) {
     try {
+        // The defaults go through the settings buttons' entry, which the lock refuses.
         if (index == 0)
-            RestoreDefaultSetting(m());
+            UserPressPc(settingsPages(), m(), 0);
         else if (index == 1)
             model::InitChTable(m(), chkDelChA->isChecked() ? -1 : 0, chkDelChB->isChecked() ? -1 : 0);
         else if (index == 4)

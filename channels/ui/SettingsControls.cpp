@@ -414,11 +414,7 @@ void SettingsControls::showKey(int key) {
     QListWidget* list = listSkKey[static_cast<std::size_t>(key)];
     const ListBox& l = p_.listSkKey[static_cast<std::size_t>(key)];
     const QSignalBlocker quiet(list);
-    const int n = static_cast<int>(l.items.size());
-    if (list->count() != n || (n > 0 && list->item(n - 1)->text() != q(l.items.back()))) {
-        list->clear();
-        for (const std::string& t : l.items) list->addItem(q(t));
-    }
+    platform::showItems(list, l.items);
     list->setCurrentRow(l.ListIndex);
 }
 
@@ -459,16 +455,10 @@ void SettingsControls::showSerial() {
     const SerialListState& s = p_.serial;
     {
         const QSignalBlocker quiet(cboImportSeq);
-        const int n = static_cast<int>(s.Entries.size());
-        if (cboImportSeq->count() != n ||
-            (n > 0 && (cboImportSeq->itemText(0) != q(SerialEntryText(s.Entries.front())) ||
-                       cboImportSeq->itemText(n - 1) != q(SerialEntryText(s.Entries.back()))))) {
-            cboImportSeq->clear();
-            QStringList texts;
-            texts.reserve(n);
-            for (const SerialEntry& e : s.Entries) texts << q(SerialEntryText(e));
-            cboImportSeq->addItems(texts);
-        }
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(s.Entries.size()));
+        for (const SerialEntry& e : s.Entries) texts << q(SerialEntryText(e));
+        platform::showItems(cboImportSeq, texts);
         cboImportSeq->setCurrentIndex(s.ListIndex);
     }
     // Hidden widgets stay hidden with their page; shown ones follow the list.

@@ -31,10 +31,6 @@ void SettingsPage::SetOptList() {
     c_.ShowAll(frame());
 }
 
-void SettingsPage::Load() {
-    c_.ShowAll(frame());
-}
-
 void SettingsPage::Store() {
     c_.CommitEdits(frame());
 }

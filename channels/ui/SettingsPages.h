@@ -3,8 +3,9 @@
 // holder SSTab1. Each page makes its controls into its frame, in the frames
 // (fraPc) and rows the window was designed with, through the shared control
 // arrays (SettingsControls); the pages' logic is channels/SettingsPages.h.
-// On every page: InitFace sets the captions, SetOptList and Load show the
-// logic's state (its lists, then the image the logic loaded).
+// On every page: InitFace sets the captions, SetOptList shows the logic's
+// whole state once; from then on the logic names each control it changes
+// (a load of the image included) and only that control is shown again.
 #include "channels/ui/ChMemPage.h"
 
 #include <array>
@@ -19,7 +20,6 @@ class SettingsPage : public ChMemPage {
     SettingsPage(QWidget* frame, SettingsControls& controls);
     void InitFace() override;
     void SetOptList() override;
-    void Load() override;
     void Store() override;
 
   protected:

@@ -1,7 +1,7 @@
 // The channel window's calls for its settings pages: what the model shows in
 // their boxes and grids goes to the pages' logic, whose changes the settings
 // controls show; the window's load lays the side grids out and fills the
-// option lists; every load of the image shows the settings again.
+// option lists; a load of the image shows each control it changes.
 #include "channels/ui/frmChMem.h"
 
 #include "channels/SettingsLists.h"
@@ -31,7 +31,6 @@ void frmChMem::SetOptList() {
 
 void frmChMem::InitOpt() {
     channels::InitOpt(settingsPages(), m());
-    for (auto& page : pages_) page->Load();
 }
 
 std::string frmChMem::PcText(int index) {

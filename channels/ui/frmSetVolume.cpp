@@ -3,6 +3,7 @@
 #include "app/ErrorReporter.h"
 #include "app/ui/FaceFont.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,14 +30,11 @@ frmSetVolume::frmSetVolume(model::ModelState& m, QWidget* parent) : QDialog(pare
     setModal(true);
     fraMain = new QGroupBox(this);
     auto* grid = new QGridLayout(fraMain);
-    QStringList bytes;
-    for (int b = 0; b <= 255; ++b) bytes << QString::number(b);
     for (int i = FirstLevel; i <= LastLevel; ++i) {
         const auto k = static_cast<std::size_t>(i);
         lblVolumeLevel[k] = new QLabel(fraMain);
         cboVolumeDat[k] = new QComboBox(fraMain);
         cboVolumeDat[k]->setObjectName(QString("cboVolumeDat_%1").arg(i));
-        cboVolumeDat[k]->addItems(bytes);
         cboVolumeDat[k]->setMaxVisibleItems(20);
         cboVolumeDat[k]->setMinimumWidth(platform::twips(1365));
         grid->addWidget(lblVolumeLevel[k], i - 1, 0);
@@ -98,8 +96,10 @@ template <class F> void frmSetVolume::handle(const char* tag, F work) {
 void frmSetVolume::Show() {
     for (int i = FirstLevel; i <= LastLevel; ++i) {
         QComboBox* box = cboVolumeDat[static_cast<std::size_t>(i)];
+        const ComboBox& c = d_.cboVolumeDat[static_cast<std::size_t>(i)];
         const QSignalBlocker quiet(box);
-        box->setCurrentIndex(d_.cboVolumeDat[static_cast<std::size_t>(i)].ListIndex);
+        platform::showItems(box, c.items);
+        box->setCurrentIndex(c.ListIndex);
     }
     for (auto [box, value] :
          {std::pair{chkVolumeIic, d_.chkVolumeIic.Value}, std::pair{chkVolMode, d_.chkVolMode.Value}}) {

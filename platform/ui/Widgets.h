@@ -6,6 +6,7 @@
 #include <vector>
 
 class QComboBox;
+class QListWidget;
 class QWidget;
 
 namespace platform {
@@ -17,5 +18,7 @@ void showModeless(QWidget& window);
 // items it shows (a refill loses the choice and the open list).
 void showItems(QComboBox* list, const QStringList& items);
 void showItems(QComboBox* list, const std::vector<std::string>& items);
+void showItems(QListWidget* list, const QStringList& items);
+void showItems(QListWidget* list, const std::vector<std::string>& items);
 
 } // namespace platform

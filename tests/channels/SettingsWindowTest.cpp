@@ -21,6 +21,7 @@
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
 #include "tests/channels/ProgramFixture.h"
+#include "tests/channels/SettingsShown.h"
 #include "tests/support/ErrorLog.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
@@ -46,6 +47,9 @@
 using Bytes = std::vector<std::uint8_t>;
 
 namespace {
+
+using settingswindowtest::notShown;
+using settingswindowtest::patterned;
 
 model::ModelState& m() {
     return model::state();
@@ -295,6 +299,44 @@ class SettingsWindowTest : public QObject {
         }
     }
 
+    // Loads one after another in the same window, between images that differ
+    // in every settings byte: each leaves every control showing the image.
+    void everyLoadInOneWindowShowsEveryControl() {
+        Program p;
+        channels::SettingsControls& c = p.c();
+        QCOMPARE(notShown(c), QStringList());
+        const model::Image first = m().IicDat;
+        const std::string firstPath = p.home.file("first.LDat");
+        app::WriteDataFile(firstPath, first);
+        // -1: the patterned image; else every byte this value.
+        for (const int fill : {-1, 0x00, 0xFF, -1, 0x00}) {
+            model::Image file = first;
+            if (fill < 0) {
+                file = patterned(first);
+            } else {
+                std::fill(file.begin() + 0xC800, file.begin() + 0xF000, fill);
+                std::fill(file.begin() + 0xF800, file.begin() + 0xFC00, fill);
+            }
+            const std::string path = p.home.file("fill.LDat");
+            app::WriteDataFile(path, file);
+            shell::OpenFile(path, m());
+            QVERIFY2(notShown(c).isEmpty(),
+                     qPrintable(QString("fill %1: ").arg(fill) + notShown(c).join(", ")));
+            if (fill < 0) {
+                // The pattern reached the fields it was made for.
+                QVERIFY(!c.txtAutoMem[0]->text().isEmpty());
+                QCOMPARE(c.vsfgGridTwoTone[0]->textMatrix(32, 1), QString("1320.0"));
+                QCOMPARE(c.vsfgGridRadio->textMatrix(1, 1), QString("88.0"));
+                QCOMPARE(c.txtPc[10]->text(), QString("123"));
+                QCOMPARE(c.txtRdWrCode->text(), QString("XY"));
+            }
+        }
+        shell::OpenFile(firstPath, m());
+        QVERIFY2(notShown(c).isEmpty(), qPrintable(notShown(c).join(", ")));
+        // Erased band limits are the band boxes' report; nothing else fails.
+        for (const std::string& tag : p.errors.tags) QCOMPARE(tag, std::string("modChMem->ShowFreRange"));
+    }
+
     void theSameFileLoadedTwiceGivesTheSameImage() {
         Program p;
         model::Image file = m().IicDat;
@@ -345,6 +387,10 @@ class SettingsWindowTest : public QObject {
         QCOMPARE(tones.textMatrix(1, 1), QString());
         c.cmdImportSeq->click();
         QVERIFY(p.dialogs.fileRequests.empty());
+        // Restore Default Setting on the channel page loads no file.
+        const std::string file = app::shell().CurFilePath;
+        emit p.w->channelPage().cmdPc[0]->clicked();
+        QCOMPARE(app::shell().CurFilePath, file);
         QVERIFY(m().IicDat == before);
 
         p.main->mnuLockFace_Click();
@@ -466,6 +512,22 @@ class SettingsWindowTest : public QObject {
         // The dialog started in the folder of the current file.
         QCOMPARE(QDir(QString::fromStdString(p.dialogs.fileRequests[0].initialDir)),
                  QDir(QFileInfo(QString::fromStdString(app::shell().CurFilePath)).path()));
+    }
+
+    // A list imported again that differs only inside shows its new entries,
+    // and choosing one stores the number the user sees.
+    void aListImportedAgainShowsItsNewEntries() {
+        Program p;
+        channels::SettingsControls& c = p.c();
+        p.page(2);
+        importList(p, "[SerialNo]\n1=SN-0001\n2=SN-0002\n3=SN-0003\n");
+        importList(p, "[SerialNo]\n1=SN-0001\n2=SN-0777\n3=SN-0003\n");
+        QCOMPARE(c.cboImportSeq->count(), 3);
+        QCOMPARE(c.cboImportSeq->itemText(1), QString("0002 -- SN-0777"));
+        choose(c.cboImportSeq, 1);
+        QCOMPARE(c.cboImportSeq->currentText(), QString("0002 -- SN-0777"));
+        QCOMPARE(c.txtPc[2]->text(), QString("SN-0777"));
+        QCOMPARE(p.bytes(0xE610 + 2 * 3, 6), (Bytes{'0', 0x00, '7', 0x00, '7', 0x00}));
     }
 
     void restoringTheDefaultsKeepsTheAlignmentArea() {

@@ -1,7 +1,8 @@
-// The list helper every window shows its lists with.
+// The list helpers every window shows its lists with.
 #include "platform/ui/Widgets.h"
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QtTest>
 
 class WidgetsTest : public QObject {
@@ -20,6 +21,19 @@ class WidgetsTest : public QObject {
         QCOMPARE(list.count(), 3);
         platform::showItems(&list, QStringList{});
         QCOMPARE(list.count(), 0);
+    }
+
+    void aListBoxIsRefilledOnlyWhenAnItemDiffers() {
+        QListWidget list;
+        platform::showItems(&list, std::vector<std::string>{"1", "2", "3"});
+        list.setCurrentRow(2);
+        platform::showItems(&list, QStringList{"1", "2", "3"});
+        QCOMPARE(list.currentRow(), 2);
+        platform::showItems(&list, std::vector<std::string>{"1", "two", "3"});
+        QCOMPARE(list.item(1)->text(), QStringLiteral("two"));
+        QCOMPARE(list.count(), 3);
+        platform::showItems(&list, QStringList{"1", "two"});
+        QCOMPARE(list.count(), 2);
     }
 };
 

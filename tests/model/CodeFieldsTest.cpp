@@ -3,6 +3,7 @@
 #include "model/CodeFields.h"
 
 #include "charcode/HanZi.h"
+#include "platform/Failure.h"
 
 using namespace model;
 using modeltest::ModelTest;
@@ -55,6 +56,21 @@ TEST_F(CodeFieldsTest, DtmfCharacters) {
 TEST_F(CodeFieldsTest, ALongDtmfTextKeepsSixteenCharacters) {
     EXPECT_EQ(ascii("12345678901234567890"), ascii("1234567890123456"));
     EXPECT_TRUE(wasReported("modChMem->TextToAscii"));
+}
+
+// A ten-byte field followed by another: reads and stores stop at its end.
+TEST_F(CodeFieldsTest, ADtmfFieldReadsAndStoresItsOwnBytesOnly) {
+    const map::Addr at = 0xE120;
+    std::fill_n(m.IicDat.begin() + static_cast<std::ptrdiff_t>(at), 10, 0x31);
+    m.IicDat[at + 10] = 0x32;
+    EXPECT_EQ(DtmfFieldText(m, at, 10), "1111111111");
+    StoreDtmfField(m, at, 10, "*9");
+    EXPECT_EQ(Bytes(m.IicDat.begin() + static_cast<std::ptrdiff_t>(at),
+                    m.IicDat.begin() + static_cast<std::ptrdiff_t>(at + 11)),
+              (Bytes{0x2A, 0x39, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x32}));
+    EXPECT_EQ(DtmfFieldText(m, at, 10), "E9");
+    EXPECT_THROW(DtmfFieldText(m, at, 17), platform::Failure);
+    EXPECT_TRUE(reported.empty());
 }
 
 TEST_F(CodeFieldsTest, DelInvalidCharByKind) {
