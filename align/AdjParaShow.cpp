@@ -1,6 +1,7 @@
 #include "align/AdjParaShow.h"
 
 #include "align/AdjMode.h"
+#include "platform/ScopedFlag.h"
 
 namespace align {
 namespace {
@@ -127,7 +128,9 @@ class Display {
 bool AdjParaShow(AlignState& a, radiolink::LinkState& link, model::Image& image) {
     if (link.TmFlag == 0) return false;
     Display display(a, link, image);
-    AdjParaShowingGuard showing(a);
+    // A display run inside another (while the outer one's sends wait) leaves
+    // the outer one guarded.
+    const platform::ScopedFlag showing(a.AdjParaShowing);
     display.run();
     // Still under the guard: the register window may show its state with
     // its change handlers live, they store nothing now.

@@ -146,19 +146,4 @@ template <class C> class DisabledWhileBusy {
     C& control_;
 };
 
-// Holds AdjParaShowing at -1 while it lives and gives back the value before,
-// however the display ends: a display run inside another (while the outer
-// one's sends wait) leaves the outer one guarded.
-class AdjParaShowingGuard {
-  public:
-    explicit AdjParaShowingGuard(AlignState& a) : a_(a), before_(a.AdjParaShowing) { a_.AdjParaShowing = -1; }
-    ~AdjParaShowingGuard() { a_.AdjParaShowing = before_; }
-    AdjParaShowingGuard(const AdjParaShowingGuard&) = delete;
-    AdjParaShowingGuard& operator=(const AdjParaShowingGuard&) = delete;
-
-  private:
-    AlignState& a_;
-    Flag before_;
-};
-
 } // namespace align
