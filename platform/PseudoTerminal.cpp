@@ -35,7 +35,13 @@ PseudoTerminal::PseudoTerminal() {
 
 PseudoTerminal::~PseudoTerminal() {
     ::close(device_);
+    if (controller_ >= 0) ::close(controller_);
+}
+
+void PseudoTerminal::hangUp() {
+    if (controller_ < 0) return;
     ::close(controller_);
+    controller_ = -1;
 }
 
 } // namespace platform

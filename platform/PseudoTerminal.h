@@ -20,6 +20,12 @@ class PseudoTerminal {
     // what the program's end holds unread, never to read it away.
     int deviceFd() const { return device_; }
 
+    // Closes the owner's end: the program's end hangs up and the path goes.
+    // The device handle stays until this object goes, so that the system
+    // gives the path to no other pseudo-terminal meanwhile: a program still
+    // told to open it finds nothing there rather than someone else's line.
+    void hangUp();
+
   private:
     int controller_ = -1;
     int device_ = -1;

@@ -2,6 +2,7 @@
 // any byte stream, keeps the protocol's order, checks sums, paces its bytes
 // and misbehaves when told to. It runs on a virtual clock here; one test
 // has it serve on its own thread in real time, as the tool does.
+#include "platform/PseudoTerminal.h"
 #include "platform/SerialPort.h"
 #include "tests/support/VirtualClock.h"
 #include "tools/radiosim/Radio.h"
@@ -169,6 +170,9 @@ TEST_F(RadioSimTest, HangsUpAndIsPluggedInAgain) {
     EXPECT_THROW(port.inputCount(), std::exception);
     port.close();
     EXPECT_THROW(port.open(before, 9600), std::exception);
+    // Until it is plugged in again, its path is no other line's: a program
+    // still told to open it must not reach another test's radio.
+    EXPECT_NE(platform::PseudoTerminal().devicePath(), before);
 
     radio.clearFaults();
     radio.replug();

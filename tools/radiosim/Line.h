@@ -28,6 +28,9 @@ class Line {
     // Writes what the line takes now and returns how many bytes that was.
     std::size_t send(std::span<const std::uint8_t> bytes);
     void settle();
+    // The cable pulled: the program's end hangs up; the path stays taken
+    // until the line goes.
+    void hangUp() { pty_.hangUp(); }
 
   private:
     int waiting() const; // bytes the program's end holds unread

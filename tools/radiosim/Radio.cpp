@@ -156,6 +156,9 @@ std::array<std::uint8_t, 256> inverse(const std::array<std::uint8_t, 256>& t) {
 
 struct Radio::Impl {
     std::unique_ptr<Line> line = std::make_unique<Line>(); // null once hung up
+    // The line hung up, kept so that its path is no other test's line until
+    // the radio is plugged in again (the program may still be told to open it).
+    std::unique_ptr<Line> pulled;
     std::string path = line->devicePath();
     const bool driven;
     mutable std::mutex mutex;
@@ -313,7 +316,8 @@ struct Radio::Impl {
 
     // Drops the line and everything on its way, in both directions.
     void hangUp() {
-        line.reset();
+        line->hangUp();
+        pulled = std::move(line);
         buf.clear();
         in.clear();
         out.clear();
@@ -466,6 +470,7 @@ void Radio::replug() {
     if (impl_->line) return;
     impl_->line = std::make_unique<Line>();
     impl_->path = impl_->line->devicePath();
+    impl_->pulled.reset();
 }
 
 bool Radio::hungUp() const {
