@@ -82,7 +82,9 @@ test)
     build build/sanitize -DTAVORIN_SANITIZE=ON
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests build/sanitize
     build_fuzz
-    # The same inputs every time: the seeds and a fixed number of mutations.
+    # The seeds and a fixed number of mutations. The seeds are read in the
+    # folder's order, which differs between machines, so another machine may
+    # try other inputs; what it finds goes into the seeds.
     for name in $(fuzz_targets); do
         rm -rf "build/fuzz/scratch/$name"
         fuzz_one "$name" "build/fuzz/scratch/$name" -seed=1 -runs=1000
