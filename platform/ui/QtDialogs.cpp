@@ -16,14 +16,6 @@ QWidget* owner() {
     return QApplication::activeWindow();
 }
 
-std::optional<std::string> withExtension(const QString& chosen, const std::string& ext) {
-    if (chosen.isEmpty()) return std::nullopt;
-    QString path = chosen;
-    QString name = path.section('/', -1);
-    if (!ext.empty() && !name.contains('.')) path += "." + QString::fromStdString(ext);
-    return path.toStdString();
-}
-
 } // namespace
 
 QString qtFilter(const std::string& filter) {
@@ -98,10 +90,18 @@ std::optional<std::string> QtDialogs::saveFile(const FileRequest& r) {
     if (!r.fileName.empty())
         start = start.isEmpty() ? QString::fromStdString(r.fileName)
                                 : start + "/" + QString::fromStdString(r.fileName);
-    QString chosen =
-        QFileDialog::getSaveFileName(owner(), QString::fromStdString(r.title), start, qtFilter(r.filter),
-                                     nullptr, QFileDialog::DontUseNativeDialog);
-    return withExtension(chosen, r.defaultExt);
+    QFileDialog dialog(owner(), QString::fromStdString(r.title), start, qtFilter(r.filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The dialog adds the extension before it looks for the file, so that
+    // it asks before replacing the file that is written, however the name
+    // was typed.
+    dialog.setDefaultSuffix(QString::fromStdString(r.defaultExt));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+    return chosen.first().toStdString();
 }
 
 void installQtPlatform() {

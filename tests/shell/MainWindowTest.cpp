@@ -1,13 +1,16 @@
 // The main window's menus, toolbar, status panels, exit, help, language
 // switch, lock and About box, on the offscreen platform.
+#include "app/DataFile.h"
 #include "app/FaceText.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "app/ui/FaceFont.h"
 #include "link/Engine.h"
 #include "link/LinkState.h"
+#include "model/Model.h"
 #include "platform/Desktop.h"
 #include "platform/IniFile.h"
+#include "platform/ui/QtDialogs.h"
 #include "shell/ui/frmAboutSoft.h"
 #include "shell/ui/frmShowErr.h"
 #include "shell/ui/mdifrmMain.h"
@@ -15,11 +18,16 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
+#include <QFileDialog>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <sys/stat.h>
 
@@ -56,6 +64,74 @@ const Button kButtons[] = {{2, "FileNew", 0}, {4, "FileOpen", 1}, {5, "FileSave"
 struct CountingChannel : ChannelStandIn {
     int commits = 0;
     void cboGridChCtdcs_LostFocus() override { ++commits; }
+};
+
+// A channel window whose grid holds an edit not yet in the table: channel 1
+// typed as 435.12500 MHz, which only the commit puts into the table.
+struct PendingEditChannel : ChannelStandIn {
+    int commits = 0;
+    void cboGridChCtdcs_LostFocus() override {
+        ++commits;
+        model::ModelState& m = model::state();
+        m.ChInfo[1][0] = 1;
+        m.ChInfo[1][1] = m.ChInfo[1][2] = 43512500;
+    }
+};
+struct PendingEditChannels : shell::ChannelWindowHost {
+    shell::ChannelWindowSlot* MakeChannelWindow() override { return ch = new PendingEditChannel; }
+    PendingEditChannel* ch = nullptr;
+};
+// Channel 1's receive frequency as the image holds it: 435.12500 MHz is 00 25 51 43.
+const std::uint8_t kTypedChannel[4] = {0x00, 0x25, 0x51, 0x43};
+
+// A user's way to a menu item: a click on the menu bar's menu, on each
+// submenu in turn, then on the item.
+void clickMenuItem(mdifrmMain& w, const QStringList& menus, const QString& item) {
+    QMenu* open = w.menu(menus.first());
+    QTest::mouseClick(w.menuBar(), Qt::LeftButton, {},
+                      w.menuBar()->actionGeometry(open->menuAction()).center());
+    QVERIFY(QTest::qWaitFor([open] { return open->isVisible(); }));
+    for (int i = 1; i < menus.size(); ++i) {
+        QMenu* sub = w.menu(menus[i]);
+        QTest::mouseClick(open, Qt::LeftButton, {}, open->actionGeometry(sub->menuAction()).center());
+        QVERIFY(QTest::qWaitFor([sub] { return sub->isVisible(); }));
+        open = sub;
+    }
+    QTest::mouseClick(open, Qt::LeftButton, {}, open->actionGeometry(w.action(item)).center());
+}
+
+// What a real message box showed.
+struct Shown {
+    QString text;
+    QStringList buttons;
+};
+
+// Answers every message box that comes up while it lives, with the button
+// `choose` picks, and remembers what each showed.
+struct BoxAnswerer {
+    explicit BoxAnswerer(std::function<QMessageBox::StandardButton(const QMessageBox&)> choose)
+        : choose_(std::move(choose)) {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start();
+    }
+    std::vector<Shown> seen;
+
+  private:
+    void answer() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || box == last_) return;
+        last_ = box;
+        Shown s{box->text(), {}};
+        for (QAbstractButton* b : box->buttons()) s.buttons << b->text();
+        seen.push_back(s);
+        QAbstractButton* b = box->button(choose_(*box));
+        QVERIFY(b);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    std::function<QMessageBox::StandardButton(const QMessageBox&)> choose_;
+    QPointer<QMessageBox> last_;
+    QTimer timer_;
 };
 
 QStringList visibleItems(QMenu* m) {
@@ -109,9 +185,25 @@ class MainWindowTest : public QObject {
         return platform::IniFile::lookup(SettingsFile(), section, key).value_or("<none>");
     }
     ChannelStandIn& channel() { return dynamic_cast<ChannelStandIn&>(*w->touchChannelWindow()); }
+    // The window as the program opens it, its channel window holding the
+    // default image and an edit not yet committed.
+    PendingEditChannel& openWithPendingEdit(PendingEditChannels& channels) {
+        {
+            platform::Host<shell::ChannelWindowHost>::Scoped registered(channels);
+            w->touchChannelWindow();
+        }
+        model::ResetModel();
+        home->copyShipped("zezirev.def");
+        platform::makeFolder(home->file("Data"));
+        channels.ch->InitChMem();
+        w->resize(881, 639); // 13215 x 9590 twips, as start-up sizes it
+        w->show();
+        return *channels.ch;
+    }
 
   private slots:
     void init() {
+        platform::installQtTranslations(3);
         home = std::make_unique<testsupport::TempHome>();
         dialogs = std::make_unique<testsupport::ScriptedDialogs>();
         ResetShell();
@@ -485,6 +577,65 @@ class MainWindowTest : public QObject {
         QVERIFY(w->action("mnuLangSel2")->isChecked());
         QVERIFY(!w->action("mnuLangSel1")->isChecked());
         QVERIFY(w->isVisible());
+    }
+
+    // Save As asks before it replaces a file, also when the name was typed
+    // without its extension; No goes back to the dialog.
+    void saveAsAsksBeforeReplacing_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("English, no extension") << 3 << "my radio file" << QStringList{"&Yes", "&No"};
+        QTest::newRow("English, whole name") << 3 << "my radio file.LDat" << QStringList{"&Yes", "&No"};
+        QTest::newRow("Traditional Chinese, no extension")
+            << 2 << "my radio file" << QStringList{"是(&Y)", "否(&N)"};
+        QTest::newRow("Simplified Chinese, no extension")
+            << 1 << "my radio file" << QStringList{"是(&Y)", "否(&N)"};
+    }
+    void saveAsAsksBeforeReplacing() {
+        QFETCH(int, lang);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, buttons);
+        platform::QtDialogs qt;
+        platform::Host<platform::Dialogs>::Scoped real(qt);
+        platform::installQtTranslations(lang);
+        language(lang);
+        PendingEditChannels channels;
+        openWithPendingEdit(channels);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        home->write("Data/my radio file.LDat", "the user's earlier file");
+        const std::string path = home->file("Data/my radio file.LDat");
+
+        int answers = 0; // No first, then Yes
+        BoxAnswerer answerer(
+            [&answers](const QMessageBox&) { return answers++ == 0 ? QMessageBox::No : QMessageBox::Yes; });
+        bool stillOpenAfterNo = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            QTest::keyClicks(name, typed);
+            QTest::keyClick(name, Qt::Key_Return); // asked, answered No
+            stillOpenAfterNo =
+                dialog->isVisible() && home->read("Data/my radio file.LDat") == "the user's earlier file";
+            QTest::keyClick(name, Qt::Key_Return); // asked again, answered Yes
+        });
+        clickMenuItem(*w, {"mnuFile"}, "mnuFileSaveAs");
+        QVERIFY(stillOpenAfterNo);
+        QCOMPARE(answerer.seen.size(), std::size_t(2)); // once per Return, never twice for one
+        for (const Shown& s : answerer.seen) {
+            QVERIFY2(s.text.contains("my radio file.LDat"), qPrintable(s.text));
+            QCOMPARE(s.buttons, buttons);
+        }
+        if (lang != 3)
+            QVERIFY2(!answerer.seen[0].text.contains("already exists"), qPrintable(answerer.seen[0].text));
+        // Replaced by the data file, which carries the image.
+        QCOMPARE(app::shell().CurFilePath, path);
+        model::Image carried{};
+        app::ReadDataFile(path, carried);
+        QVERIFY(std::equal(std::begin(kTypedChannel), std::end(kTypedChannel), carried.begin() + 0xC800));
+        QVERIFY(!platform::fileExists(home->file("Data/my radio file")));
     }
 
     void faceFontHasTheGlyphsOfTheLanguage() {
