@@ -20,6 +20,13 @@ std::optional<std::int16_t> storedInt(const std::string& text) {
     }
 }
 
+// Entry `entry` of the text table in a language other than the running one.
+std::string faceTextIn(int entry, int langIndex) {
+    for (const app::FaceTextRow& row : app::FaceTextRows())
+        if (row.entry == entry) return row.text[app::ClampLang(langIndex) - 1];
+    return {};
+}
+
 } // namespace
 
 bool PreparingRun(app::ShellState& s) {
@@ -78,11 +85,13 @@ std::string SplashPicturePath(int langIndex) {
                               langIndex == 1 ? "Solmera_CHS_3.jpg" : "Solmera_ENG_3.jpg");
 }
 
+void TellIn(int langIndex, const std::string& text, platform::Icon icon) {
+    platform::dialogs().messageIn(app::ClampLang(langIndex), text, faceTextIn(app::kTextNotice, langIndex),
+                                  platform::Buttons::Ok, icon);
+}
+
 void NoteSettingsWrite(app::ShellState& s, const platform::IoResult& r) {
-    if (!r && s.SettingsWriteError.empty()) {
-        const std::string why = app::IoText(r);
-        s.SettingsWriteError = why.empty() ? s.SettingsFile : why;
-    }
+    if (!r && s.SettingsWriteRefusal.ok) s.SettingsWriteRefusal = r;
 }
 
 void TellRefusedSettingsOnce(app::ShellState& s) {
@@ -90,11 +99,13 @@ void TellRefusedSettingsOnce(app::ShellState& s) {
 }
 
 void TellRefusedSettings(app::ShellState& s) {
-    if (s.SettingsWriteError.empty()) return;
+    if (s.SettingsWriteRefusal.ok) return;
     s.SettingsWriteTold = true;
-    platform::dialogs().message(app::text(app::TextKey::SettingsRefused, s.LangIndex) + "\n" + s.SettingsWriteError,
-                                s.FaceText[app::kTextNotice], platform::Buttons::Ok,
-                                platform::Icon::Exclamation);
+    // Worded now: the language may have changed since the write.
+    std::string why = app::IoText(s.SettingsWriteRefusal);
+    if (why.empty()) why = s.SettingsFile;
+    TellIn(s.LangIndex, app::text(app::TextKey::SettingsRefused, s.LangIndex) + "\n" + why,
+           platform::Icon::Exclamation);
 }
 
 } // namespace shell

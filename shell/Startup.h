@@ -3,6 +3,7 @@
 // start after installation, the language, the fonts and the files whose name
 // follows the language.
 #include "app/Shell.h"
+#include "platform/Dialogs.h"
 #include "platform/FileIo.h"
 
 #include <optional>
@@ -37,8 +38,14 @@ void ReadFaceFonts(app::ShellState& s);
 std::string HelpFilePath(app::ShellState& s);
 std::string SplashPicturePath(int langIndex);
 
+// A notice worded in one language (LangIndex 1-3): its title (text 70) and
+// its button speak that language too, whatever the running table and Qt's
+// translations speak.
+void TellIn(int langIndex, const std::string& text, platform::Icon icon);
+
 // A settings write that the file refused is remembered; the user hears of it
-// once per run (TellRefusedSettingsOnce), not at every write.
+// once per run (TellRefusedSettingsOnce), not at every write, in the
+// language of the moment it is told (LangIndex).
 void NoteSettingsWrite(app::ShellState& s, const platform::IoResult& r);
 void TellRefusedSettingsOnce(app::ShellState& s);
 void TellRefusedSettings(app::ShellState& s);
