@@ -4,6 +4,7 @@
 #include "app/FaceText.h"
 #include "app/Reasons.h"
 #include "app/Settings.h"
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/System.h"
@@ -20,6 +21,10 @@ std::optional<std::int16_t> storedInt(const std::string& text) {
     }
 }
 
+bool preparing(const app::ShellState& s) {
+    return storedInt(app::ReadSetting(app::keys::FirRun, s.SettingsFile)) == 2;
+}
+
 // Entry `entry` of the text table in a language other than the running one.
 std::string faceTextIn(int entry, int langIndex) {
     for (const app::FaceTextRow& row : app::FaceTextRows())
@@ -32,10 +37,22 @@ std::string faceTextIn(int entry, int langIndex) {
 bool PreparingRun(app::ShellState& s) {
     // A FirRun that is no number is no preparing run: the run goes on as a
     // first real start and repairs it.
-    if (storedInt(app::ReadSetting(app::keys::FirRun, s.SettingsFile)) != 2) return false;
+    if (!preparing(s)) return false;
     platform::IoResult r = app::WriteSetting(app::keys::FirRun, "1", s.SettingsFile);
-    NoteSettingsWrite(s, r);
-    return r.ok;
+    // The next run must read the state back, or it would prepare again.
+    if (r && preparing(s)) r = platform::IoResult::failure(platform::IoProblem::CannotWrite, s.SettingsFile);
+    if (!r) {
+        // No language is stored yet: the one the first real start would take.
+        s.LangIndex = LanguageOfLocale(platform::systemLocaleId());
+        platform::dialogs().messageIn(
+            s.LangIndex, app::text(app::TextKey::StartFailed, s.LangIndex) + "\n" + app::IoText(r),
+            app::text(app::TextKey::StartFailedTitle, s.LangIndex), platform::Buttons::Ok,
+            platform::Icon::Critical);
+        return true;
+    }
+    // The first real start runs in a program of its own, as after a language
+    // switch; without one this run is it.
+    return platform::desktop().RestartProgram();
 }
 
 std::int16_t LanguageOfLocale(int localeId) {

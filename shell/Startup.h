@@ -12,9 +12,12 @@
 namespace shell {
 
 // FirRun missing or 2: this run only prepares the installation. It stores
-// FirRun 1 and says true, so the program ends without a window. When the
-// settings cannot be written the run starts normally instead (false), since
-// it could never advance.
+// FirRun 1 and starts the program again, which then makes its first real
+// start; true: this run ends without a window. When the state cannot be
+// stored the user is told why, in the system locale's language, and this
+// run ends without a restart (true), since every new run would prepare
+// again. When the program cannot be started again this run goes on as the
+// first real start (false).
 bool PreparingRun(app::ShellState& s);
 
 // The first real start (FirRun other than 0): FirRun becomes 0 and the
