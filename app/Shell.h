@@ -1,6 +1,8 @@
 #pragma once
 // Program-wide values of the application shell. One instance for the
 // program; tests reset it with ResetShell().
+#include "platform/FileIo.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -26,10 +28,10 @@ struct ShellState {
     std::int16_t MsgAnswer = 0;
     std::int32_t RetVal = 0;
 
-    std::int16_t ExitAnswer = 0;    // answer of the exit question, 6 for Yes
-    std::int16_t BlinkCount = 0;    // phase 0/1 of the lock notice blink
-    std::string SettingsWriteError; // why the first refused settings write failed
-    bool SettingsWriteTold = false; // the user has been told of it
+    std::int16_t ExitAnswer = 0;             // answer of the exit question, 6 for Yes
+    std::int16_t BlinkCount = 0;             // phase 0/1 of the lock notice blink
+    platform::IoResult SettingsWriteRefusal; // the first refused settings write, worded when told
+    bool SettingsWriteTold = false;          // the user has been told of it
 };
 
 ShellState& shell();

@@ -47,7 +47,8 @@ int main(int argc, char** argv) {
     radiolink::ui::InstallLinkWindows();
     align::ui::InstallAlignWindows();
     flashtool::ui::InstallFlashTools();
-    // The run after installation only prepares the settings and ends.
+    // The run after installation prepares the settings and hands over to a
+    // new run of the program.
     if (!shell::StartProgram()) return 0;
     return application.exec();
 }

@@ -28,6 +28,13 @@ class Dialogs {
   public:
     virtual ~Dialogs() = default;
     virtual int message(const std::string& text, const std::string& title, Buttons buttons, Icon icon);
+    // A message worded in a language (LangIndex 1-3) that Qt's own texts may
+    // not speak at the moment: its buttons speak the message's language.
+    // Dialogs without texts of their own ask as message() does.
+    virtual int messageIn(int /*langIndex*/, const std::string& text, const std::string& title,
+                          Buttons buttons, Icon icon) {
+        return message(text, title, buttons, icon);
+    }
     // The chosen path, or nullopt when the user cancelled.
     virtual std::optional<std::string> openFile(const FileRequest&) { return std::nullopt; }
     virtual std::optional<std::string> saveFile(const FileRequest&) { return std::nullopt; }

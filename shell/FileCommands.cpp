@@ -111,36 +111,42 @@ void OpenFile(const std::string& path, model::ModelState& m, const app::ImageAdj
     }
 }
 
-void SaveFile(model::ModelState& m) {
+SaveOutcome SaveFile(model::ModelState& m) {
     try {
         platform::host<MainWindowHost>().TakeFocus();
-        if (askYes(kTextSaveQuestion)) SaveAsFile(m);
+        if (!askYes(kTextSaveQuestion)) return SaveOutcome::Declined;
+        return SaveAsFile(m) ? SaveOutcome::Saved : SaveOutcome::NotSaved;
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->SaveFile", e);
         ShowFileFailure(kTextSaveFailed, e.what());
+        return SaveOutcome::NotSaved;
     }
 }
 
-void SaveAsFile(model::ModelState& m) {
+bool SaveAsFile(model::ModelState& m) {
     try {
         platform::FileRequest request = dataFileRequest();
         request.defaultExt = DataFileExtension;
         std::optional<std::string> chosen = platform::dialogs().saveFile(request);
-        if (!chosen || chosen->empty()) return;
-        SaveDatFile(*chosen, m);
+        if (!chosen || chosen->empty()) return false;
+        return SaveDatFile(*chosen, m);
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->SaveAsFile", e);
         ShowFileFailure(kTextWriteFailed, e.what());
+        return false;
     }
 }
 
 bool SaveDatFile(const std::string& path, model::ModelState& m) {
+    // A save that fails leaves the image as it was; the table keeps the edits.
+    const model::Image before = m.IicDat;
     try {
         model::ChInfoToIicDat(m);
         app::WriteDataFile(path, m.IicDat);
         SetCurrentFile(path);
         return true;
     } catch (const std::exception& e) {
+        m.IicDat = before;
         app::VbErrNumDes("mdifrmMain->SaveDatFile", e);
         ShowFileFailure(kTextWriteFailed, e.what());
         return false;

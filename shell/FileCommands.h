@@ -60,17 +60,23 @@ bool NewFileSol(model::ModelState& m = model::state());
 void OpenFile(const std::string& path, model::ModelState& m = model::state(),
               const app::ImageAdjust& adjust = {});
 
+// What Save came to.
+enum class SaveOutcome {
+    Declined, // the user answered No
+    Saved,
+    NotSaved, // the Save dialog was cancelled, or the file was not written (the user was told)
+};
 // File > Save: asks text 82 and on Yes saves as.
-void SaveFile(model::ModelState& m = model::state());
+SaveOutcome SaveFile(model::ModelState& m = model::state());
 
 // File > Save As: asks for a name with the Save dialog (cancelling changes
-// nothing) and saves there.
-void SaveAsFile(model::ModelState& m = model::state());
+// nothing) and saves there; true when the file was written.
+bool SaveAsFile(model::ModelState& m = model::state());
 
 // Encodes the channel table into the image and writes the data file; on
 // success the file becomes current. A failed write shows text 86 with the
-// reason, leaves any old file at that path intact and the current file as it
-// was, and returns false.
+// reason, leaves any old file at that path intact and the image and the
+// current file as they were, and returns false.
 bool SaveDatFile(const std::string& path, model::ModelState& m = model::state());
 
 } // namespace shell

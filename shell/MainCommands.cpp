@@ -5,6 +5,7 @@
 #include "app/Settings.h"
 #include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "shell/FileCommands.h"
 #include "shell/ShellTexts.h"
 #include "shell/Startup.h"
 
@@ -18,10 +19,14 @@ void tellLinkBusy(const app::ShellState& s) {
 
 enum class Switched { NotStored, Restarting, Kept };
 
+// Text 68 and its title are English in every language.
+constexpr int kLanguageNoticeLanguage = 3;
+
 Switched SwiLangFace(app::ShellState& s, int lang) {
     bool stored = false;
     try {
-        platform::IoResult written = app::WriteSetting(app::keys::Language, std::to_string(lang), s.SettingsFile);
+        platform::IoResult written =
+            app::WriteSetting(app::keys::Language, std::to_string(lang), s.SettingsFile);
         s.RetVal = written.ok ? 1 : 0;
         if (!written) {
             // A restart would come back in the old language.
@@ -30,12 +35,11 @@ Switched SwiLangFace(app::ShellState& s, int lang) {
             return Switched::NotStored;
         }
         stored = true;
-        platform::dialogs().message(s.FaceText[kTextLanguageChanged],
-                                    app::text(app::TextKey::LanguageNoticeTitle), platform::Buttons::Ok,
-                                    platform::Icon::Question);
+        platform::dialogs().messageIn(kLanguageNoticeLanguage, s.FaceText[kTextLanguageChanged],
+                                      app::text(app::TextKey::LanguageNoticeTitle), platform::Buttons::Ok,
+                                      platform::Icon::Question);
         if (!platform::desktop().RestartProgram()) {
-            platform::dialogs().message(app::text(app::TextKey::RestartFailed), s.FaceText[app::kTextNotice],
-                                        platform::Buttons::Ok, platform::Icon::Exclamation);
+            TellIn(lang, app::text(app::TextKey::RestartFailed, lang), platform::Icon::Exclamation);
             return Switched::Kept;
         }
         s.NoExitAsk = -1;
@@ -62,7 +66,8 @@ void StoreFaceLock(app::ShellState& s) {
     TellRefusedSettingsOnce(s);
 }
 
-LanguageChoice ChooseLanguage(app::ShellState& s, int lang, bool linkBusy) {
+LanguageChoice ChooseLanguage(app::ShellState& s, int lang, bool linkBusy,
+                              const std::function<void()>& commitEdit) {
     const int running = s.LangIndex;
     if (running == lang) return LanguageChoice::Unchanged;
     // The restart would start a second program while this one cannot close.
@@ -70,6 +75,10 @@ LanguageChoice ChooseLanguage(app::ShellState& s, int lang, bool linkBusy) {
         tellLinkBusy(s);
         return LanguageChoice::Unchanged;
     }
+    // The restart ends the program and what its window holds: saved first
+    // when the user wants it, in the running language.
+    if (commitEdit) commitEdit();
+    if (SaveFile() == SaveOutcome::NotSaved) return LanguageChoice::NotSaved;
     s.LangIndex = static_cast<std::int16_t>(lang);
     switch (SwiLangFace(s, lang)) {
     case Switched::NotStored:

@@ -4,6 +4,7 @@
 #include "app/FaceText.h"
 #include "app/Reasons.h"
 #include "app/Settings.h"
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
 #include "platform/Numbers.h"
 #include "platform/System.h"
@@ -20,15 +21,38 @@ std::optional<std::int16_t> storedInt(const std::string& text) {
     }
 }
 
+bool preparing(const app::ShellState& s) {
+    return storedInt(app::ReadSetting(app::keys::FirRun, s.SettingsFile)) == 2;
+}
+
+// Entry `entry` of the text table in a language other than the running one.
+std::string faceTextIn(int entry, int langIndex) {
+    for (const app::FaceTextRow& row : app::FaceTextRows())
+        if (row.entry == entry) return row.text[app::ClampLang(langIndex) - 1];
+    return {};
+}
+
 } // namespace
 
 bool PreparingRun(app::ShellState& s) {
     // A FirRun that is no number is no preparing run: the run goes on as a
     // first real start and repairs it.
-    if (storedInt(app::ReadSetting(app::keys::FirRun, s.SettingsFile)) != 2) return false;
+    if (!preparing(s)) return false;
     platform::IoResult r = app::WriteSetting(app::keys::FirRun, "1", s.SettingsFile);
-    NoteSettingsWrite(s, r);
-    return r.ok;
+    // The next run must read the state back, or it would prepare again.
+    if (r && preparing(s)) r = platform::IoResult::failure(platform::IoProblem::CannotWrite, s.SettingsFile);
+    if (!r) {
+        // No language is stored yet: the one the first real start would take.
+        s.LangIndex = LanguageOfLocale(platform::systemLocaleId());
+        platform::dialogs().messageIn(
+            s.LangIndex, app::text(app::TextKey::StartFailed, s.LangIndex) + "\n" + app::IoText(r),
+            app::text(app::TextKey::StartFailedTitle, s.LangIndex), platform::Buttons::Ok,
+            platform::Icon::Critical);
+        return true;
+    }
+    // The first real start runs in a program of its own, as after a language
+    // switch; without one this run is it.
+    return platform::desktop().RestartProgram();
 }
 
 std::int16_t LanguageOfLocale(int localeId) {
@@ -78,11 +102,13 @@ std::string SplashPicturePath(int langIndex) {
                               langIndex == 1 ? "Solmera_CHS_3.jpg" : "Solmera_ENG_3.jpg");
 }
 
+void TellIn(int langIndex, const std::string& text, platform::Icon icon) {
+    platform::dialogs().messageIn(app::ClampLang(langIndex), text, faceTextIn(app::kTextNotice, langIndex),
+                                  platform::Buttons::Ok, icon);
+}
+
 void NoteSettingsWrite(app::ShellState& s, const platform::IoResult& r) {
-    if (!r && s.SettingsWriteError.empty()) {
-        const std::string why = app::IoText(r);
-        s.SettingsWriteError = why.empty() ? s.SettingsFile : why;
-    }
+    if (!r && s.SettingsWriteRefusal.ok) s.SettingsWriteRefusal = r;
 }
 
 void TellRefusedSettingsOnce(app::ShellState& s) {
@@ -90,11 +116,13 @@ void TellRefusedSettingsOnce(app::ShellState& s) {
 }
 
 void TellRefusedSettings(app::ShellState& s) {
-    if (s.SettingsWriteError.empty()) return;
+    if (s.SettingsWriteRefusal.ok) return;
     s.SettingsWriteTold = true;
-    platform::dialogs().message(app::text(app::TextKey::SettingsRefused, s.LangIndex) + "\n" + s.SettingsWriteError,
-                                s.FaceText[app::kTextNotice], platform::Buttons::Ok,
-                                platform::Icon::Exclamation);
+    // Worded now: the language may have changed since the write.
+    std::string why = app::IoText(s.SettingsWriteRefusal);
+    if (why.empty()) why = s.SettingsFile;
+    TellIn(s.LangIndex, app::text(app::TextKey::SettingsRefused, s.LangIndex) + "\n" + why,
+           platform::Icon::Exclamation);
 }
 
 } // namespace shell

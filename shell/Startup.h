@@ -3,6 +3,7 @@
 // start after installation, the language, the fonts and the files whose name
 // follows the language.
 #include "app/Shell.h"
+#include "platform/Dialogs.h"
 #include "platform/FileIo.h"
 
 #include <optional>
@@ -11,9 +12,12 @@
 namespace shell {
 
 // FirRun missing or 2: this run only prepares the installation. It stores
-// FirRun 1 and says true, so the program ends without a window. When the
-// settings cannot be written the run starts normally instead (false), since
-// it could never advance.
+// FirRun 1 and starts the program again, which then makes its first real
+// start; true: this run ends without a window. When the state cannot be
+// stored the user is told why, in the system locale's language, and this
+// run ends without a restart (true), since every new run would prepare
+// again. When the program cannot be started again this run goes on as the
+// first real start (false).
 bool PreparingRun(app::ShellState& s);
 
 // The first real start (FirRun other than 0): FirRun becomes 0 and the
@@ -37,8 +41,14 @@ void ReadFaceFonts(app::ShellState& s);
 std::string HelpFilePath(app::ShellState& s);
 std::string SplashPicturePath(int langIndex);
 
+// A notice worded in one language (LangIndex 1-3): its title (text 70) and
+// its button speak that language too, whatever the running table and Qt's
+// translations speak.
+void TellIn(int langIndex, const std::string& text, platform::Icon icon);
+
 // A settings write that the file refused is remembered; the user hears of it
-// once per run (TellRefusedSettingsOnce), not at every write.
+// once per run (TellRefusedSettingsOnce), not at every write, in the
+// language of the moment it is told (LangIndex).
 void NoteSettingsWrite(app::ShellState& s, const platform::IoResult& r);
 void TellRefusedSettingsOnce(app::ShellState& s);
 void TellRefusedSettings(app::ShellState& s);

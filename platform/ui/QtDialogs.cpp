@@ -3,6 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/desktop/QtDesktop.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLibraryInfo>
@@ -16,32 +17,27 @@ QWidget* owner() {
     return QApplication::activeWindow();
 }
 
-std::optional<std::string> withExtension(const QString& chosen, const std::string& ext) {
-    if (chosen.isEmpty()) return std::nullopt;
-    QString path = chosen;
-    QString name = path.section('/', -1);
-    if (!ext.empty() && !name.contains('.')) path += "." + QString::fromStdString(ext);
-    return path.toStdString();
+const char* qtTranslationsOf(int langIndex) {
+    return langIndex == 1 ? "qtbase_zh_CN" : langIndex == 2 ? "qtbase_zh_TW" : nullptr;
 }
 
-} // namespace
-
-QString qtFilter(const std::string& filter) {
-    QStringList parts = QString::fromStdString(filter).split('|');
-    QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString label = parts[i];
-        QString patterns = parts[i + 1];
-        patterns.replace(';', ' ');
-        // Qt reads the patterns from the parentheses of each entry.
-        int open = label.indexOf('(');
-        if (open >= 0) label = label.left(open).trimmed();
-        out << label + " (" + patterns + ")";
+// Qt's own word for a standard button in a language, whichever translations
+// are installed: Qt's translation of it, or its English.
+QString buttonText(const char* english, int langIndex) {
+    static QTranslator translators[2];
+    if (const char* name = qtTranslationsOf(langIndex)) {
+        QTranslator& t = translators[langIndex - 1];
+        if (t.isEmpty())
+            (void)t.load(QString::fromLatin1(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        const QString translated = t.translate("QPlatformTheme", english);
+        if (!translated.isEmpty()) return translated;
     }
-    return out.join(";;");
+    return QString::fromLatin1(english);
 }
 
-int QtDialogs::message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+// langIndex 0: the buttons as Qt's installed translations word them.
+int showMessage(const std::string& text, const std::string& title, Buttons buttons, Icon icon,
+                int langIndex) {
     QMessageBox box(owner());
     box.setText(QString::fromStdString(text));
     box.setWindowTitle(QString::fromStdString(title));
@@ -72,6 +68,14 @@ int QtDialogs::message(const std::string& text, const std::string& title, Button
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     }
+    if (langIndex != 0) {
+        const std::pair<QMessageBox::StandardButton, const char*> words[] = {{QMessageBox::Ok, "OK"},
+                                                                             {QMessageBox::Cancel, "Cancel"},
+                                                                             {QMessageBox::Yes, "&Yes"},
+                                                                             {QMessageBox::No, "&No"}};
+        for (const auto& [which, english] : words)
+            if (QAbstractButton* b = box.button(which)) b->setText(buttonText(english, langIndex));
+    }
     int r = box.exec();
     switch (r) {
     case QMessageBox::Yes:
@@ -83,6 +87,32 @@ int QtDialogs::message(const std::string& text, const std::string& title, Button
     default:
         return buttons == Buttons::YesNo ? AnswerNo : AnswerOk;
     }
+}
+
+} // namespace
+
+QString qtFilter(const std::string& filter) {
+    QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString label = parts[i];
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        // Qt reads the patterns from the parentheses of each entry.
+        int open = label.indexOf('(');
+        if (open >= 0) label = label.left(open).trimmed();
+        out << label + " (" + patterns + ")";
+    }
+    return out.join(";;");
+}
+
+int QtDialogs::message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+    return showMessage(text, title, buttons, icon, 0);
+}
+
+int QtDialogs::messageIn(int langIndex, const std::string& text, const std::string& title, Buttons buttons,
+                         Icon icon) {
+    return showMessage(text, title, buttons, icon, langIndex == 1 || langIndex == 2 ? langIndex : 3);
 }
 
 std::optional<std::string> QtDialogs::openFile(const FileRequest& r) {
@@ -98,10 +128,18 @@ std::optional<std::string> QtDialogs::saveFile(const FileRequest& r) {
     if (!r.fileName.empty())
         start = start.isEmpty() ? QString::fromStdString(r.fileName)
                                 : start + "/" + QString::fromStdString(r.fileName);
-    QString chosen =
-        QFileDialog::getSaveFileName(owner(), QString::fromStdString(r.title), start, qtFilter(r.filter),
-                                     nullptr, QFileDialog::DontUseNativeDialog);
-    return withExtension(chosen, r.defaultExt);
+    QFileDialog dialog(owner(), QString::fromStdString(r.title), start, qtFilter(r.filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The dialog adds the extension before it looks for the file, so that
+    // it asks before replacing the file that is written, however the name
+    // was typed.
+    dialog.setDefaultSuffix(QString::fromStdString(r.defaultExt));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+    return chosen.first().toStdString();
 }
 
 void installQtPlatform() {
@@ -116,8 +154,9 @@ bool installQtTranslations(int langIndex) {
     static QTranslator translator;
     QCoreApplication::removeTranslator(&translator);
     if (langIndex != 1 && langIndex != 2) return false;
-    const QString name = langIndex == 1 ? QStringLiteral("qtbase_zh_CN") : QStringLiteral("qtbase_zh_TW");
-    if (!translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) return false;
+    if (!translator.load(QString::fromLatin1(qtTranslationsOf(langIndex)),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
     return QCoreApplication::installTranslator(&translator);
 }
 

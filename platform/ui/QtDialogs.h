@@ -12,6 +12,8 @@ namespace platform {
 class QtDialogs : public Dialogs {
   public:
     int message(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
+    int messageIn(int langIndex, const std::string& text, const std::string& title, Buttons buttons,
+                  Icon icon) override;
     std::optional<std::string> openFile(const FileRequest& request) override;
     std::optional<std::string> saveFile(const FileRequest& request) override;
 };

@@ -72,7 +72,9 @@ void mdifrmMain::mnuLangSel_Click(int lang) {
     app::ShellState& s = app::shell();
     // The item toggled its own mark; the marks keep showing the language.
     CheckLanguage(s.LangIndex);
-    const LanguageChoice choice = ChooseLanguage(s, lang, LinkBusy(radiolink::linkState()));
+    const LanguageChoice choice = ChooseLanguage(s, lang, LinkBusy(radiolink::linkState()), [this] {
+        if (ChannelWindowSlot* ch = channelWindow()) ch->cboGridChCtdcs_LostFocus();
+    });
     if (choice == LanguageChoice::Restarting || choice == LanguageChoice::Kept) CheckLanguage(lang);
     if (choice == LanguageChoice::Restarting) close();
 }

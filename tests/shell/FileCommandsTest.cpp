@@ -265,7 +265,7 @@ TEST_F(FileCommandsTest, SaveAsksThenSavesTheEncodedChannelTable) {
     dialogs.answers = {AnswerYes};
     dialogs.files = {dataFile("saved.LDat")};
 
-    SaveFile(m);
+    EXPECT_EQ(SaveFile(m), SaveOutcome::Saved);
 
     EXPECT_EQ(focused, 1);
     ASSERT_EQ(dialogs.asked.size(), 1u);
@@ -281,11 +281,13 @@ TEST_F(FileCommandsTest, SaveAsksThenSavesTheEncodedChannelTable) {
 }
 
 TEST_F(FileCommandsTest, SaveAnsweredNoOrSaveAsCancelledWritesNothing) {
-    dialogs.answers = {AnswerNo};
-    SaveFile(m);
+    dialogs.answers = {AnswerNo, AnswerYes};
+    EXPECT_EQ(SaveFile(m), SaveOutcome::Declined);
     EXPECT_TRUE(dialogs.fileRequests.empty());
-    SaveAsFile(m); // the dialog is cancelled
+    EXPECT_FALSE(SaveAsFile(m)); // the dialog is cancelled
     EXPECT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(SaveFile(m), SaveOutcome::NotSaved); // Yes, then cancelled
+    EXPECT_EQ(dialogs.fileRequests.size(), 2u);
     EXPECT_TRUE(std::filesystem::is_empty(home.file("Data")));
     EXPECT_EQ(app::shell().CurFilePath, app::shell().DefFilePath);
     EXPECT_TRUE(panel.empty());
@@ -299,10 +301,14 @@ TEST_F(FileCommandsTest, SaveIntoAReadOnlyFolderFailsVisiblyAndKeepsTheOldFile) 
     SetCurrentFile(dataFile("mine.LDat"));
     panel.clear();
     scribble(9);
+    // Channel 1 in the table only: the failed save leaves the image as it was.
+    m.ChInfo[1][1] = m.ChInfo[1][2] = 43500000;
+    m.ChCtdcs[1] = {"67.0", "67.0"};
+    const model::Image image = m.IicDat;
     ::chmod(home.file("Data").c_str(), 0555);
     dialogs.files = {dataFile("old.LDat")};
 
-    SaveAsFile(m);
+    EXPECT_FALSE(SaveAsFile(m));
 
     ::chmod(home.file("Data").c_str(), 0755);
     ASSERT_EQ(dialogs.asked.size(), 1u);
@@ -311,6 +317,8 @@ TEST_F(FileCommandsTest, SaveIntoAReadOnlyFolderFailsVisiblyAndKeepsTheOldFile) 
     platform::Bytes now;
     ASSERT_TRUE(platform::readFile(dataFile("old.LDat"), now));
     EXPECT_EQ(now, old);
+    EXPECT_TRUE(m.IicDat == image);
+    EXPECT_EQ(m.ChInfo[1][1], 43500000);
     EXPECT_EQ(app::shell().CurFilePath, dataFile("mine.LDat"));
     EXPECT_TRUE(panel.empty());
     EXPECT_EQ(reported, std::vector<std::string>{"mdifrmMain->SaveDatFile"});

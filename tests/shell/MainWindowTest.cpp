@@ -1,25 +1,36 @@
 // The main window's menus, toolbar, status panels, exit, help, language
 // switch, lock and About box, on the offscreen platform.
+#include "app/DataFile.h"
 #include "app/FaceText.h"
+#include "app/Reasons.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
 #include "app/ui/FaceFont.h"
 #include "link/Engine.h"
 #include "link/LinkState.h"
+#include "model/Model.h"
 #include "platform/Desktop.h"
 #include "platform/IniFile.h"
+#include "platform/ui/QtDialogs.h"
+#include "shell/SoftInit.h"
+#include "shell/Startup.h"
 #include "shell/ui/frmAboutSoft.h"
 #include "shell/ui/frmShowErr.h"
 #include "shell/ui/mdifrmMain.h"
+#include "tests/shell/LanguageDialogs.h"
 #include "tests/support/ChannelStandIn.h"
-#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
+#include <QFileDialog>
 #include <QFontDatabase>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <sys/stat.h>
 
@@ -58,6 +69,74 @@ struct CountingChannel : ChannelStandIn {
     void cboGridChCtdcs_LostFocus() override { ++commits; }
 };
 
+// A channel window whose grid holds an edit not yet in the table: channel 1
+// typed as 435.12500 MHz, which only the commit puts into the table.
+struct PendingEditChannel : ChannelStandIn {
+    int commits = 0;
+    void cboGridChCtdcs_LostFocus() override {
+        ++commits;
+        model::ModelState& m = model::state();
+        m.ChInfo[1][0] = 1;
+        m.ChInfo[1][1] = m.ChInfo[1][2] = 43512500;
+    }
+};
+struct PendingEditChannels : shell::ChannelWindowHost {
+    shell::ChannelWindowSlot* MakeChannelWindow() override { return ch = new PendingEditChannel; }
+    PendingEditChannel* ch = nullptr;
+};
+// Channel 1's receive frequency as the image holds it: 435.12500 MHz is 00 25 51 43.
+const std::uint8_t kTypedChannel[4] = {0x00, 0x25, 0x51, 0x43};
+
+// A user's way to a menu item: a click on the menu bar's menu, on each
+// submenu in turn, then on the item.
+void clickMenuItem(mdifrmMain& w, const QStringList& menus, const QString& item) {
+    QMenu* open = w.menu(menus.first());
+    QTest::mouseClick(w.menuBar(), Qt::LeftButton, {},
+                      w.menuBar()->actionGeometry(open->menuAction()).center());
+    QVERIFY(QTest::qWaitFor([open] { return open->isVisible(); }));
+    for (int i = 1; i < menus.size(); ++i) {
+        QMenu* sub = w.menu(menus[i]);
+        QTest::mouseClick(open, Qt::LeftButton, {}, open->actionGeometry(sub->menuAction()).center());
+        QVERIFY(QTest::qWaitFor([sub] { return sub->isVisible(); }));
+        open = sub;
+    }
+    QTest::mouseClick(open, Qt::LeftButton, {}, open->actionGeometry(w.action(item)).center());
+}
+
+// What a real message box showed.
+struct Shown {
+    QString text;
+    QStringList buttons;
+};
+
+// Answers every message box that comes up while it lives, with the button
+// `choose` picks, and remembers what each showed.
+struct BoxAnswerer {
+    explicit BoxAnswerer(std::function<QMessageBox::StandardButton(const QMessageBox&)> choose)
+        : choose_(std::move(choose)) {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { answer(); });
+        timer_.start();
+    }
+    std::vector<Shown> seen;
+
+  private:
+    void answer() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible() || box == last_) return;
+        last_ = box;
+        Shown s{box->text(), {}};
+        for (QAbstractButton* b : box->buttons()) s.buttons << b->text();
+        seen.push_back(s);
+        QAbstractButton* b = box->button(choose_(*box));
+        QVERIFY(b);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    std::function<QMessageBox::StandardButton(const QMessageBox&)> choose_;
+    QPointer<QMessageBox> last_;
+    QTimer timer_;
+};
+
 QStringList visibleItems(QMenu* m) {
     QStringList out;
     for (QAction* a : m->actions())
@@ -94,7 +173,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testsupport::TempHome> home;
-    std::unique_ptr<testsupport::ScriptedDialogs> dialogs;
+    std::unique_ptr<shelltest::LanguageDialogs> dialogs;
     std::unique_ptr<Desktop> desktop;
     testsupport::StandInChannelWindows channelWindows;
     std::unique_ptr<mdifrmMain> w;
@@ -109,11 +188,27 @@ class MainWindowTest : public QObject {
         return platform::IniFile::lookup(SettingsFile(), section, key).value_or("<none>");
     }
     ChannelStandIn& channel() { return dynamic_cast<ChannelStandIn&>(*w->touchChannelWindow()); }
+    // The window as the program opens it, its channel window holding the
+    // default image and an edit not yet committed.
+    PendingEditChannel& openWithPendingEdit(PendingEditChannels& channels) {
+        {
+            platform::Host<shell::ChannelWindowHost>::Scoped registered(channels);
+            w->touchChannelWindow();
+        }
+        model::ResetModel();
+        home->copyShipped("zezirev.def");
+        platform::makeFolder(home->file("Data"));
+        channels.ch->InitChMem();
+        w->resize(881, 639); // 13215 x 9590 twips, as start-up sizes it
+        w->show();
+        return *channels.ch;
+    }
 
   private slots:
     void init() {
+        platform::installQtTranslations(3);
         home = std::make_unique<testsupport::TempHome>();
-        dialogs = std::make_unique<testsupport::ScriptedDialogs>();
+        dialogs = std::make_unique<shelltest::LanguageDialogs>();
         ResetShell();
         app::shell().SettingsFile = home->file("tavorin.def");
         app::shell().CurFilePath = home->file("Data/Untitled.LDat");
@@ -446,14 +541,20 @@ class MainWindowTest : public QObject {
         QFETCH(int, to);
         language(from);
         w->show();
-        w->action(item)->trigger();
+        w->action(item)->trigger(); // the Save question answered No
         QCOMPARE(stored("Setting", "Language"), std::to_string(to));
-        QCOMPARE(dialogs->asked.size(), std::size_t(1)); // the notice only, no exit question
-        QCOMPARE(dialogs->asked[0].text,
-                 std::string("Language has changed, you need to restart the software."));
-        QCOMPARE(dialogs->asked[0].title, std::string("Message"));
-        QCOMPARE(dialogs->asked[0].buttons, platform::Buttons::Ok);
+        QCOMPARE(dialogs->asked.size(), std::size_t(2)); // no exit question
+        QCOMPARE(dialogs->asked[0].text, app::shell().FaceText[82]);
+        QCOMPARE(dialogs->asked[0].title, app::shell().FaceText[70]);
+        QCOMPARE(dialogs->asked[0].buttons, platform::Buttons::YesNo);
         QCOMPARE(dialogs->asked[0].icon, platform::Icon::Question);
+        QCOMPARE(dialogs->asked[1].text,
+                 std::string("Language has changed, you need to restart the software."));
+        QCOMPARE(dialogs->asked[1].title, std::string("Message"));
+        QCOMPARE(dialogs->asked[1].buttons, platform::Buttons::Ok);
+        QCOMPARE(dialogs->asked[1].icon, platform::Icon::Question);
+        // The question speaks the running language, the notice English.
+        QCOMPARE(dialogs->buttonLanguages, (std::vector<int>{0, 3}));
         QCOMPARE(desktop->restarts, 1);
         QCOMPARE(app::shell().LangIndex, std::int16_t(to));
         QCOMPARE(app::shell().NoExitAsk, std::int16_t(-1));
@@ -466,25 +567,214 @@ class MainWindowTest : public QObject {
         w->show();
         w->action("mnuLangSel0")->trigger();
         QCOMPARE(desktop->restarts, 1);
-        QCOMPARE(dialogs->asked.size(), std::size_t(2));
+        QCOMPARE(dialogs->asked.size(), std::size_t(3)); // the Save question, the notice, the failure
+        // The failure speaks the new language, title and button alike.
+        QCOMPARE(dialogs->asked[2].text, app::text(TextKey::RestartFailed, 1));
+        QCOMPARE(dialogs->asked[2].title, std::string("提示"));
+        QCOMPARE(dialogs->buttonLanguages[2], 1);
         QVERIFY(w->isVisible());
         QCOMPARE(app::shell().NoExitAsk, std::int16_t(0));
         QCOMPARE(stored("Setting", "Language"), std::string("1")); // taken at the next start
         QVERIFY(w->action("mnuLangSel0")->isChecked());
     }
 
+    // A refusal noted in English at start-up is told again after a switch
+    // to Traditional Chinese: worded then, the whole notice in the new language.
     void languageThatCannotBeStoredSwitchesNothing() {
         home->write("tavorin.def", "[Setting]\nLanguage=3\n");
         ::chmod(SettingsFile().c_str(), 0444);
-        w->show();
-        w->action("mnuLangSel1")->trigger();
-        QCOMPARE(desktop->restarts, 0);
+        ResetAutoUpdate(app::shell()); // start-up's write, refused
+        TellRefusedSettingsOnce(app::shell());
         QCOMPARE(dialogs->asked.size(), std::size_t(1));
-        QCOMPARE(dialogs->asked[0].icon, platform::Icon::Exclamation);
+        const std::string readOnly = home->file("tavorin.def");
+        QCOMPARE(dialogs->asked[0].text,
+                 text(TextKey::SettingsRefused, 3) + "\nThe file is read-only: " + readOnly);
+        QCOMPARE(dialogs->asked[0].title, std::string("Notice"));
+        QCOMPARE(dialogs->buttonLanguages[0], 3);
+
+        w->show();
+        w->action("mnuLangSel1")->trigger(); // the Save question answered No
+        QCOMPARE(desktop->restarts, 0);
+        QCOMPARE(dialogs->asked.size(), std::size_t(3));
+        QCOMPARE(dialogs->asked[2].icon, platform::Icon::Exclamation);
+        QCOMPARE(dialogs->asked[2].text, text(TextKey::SettingsRefused, 2) + "\n檔案為唯讀：" + readOnly);
+        QCOMPARE(dialogs->asked[2].title, std::string("提示"));
+        QCOMPARE(dialogs->buttonLanguages[2], 2);
         QCOMPARE(app::shell().LangIndex, std::int16_t(3));
         QVERIFY(w->action("mnuLangSel2")->isChecked());
         QVERIFY(!w->action("mnuLangSel1")->isChecked());
         QVERIFY(w->isVisible());
+    }
+
+    // Before anything is stored the user may save what the window holds:
+    // No goes on, Yes saves first (the pending edit committed), and a save
+    // that is cancelled or fails ends the switch with nothing changed.
+    void languageSwitchOffersToSaveFirst_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("chosen"); // the Save dialog's answer; empty: cancelled
+        QTest::addColumn<bool>("switches");
+        QTest::newRow("No") << int(AnswerNo) << "" << true;
+        QTest::newRow("Yes, saved") << int(AnswerYes) << "Data/before switch.LDat" << true;
+        QTest::newRow("Yes, Save As cancelled") << int(AnswerYes) << "" << false;
+        QTest::newRow("Yes, the save fails") << int(AnswerYes) << "no such folder/x.LDat" << false;
+    }
+    void languageSwitchOffersToSaveFirst() {
+        QFETCH(int, answer);
+        QFETCH(QString, chosen);
+        QFETCH(bool, switches);
+        PendingEditChannels channels;
+        PendingEditChannel& ch = openWithPendingEdit(channels);
+        const model::Image image = model::state().IicDat;
+        const std::string file = chosen.isEmpty() ? std::string() : home->file(chosen.toStdString());
+        const std::string current = app::shell().CurFilePath;
+        dialogs->answers = {answer};
+        if (!file.empty()) dialogs->files.push_back(file);
+
+        w->action("mnuLangSel0")->trigger();
+        QCOMPARE(ch.commits, 1);
+        QCOMPARE(dialogs->asked[0].text, app::shell().FaceText[82]);
+        QCOMPARE(dialogs->asked[0].buttons, platform::Buttons::YesNo);
+        QCOMPARE(dialogs->fileRequests.size(), std::size_t(answer == AnswerYes ? 1 : 0));
+        const bool saved = switches && answer == AnswerYes;
+        if (saved) {
+            // The file holds the edit the commit put into the table.
+            model::Image carried{};
+            app::ReadDataFile(file, carried);
+            QVERIFY(std::equal(std::begin(kTypedChannel), std::end(kTypedChannel), carried.begin() + 0xC800));
+            QCOMPARE(app::shell().CurFilePath, file);
+        }
+        if (switches) {
+            QCOMPARE(stored("Setting", "Language"), std::string("1"));
+            QCOMPARE(desktop->restarts, 1);
+            QVERIFY(!w->isVisible());
+            QCOMPARE(dialogs->asked.back().text,
+                     std::string("Language has changed, you need to restart the software."));
+            return;
+        }
+        // Nothing stored, no restart; the image, the current file, the window as they were.
+        QCOMPARE(stored("Setting", "Language"), std::string("<none>"));
+        QCOMPARE(desktop->restarts, 0);
+        QCOMPARE(app::shell().NoExitAsk, std::int16_t(0));
+        QCOMPARE(app::shell().LangIndex, std::int16_t(3));
+        QVERIFY(w->isVisible());
+        QVERIFY(w->action("mnuLangSel2")->isChecked());
+        QVERIFY(!w->action("mnuLangSel0")->isChecked());
+        QVERIFY(model::state().IicDat == image);
+        QCOMPARE(app::shell().CurFilePath, current);
+        QCOMPARE(w->panelText(3), face(85) + QString::fromStdString(current));
+        QCOMPARE(w->windowTitle().left(face(16).size()), face(16));
+        if (file.empty()) {
+            QCOMPARE(dialogs->asked.size(), std::size_t(1)); // the question only
+        } else {
+            QCOMPARE(dialogs->asked.size(), std::size_t(2));
+            QCOMPARE(dialogs->asked[1].icon, platform::Icon::Critical);
+            QVERIFY(dialogs->asked[1].text.rfind(app::shell().FaceText[86], 0) == 0);
+            QVERIFY(!platform::fileExists(file));
+        }
+        // Once saved, the same switch goes through.
+        dialogs->answers = {AnswerNo};
+        w->action("mnuLangSel0")->trigger();
+        QCOMPARE(desktop->restarts, 1);
+    }
+
+    // The notice is English in every language, and so is its button: Qt's
+    // own texts speak the running language, the Save question with them.
+    void languageNoticeButtonSpeaksTheNoticesLanguage_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QStringList>("menus");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QStringList>("questionButtons");
+        QTest::newRow("Simplified Chinese to English") << 1 << QStringList{"mnuSet", "mnuLangSetting"}
+                                                       << "mnuLangSel2" << QStringList{"是(&Y)", "否(&N)"};
+        QTest::newRow("Traditional Chinese to Simplified")
+            << 2 << QStringList{"mnuSet", "mnuLangSetting"} << "mnuLangSel0"
+            << QStringList{"是(&Y)", "否(&N)"};
+        QTest::newRow("English to Traditional Chinese")
+            << 3 << QStringList{"mnuSet", "mnuLangSetting"} << "mnuLangSel1" << QStringList{"&Yes", "&No"};
+    }
+    void languageNoticeButtonSpeaksTheNoticesLanguage() {
+        QFETCH(int, from);
+        QFETCH(QStringList, menus);
+        QFETCH(QString, item);
+        QFETCH(QStringList, questionButtons);
+        platform::QtDialogs qt;
+        platform::Host<platform::Dialogs>::Scoped real(qt);
+        platform::installQtTranslations(from);
+        language(from);
+        w->resize(881, 639);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        BoxAnswerer answerer([](const QMessageBox& box) {
+            return box.button(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
+        });
+        clickMenuItem(*w, menus, item);
+        QVERIFY(QTest::qWaitFor([&] { return !w->isVisible(); }));
+        QCOMPARE(answerer.seen.size(), std::size_t(2));
+        QCOMPARE(answerer.seen[0].text, face(82));
+        QCOMPARE(answerer.seen[0].buttons, questionButtons);
+        QCOMPARE(answerer.seen[1].text,
+                 QStringLiteral("Language has changed, you need to restart the software."));
+        QCOMPARE(answerer.seen[1].buttons, QStringList{"OK"});
+        QCOMPARE(desktop->restarts, 1);
+    }
+
+    // Save As asks before it replaces a file, also when the name was typed
+    // without its extension; No goes back to the dialog.
+    void saveAsAsksBeforeReplacing_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("English, no extension") << 3 << "my radio file" << QStringList{"&Yes", "&No"};
+        QTest::newRow("English, whole name") << 3 << "my radio file.LDat" << QStringList{"&Yes", "&No"};
+        QTest::newRow("Traditional Chinese, no extension")
+            << 2 << "my radio file" << QStringList{"是(&Y)", "否(&N)"};
+        QTest::newRow("Simplified Chinese, no extension")
+            << 1 << "my radio file" << QStringList{"是(&Y)", "否(&N)"};
+    }
+    void saveAsAsksBeforeReplacing() {
+        QFETCH(int, lang);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, buttons);
+        platform::QtDialogs qt;
+        platform::Host<platform::Dialogs>::Scoped real(qt);
+        platform::installQtTranslations(lang);
+        language(lang);
+        PendingEditChannels channels;
+        openWithPendingEdit(channels);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        home->write("Data/my radio file.LDat", "the user's earlier file");
+        const std::string path = home->file("Data/my radio file.LDat");
+
+        int answers = 0; // No first, then Yes
+        BoxAnswerer answerer(
+            [&answers](const QMessageBox&) { return answers++ == 0 ? QMessageBox::No : QMessageBox::Yes; });
+        bool stillOpenAfterNo = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            QTest::keyClicks(name, typed);
+            QTest::keyClick(name, Qt::Key_Return); // asked, answered No
+            stillOpenAfterNo =
+                dialog->isVisible() && home->read("Data/my radio file.LDat") == "the user's earlier file";
+            QTest::keyClick(name, Qt::Key_Return); // asked again, answered Yes
+        });
+        clickMenuItem(*w, {"mnuFile"}, "mnuFileSaveAs");
+        QVERIFY(stillOpenAfterNo);
+        QCOMPARE(answerer.seen.size(), std::size_t(2)); // once per Return, never twice for one
+        for (const Shown& s : answerer.seen) {
+            QVERIFY2(s.text.contains("my radio file.LDat"), qPrintable(s.text));
+            QCOMPARE(s.buttons, buttons);
+        }
+        if (lang != 3)
+            QVERIFY2(!answerer.seen[0].text.contains("already exists"), qPrintable(answerer.seen[0].text));
+        // Replaced by the data file, which carries the image.
+        QCOMPARE(app::shell().CurFilePath, path);
+        model::Image carried{};
+        app::ReadDataFile(path, carried);
+        QVERIFY(std::equal(std::begin(kTypedChannel), std::end(kTypedChannel), carried.begin() + 0xC800));
+        QVERIFY(!platform::fileExists(home->file("Data/my radio file")));
     }
 
     void faceFontHasTheGlyphsOfTheLanguage() {

@@ -14,7 +14,10 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScreen>
 #include <QtTest>
 
@@ -102,6 +105,45 @@ class ScreenshotTest : public QObject {
         dialogs.message(app::text(74), app::text(app::kTextNotice), platform::Buttons::YesNo,
                         platform::Icon::Question);
         mdifrmMain::destroyInstance();
+    }
+
+    // Save As over an existing file typed without its extension: the
+    // question before replacing it.
+    void overwriteQuestion_data() {
+        QTest::addColumn<int>("lang");
+        QTest::newRow("cht") << 2;
+        QTest::newRow("eng") << 3;
+    }
+    void overwriteQuestion() {
+        QFETCH(int, lang);
+        testsupport::TempHome home;
+        testsupport::StandInChannelWindows channelWindows;
+        platform::QtDialogs qt;
+        platform::Host<platform::Dialogs>::Scoped real(qt);
+        start(home, lang);
+        home.write("Data/my radio file.LDat", "an earlier file");
+        bool asked = false;
+        QTimer::singleShot(400, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            QTest::keyClicks(name, QStringLiteral("my radio file"));
+            QTimer::singleShot(400, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box);
+                asked = true;
+                save(*box, QStringLiteral("overwrite-question-%1").arg(QTest::currentDataTag()));
+                box->button(QMessageBox::No)->click();
+            });
+            QTest::keyClick(name, Qt::Key_Return);
+            dialog->reject();
+        });
+        mdifrmMain::instance().action(QStringLiteral("mnuFileSaveAs"))->trigger();
+        QVERIFY(asked);
+        QCOMPARE(home.read("Data/my radio file.LDat"), std::string("an earlier file"));
+        mdifrmMain::destroyInstance();
+        platform::installQtTranslations(3);
     }
 };
 

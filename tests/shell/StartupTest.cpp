@@ -5,14 +5,15 @@
 #include "charcode/HanZi.h"
 #include "link/LinkState.h"
 #include "model/Model.h"
+#include "platform/Desktop.h"
 #include "platform/IniFile.h"
 #include "platform/PseudoTerminal.h"
 #include "platform/ui/QtDialogs.h"
 #include "shell/FileCommands.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
+#include "tests/shell/LanguageDialogs.h"
 #include "tests/support/ChannelStandIn.h"
-#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
 #include <QImage>
@@ -27,11 +28,27 @@
 using namespace app;
 using namespace shell;
 
+namespace {
+
+// The desktop's restart of the program, counted; it fails on request.
+struct Restarts : platform::Desktop {
+    bool RestartProgram() override {
+        ++count;
+        return works;
+    }
+    int count = 0;
+    bool works = true;
+    platform::Host<platform::Desktop>::Scoped registered{*this};
+};
+
+} // namespace
+
 class StartupTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testsupport::TempHome> home;
-    std::unique_ptr<testsupport::ScriptedDialogs> dialogs;
+    std::unique_ptr<shelltest::LanguageDialogs> dialogs;
+    std::unique_ptr<Restarts> restarts;
     testsupport::StandInChannelWindows channelWindows;
 
     std::string stored(const char* section, const char* key) {
@@ -47,11 +64,14 @@ class StartupTest : public QObject {
     // devices given), so that no test touches the machine's own ports.
     void settings(const QString& content, const std::map<int, std::string>& devices = {}) {
         if (content == QLatin1String("<none>")) return;
-        std::string ports = "\n[Ports]\n";
+        home->write("tavorin.def", content.toStdString() + ports(devices));
+    }
+    std::string ports(const std::map<int, std::string>& devices = {}) {
+        std::string section = "\n[Ports]\n";
         for (int n = 1; n <= 16; ++n)
-            ports +=
+            section +=
                 std::to_string(n) + "=" + (devices.count(n) ? devices.at(n) : home->file("no-port")) + "\n";
-        home->write("tavorin.def", content.toStdString() + ports);
+        return section;
     }
     void resetLink() {
         radiolink::LinkState& link = radiolink::linkState();
@@ -65,7 +85,8 @@ class StartupTest : public QObject {
   private slots:
     void init() {
         home = std::make_unique<testsupport::TempHome>();
-        dialogs = std::make_unique<testsupport::ScriptedDialogs>();
+        dialogs = std::make_unique<shelltest::LanguageDialogs>();
+        restarts = std::make_unique<Restarts>();
         home->copyShipped("zezirev.def");
         ResetShell();
         resetLink();
@@ -73,6 +94,7 @@ class StartupTest : public QObject {
     void cleanup() {
         mdifrmMain::destroyInstance();
         delete frmSplash::existing();
+        restarts.reset();
         dialogs.reset();
         home.reset();
         qunsetenv("LC_ALL");
@@ -151,6 +173,7 @@ class StartupTest : public QObject {
         QVERIFY(!frmSplash::existing());
         QVERIFY(dialogs->asked.empty());
         mdifrmMain* main = mdifrmMain::existing();
+        QCOMPARE(restarts->count, opens ? 0 : 1);
         if (!opens) {
             // Nothing was loaded: no window, no other key written.
             QVERIFY(!main);
@@ -172,6 +195,7 @@ class StartupTest : public QObject {
         qputenv("LC_ALL", "zh_TW.UTF-8");
         QVERIFY(!start());
         QCOMPARE(stored("Setting", "FirRun"), std::string("1"));
+        QCOMPARE(restarts->count, 1);
         QVERIFY(start());
         QCOMPARE(stored("Setting", "Language"), std::string("2"));
         mdifrmMain::destroyInstance();
@@ -180,11 +204,95 @@ class StartupTest : public QObject {
         QVERIFY(start());
         QCOMPARE(app::shell().LangIndex, std::int16_t(2));
         QCOMPARE(stored("Setting", "Language"), std::string("2"));
+        QCOMPARE(restarts->count, 1);
+    }
+
+    // With no settings to speak of, the preparing run stores its state and
+    // starts the program again, whose run is the first real start; when the
+    // program cannot be started again, this run is.
+    void preparingRunStartsTheProgramAgain_data() {
+        QTest::addColumn<QByteArray>("content"); // "<none>": no file
+        QTest::addColumn<bool>("restartWorks");
+        const QByteArray garbage("\x00\xff\xfe\x01[Sett\x00ing\r\rFirRun\x7f=\x00\n\xc3", 24);
+        QTest::newRow("no settings file") << QByteArray("<none>") << true;
+        QTest::newRow("empty file") << QByteArray() << true;
+        QTest::newRow("unreadable bytes") << garbage << true;
+        QTest::newRow("no restart: this run goes on") << QByteArray() << false;
+    }
+    void preparingRunStartsTheProgramAgain() {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, restartWorks);
+        qputenv("LC_ALL", "zh_CN.UTF-8");
+        if (content != "<none>") home->write("tavorin.def", content.toStdString());
+        restarts->works = restartWorks;
+        const bool started = StartProgram();
+        QCOMPARE(restarts->count, 1);
+        QCOMPARE(stored("Setting", "FirRun"), std::string(restartWorks ? "1" : "0"));
+        // What the file held stays as it was, the state added to it.
+        if (content != "<none>") QVERIFY(home->read("tavorin.def").rfind(content.toStdString(), 0) == 0);
+        QVERIFY(dialogs->asked.empty());
+        // The run that opens the window touches no serial port of this machine.
+        home->write("tavorin.def", home->read("tavorin.def") + ports());
+        if (restartWorks) {
+            QVERIFY(!started);
+            QVERIFY(!mdifrmMain::existing());
+            // The new run.
+            ResetShell();
+            QVERIFY(start());
+        } else {
+            QVERIFY(started);
+            QVERIFY(QTest::qWaitFor([] { return !frmSplash::existing(); }, 5000));
+        }
+        QCOMPARE(restarts->count, 1); // no second restart
+        QVERIFY(mdifrmMain::existing() && mdifrmMain::existing()->isVisible());
+        QCOMPARE(stored("Setting", "FirRun"), std::string("0"));
+        QCOMPARE(stored("Setting", "Language"), std::string("1"));
+        QCOMPARE(app::shell().LangIndex, std::int16_t(1));
+    }
+
+    // A state that cannot be stored would make every run a preparing run:
+    // the user is told why in the locale's language, and nothing restarts.
+    void preparingRunThatCannotStoreItsStateEnds_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("read-only file") << "file";
+        QTest::newRow("read-only folder") << "folder";
+        QTest::newRow("a folder in its place") << "in its place";
+    }
+    void preparingRunThatCannotStoreItsStateEnds() {
+        QFETCH(QString, how);
+        qputenv("LC_ALL", "zh_TW.UTF-8");
+        const std::string file = home->file("tavorin.def");
+        std::string reason;
+        if (how == "file") {
+            home->write("tavorin.def", "[Setting]\nLanguage=1\n");
+            ::chmod(file.c_str(), 0444);
+            reason = "檔案為唯讀：" + file;
+        } else if (how == "folder") {
+            ::chmod(home->path().c_str(), 0555);
+            reason = "資料夾為唯讀：" + home->path();
+        } else {
+            ::mkdir(file.c_str(), 0755);
+            reason = "這是資料夾，不是檔案：" + file;
+        }
+        for (int run = 1; run <= 2; ++run) {
+            QVERIFY(!start());
+            QVERIFY(!mdifrmMain::existing());
+            QCOMPARE(restarts->count, 0);
+            QCOMPARE(dialogs->asked.size(), std::size_t(run));
+            const auto& told = dialogs->asked.back();
+            QCOMPARE(told.text, text(TextKey::StartFailed, 2) + "\n" + reason);
+            QCOMPARE(told.title, text(TextKey::StartFailedTitle, 2));
+            QCOMPARE(told.icon, platform::Icon::Critical);
+            QCOMPARE(told.buttons, platform::Buttons::Ok);
+            QCOMPARE(dialogs->buttonLanguages.back(), 2);
+        }
+        if (how == "file") QCOMPARE(home->read("tavorin.def"), std::string("[Setting]\nLanguage=1\n"));
+        ::chmod(home->path().c_str(), 0755);
     }
 
     void unwritableSettingsStartNormallyAndSaySoOnce() {
         qputenv("LC_ALL", "zh_TW.UTF-8");
-        settings("[Setting]\nEngFont=DejaVu Sans\n");
+        settings("[Setting]\nFirRun=1\nEngFont=DejaVu Sans\n");
         const std::string before = home->read("tavorin.def");
         ::chmod(home->file("tavorin.def").c_str(), 0444);
         QVERIFY(start());
@@ -193,7 +301,10 @@ class StartupTest : public QObject {
         QCOMPARE(dialogs->asked.size(), std::size_t(1));
         QCOMPARE(dialogs->asked[0].icon, platform::Icon::Exclamation);
         QCOMPARE(dialogs->asked[0].title, app::shell().FaceText[70]);
+        QCOMPARE(dialogs->asked[0].text,
+                 text(TextKey::SettingsRefused, 2) + "\n檔案為唯讀：" + home->file("tavorin.def"));
         QCOMPARE(home->read("tavorin.def"), before);
+        QCOMPARE(restarts->count, 0);
     }
 
     void portOfTheRun_data() {

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Starts the program on a real X server, as a user would:
-# - with the shipped settings (FirRun 1) it opens its windows and keeps running;
-# - the preparing run after installation (no settings file, or FirRun 2)
-#   stores FirRun 1 and ends at once without a window.
+# - the preparing run after installation (no FirRun, or FirRun 2) stores
+#   FirRun 1, starts the program again and ends; the new run is the first
+#   real start: it stores FirRun 0 and keeps running;
+# - with the shipped settings (FirRun 1) it opens its windows and keeps running.
 exe="$1"
 unset QT_QPA_PLATFORM
 export TAVORIN_QUIET=1
@@ -11,23 +12,40 @@ fail() { echo "FAIL: $*" >&2; status=1; }
 
 home=$(mktemp -d)
 export TAVORIN_HOME="$home"
+cp "$(dirname "$exe")/zezirev.def" "$home/" || fail "no shipped files"
 
-# Preparing runs: no file, then FirRun=2.
-for content in "" "[Setting]
+# No serial port of this machine is touched.
+ports() {
+    printf '\n[Ports]\n'
+    for n in $(seq 1 16); do echo "$n=$home/no-port"; done
+}
+
+# Runs on one X server: the preparing run, which must end at once, then
+# waits for the run it started, checks that it keeps running and ends it by
+# its id (the one run of the program in this test's folder).
+cat >"$home/prepare.sh" <<EOF
+"$exe" || exit 2
+for i in \$(seq 1 100); do grep -q '^FirRun=0' "$home/tavorin.def" && break; sleep 0.1; done
+sleep 2
+for p in /proc/[0-9]*; do
+    [ "\$(readlink "\$p/exe")" = "\$(readlink -f "$exe")" ] || continue
+    tr '\\0' '\\n' <"\$p/environ" 2>/dev/null | grep -qx "TAVORIN_HOME=$home" || continue
+    kill "\${p#/proc/}" && exit 0
+done
+exit 3
+EOF
+
+for content in "[Setting]" "[Setting]
 FirRun=2"; do
-    rm -f "$home/tavorin.def"
-    [ -n "$content" ] && printf '%s\n' "$content" >"$home/tavorin.def"
-    timeout 20 xvfb-run -a "$exe"
+    { printf '%s\n' "$content"; ports; } >"$home/tavorin.def"
+    timeout 30 xvfb-run -a sh "$home/prepare.sh"
     rc=$?
-    [ $rc -eq 0 ] || fail "preparing run ended with $rc"
-    grep -q '^FirRun=1' "$home/tavorin.def" || fail "preparing run did not store FirRun=1"
+    [ $rc -eq 0 ] || fail "preparing run with '$content' ended with $rc (2: failed, 3: no new run)"
+    grep -q '^FirRun=0' "$home/tavorin.def" || fail "the new run did not make the first real start"
 done
 
 # A first real start with the shipped settings keeps running.
-cp "$(dirname "$exe")/tavorin.def" "$(dirname "$exe")/zezirev.def" "$home/" || fail "no shipped files"
-# No serial port of this machine is touched.
-printf '\n[Ports]\n' >>"$home/tavorin.def"
-for n in $(seq 1 16); do echo "$n=$home/no-port" >>"$home/tavorin.def"; done
+{ cat "$(dirname "$exe")/tavorin.def"; ports; } >"$home/tavorin.def" || fail "no shipped settings"
 xvfb-run -a sh -c "\"$exe\" & pid=\$!; sleep 3; kill -0 \$pid || exit 1; kill \$pid; wait \$pid; exit 0" ||
     fail "the program did not keep running"
 grep -q '^FirRun=0' "$home/tavorin.def" || fail "the first real start did not store FirRun=0"
