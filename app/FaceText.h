@@ -91,11 +91,16 @@ enum class TextKey {
     PortInUse,
     PortNotSerial,
     PortCannotOpen,
-    PortFailed, // the port dialog's line: %1 the port number, the reason follows
+    PortFailed,       // the port dialog's line: %1 the port number, the reason follows
     TwoToneHeaders,   // the two-tone grid's column headers, separated by "|"
     RadioHeaders,     // the FM station grid's
     PhoneBookHeaders, // the phone-book grid's
     SerialListUsedUp, // after the write that gave the last number of the serial-number list
+    // The help window.
+    HelpBack,
+    HelpForward,
+    HelpContents,
+    HelpPageMissing, // %1 the page's path
 };
 
 struct NamedTextRow {

@@ -76,6 +76,12 @@ const NamedTextRow kNamedTextRows[] = {
     {TextKey::SerialListUsedUp, {"序列号已用完：下一台对讲机不会得到序列号。请导入新的序列号列表。",
                                  "序號已用完：下一台對講機不會得到序號。請匯入新的序號清單。",
                                  "Serial number list used up: the next radio gets no serial number. Import a new list."}},
+    {TextKey::HelpBack, {"后退", "上一頁", "Back"}},
+    {TextKey::HelpForward, {"前进", "下一頁", "Forward"}},
+    {TextKey::HelpContents, {"目录", "目錄", "Contents"}},
+    {TextKey::HelpPageMissing, {"找不到帮助页面 %1，或无法读取。请把帮助页面放回程序所在的文件夹。",
+                                "找不到說明頁面 %1，或無法讀取。請把說明頁面放回程式所在的資料夾。",
+                                "The help page %1 is missing or cannot be read. Put the help pages back beside the program."}},
 };
 // clang-format on
 

@@ -3,6 +3,7 @@
 // its logic use.
 namespace shell {
 
+inline constexpr int kTextHelpButton = 6;       // "Help": the toolbar button, the help window's title
 inline constexpr int kTextTitle = 16;           // the main window's title
 inline constexpr int kTextLanguageChanged = 68; // restart needed after a language change
 inline constexpr int kTextExitQuestion = 73;    // "Are you sure want to exit?"

@@ -3,12 +3,11 @@
 #include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "link/LinkState.h"
-#include "platform/Desktop.h"
-#include "platform/FileIo.h"
 #include "platform/ui/Twips.h"
 #include "shell/MainCommands.h"
 #include "shell/ShellTexts.h"
 #include "shell/Startup.h"
+#include "shell/ui/HelpWindow.h"
 #include "shell/ui/MainMenus.h"
 #include "shell/ui/ProgramIcon.h"
 #include "shell/ui/frmAboutSoft.h"
@@ -31,7 +30,7 @@ mdifrmMain* g_instance = nullptr;
 const char* const kUnloadOrder[] = {"frmAboutSoft", "frmAdjMode",   "frmAdjMore",   "frmChMem",
                                     "frmCommun",    "frmCustomFre", "frmFlashSoft", "frmInputCode",
                                     "frmMain",      "frmPartFill",  "frmSetVolume", "frmShowErr",
-                                    "frmSplash",    "frmToolCom",   "frmVitualKey"};
+                                    "frmSplash",    "frmToolCom",   "frmVitualKey", "HelpWindow"};
 
 QStyle::StandardPixmap iconOf(const QString& key) {
     static const QHash<QString, QStyle::StandardPixmap> icons = {{"FileNew", QStyle::SP_FileIcon},
@@ -249,9 +248,8 @@ void mdifrmMain::tlbMdiFrmMain_ButtonClick(const QString& key) {
 
 void mdifrmMain::Help() {
     try {
-        // A missing help file shows nothing.
-        const std::string path = HelpFilePath(app::shell());
-        if (platform::fileExists(path)) platform::desktop().OpenDocument(path);
+        // Our own window: help works where no desktop can open a page.
+        HelpWindow::ShowIndex(this, HelpFilePath(app::shell()));
     } catch (const std::exception& e) {
         app::VbErrNumDes("mdifrmMain->Help", e);
     }

@@ -1,5 +1,6 @@
-// The help as it ships beside the program: the three index pages the Help
-// command opens, every page they link, and every link of those pages.
+// The help as it ships beside the program: the three index pages the help
+// window opens, every page they link, and every link of those pages (the
+// help window test follows them in the window).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -55,6 +56,11 @@ TEST(HelpFiles, EveryLinkOfTheIndexesAndTheirPagesResolves) {
             const std::string html = contentOf(page);
             EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos) << page;
             EXPECT_EQ(html.find("<script"), std::string::npos) << page;
+            // The program's help window reads a style sheet only when its type is given.
+            const std::string css = page.parent_path() == Bin ? "help.css" : "../help.css";
+            EXPECT_NE(html.find("<link rel=\"stylesheet\" type=\"text/css\" href=\"" + css + "\">"),
+                      std::string::npos)
+                << page;
             for (const std::string& target : linksOf(html)) {
                 EXPECT_EQ(target.find("://"), std::string::npos) << page << ": " << target << " is not ours";
                 EXPECT_TRUE(fs::exists(page.parent_path() / target)) << page << ": " << target;

@@ -14,6 +14,7 @@
 #include "platform/ui/QtDialogs.h"
 #include "shell/SoftInit.h"
 #include "shell/Startup.h"
+#include "shell/ui/HelpWindow.h"
 #include "shell/ui/frmAboutSoft.h"
 #include "shell/ui/frmShowErr.h"
 #include "shell/ui/mdifrmMain.h"
@@ -142,6 +143,12 @@ QStringList visibleItems(QMenu* m) {
     for (QAction* a : m->actions())
         if (a->isVisible()) out << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     return out;
+}
+
+// The page the help window shows, when it is shown.
+QString helpShown() {
+    HelpWindow* help = HelpWindow::existing();
+    return help && help->isVisible() ? help->txtPage->source().toLocalFile() : QString();
 }
 
 } // namespace
@@ -280,7 +287,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(app::shell().FaceLockState, std::string("ShowNo"));
         home->copyShipped("EngHelp.html");
         QTest::keyClick(w.get(), Qt::Key_F1); // the help item's key works
-        QCOMPARE(desktop->opened, QStringList{QString::fromStdString(home->file("EngHelp.html"))});
+        QCOMPARE(helpShown(), QString::fromStdString(home->file("EngHelp.html")));
     }
 
     void toolbarDispatchesOnTheKey() {
@@ -295,10 +302,10 @@ class MainWindowTest : public QObject {
         w->tlbMdiFrmMain_ButtonClick("Print");
         w->tlbMdiFrmMain_ButtonClick("help"); // keys are matched with their case
         w->tlbMdiFrmMain_ButtonClick("");
-        QVERIFY(desktop->opened.isEmpty());
+        QVERIFY(!HelpWindow::existing());
         QVERIFY(dialogs->asked.empty());
         w->button("Help")->trigger();
-        QCOMPARE(desktop->opened, QStringList{QString::fromStdString(home->file("EngHelp.html"))});
+        QCOMPARE(helpShown(), QString::fromStdString(home->file("EngHelp.html")));
         w->show();
         w->button("Exit")->trigger(); // answered No
         QCOMPARE(dialogs->asked.size(), std::size_t(1));
@@ -434,21 +441,26 @@ class MainWindowTest : public QObject {
         QTest::newRow("0") << 0 << "EngHelp.html";
         QTest::newRow("7") << 7 << "EngHelp.html";
     }
-    // From the Help menu and the toolbar, the shipped index of the language.
+    // From the Help menu and the toolbar, the shipped index of the language
+    // in the program's own help window, never through the desktop.
     void helpOpensTheFileOfTheLanguage() {
         QFETCH(int, lang);
         QFETCH(QString, file);
         app::shell().LangIndex = static_cast<std::int16_t>(lang);
-        w->Help(); // no file beside the program: nothing opens, nothing is said
-        QVERIFY(desktop->opened.isEmpty());
-        QVERIFY(dialogs->asked.empty());
-        home->copyShipped(file.toStdString());
         const QString index = QString::fromStdString(home->file(file.toStdString()));
+        w->Help(); // no file beside the program: the window says so
+        QCOMPARE(helpShown(), index);
+        QVERIFY(HelpWindow::existing()->txtPage->toPlainText().contains(index));
+        HelpWindow::existing()->close();
+        home->copyShipped(file.toStdString());
         w->action("mnuHelpTopic")->trigger();
-        QCOMPARE(desktop->opened, QStringList{index});
+        QCOMPARE(helpShown(), index);
+        QVERIFY(!HelpWindow::existing()->txtPage->toPlainText().contains(index));
+        HelpWindow::existing()->close();
         w->button("Help")->trigger();
-        QCOMPARE(desktop->opened, (QStringList{index, index}));
+        QCOMPARE(helpShown(), index);
         QVERIFY(app::shell().LangIndex >= 1 && app::shell().LangIndex <= 3);
+        QVERIFY(desktop->opened.isEmpty());
         QVERIFY(dialogs->asked.empty());
     }
 
