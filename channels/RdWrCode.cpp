@@ -37,17 +37,23 @@ void shown(int box) {
     platform::host<SettingsPagesHost>().Changed(Ctl::RdWrCode, box);
 }
 
-// Stores what the box holds and shows what was stored.
+// Stores what the box holds and shows what was stored. A box the showing
+// changed (a character without code gone) holds another text, which its
+// change stores in turn: the field never keeps a code the box does not show.
 void storeTyped(std::span<std::uint8_t> field, const std::string& box, std::int16_t& typing,
                 const std::function<void()>& show, const char* tag) {
-    try {
-        storeCode(field, box);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes(tag, e);
-        return;
+    for (int pass = 0; pass < 2; ++pass) {
+        const std::string text = box;
+        try {
+            storeCode(field, text);
+        } catch (const std::exception& e) {
+            app::VbErrNumDes(tag, e);
+            return;
+        }
+        const platform::ScopedFlag showing(typing);
+        show();
+        if (box == text) return;
     }
-    const platform::ScopedFlag showing(typing);
-    show();
 }
 
 } // namespace

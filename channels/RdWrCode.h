@@ -36,6 +36,7 @@ void SetNewRdWrCodeText(RdWrCodeState& s, const std::string& text);
 // txtRdWrCode now holds text: stores its first six characters (a blank text
 // empties the code) and shows the stored code, but keeps the typed text
 // where the two differ only by its trailing spaces (they store the same).
+// A shown text that differs otherwise is stored in turn, as the box shows it.
 void RdWrCodeChange(model::ModelState& m, RdWrCodeState& s, const std::string& text);
 // The same for txtNewRdWrCode and NewRdWrCode (all 16 bytes 0xFF when blank).
 void NewRdWrCodeChange(model::ModelState& m, RdWrCodeState& s, const std::string& text);

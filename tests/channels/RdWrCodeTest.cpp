@@ -76,6 +76,10 @@ TEST_F(RdWrCodeTest, AChangeStoresTheCodeAndShowsWhatWasKept) {
         // Spaces typed at the end store as none: the box keeps them.
         {"A ", {0x41, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x12, 0x34}, "A "},
         {"   ", Bytes(14, 0xFF), "   "},
+        // A character without a code is shown away, the spaces with it, and
+        // the code is stored as shown: no code stays that the box hides.
+        {"A\xF0\x9F\x98\x80 ", {0x41, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x12, 0x34}, "A"},
+        {"\"AB", {0x41, 0x00, 0x42, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0x12, 0x34}, "AB"},
         {"", Bytes(14, 0xFF), ""},
     };
     for (const Case& c : cases) {

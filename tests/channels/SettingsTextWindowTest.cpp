@@ -161,6 +161,12 @@ class SettingsTextWindowTest : public QObject {
         QCOMPARE(c.txtRdWrCode->text(), QString("ZAB "));
         QCOMPARE(c.txtRdWrCode->cursorPosition(), 1);
         QCOMPARE(bytes(model::map::RdWrCode, 14), with(codes("ZAB", 6), {0xFF, 0xFF}));
+        // A character the radio lacks goes; the caret stays where it was typed.
+        QTest::keyClick(c.txtRdWrCode, Qt::Key_Home);
+        QTest::keyClicks(c.txtRdWrCode, "\"");
+        QCOMPARE(c.txtRdWrCode->text(), QString("ZAB"));
+        QCOMPARE(c.txtRdWrCode->cursorPosition(), 1);
+        QCOMPARE(bytes(model::map::RdWrCode, 14), with(codes("ZAB", 6), {0xFF, 0xFF}));
         QTest::keyClicks(c.txtNewRdWrCode, "12 3 ");
         QCOMPARE(c.txtNewRdWrCode->text(), QString("12 3 "));
         QCOMPARE(Bytes(m().NewRdWrCode.begin(), m().NewRdWrCode.end()),
