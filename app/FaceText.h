@@ -91,11 +91,17 @@ enum class TextKey {
     PortInUse,
     PortNotSerial,
     PortCannotOpen,
-    PortFailed, // the port dialog's line: %1 the port number, the reason follows
+    PortFailed,       // the port dialog's line: %1 the port number, the reason follows
     TwoToneHeaders,   // the two-tone grid's column headers, separated by "|"
     RadioHeaders,     // the FM station grid's
     PhoneBookHeaders, // the phone-book grid's
     SerialListUsedUp, // after the write that gave the last number of the serial-number list
+    // A serial-number list file refused at import; the entries named follow.
+    SerialListNotImported,
+    SerialListNoEntries, // %1 the file
+    SerialListSameLine,  // %1 message line 1 as both entries would write it
+    SerialListTooLong,   // %1 how many entries are longer than message line 1
+    SerialListKept,      // the list in use stays
 };
 
 struct NamedTextRow {

@@ -1,5 +1,6 @@
 // The settings pages' text boxes as a user types into them, key by key, in
-// the channel window of the program as it opens.
+// the channel window of the program as it opens; and the serial-number list
+// that fills message line 1, imported through its button.
 #include "channels/SettingsState.h"
 #include "channels/ui/SettingsControls.h"
 #include "channels/ui/frmChMem.h"
@@ -186,6 +187,78 @@ class SettingsTextWindowTest : public QObject {
         QCOMPARE(bytes(0xE6D0, 14), Bytes(typed.begin() + 0xE6D0, typed.begin() + 0xE6DE));
         QCOMPARE(bytes(model::map::RdWrCode, 14),
                  Bytes(typed.begin() + model::map::RdWrCode, typed.begin() + model::map::RdWrCode + 14));
+    }
+
+    // A list that would give two radios one number is refused with a
+    // message in the interface language naming the entries; the list in use
+    // and message line 1 stay.
+    void aRefusedListKeepsTheListInUse_data() {
+        QTest::addColumn<int>("lang");
+        QTest::newRow("Simplified Chinese") << 1;
+        QTest::newRow("Traditional Chinese") << 2;
+        QTest::newRow("English") << 3;
+    }
+    void aRefusedListKeepsTheListInUse() {
+        QFETCH(int, lang);
+        Program p(lang, emptyTexts);
+        channels::SettingsControls& c = p.c();
+        p.pageOf(c.cmdImportSeq);
+        // What the one message box since the last look said, under its title.
+        auto told = [&p]() -> std::string {
+            if (p.dialogs.asked.size() != 1) return std::to_string(p.dialogs.asked.size()) + " messages";
+            const auto asked = p.dialogs.asked[0];
+            p.dialogs.asked.clear();
+            if (asked.title != app::text(app::kTextNotice) || asked.icon != platform::Icon::Critical)
+                return "a message of another kind";
+            return asked.text;
+        };
+        auto has = [](const std::string& t, const std::string& part) {
+            return t.find(part) != std::string::npos;
+        };
+        const std::string lead = app::text(app::TextKey::SerialListNotImported, lang),
+                          kept = app::text(app::TextKey::SerialListKept, lang);
+
+        // Before any list: a file without entries shows the example.
+        p.importList("[SerialNo]\n");
+        std::string t = told();
+        QVERIFY2(t.rfind(lead + "\n", 0) == 0 && has(t, p.home.file("list.ini")) && !has(t, kept), t.c_str());
+        QVERIFY(c.txtSeqExample->isVisible());
+        QCOMPARE(c.cboImportSeq->count(), 0);
+
+        p.importList("[SerialNo]\n1=SN-0001\n2=SN-0002\n3=SN-0003\n");
+        QVERIFY(p.dialogs.asked.empty());
+        QTest::mouseClick(c.cmdSeqSwitch[1], Qt::LeftButton);
+        QCOMPARE(c.txtPc[2]->text(), QString("SN-0002"));
+        const Bytes line = bytes(0xE610, 32);
+
+        const struct {
+            const char* content;
+            std::vector<std::string> named;
+        } refused[] = {
+            {"[SerialNo]\n1=SN-2026-BATCH-A-0001\n2=SN-2026-BATCH-A-0002\n",
+             {"0001 -- SN-2026-BATCH-A-0001", "0002 -- SN-2026-BATCH-A-0002", "\"SN-2026-BATCH-A-\""}},
+            {"[SerialNo]\n1=SN-1\n2=序列号一二三四五六七八九十甲乙丙丁戊\n",
+             {"0002 -- 序列号一二三四五六七八九十甲乙丙丁戊"}},
+            {"[SerialNo]\n1=SN-7\n2=SN-8\n3=SN-7\n", {"0001 -- SN-7", "0003 -- SN-7"}},
+            {"[Serial]\n1=SN-1\n", {p.home.file("list.ini")}},
+        };
+        for (const auto& r : refused) {
+            p.importList(r.content);
+            t = told();
+            QVERIFY2(t.rfind(lead + "\n", 0) == 0, t.c_str());
+            QVERIFY2(t.size() > kept.size() && t.substr(t.size() - kept.size()) == kept, t.c_str());
+            for (std::string named : r.named) {
+                // The quotes are the language's own.
+                if (lang != 3 && named.front() == '"') named = named.substr(1, named.size() - 2);
+                QVERIFY2(has(t, named), (named + " in " + t).c_str());
+            }
+            QCOMPARE(c.cboImportSeq->count(), 3);
+            QCOMPARE(c.cboImportSeq->currentText(), QString("0002 -- SN-0002"));
+            QVERIFY(c.cmdSeqSwitch[1]->isVisible() && c.chkAutoNextSn->isVisible());
+            QVERIFY(c.txtSeqExample->isHidden());
+            QCOMPARE(c.txtPc[2]->text(), QString("SN-0002"));
+            QCOMPARE(bytes(0xE610, 32), line);
+        }
     }
 };
 
