@@ -101,6 +101,13 @@ enum class TextKey {
     HelpForward,
     HelpContents,
     HelpPageMissing, // %1 the page's path
+    // A serial-number list file refused at import; the entries named follow.
+    SerialListNotImported,
+    SerialListNoEntries, // %1 the file
+    SerialListSameLine,  // %1 message line 1 as both entries would write it
+    SerialListTooLong,   // %1 how many entries are longer than message line 1
+    SerialListKept,      // the list in use stays
+    KeyCount // not a text: how many keys there are; new keys go above it
 };
 
 struct NamedTextRow {

@@ -82,6 +82,17 @@ const NamedTextRow kNamedTextRows[] = {
     {TextKey::HelpPageMissing, {"找不到帮助页面 %1，或无法读取。请把帮助页面放回程序所在的文件夹。",
                                 "找不到說明頁面 %1，或無法讀取。請把說明頁面放回程式所在的資料夾。",
                                 "The help page %1 is missing or cannot be read. Put the help pages back beside the program."}},
+    {TextKey::SerialListNotImported, {"序列号列表未导入。", "序號清單未匯入。", "The serial-number list was not imported."}},
+    {TextKey::SerialListNoEntries, {"%1 中没有序列号：列表应在 [SerialNo] 段中，从键 1 开始以键 1、2、3 等依次列出。",
+                                    "%1 中沒有序號：清單應在 [SerialNo] 段中，從鍵 1 開始以鍵 1、2、3 等依次列出。",
+                                    "%1 holds no serial numbers: a list has them in section [SerialNo] as keys 1, 2, 3 and so on, from key 1."}},
+    {TextKey::SerialListSameLine, {"以下两个条目会使两台对讲机得到相同的信息1“%1”：",
+                                   "以下兩個項目會使兩台對講機得到相同的訊息1「%1」：",
+                                   "These two entries would give two radios the same Message1, \"%1\":"}},
+    {TextKey::SerialListTooLong, {"信息1 最多容纳 16 个字符，更长的序列号会被截断。超过 16 个字符的条目共 %1 个，第一个是：",
+                                  "訊息1 最多容納 16 個字元，更長的序號會被截斷。超過 16 個字元的項目共 %1 個，第一個是：",
+                                  "Message1 holds 16 characters, and a longer serial number would be cut. Entries longer than 16 characters: %1. The first of them:"}},
+    {TextKey::SerialListKept, {"正在使用的列表保持不变。", "正在使用的清單保持不變。", "The list in use stays as it was."}},
 };
 // clang-format on
 

@@ -1,13 +1,16 @@
 #include "channels/RdWrCode.h"
 
 #include "channels/SettingsState.h"
+#include "channels/SettingsSupport.h"
 #include "model/CodeFields.h"
 #include "model/ImageMap.h"
 
 #include "app/ErrorReporter.h"
 #include "charcode/HanZi.h"
+#include "platform/ScopedFlag.h"
 
 #include <algorithm>
+#include <functional>
 #include <span>
 
 namespace channels {
@@ -34,40 +37,53 @@ void shown(int box) {
     platform::host<SettingsPagesHost>().Changed(Ctl::RdWrCode, box);
 }
 
+// Stores what the box holds and shows what was stored. A box the showing
+// changed (a character without code gone) holds another text, which its
+// change stores in turn: the field never keeps a code the box does not show.
+void storeTyped(std::span<std::uint8_t> field, const std::string& box, std::int16_t& typing,
+                const std::function<void()>& show, const char* tag) {
+    for (int pass = 0; pass < 2; ++pass) {
+        const std::string text = box;
+        try {
+            storeCode(field, text);
+        } catch (const std::exception& e) {
+            app::VbErrNumDes(tag, e);
+            return;
+        }
+        const platform::ScopedFlag showing(typing);
+        show();
+        if (box == text) return;
+    }
+}
+
 } // namespace
 
 void SetRdWrCodeText(RdWrCodeState& s, const std::string& text) {
+    if (s.RdWrCodeTyping == -1 && detail::onlyTrailingSpacesMore(s.RdWrCodeText, text)) return;
     s.RdWrCodeText = text;
     shown(RdWrCodeBox);
 }
 
 void SetNewRdWrCodeText(RdWrCodeState& s, const std::string& text) {
+    if (s.NewRdWrCodeTyping == -1 && detail::onlyTrailingSpacesMore(s.NewRdWrCodeText, text)) return;
     s.NewRdWrCodeText = text;
     shown(NewRdWrCodeBox);
 }
 
 void RdWrCodeChange(model::ModelState& m, RdWrCodeState& s, const std::string& text) {
     if (text == s.RdWrCodeText) return;
-    try {
-        s.RdWrCodeText = text;
-        storeCode({m.IicDat.data() + map::RdWrCode, EmptiedImageBytes}, text);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->txtRdWrCode_Change", e);
-        return;
-    }
-    model::ShowRdWrCode(m);
+    s.RdWrCodeText = text;
+    storeTyped(
+        {m.IicDat.data() + map::RdWrCode, EmptiedImageBytes}, s.RdWrCodeText, s.RdWrCodeTyping,
+        [&m] { model::ShowRdWrCode(m); }, "frmChMem->txtRdWrCode_Change");
 }
 
 void NewRdWrCodeChange(model::ModelState& m, RdWrCodeState& s, const std::string& text) {
     if (text == s.NewRdWrCodeText) return;
-    try {
-        s.NewRdWrCodeText = text;
-        storeCode(m.NewRdWrCode, text);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->txtNewRdWrCode_Change", e);
-        return;
-    }
-    model::ShowNewRdWrCode(m);
+    s.NewRdWrCodeText = text;
+    storeTyped(
+        m.NewRdWrCode, s.NewRdWrCodeText, s.NewRdWrCodeTyping, [&m] { model::ShowNewRdWrCode(m); },
+        "frmChMem->txtNewRdWrCode_Change");
 }
 
 void NewRdWrCodeClick(RdWrCodeState& s, int value) {

@@ -10,6 +10,7 @@
 // stores nothing, which ends the store-and-show chain.
 #include "model/Model.h"
 
+#include <cstdint>
 #include <string>
 
 namespace channels {
@@ -19,6 +20,9 @@ struct RdWrCodeState {
     std::string NewRdWrCodeText;   // txtNewRdWrCode
     int NewRdWrCodeValue = 0;      // chkNewRdWrCode, 1 ticked
     bool NewRdWrCodeShown = false; // lblNewRdWrCode, txtNewRdWrCode and lblRdWrCodeHint(1)
+    // -1 while what the user typed is stored: a re-show that differs from it
+    // only by trailing spaces leaves it standing.
+    std::int16_t RdWrCodeTyping = 0, NewRdWrCodeTyping = 0;
 };
 
 // Which box a change names (SettingsPagesHost::Changed with Ctl::RdWrCode).
@@ -30,7 +34,9 @@ void SetRdWrCodeText(RdWrCodeState& s, const std::string& text);
 void SetNewRdWrCodeText(RdWrCodeState& s, const std::string& text);
 
 // txtRdWrCode now holds text: stores its first six characters (a blank text
-// empties the code) and shows the stored code.
+// empties the code) and shows the stored code, but keeps the typed text
+// where the two differ only by its trailing spaces (they store the same).
+// A shown text that differs otherwise is stored in turn, as the box shows it.
 void RdWrCodeChange(model::ModelState& m, RdWrCodeState& s, const std::string& text);
 // The same for txtNewRdWrCode and NewRdWrCode (all 16 bytes 0xFF when blank).
 void NewRdWrCodeChange(model::ModelState& m, RdWrCodeState& s, const std::string& text);

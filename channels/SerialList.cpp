@@ -4,11 +4,16 @@
 #include "channels/SettingsSupport.h"
 #include "model/CodeFields.h"
 
+#include "app/FaceText.h"
+#include "app/Reasons.h"
 #include "app/Shell.h"
+#include "charcode/HanZi.h"
 #include "platform/Dialogs.h"
+#include "platform/FileIo.h"
 #include "platform/IniFile.h"
 
 #include <filesystem>
+#include <map>
 
 namespace channels {
 namespace {
@@ -26,6 +31,11 @@ void storeLine1(SettingsPages& p, model::ModelState& m, const std::string& text)
 
 void shown() {
     detail::notify(Ctl::Serial, 0);
+}
+
+void refuse(const std::string& why) {
+    platform::dialogs().message(why, app::text(app::kTextNotice), platform::Buttons::Ok,
+                                platform::Icon::Critical);
 }
 
 } // namespace
@@ -56,23 +66,72 @@ std::string SerialLineText(const SerialEntry& e) {
     return detail::fitted(e.value, SerialLineChars);
 }
 
-bool ImportSerialList(SettingsPages& p, model::ModelState& m, const std::string& path) {
-    if (path.empty()) return false;
+SerialListCheck CheckSerialList(const std::vector<SerialEntry>& entries) {
+    SerialListCheck c;
+    c.noEntries = entries.empty();
+    // Message line 1's codes of each number, as the radio will hold it.
+    std::map<std::vector<std::uint8_t>, const SerialEntry*> lines;
+    for (const SerialEntry& e : entries) {
+        if (detail::units(e.value) > SerialLineChars) {
+            if (c.longCount == 0) c.firstLong = e;
+            ++c.longCount;
+        }
+        if (!c.sameLine.empty()) continue;
+        auto codes = charcode::TextToHanZi(charcode::HanZiTbl(), e.value, SerialLineChars);
+        const auto [at, added] = lines.emplace(codes, &e);
+        if (added) continue;
+        c.sameLine = {*at->second, e};
+        c.sameLineText = charcode::HanZiToText(charcode::HanZiTbl(), codes, SerialLineChars);
+    }
+    return c;
+}
+
+std::string SerialListRefusal(const SerialListCheck& c, const std::string& path, bool listInUse) {
+    using app::TextKey;
+    std::string t = app::text(TextKey::SerialListNotImported);
+    if (c.noEntries) t += "\n" + app::text(TextKey::SerialListNoEntries, path);
+    if (!c.sameLine.empty()) {
+        t += "\n" + app::text(TextKey::SerialListSameLine, c.sameLineText);
+        for (const SerialEntry& e : c.sameLine) t += "\n" + SerialEntryText(e);
+    }
+    if (c.longCount > 0)
+        t += "\n" + app::text(TextKey::SerialListTooLong, std::to_string(c.longCount)) + "\n" +
+             SerialEntryText(c.firstLong);
+    if (listInUse) t += "\n" + app::text(TextKey::SerialListKept);
+    return t;
+}
+
+SerialImport ImportSerialList(SettingsPages& p, model::ModelState& m, const std::string& path) {
+    if (path.empty()) return SerialImport::Cancelled;
     SerialListState& s = p.serial;
-    const int before = s.ListIndex;
-    s.Entries = ReadSerialList(path);
+    const bool inUse = !s.Entries.empty();
+    // Whether the file can be read at all: its first byte, not the whole of it.
+    platform::Bytes first;
+    if (const platform::IoResult r = platform::readFile(path, first, 1); !r) {
+        refuse(app::text(app::TextKey::SerialListNotImported) + "\n" + app::IoText(r) +
+               (inUse ? "\n" + app::text(app::TextKey::SerialListKept) : ""));
+        return SerialImport::Refused;
+    }
+    std::vector<SerialEntry> entries = ReadSerialList(path);
+    const SerialListCheck check = CheckSerialList(entries);
+    if (!check.passed()) {
+        // The form a list takes, when none was chosen before.
+        if (check.noEntries && s.ListIndex < 0 && !s.ExampleVisible) {
+            s.ExampleVisible = true;
+            shown();
+        }
+        refuse(SerialListRefusal(check, path, inUse));
+        return SerialImport::Refused;
+    }
+    s.Entries = std::move(entries);
     s.ListIndex = -1;
     s.UsedUp = false;
-    const bool found = !s.Entries.empty();
-    s.SwitchVisible = found;
-    s.AutoVisible = found;
-    if (found)
-        s.ExampleVisible = false;
-    else if (before < 0)
-        s.ExampleVisible = true;
+    s.SwitchVisible = true;
+    s.AutoVisible = true;
+    s.ExampleVisible = false;
     shown();
-    if (found) ChooseSerialEntry(p, m, 0);
-    return true;
+    ChooseSerialEntry(p, m, 0);
+    return SerialImport::Imported;
 }
 
 bool ChooseSerialEntry(SettingsPages& p, model::ModelState& m, int index) {

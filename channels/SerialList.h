@@ -6,8 +6,9 @@
 //
 // The list file is INI text, section SerialNo, keys 1, 2, 3 ... read up to
 // the first empty or missing key (at most 10000), each value at most 99
-// characters. The chosen value's first 16 characters go into the text box
-// txtPc(2), whose change stores them as message line 1 (0xE610).
+// characters. The chosen value goes into the text box txtPc(2), whose change
+// stores it as message line 1 (0xE610); the import refuses a list whose
+// numbers that line could not keep apart.
 #include "link/Commun.h"
 #include "model/Model.h"
 
@@ -48,11 +49,33 @@ std::vector<SerialEntry> ReadSerialList(const std::string& path);
 // What message line 1 takes of an entry: the value's first 16 characters.
 std::string SerialLineText(const SerialEntry& e);
 
+// What keeps a list from giving each radio a number of its own: no entries;
+// entries longer than message line 1, which would cut them; two entries that
+// message line 1 would hold alike (the same number twice, numbers alike in
+// their first 16 characters, or alike but for characters the radio lacks).
+struct SerialListCheck {
+    bool noEntries = false;
+    int longCount = 0;                 // entries longer than 16 characters
+    SerialEntry firstLong;             // the first of them
+    std::vector<SerialEntry> sameLine; // the first two entries alike in message line 1, or none
+    std::string sameLineText;          // message line 1 as both would show it
+    bool passed() const { return !noEntries && longCount == 0 && sameLine.empty(); }
+};
+SerialListCheck CheckSerialList(const std::vector<SerialEntry>& entries);
+
+// The refusal of the list file at path in the interface language, naming the
+// entries; listInUse adds that the list in use stays.
+std::string SerialListRefusal(const SerialListCheck& c, const std::string& path, bool listInUse);
+
+enum class SerialImport { Cancelled, Imported, Refused };
+
 // Import of the file the user chose; an empty path (the dialog cancelled)
-// changes nothing and gives false. With entries, entry 0 is chosen and the
-// step buttons and the Auto box shown; without, they are hidden and the
-// example shown when no list was chosen before.
-bool ImportSerialList(SettingsPages& p, model::ModelState& m, const std::string& path);
+// changes nothing. A list that passes the check replaces the one in use:
+// entry 0 is chosen and the step buttons and the Auto box shown. A file that
+// cannot be read or fails the check changes nothing, and a message box says
+// why; a file without entries also shows the example when no list was chosen
+// before.
+SerialImport ImportSerialList(SettingsPages& p, model::ModelState& m, const std::string& path);
 
 // Choosing entry index (cboImportSeq_Click): its number into message line 1.
 // An index that is no entry changes nothing and gives false.

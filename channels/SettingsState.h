@@ -40,6 +40,9 @@ struct TextBox {
     int SelStart = 0;  // the caret, in UTF-16 units
     int SelLength = 0;
     std::string ToolTip;
+    // -1 while what the user typed is stored: a re-show from the image that
+    // differs from it only by trailing spaces leaves it standing.
+    Flag Typing = 0;
 };
 
 // A key's function list: exactly one entry is marked, the ListIndex.

@@ -7,6 +7,7 @@
 #include "model/CodeFields.h"
 #include "model/NameFields.h"
 #include "model/Volume.h"
+#include "platform/ScopedFlag.h"
 #include <algorithm>
 
 namespace channels {
@@ -18,6 +19,14 @@ namespace {
 constexpr int DigitLast = 46, DigitInterval = 47;
 constexpr int StunCodeBox = 7, StunType = 53;
 constexpr int StunTypeFromChars = 3;
+
+// The boxes whose fields hold a space as a character: the message lines
+// and the power-on message. A code holds digits only and drops a space
+// wherever it is typed.
+bool keepsTrailingSpaces(int index) {
+    const TextField* f = TextFieldOf(index);
+    return f && (f->form == TextForm::RadioChars || f->form == TextForm::PowerOnMsg);
+}
 
 void setEnabled(SettingsPages& p, int index, bool enabled) {
     ComboBox& c = at(p.cboPc, index);
@@ -115,7 +124,10 @@ void SetPcValue(SettingsPages& p, model::ModelState& m, int index, int value) {
 }
 
 void SetPcText(SettingsPages& p, model::ModelState& m, int index, const std::string& text) {
-    if (!putText(at(p.txtPc, index), text)) return;
+    TextBox& box = at(p.txtPc, index);
+    // A space typed at the end of a line stays for the word that follows.
+    if (box.Typing == -1 && keepsTrailingSpaces(index) && onlyTrailingSpacesMore(box.Text, text)) return;
+    if (!putText(box, text)) return;
     notify(Ctl::Txt, index);
     txtPc_Change(p, m, index);
 }
@@ -141,7 +153,11 @@ bool UserTickPc(SettingsPages& p, model::ModelState& m, int index, int value) {
 
 bool UserTypePc(SettingsPages& p, model::ModelState& m, int index, const std::string& text) {
     if (locked()) return false;
-    if (putText(at(p.txtPc, index), text)) txtPc_Change(p, m, index);
+    TextBox& box = at(p.txtPc, index);
+    if (putText(box, text)) {
+        const platform::ScopedFlag typing(box.Typing);
+        txtPc_Change(p, m, index);
+    }
     return true;
 }
 

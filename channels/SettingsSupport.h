@@ -74,6 +74,14 @@ inline bool putText(TextBox& t, const std::string& text) {
     return true;
 }
 
+// A typed text against the text shown again from the image: the same but
+// for spaces at the typed text's end, which the field stores as it stores
+// none.
+inline bool onlyTrailingSpacesMore(const std::string& typed, const std::string& shown) {
+    return typed.compare(0, shown.size(), shown) == 0 &&
+           typed.find_first_not_of(' ', shown.size()) == std::string::npos;
+}
+
 // A DTMF box's change: its text cleaned to DTMF characters and set back
 // through setBack (whose nested change stores the cleaned text first), the
 // caret after the text, then the field stored from what the box holds.

@@ -24,6 +24,8 @@
 #include <QSignalBlocker>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace channels {
 namespace {
 
@@ -276,10 +278,18 @@ void SettingsControls::rdWrCodeControls(QWidget* parent) {
     txtNewRdWrCode->setObjectName(QStringLiteral("txtNewRdWrCode"));
     txtNewRdWrCode->setMaxLength(RdWrCodeChars);
     // The boxes have no loading guard and no lock: nobody but code reaches them.
-    connect(txtRdWrCode, &QLineEdit::textEdited, this,
-            [this](const QString& t) { RdWrCodeChange(m_, p_.rdWr, t.toStdString()); });
-    connect(txtNewRdWrCode, &QLineEdit::textEdited, this,
-            [this](const QString& t) { NewRdWrCodeChange(m_, p_.rdWr, t.toStdString()); });
+    // A text shown back in place of the typed one keeps the caret where the
+    // user typed.
+    auto typed = [this](QLineEdit* box, auto change) {
+        connect(box, &QLineEdit::textEdited, this, [this, box, change](const QString& t) {
+            const int caret = box->cursorPosition();
+            change(m_, p_.rdWr, t.toStdString());
+            if (box->text() != t)
+                box->setCursorPosition(std::min(caret, static_cast<int>(box->text().size())));
+        });
+    };
+    typed(txtRdWrCode, RdWrCodeChange);
+    typed(txtNewRdWrCode, NewRdWrCodeChange);
     connect(chkNewRdWrCode, &QCheckBox::clicked, this,
             [this](bool ticked) { NewRdWrCodeClick(p_.rdWr, ticked ? 1 : 0); });
     showRdWrCode();

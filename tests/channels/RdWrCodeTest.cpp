@@ -44,6 +44,12 @@ TEST_F(RdWrCodeTest, ALoadShowsTheCodeAndStoresNothing) {
         EXPECT_EQ(code.RdWrCodeText, c.shown);
         EXPECT_EQ(field(), c.stored);
     }
+    // The spaces the user typed at the end go when the code is shown again.
+    RdWrCodeChange(m, code, "AB ");
+    const Bytes typed = field();
+    model::ShowRdWrCode(m);
+    EXPECT_EQ(code.RdWrCodeText, "AB");
+    EXPECT_EQ(field(), typed);
 }
 
 TEST_F(RdWrCodeTest, AChangeStoresTheCodeAndShowsWhatWasKept) {
@@ -67,9 +73,14 @@ TEST_F(RdWrCodeTest, AChangeStoresTheCodeAndShowsWhatWasKept) {
              return b;
          }(),
          "123456"},
-        {"A ", {0x41, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x12, 0x34}, "A"},
+        // Spaces typed at the end store as none: the box keeps them.
+        {"A ", {0x41, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x12, 0x34}, "A "},
+        {"   ", Bytes(14, 0xFF), "   "},
+        // A character without a code is shown away, the spaces with it, and
+        // the code is stored as shown: no code stays that the box hides.
+        {"A\xF0\x9F\x98\x80 ", {0x41, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x12, 0x34}, "A"},
+        {"\"AB", {0x41, 0x00, 0x42, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0x12, 0x34}, "AB"},
         {"", Bytes(14, 0xFF), ""},
-        {"   ", Bytes(14, 0xFF), ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -101,9 +112,14 @@ TEST_F(RdWrCodeTest, NewCodeLivesInItsBufferOnly) {
     Bytes expected{0x31, 0x00, 0x32, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF};
     EXPECT_EQ(Bytes(m.NewRdWrCode.begin(), m.NewRdWrCode.end()), expected);
     EXPECT_EQ(code.NewRdWrCodeText, "12");
+    NewRdWrCodeChange(m, code, "12 ");
+    EXPECT_EQ(Bytes(m.NewRdWrCode.begin(), m.NewRdWrCode.end()), expected);
+    EXPECT_EQ(code.NewRdWrCodeText, "12 ");
     m.NewRdWrCode[12] = 0x00;
     NewRdWrCodeChange(m, code, " ");
     EXPECT_EQ(Bytes(m.NewRdWrCode.begin(), m.NewRdWrCode.end()), Bytes(16, 0xFF));
+    EXPECT_EQ(code.NewRdWrCodeText, " ");
+    NewRdWrCodeChange(m, code, "");
     EXPECT_EQ(code.NewRdWrCodeText, "");
     EXPECT_TRUE(m.IicDat == image);
 

@@ -4,6 +4,8 @@
 // that every control stores after such a load.
 #include "tests/channels/SettingsFixture.h"
 
+#include "charcode/Utf16.h"
+
 #include <initializer_list>
 #include <set>
 
@@ -277,6 +279,66 @@ TEST_F(SettingsTest, ChoosingAMarkedKeyFunctionAgainKeepsIt) {
     EXPECT_EQ(m.IicDat[0xEC25], 9);
     EXPECT_EQ(p.listSkKey[1].ListIndex, 9);
     EXPECT_EQ(p.SkKeyBusy, 0);
+}
+
+// Typed key by key: each keystroke hands the box's text with one more
+// character. A space at the end stays in the box for the next word; the
+// image holds the same bytes as without it, and the box never holds more
+// than the image's text and spaces after it.
+TEST_F(SettingsTest, ASpaceTypedAtTheEndStaysForTheNextWord) {
+    const auto lineCodes = [](const std::string& t) {
+        return charcode::TextToHanZi(charcode::HanZiTbl(), t, 16);
+    };
+    struct Case {
+        int index;
+        const char* keys;
+        const char* kept; // the box at the end
+        Addr addr;
+        std::vector<std::uint8_t> written;
+    } cases[] = {
+        {2, "HELLO TEST", "HELLO TEST", 0xE610, lineCodes("HELLO TEST")},
+        {3, "中文 Hi  ", "中文 Hi  ", 0xE630, lineCodes("中文 Hi")},
+        {8, "hi yo", "HI YO", 0xE6D0, {17, 18, 36, 34, 24, 36}},
+        {9, "A B ", "A B ", 0xE6D7, {10, 36, 11, 36, 36, 36}},
+        // A code holds no spaces: one typed anywhere goes at once.
+        {10, "1 2 ", "12", 0xE6E0, {1, 2, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {11, "3 ", "3", 0xE717, {3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}},
+    };
+    // What the image's field shows, as a load shows it.
+    const auto shown = [this](int index) {
+        const Addr at = channels::TextFieldOf(index)->addr;
+        if (index == 2 || index == 3) return charcode::HanZiToText(charcode::HanZiTbl(), bytes(at, 32), 16);
+        std::string t = model::NameCodesToText(m, std::span<const std::uint8_t, 6>(&m.IicDat[at], 6));
+        return t.erase(t.find_last_not_of(' ') + 1);
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("txtPc(" + std::to_string(c.index) + ")");
+        load(0xFF);
+        const model::Image was = m.IicDat;
+        const std::u16string keys = charcode::toUtf16(c.keys);
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            const std::string text = p.txtPc[c.index].Text + charcode::toUtf8(keys.substr(k, 1));
+            ASSERT_TRUE(channels::UserTypePc(p, m, c.index, text));
+            const std::string& box = p.txtPc[c.index].Text;
+            const std::string image = shown(c.index);
+            EXPECT_EQ(box.compare(0, image.size(), image), 0) << box;
+            EXPECT_EQ(box.find_first_not_of(' ', image.size()), std::string::npos) << box;
+        }
+        EXPECT_EQ(p.txtPc[c.index].Text, c.kept);
+        EXPECT_EQ(bytes(c.addr, c.written.size()), c.written);
+        for (Addr a : diff(was, m.IicDat)) EXPECT_TRUE(a >= c.addr && a < c.addr + c.written.size()) << a;
+    }
+
+    // A load, and a change of the other line, show the image's text.
+    load(0xFF);
+    channels::UserTypePc(p, m, 2, "AB ");
+    channels::UserTypePc(p, m, 3, "CD ");
+    EXPECT_EQ(p.txtPc[2].Text, "AB");
+    EXPECT_EQ(p.txtPc[3].Text, "CD ");
+    const std::vector<std::uint8_t> lines = bytes(0xE610, 64);
+    channels::InitOpt(p, m);
+    EXPECT_EQ(p.txtPc[3].Text, "CD");
+    EXPECT_EQ(bytes(0xE610, 64), lines);
 }
 
 } // namespace

@@ -1,15 +1,18 @@
 // The channel window's serial-number list: any bytes as the list file the
 // user imports, over a list chosen before or none, then a few steps from
 // the input ("<<", ">>", the step after a good write, choosing an entry).
-// - The entries are exactly the values of keys 1, 2, 3 ... of section
+// - The entries read are exactly the values of keys 1, 2, 3 ... of section
 //   SerialNo as the settings reader gives them one key at a time (at most
 //   99 characters), up to the first empty or missing key.
-// - A file without entries changes no byte of the image and keeps message
-//   line 1; the step buttons and the Auto box hide.
-// - With entries, message line 1 (its box and its 16 codes) holds the
-//   first 16 characters of the chosen number as the radio keeps them, after
-//   every step; when a write used the last number it is empty and Auto is
-//   off. Nothing else of the image changes.
+// - A file without entries, with an entry longer than the 16 characters of
+//   message line 1, or with two entries whose 16 codes in message line 1
+//   are alike, is refused: no byte of the image, message line 1 and the
+//   list chosen before stay, and a message says so; only a file without
+//   entries shows the example, when no list was chosen before.
+// - A list taken puts its chosen number into message line 1 (its box and
+//   its 16 codes) as the radio keeps it, after every step; when a write used
+//   the last number it is empty and Auto is off. Nothing else of the image
+//   changes.
 #include "channels/SerialList.h"
 #include "channels/SettingsPages.h"
 #include "channels/SettingsState.h"
@@ -19,6 +22,7 @@
 #include "model/CodeFields.h"
 #include "model/ImageMap.h"
 #include "model/NameFields.h"
+#include "platform/Dialogs.h"
 #include "platform/IniFile.h"
 #include "tests/fuzz/FuzzSupport.h"
 
@@ -26,6 +30,7 @@
 #include <cctype>
 #include <fstream>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -56,8 +61,7 @@ std::string shownOf(const std::string& value) {
     return charcode::HanZiToText(charcode::HanZiTbl(), codesOf(value), map::MessageLineChars);
 }
 
-// A number of letters, digits, '-' and '_' shows its first 16 characters as
-// they stand.
+// A number of letters, digits, '-' and '_' shows as it stands.
 bool plain(const std::string& value) {
     return std::all_of(value.begin(), value.end(), [](char c) {
         return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_';
@@ -94,8 +98,18 @@ struct Run {
         const std::string shown = shownOf(value);
         FUZZ_CHECK(p.txtPc[kLine].Text == shown);
         FUZZ_CHECK(line1() == codesOf(shown));
-        if (plain(value)) FUZZ_CHECK(shown == value.substr(0, map::MessageLineChars));
+        if (plain(value)) FUZZ_CHECK(shown == value);
     }
+};
+
+// Counts the messages the import shows.
+class Told : public platform::Dialogs {
+  public:
+    int message(const std::string&, const std::string&, platform::Buttons, platform::Icon) override {
+        ++told;
+        return platform::AnswerOk;
+    }
+    std::size_t told = 0;
 };
 
 struct Setup {
@@ -121,6 +135,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     m->IicDat.fill(0xFF);
     TextBoxes window(*p, *m);
     platform::Host<model::ChannelWindow>::Scoped registered(window);
+    Told dialogs;
+    platform::Host<platform::Dialogs>::Scoped asked(dialogs);
     SetPcText(*p, *m, kLine, "EARLIER");
     SerialListState& s = p->serial;
     if (flags & 1) {
@@ -143,18 +159,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected.push_back({key, value});
     }
 
-    FUZZ_CHECK(ImportSerialList(*p, *m, path));
-    FUZZ_CHECK(s.Entries.size() == expected.size());
+    const std::vector<SerialEntry> read = ReadSerialList(path);
+    FUZZ_CHECK(read.size() == expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
-        FUZZ_CHECK(s.Entries[i].key == expected[i].key && s.Entries[i].value == expected[i].value);
-    FUZZ_CHECK(s.SwitchVisible == !expected.empty() && s.AutoVisible == !expected.empty());
-    if (expected.empty()) {
+        FUZZ_CHECK(read[i].key == expected[i].key && read[i].value == expected[i].value);
+    bool apart = !expected.empty();
+    std::set<std::vector<std::uint8_t>> lines;
+    for (const SerialEntry& e : expected)
+        apart = apart && charcode::toUtf16(e.value).size() <= map::MessageLineChars &&
+                lines.insert(codesOf(e.value)).second;
+
+    const SerialListState listBefore = s;
+    const std::size_t told = dialogs.told;
+    const SerialImport result = ImportSerialList(*p, *m, path);
+    if (!apart) {
+        FUZZ_CHECK(result == SerialImport::Refused && dialogs.told == told + 1);
         FUZZ_CHECK(m->IicDat == before);
         FUZZ_CHECK(p->txtPc[kLine].Text == shownBefore);
-        FUZZ_CHECK(s.ListIndex == -1);
-        FUZZ_CHECK(s.ExampleVisible == ((flags & 1) ? exampleBefore : true));
+        FUZZ_CHECK(s.Entries.size() == listBefore.Entries.size() && s.ListIndex == listBefore.ListIndex);
+        FUZZ_CHECK(s.SwitchVisible == listBefore.SwitchVisible && s.AutoVisible == listBefore.AutoVisible);
+        FUZZ_CHECK(s.AutoNextSn == listBefore.AutoNextSn && s.UsedUp == listBefore.UsedUp);
+        FUZZ_CHECK(s.ExampleVisible == (exampleBefore || (expected.empty() && !(flags & 1))));
         return 0;
     }
+    FUZZ_CHECK(result == SerialImport::Imported && dialogs.told == told);
+    FUZZ_CHECK(s.Entries.size() == expected.size());
+    FUZZ_CHECK(s.SwitchVisible && s.AutoVisible);
     FUZZ_CHECK(!s.ExampleVisible && s.ListIndex == 0);
     const Run run{*p, *m, before, expected};
     run.checkLine1();
