@@ -55,6 +55,15 @@ struct Setting {
 // The shipped files as installed (FirRun 1), the production folders in a
 // home of its own, every serial port leading to no device unless `settings`
 // says otherwise, and the window libraries registered as main() does.
+// Hears the splash being shown.
+struct SplashWatch : QObject {
+    bool shown = false;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show && dynamic_cast<shell::frmSplash*>(o)) shown = true;
+        return false;
+    }
+};
+
 struct Program {
     testsupport::TempHome home;
     std::string previousHome = std::getenv("HOME") ? std::getenv("HOME") : "";
@@ -89,11 +98,16 @@ struct Program {
         ::setenv("HOME", previousHome.c_str(), 1);
     }
 
-    // Starts the program; the splash shows, then the main window.
+    // Starts the program; the splash shows, then the main window. On a busy
+    // machine the splash's timer may have closed it before StartProgram
+    // returns, so its showing is watched, not looked for afterwards.
     shell::mdifrmMain& start() {
-        if (!shell::StartProgram()) throw std::runtime_error("the program did not start");
-        shell::frmSplash* splash = shell::frmSplash::existing();
-        if (!splash || !splash->isVisible()) throw std::runtime_error("no splash");
+        SplashWatch watch;
+        qApp->installEventFilter(&watch);
+        const bool started = shell::StartProgram();
+        qApp->removeEventFilter(&watch);
+        if (!started) throw std::runtime_error("the program did not start");
+        if (!watch.shown) throw std::runtime_error("no splash");
         if (!QTest::qWaitFor([] { return !shell::frmSplash::existing(); }, 10000))
             throw std::runtime_error("the splash stayed");
         shell::mdifrmMain& main = shell::mdifrmMain::instance();
