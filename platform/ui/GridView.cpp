@@ -158,7 +158,8 @@ namespace {
 // grid shown for the first time finds most of its texts laid out already.
 const QStaticText* laidOut(const QString& text, const QFont& font) {
     static std::vector<std::pair<QFont, QHash<QString, QStaticText>>> byFont;
-    auto found = std::find_if(byFont.begin(), byFont.end(), [&font](const auto& f) { return f.first == font; });
+    auto found =
+        std::find_if(byFont.begin(), byFont.end(), [&font](const auto& f) { return f.first == font; });
     if (found == byFont.end()) {
         if (byFont.size() >= 8) byFont.clear();
         found = byFont.insert(byFont.end(), {font, {}});
@@ -255,6 +256,8 @@ void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
         int at = combo->findText(text, Qt::MatchExactly);
         combo->setCurrentIndex(at);
         if (at < 0 && combo->isEditable()) combo->setEditText(text);
+        // What the user types replaces the text shown, as in a line.
+        if (combo->isEditable()) combo->lineEdit()->selectAll();
     } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         line->setText(text);
         line->selectAll();
