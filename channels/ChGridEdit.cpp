@@ -191,25 +191,33 @@ void ShowChTblGrid(model::ModelState& m, ChMemState& s, const app::ShellState& s
         view.HideCtdcs();
         model::IicDatToChInfo(m);
         const int count = std::clamp<int>(m.ChCount, 0, model::map::ChannelCount);
+        // A layout of fewer columns shows the fields it has; the channel
+        // table and the image keep the others.
+        const int cols = columnCount(m);
         for (int ch = 1; ch <= count; ++ch) {
             const auto& f = m.ChInfo[ch];
             if (f[ColRxFre] == NoFre) {
-                for (int c = 1; c <= columnCount(m); ++c) view.SetChGridText(ch, c, "");
+                for (int c = 1; c <= cols; ++c) view.SetChGridText(ch, c, "");
                 continue;
             }
             shown("modChMem->ChParaShow", [&] { ChParaShow(m, view, ch); });
-            shown("modChMem->RxFreShow", [&] {
-                view.SetChGridText(ch, ColRxFre, FreCellText(f[ColRxFre]));
-                view.SetChGridTextColor(ch, ColRxFre, bandColour(m, shell, f[ColRxFre]));
-            });
-            shown("modChMem->TxFreShow", [&] {
-                const bool off = f[ColTxFre] == NoFre;
-                view.SetChGridText(ch, ColTxFre, off ? "" : FreCellText(f[ColTxFre]));
-                if (!off) view.SetChGridTextColor(ch, ColTxFre, bandColour(m, shell, f[ColTxFre]));
-            });
-            shown("modChMem->CtdcsDecShow", [&] { view.SetChGridText(ch, ColRxTone, m.ChCtdcs[ch][0]); });
-            shown("modChMem->CtdcsEncShow",
-                  [&] { view.SetChGridText(ch, ColTxTone, f[ColTxFre] == NoFre ? "" : m.ChCtdcs[ch][1]); });
+            if (cols >= ColRxFre)
+                shown("modChMem->RxFreShow", [&] {
+                    view.SetChGridText(ch, ColRxFre, FreCellText(f[ColRxFre]));
+                    view.SetChGridTextColor(ch, ColRxFre, bandColour(m, shell, f[ColRxFre]));
+                });
+            if (cols >= ColTxFre)
+                shown("modChMem->TxFreShow", [&] {
+                    const bool off = f[ColTxFre] == NoFre;
+                    view.SetChGridText(ch, ColTxFre, off ? "" : FreCellText(f[ColTxFre]));
+                    if (!off) view.SetChGridTextColor(ch, ColTxFre, bandColour(m, shell, f[ColTxFre]));
+                });
+            if (cols >= ColRxTone)
+                shown("modChMem->CtdcsDecShow", [&] { view.SetChGridText(ch, ColRxTone, m.ChCtdcs[ch][0]); });
+            if (cols >= ColTxTone)
+                shown("modChMem->CtdcsEncShow", [&] {
+                    view.SetChGridText(ch, ColTxTone, f[ColTxFre] == NoFre ? "" : m.ChCtdcs[ch][1]);
+                });
         }
     } catch (const std::exception& e) {
         app::VbErrNumDes("modChMem->ShowChTblGrid", e);

@@ -33,7 +33,8 @@ void ReadChInfo(ModelState& m) {
     const int base = app::ChInfoBase(app::CheckedLangIndex());
     m.ChCount = layoutNumber(app::ChInfoCount, base, 1, map::ChannelCount);
     m.ChRowHeight = layoutNumber(app::ChInfoRowHeight, base + 1, INT16_MIN, INT16_MAX);
-    m.ChColCount = layoutNumber(app::ChInfoColCount, base + 2, 1, ChFieldLast);
+    // No data column at all is a layout too: the channel numbers alone.
+    m.ChColCount = layoutNumber(app::ChInfoColCount, base + 2, 0, ChFieldLast);
     m.ChGridFormat = app::ReadChInfo(app::ChInfoFormat, base + 3);
     for (int i = 0; i <= m.ChColCount; ++i)
         m.ChColWidth[i] = layoutNumber(app::ChInfoColWidth, base + 100 + i, INT16_MIN, INT16_MAX);
@@ -50,8 +51,14 @@ void ReadChInfo(ModelState& m) {
             else
                 m.ChColList[c][k] = item;
         }
-        // Item 50 is also the next column's key: only the end mark may stand there.
-        if (!ended && app::ReadChInfo(app::ChInfoListItem, first + ChColListItems) != endMark) return;
+        // Item 50 is also the next column's key: only the end mark may stand
+        // there. A list without it ends the reading, as any failing key does.
+        if (!ended && app::ReadChInfo(app::ChInfoListItem, first + ChColListItems) != endMark) {
+            app::VbErrNumDes("modChMem->ReadChInfo",
+                             platform::Failure("Column " + std::to_string(c) + " has no end mark within " +
+                                               std::to_string(ChColListItems) + " items"));
+            return;
+        }
     }
 }
 

@@ -12,10 +12,11 @@ inline constexpr std::int16_t DefaultChCount = 16;
 inline constexpr std::int16_t DefaultChColCount = 9;
 
 // Fills ChCount, ChRowHeight, ChColCount, ChGridFormat, ChColWidth and
-// ChColList. A count outside its range (channels 1-256, data columns 1-20),
+// ChColList. A count outside its range (channels 1-256, data columns 0-20),
 // or a row height or width that is no 16-bit number, takes its default
 // (reported), so the codec and the grid always get a layout they can hold.
-// A column of more than 50 items ends the reading; later columns stay empty.
+// A column whose list has no end mark within 50 items ends the reading
+// (reported); later columns stay empty.
 void ReadChInfo(ModelState& m);
 
 } // namespace model

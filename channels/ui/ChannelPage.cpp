@@ -29,10 +29,12 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace channels {
@@ -113,6 +115,8 @@ ChannelPage::ChannelPage(QWidget* frame, model::ChannelWindow& window) : ChMemPa
     cboGridChCtdcs->hide();
     cboGridChCtdcs->installEventFilter(this);
     cboGridChCtdcs->lineEdit()->installEventFilter(this);
+    // A key typed on a tone cell opens the drop-down there.
+    vsfgGridCh->view()->installEventFilter(this);
 
     connect(cboModel, &QComboBox::activated, this, [this] { cboModel_Click(); });
     connect(cboFrequency, &QComboBox::activated, this, [this] { cboFrequency_Click(); });
@@ -134,6 +138,7 @@ ChannelPage::ChannelPage(QWidget* frame, model::ChannelWindow& window) : ChMemPa
 ChannelPage::~ChannelPage() {
     cboGridChCtdcs->removeEventFilter(this);
     cboGridChCtdcs->lineEdit()->removeEventFilter(this);
+    vsfgGridCh->view()->removeEventFilter(this);
     for (QObject* sender : std::initializer_list<QObject*>{vsfgGridCh, cboModel, cboFrequency, cboGridChCtdcs,
                                                            cmdPc[0], cmdPc[1], cmdPc[4]})
         sender->disconnect(this);
@@ -393,13 +398,61 @@ void ChannelPage::vsfgGridCh_Click() {
     }
 }
 
-void ChannelPage::openToneBox(int row, int col) {
+void ChannelPage::openToneBox(int row, int col, Qt::FocusReason reason) {
     OpenToneBox(m(), chMem(), *this, row, col);
     cboGridChCtdcs->setGeometry(vsfgGridCh->cellRect(row, col));
     cboGridChCtdcs->show();
     cboGridChCtdcs->raise();
     toneBoxOpenedMs_ = platform::nowMs();
-    cboGridChCtdcs->setFocus(Qt::MouseFocusReason);
+    cboGridChCtdcs->setFocus(reason);
+}
+
+// A key typed on a tone cell, as a click there, opens the drop-down over
+// it; a character typed is the first of the new tone, F2 only opens it.
+bool ChannelPage::vsfgGridCh_KeyDown(QKeyEvent* key) {
+    const QString typed = key->text();
+    const bool character = !typed.isEmpty() && typed.at(0).isPrint() &&
+                           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!character && key->key() != Qt::Key_F2) return false;
+    ChMemState& s = chMem();
+    try {
+        const int row = vsfgGridCh->row(), col = vsfgGridCh->col();
+        if (FaceLocked(app::shell()) || row < 1 || row > m().ChCount ||
+            (col != ColRxTone && col != ColTxTone))
+            return false;
+        const ClickTarget target = ClickAction(m(), row, col);
+        if (target != ClickTarget::OpenRxTone && target != ClickTarget::OpenTxTone) return false;
+        if (s.CtdcsEditCol == ColRxTone || s.CtdcsEditCol == ColTxTone) {
+            cboGridChCtdcs_LostFocus();
+            vsfgGridCh->setCurrentCell(row, col);
+        }
+        s.CtdcsEditRow = 0;
+        s.CtdcsEditCol = 0;
+        clearHighlights(0);
+        highlightRow(row, 0);
+        openToneBox(row, col, Qt::OtherFocusReason);
+        if (character) QCoreApplication::sendEvent(cboGridChCtdcs, key);
+        return true;
+    } catch (const std::exception& e) {
+        app::VbErrNumDes("frmChMem->vsfgGridCh_KeyDown:", e);
+        return true;
+    }
+}
+
+void ChannelPage::reopenToneBox() {
+    try {
+        const int row = vsfgGridCh->row(), col = vsfgGridCh->col();
+        const bool tone = !FaceLocked(app::shell()) && row >= 1 && row <= m().ChCount &&
+                          (col == ColRxTone || col == ColTxTone);
+        const ClickTarget target = tone ? ClickAction(m(), row, col) : ClickTarget::EditCell;
+        if (target == ClickTarget::OpenRxTone || target == ClickTarget::OpenTxTone)
+            openToneBox(row, col);
+        else
+            HideCtdcs();
+    } catch (const std::exception& e) {
+        HideCtdcs();
+        app::VbErrNumDes("frmChMem->vsfgGridCh_DblClick:", e);
+    }
 }
 
 void ChannelPage::vsfgGridCh_DblClick() {
@@ -425,8 +478,10 @@ void ChannelPage::cboGridChCtdcs_LostFocus() {
     CommitTone(m(), chMem(), app::shell(), *this, cboGridChCtdcs->currentText().toStdString());
 }
 
+// The tone shown is selected whole, so a tone typed replaces it.
 void ChannelPage::SetCtdcsText(const std::string& text) {
     cboGridChCtdcs->setEditText(QString::fromStdString(text));
+    cboGridChCtdcs->lineEdit()->selectAll();
 }
 
 void ChannelPage::ClearCtdcsItems() {
@@ -446,6 +501,8 @@ void ChannelPage::HideCtdcs() {
 }
 
 bool ChannelPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == vsfgGridCh->view() && event->type() == QEvent::KeyPress)
+        return vsfgGridCh_KeyDown(static_cast<QKeyEvent*>(event)) || QObject::eventFilter(watched, event);
     if (watched == cboGridChCtdcs || watched == cboGridChCtdcs->lineEdit()) {
         switch (event->type()) {
         case QEvent::FocusIn:
@@ -458,12 +515,14 @@ bool ChannelPage::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             // The second click of a double click on a tone cell lands on the
             // drop-down its first click opened: it is the grid's double click,
-            // and the drop-down is dropped unstored.
+            // and what the drop-down held is dropped unstored. The cell is
+            // still the one being chosen: the drop-down opens again on the
+            // tone the double click left there.
             if (platform::nowMs() - toneBoxOpenedMs_ <= QApplication::doubleClickInterval()) {
                 chMem().CtdcsEditRow = 0;
                 chMem().CtdcsEditCol = 0;
-                HideCtdcs();
                 vsfgGridCh_DblClick();
+                reopenToneBox();
                 return true;
             }
             break;

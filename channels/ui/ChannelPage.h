@@ -17,6 +17,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -57,6 +58,8 @@ class ChannelPage : public QObject, public ChMemPage, public ChGridView {
     void vsfgGridCh_AfterEdit(int row, int col);
     void vsfgGridCh_Click();
     void vsfgGridCh_DblClick();
+    // Whether the key pressed on the grid went to the tone drop-down.
+    bool vsfgGridCh_KeyDown(QKeyEvent* key);
     void cboGridChCtdcs_GotFocus();
     void cboGridChCtdcs_LostFocus();
     void cmdPc_Click(int index);
@@ -103,7 +106,8 @@ class ChannelPage : public QObject, public ChMemPage, public ChGridView {
     void setEditMode(EditMode mode);
     void clearHighlights(int firstCol);
     void highlightRow(int row, int firstCol);
-    void openToneBox(int row, int col);
+    void openToneBox(int row, int col, Qt::FocusReason reason = Qt::MouseFocusReason);
+    void reopenToneBox();
 
     model::ChannelWindow& window_;
     int presetApplied_ = -1; // the list entry whose band the window holds

@@ -158,7 +158,8 @@ namespace {
 // grid shown for the first time finds most of its texts laid out already.
 const QStaticText* laidOut(const QString& text, const QFont& font) {
     static std::vector<std::pair<QFont, QHash<QString, QStaticText>>> byFont;
-    auto found = std::find_if(byFont.begin(), byFont.end(), [&font](const auto& f) { return f.first == font; });
+    auto found =
+        std::find_if(byFont.begin(), byFont.end(), [&font](const auto& f) { return f.first == font; });
     if (found == byFont.end()) {
         if (byFont.size() >= 8) byFont.clear();
         found = byFont.insert(byFont.end(), {font, {}});
@@ -181,6 +182,27 @@ bool plainCell(const QStyleOptionViewItem& opt) {
     return !(opt.state & (QStyle::State_Selected | QStyle::State_HasFocus)) &&
            !(opt.features & (QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration));
 }
+
+// The drop-down list of a cell. Keys typed into it (a character, an arrow)
+// move to the item they name and leave the edit open: Return, Tab or a
+// click elsewhere ends it with that item, as a choice from the open list
+// does at once. Qt reports a typed move as a choice, which would end the
+// edit on the first key of "98.1" with the item "90.0".
+class CellList : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+    bool typing() const { return typing_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        typing_ = true;
+        QComboBox::keyPressEvent(event);
+        typing_ = false;
+    }
+
+  private:
+    bool typing_ = false;
+};
 
 } // namespace
 
@@ -223,13 +245,14 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         grid_->columns_[static_cast<std::size_t>(index.column() + grid_->fixedCols())];
     QWidget* editor;
     if (!column.comboList.isEmpty()) {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new CellList(parent);
         QString list = column.comboList;
         combo->setEditable(list.startsWith('|'));
         if (list.startsWith('|')) list.remove(0, 1);
         combo->addItems(list.split('|'));
         // Choosing an item ends the edit at once.
         connect(combo, &QComboBox::activated, combo, [this, combo] {
+            if (combo->typing()) return;
             emit const_cast<GridDelegate*>(this)->commitData(combo);
             emit const_cast<GridDelegate*>(this)->closeEditor(combo);
         });
@@ -255,6 +278,8 @@ void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
         int at = combo->findText(text, Qt::MatchExactly);
         combo->setCurrentIndex(at);
         if (at < 0 && combo->isEditable()) combo->setEditText(text);
+        // What the user types replaces the text shown, as in a line.
+        if (combo->isEditable()) combo->lineEdit()->selectAll();
     } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         line->setText(text);
         line->selectAll();

@@ -391,5 +391,32 @@ TEST_F(GridEditTest, ShowChTblGridShowsTheImageAndForgetsAPendingTone) {
     EXPECT_TRUE(reported.empty());
 }
 
+// A layout of fewer columns, none at all included, shows the ones it has and
+// reports nothing; decoding and encoding keep every channel byte for byte.
+TEST_F(GridEditTest, ALayoutOfFewerColumnsShowsTheOnesItHas) {
+    newChannel(1, "435");
+    commitTone(1, ColRxTone, "88.5");
+    newChannel(2, "445.5");
+    type(2, 6, "Low");
+    type(2, ColName, "RPT");
+    const model::Image image = m.IicDat;
+    for (int cols : {0, 2, 4}) {
+        m.ChColCount = static_cast<std::int16_t>(cols);
+        grid.cells.clear();
+        channels::ShowChTblGrid(m, s, app::shell(), grid);
+        EXPECT_TRUE(reported.empty()) << cols << " columns: " << reported.size() << " reported";
+        EXPECT_EQ(grid.cells.size(), std::size_t(16 * cols)) << cols; // every cell it has, no other
+        if (cols >= ColTxFre) {
+            EXPECT_EQ(grid.text(2, ColTxFre), "445.5");
+        }
+        if (cols >= ColTxTone) {
+            EXPECT_EQ(grid.text(1, ColTxTone), "88.5");
+        }
+        EXPECT_EQ(m.ChInfo[2][6], 1) << cols; // the table holds the fields no column shows
+        model::ChInfoToIicDat(m);
+        EXPECT_TRUE(m.IicDat == image) << cols;
+    }
+}
+
 } // namespace
 } // namespace channelstest

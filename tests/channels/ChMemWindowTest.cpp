@@ -373,9 +373,11 @@ class ChMemWindowTest : public QObject {
         QCOMPARE(t.cell(4, ColTxFre), QString("430.5"));
         QCOMPARE(m().ChInfo[4][ColTxFre], 43050000);
 
-        // A double click on the receive tone copies the transmit tone.
+        // A double click on the receive tone copies the transmit tone; the
+        // drop-down stays on the cell with the copied tone.
         t.doubleClick(3, ColRxTone);
-        QVERIFY(t.w->channelPage().cboGridChCtdcs->isHidden());
+        QVERIFY(t.w->channelPage().cboGridChCtdcs->isVisible());
+        QCOMPARE(t.w->channelPage().cboGridChCtdcs->currentText(), QString("D023N"));
         QCOMPARE(m().ChCtdcs[3][0], "D023N");
     }
 

@@ -202,6 +202,81 @@ class GridTest : public QObject {
         QCOMPARE(after.count(), 1);
     }
 
+    // Whatever opens the editor, what the user types replaces the cell's
+    // text; a key that opens it is its first character, once.
+    void typingReplacesTheShownText_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("opener");
+        for (const char* opener : {"key", "F2", "click", "code"}) {
+            QTest::newRow(qPrintable(QString("line, ") + opener)) << QString() << opener;
+            QTest::newRow(qPrintable(QString("list to type into, ") + opener)) << "|Wide|Narrow" << opener;
+        }
+    }
+    void typingReplacesTheShownText() {
+        QFETCH(QString, list);
+        QFETCH(QString, opener);
+        Fixture f;
+        QSignalSpy after(&f.grid, &Grid::afterEdit);
+        f.grid.setColComboList(1, list);
+        f.grid.setTextMatrix(2, 1, "Wide");
+        f.grid.setEditMode(Grid::EditMode::KeyboardMouse);
+        f.grid.setCurrentCell(2, 1);
+        f.grid.view()->setFocus();
+        QString keys = "78";
+        if (opener == "key") {
+            QTest::keyClick(f.grid.view(), Qt::Key_7);
+            keys = "8";
+        } else if (opener == "F2") {
+            QTest::keyClick(f.grid.view(), Qt::Key_F2);
+        } else if (opener == "click") {
+            f.clickCell(2, 1); // the current cell
+        } else {
+            f.grid.editCell();
+        }
+        QVERIFY(f.grid.isEditing());
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!f.grid.isEditing());
+        QCOMPARE(f.grid.textMatrix(2, 1), QString("78"));
+        QCOMPARE(after.count(), 1);
+    }
+
+    // Keys typed into a cell's list move to the item they spell and leave
+    // the edit open; Return ends it with that item.
+    void typingIntoAListPicksTheItemTyped_data() {
+        QTest::addColumn<QString>("opener");
+        for (const char* opener : {"key", "F2", "click"}) QTest::newRow(opener) << opener;
+    }
+    void typingIntoAListPicksTheItemTyped() {
+        QFETCH(QString, opener);
+        Fixture f;
+        QSignalSpy after(&f.grid, &Grid::afterEdit);
+        QString stations = " ";
+        for (int t = 870; t <= 1080; ++t) stations += QString("|%1.%2").arg(t / 10).arg(t % 10);
+        f.grid.setColComboList(1, stations);
+        f.grid.setTextMatrix(2, 1, "90.5");
+        f.grid.setEditMode(Grid::EditMode::KeyboardMouse);
+        f.grid.setCurrentCell(2, 1);
+        f.grid.view()->setFocus();
+        QString keys = "98.1";
+        if (opener == "key") {
+            QTest::keyClick(f.grid.view(), Qt::Key_9);
+            keys = "8.1";
+        } else if (opener == "F2") {
+            QTest::keyClick(f.grid.view(), Qt::Key_F2);
+        } else {
+            f.clickCell(2, 1);
+        }
+        QTest::keyClicks(QApplication::focusWidget(), keys);
+        QVERIFY(f.grid.isEditing());
+        QCOMPARE(after.count(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!f.grid.isEditing());
+        QCOMPARE(f.grid.textMatrix(2, 1), QString("98.1"));
+        QCOMPARE(f.grid.comboIndex(), 1 + 981 - 870);
+        QCOMPARE(after.count(), 1);
+    }
+
     void clickReportsTheMouseCell() {
         Fixture f;
         QSignalSpy clicks(&f.grid, &Grid::click);

@@ -28,7 +28,9 @@ struct Program {
     shell::mdifrmMain* main = nullptr;
     channels::frmChMem* chMem = nullptr;
 
-    explicit Program(int lang, const std::function<void(model::Image&)>& image = {}) {
+    // settings: changes the settings file before the start.
+    explicit Program(int lang, const std::function<void(model::Image&)>& image = {},
+                     const std::function<void(const std::string& file)>& settings = {}) {
         ::setenv("TAVORIN_QUIET", "1", 1);
         app::ResetShell();
         model::ResetModel();
@@ -36,6 +38,7 @@ struct Program {
         for (const char* f : {"tavorin.def", "zezirev.def", "DefRadioSet.def"}) home.copyShipped(f);
         platform::IniFile::write(home.file("tavorin.def"), "Setting", "FirRun", "0");
         platform::IniFile::write(home.file("tavorin.def"), "Setting", "Language", std::to_string(lang));
+        if (settings) settings(home.file("tavorin.def"));
         if (image) {
             model::Image defaults{};
             app::ReadDataFile(home.file("zezirev.def"), defaults);

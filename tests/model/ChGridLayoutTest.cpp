@@ -34,6 +34,8 @@ TEST_F(ChGridLayoutTest, WithoutTheSectionTheDefaultLayout) {
     for (int i = 0; i <= 9; ++i) EXPECT_EQ(m.ChColWidth[i], 1000);
     for (int k = 0; k < 50; ++k) EXPECT_EQ(m.ChColList[1][k], "0");
     for (int c = 2; c <= 9; ++c) EXPECT_EQ(m.ChColList[c][0], "") << c;
+    // Column 1's default items never end.
+    EXPECT_TRUE(wasReported("modChMem->ReadChInfo"));
 }
 
 TEST_F(ChGridLayoutTest, ReadsTheKeysOfTheLanguage) {
@@ -65,12 +67,26 @@ TEST_F(ChGridLayoutTest, FiftyItemsReadCompletelyAFiftyFirstEndsTheReading) {
     EXPECT_EQ(m.ChColList[1][49], "c1i49");
     EXPECT_EQ(m.ChColList[2][0], ""); // its first key is column 1's end mark
     EXPECT_EQ(m.ChColList[3][2], "c3i2");
+    EXPECT_TRUE(reported.empty());
 
+    // Without an end mark the reading fails there, and says so.
     store("16", "3", column(1, 50, false) + "5250=c2i0\n" + column(3, 3, true));
     ReadChInfo(m);
     EXPECT_EQ(m.ChColList[1][49], "c1i49");
     EXPECT_EQ(m.ChColList[2][0], "");
     EXPECT_EQ(m.ChColList[3][0], "");
+    EXPECT_EQ(reported, std::vector<std::string>{"modChMem->ReadChInfo"});
+}
+
+TEST_F(ChGridLayoutTest, NoDataColumnIsALayoutOfItsOwn) {
+    store("16", "0", "5100=700\n5101=900\n" + column(1, 2, true));
+    ReadChInfo(m);
+    EXPECT_EQ(m.ChCount, 16);
+    EXPECT_EQ(m.ChColCount, 0);
+    EXPECT_EQ(m.ChColWidth[0], 700);
+    EXPECT_EQ(m.ChColWidth[1], 0); // no column 1: its key is not read
+    EXPECT_EQ(m.ChColList[1][0], "");
+    EXPECT_TRUE(reported.empty());
 }
 
 TEST_F(ChGridLayoutTest, CountsOutsideTheirRangeGiveTheDefaults) {
@@ -78,7 +94,7 @@ TEST_F(ChGridLayoutTest, CountsOutsideTheirRangeGiveTheDefaults) {
         const char *count, *cols;
         std::int16_t chCount, colCount;
     } cases[] = {{"256", "20", 256, 20}, {"1", "1", 1, 1},       {"300", "25", 16, 9},
-                 {"0", "0", 16, 9},      {"-5", "-1", 16, 9},    {"", "", 16, 9},
+                 {"0", "0", 16, 0},      {"-5", "-1", 16, 9},    {"", "", 16, 9},
                  {"abc", "x", 16, 9},    {"99999", "21", 16, 9}, {"12.5", "10.5", 12, 10}};
     for (const auto& c : cases) {
         store(c.count, c.cols);
