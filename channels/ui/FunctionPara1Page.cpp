@@ -16,18 +16,19 @@ FunctionPara1Page::FunctionPara1Page(QWidget* frame, SettingsControls& c) : Sett
     auto* page = new QVBoxLayout(frame);
     layout::tight(page);
 
-    // Optional features: two columns of lists, two of check boxes.
+    // Optional features: two columns of lists, then the check boxes. The key
+    // lock boxes stand under the second column's lists, so that the long
+    // captions of the tail tones leave room for the rest.
     QGroupBox* features = c.frame(2, frame);
     QGridLayout* g = layout::grid(features);
     int row = 0;
     for (int i : {4, 5, 6, 7, 8, 9}) pair(g, row++, 0, c.comboLabel(i, features), c.combo(i, features));
     row = 0;
     for (int i : {12, 13, 72, 41}) pair(g, row++, 1, c.comboLabel(i, features), c.combo(i, features));
+    for (int i : {33, 34}) g->addWidget(c.check(i, features), row++, 2, 1, 2);
     row = 0;
     for (int i : {2, 3, 4, 5, 6, 7}) g->addWidget(c.check(i, features), row++, 4);
-    row = 0;
-    for (int i : {33, 34}) g->addWidget(c.check(i, features), row++, 5);
-    g->setColumnStretch(6, 1);
+    g->setColumnStretch(5, 1);
     page->addWidget(features);
 
     // VOX: gain and delay, then the ten comparison levels under their heads.
@@ -68,18 +69,19 @@ FunctionPara1Page::FunctionPara1Page(QWidget* frame, SettingsControls& c) : Sett
     g->setColumnStretch(6, 1);
     page->addWidget(scan);
 
-    // Battery.
+    // Battery: the two long captions of the power-off boxes each take the
+    // width of both check-box columns.
     QGroupBox* battery = c.frame(5, frame);
     g = layout::grid(battery);
     pair(g, 0, 0, c.comboLabel(23, battery), c.combo(23, battery));
     pair(g, 0, 1, c.comboLabel(14, battery), c.combo(14, battery));
     g->addWidget(c.check(18, battery), 0, 4);
-    g->addWidget(c.check(21, battery), 0, 5);
+    g->addWidget(c.check(15, battery), 0, 5);
     pair(g, 1, 0, c.comboLabel(24, battery), c.combo(24, battery));
-    g->addWidget(c.check(17, battery), 1, 4);
-    g->addWidget(c.check(22, battery), 1, 5);
+    g->addWidget(c.check(17, battery), 1, 2, 1, 2);
+    g->addWidget(c.check(21, battery), 1, 4, 1, 2);
     pair(g, 2, 0, c.comboLabel(25, battery), c.combo(25, battery));
-    g->addWidget(c.check(15, battery), 2, 4);
+    g->addWidget(c.check(22, battery), 2, 4, 1, 2);
     g->setColumnStretch(6, 1);
     page->addWidget(battery);
     page->addStretch(1);

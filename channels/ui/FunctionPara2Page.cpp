@@ -30,19 +30,18 @@ FunctionPara2Page::FunctionPara2Page(QWidget* frame, SettingsControls& c) : Sett
     layout::tight(keyColumns);
     for (int key = 0; key < KeyCount; ++key) {
         auto* column = new QVBoxLayout;
-        QListWidget* list = c.keyList(key, keys);
-        list->setFixedHeight(platform::twips(2400));
+        QListWidget* list = c.keyList(key, keys); // with its caption lblKeySk
         column->addWidget(c.lblKeySk[static_cast<std::size_t>(key)]);
         column->addWidget(list);
-        keyColumns->addLayout(column);
+        keyColumns->addLayout(column, 1);
     }
     page->addWidget(keys);
 
+    // Below, two rows of frames side by side: the FM radio beside the alarm,
+    // the messages beside the channels and the power-on settings.
+    auto* upper = new QHBoxLayout;
     auto* lower = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    auto* right = new QVBoxLayout;
-    lower->addLayout(left, 1);
-    lower->addLayout(right, 1);
+    page->addLayout(upper);
     page->addLayout(lower, 1);
 
     // FM radio: its settings beside the station list.
@@ -58,11 +57,23 @@ FunctionPara2Page::FunctionPara2Page(QWidget* frame, SettingsControls& c) : Sett
     radioRow->addLayout(radioSettings);
     radioRow->addWidget(c.radioGrid(radio));
     radioRow->addStretch(1);
-    left->addWidget(radio, 1);
+    upper->addWidget(radio, 1);
+
+    // Alarm: two columns of lists.
+    QGroupBox* alarm = c.frame(10, frame);
+    QGridLayout* g = layout::grid(alarm);
+    row = 0;
+    for (int i : {33, 34, 35, 36}) pair(g, row++, 0, c.comboLabel(i, alarm), c.combo(i, alarm));
+    pair(g, 0, 1, c.comboLabel(37, alarm), c.combo(37, alarm));
+    pair(g, 1, 1, c.comboLabel(39, alarm), c.combo(39, alarm));
+    // The alarm channel is labelled by lblPc(58).
+    pair(g, 2, 1, c.comboLabel(58, alarm), c.combo(56, alarm, 58));
+    g->setRowStretch(4, 1);
+    upper->addWidget(alarm, 1);
 
     // Embedded messages and the serial-number list; the example at the right.
     QGroupBox* messages = c.frame(8, frame);
-    QGridLayout* g = layout::grid(messages);
+    g = layout::grid(messages);
     for (int i : {2, 3}) {
         g->addWidget(c.text(i, messages), i - 2, 1, 1, 5);
         g->addWidget(c.lblPcTxt[static_cast<std::size_t>(i)], i - 2, 0);
@@ -75,21 +86,13 @@ FunctionPara2Page::FunctionPara2Page(QWidget* frame, SettingsControls& c) : Sett
     g->addWidget(c.chkAutoNextSn, 2, 4);
     g->addWidget(c.txtSeqExample, 0, 6, 3, 1);
     for (QPushButton* b : c.cmdSeqSwitch) b->setFixedWidth(platform::twips(450));
-    c.txtSeqExample->setFixedWidth(platform::twips(1600));
-    c.txtSeqExample->setMaximumHeight(platform::twips(1300));
+    layout::fitText(c.txtSeqExample);
     g->setColumnStretch(1, 1);
-    left->addWidget(messages);
+    g->setRowStretch(3, 1);
+    lower->addWidget(messages, 1);
 
-    // Alarm: two columns of lists.
-    QGroupBox* alarm = c.frame(10, frame);
-    g = layout::grid(alarm);
-    row = 0;
-    for (int i : {33, 34, 35, 36}) pair(g, row++, 0, c.comboLabel(i, alarm), c.combo(i, alarm));
-    pair(g, 0, 1, c.comboLabel(37, alarm), c.combo(37, alarm));
-    pair(g, 1, 1, c.comboLabel(39, alarm), c.combo(39, alarm));
-    // The alarm channel is labelled by lblPc(58).
-    pair(g, 2, 1, c.comboLabel(58, alarm), c.combo(56, alarm, 58));
-    right->addWidget(alarm);
+    auto* right = new QVBoxLayout;
+    lower->addLayout(right, 1);
 
     // First and second channel.
     QGroupBox* channelsFrame = c.frame(19, frame);
@@ -109,8 +112,17 @@ FunctionPara2Page::FunctionPara2Page(QWidget* frame, SettingsControls& c) : Sett
     pair(g, 1, 0, c.lblPcTxt[10], code);
     QLineEdit* reset = c.text(11, powerOn);
     pair(g, 1, 1, c.lblPcTxt[11], reset);
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(3, 1);
     right->addWidget(powerOn);
     right->addStretch(1);
+}
+
+// The key lists are filled now: each shows whole items, as wide as its
+// longest function.
+void FunctionPara2Page::SetOptList() {
+    SettingsPage::SetOptList();
+    for (QListWidget* list : c_.listSkKey) layout::wholeItems(list, KeyListRows);
 }
 
 } // namespace channels

@@ -37,6 +37,10 @@ class FunctionPara1Page : public SettingsPage {
 class FunctionPara2Page : public SettingsPage {
   public:
     FunctionPara2Page(QWidget* frame, SettingsControls& controls);
+    void SetOptList() override;
+
+    // The items a key list shows at once.
+    static constexpr int KeyListRows = 9;
 };
 
 // Page 3, "DTMF": fraPc 12-16 (encode, decode, stun, auto-dial list, phone book).

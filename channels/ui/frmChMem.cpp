@@ -8,8 +8,11 @@
 #include "channels/ui/SettingsControls.h"
 #include "channels/ui/SettingsPages.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QMdiSubWindow>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -28,9 +31,16 @@ frmChMem::frmChMem(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(sstabSetMode);
+    // Each page scrolls in a window made too small for it, so that every
+    // control stays within reach.
     for (std::size_t i = 0; i < fraSysSet.size(); ++i) {
         fraSysSet[i] = new QWidget;
-        sstabSetMode->addTab(fraSysSet[i], QString());
+        auto* scroll = new QScrollArea;
+        scroll->setObjectName(QStringLiteral("sstabSetModePage%1").arg(i));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setWidget(fraSysSet[i]);
+        sstabSetMode->addTab(scroll, QString());
     }
     auto channel = std::make_unique<ChannelPage>(fraSysSet[0], *this);
     channelPage_ = channel.get();
@@ -51,6 +61,7 @@ frmChMem::frmChMem(QWidget* parent) : QWidget(parent) {
     InitSideGrids();
     InitFace();
     SetOptList();
+    guardListsFromWheel();
 }
 
 frmChMem::~frmChMem() = default;
@@ -58,6 +69,32 @@ frmChMem::~frmChMem() = default;
 void frmChMem::InitFace() {
     for (int i = 0; i < sstabSetMode->count(); ++i) sstabSetMode->setTabText(i, app::face(kTextFirstTab + i));
     for (auto& page : pages_) page->InitFace();
+}
+
+// A wheel turned over a list the user has not chosen scrolls the page and
+// changes nothing: a band preset reloads the image, a setting stores at once.
+void frmChMem::guardListsFromWheel() {
+    for (QWidget* frame : fraSysSet)
+        for (QComboBox* box : frame->findChildren<QComboBox*>()) {
+            bool inView = false;
+            for (QWidget* p = box->parentWidget(); p && p != frame; p = p->parentWidget())
+                inView = inView || qobject_cast<QAbstractItemView*>(p);
+            if (inView) continue;
+            box->setFocusPolicy(Qt::StrongFocus);
+            box->installEventFilter(this);
+        }
+}
+
+bool frmChMem::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        auto* box = qobject_cast<QComboBox*>(watched);
+        if (box && !box->hasFocus()) {
+            // Ignored, it goes on to the page's scroll area.
+            event->ignore();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // ---- The main window's view ----

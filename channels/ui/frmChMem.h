@@ -70,6 +70,7 @@ class frmChMem : public QWidget, public shell::ChannelWindowSlot, public model::
     void InitOpt() override;
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -79,6 +80,7 @@ class frmChMem : public QWidget, public shell::ChannelWindowSlot, public model::
     // the side grids laid out before the captions, the option lists after.
     void InitSideGrids();
     void SetOptList();
+    void guardListsFromWheel();
 
     std::unique_ptr<SettingsControls> settings_;    // before the pages that fill it
     std::vector<std::unique_ptr<ChMemPage>> pages_; // pages 0-4, then the hidden holder
