@@ -1,6 +1,8 @@
 #pragma once
 // Whole-file reads and writes. A write goes to a temporary file beside the
 // target and is renamed over it, so a failed write never damages the old file.
+// A write through a symbolic link replaces the file the link leads to and
+// leaves the link as it is.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -52,6 +54,11 @@ IoResult readTextFile(const std::string& path, std::string& out);
 // as a read-only file does on the radio's home platform.
 bool isMarkedReadOnly(const std::string& path);
 
+// The temporary file is named ".tavorin-<random>-<check>.tmp", the check
+// drawn from the random part and the target's name, and is locked (flock)
+// while it is written. A write first removes the strays of earlier writes of
+// the same file that were killed before their rename: only names whose check
+// fits, and only files no live writer holds.
 IoResult writeFileAtomic(const std::string& path, const void* data, std::size_t size);
 inline IoResult writeFileAtomic(const std::string& path, const Bytes& b) {
     return writeFileAtomic(path, b.data(), b.size());
@@ -59,6 +66,10 @@ inline IoResult writeFileAtomic(const std::string& path, const Bytes& b) {
 inline IoResult writeFileAtomic(const std::string& path, const std::string& s) {
     return writeFileAtomic(path, s.data(), s.size());
 }
+
+// Removes what writeFileAtomic(path, ...) would remove before it writes
+// (the start-up tidies the settings file's folder so).
+void removeStrayTemporaries(const std::string& path);
 
 bool fileExists(const std::string& path);
 bool isDirectory(const std::string& path);

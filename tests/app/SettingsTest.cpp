@@ -6,6 +6,8 @@
 #include "tests/support/TempHome.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 #include <sys/stat.h>
 
 using namespace app;
@@ -87,6 +89,15 @@ TEST_F(SettingsTest, ReporterReachesItsListenerOnly) {
     VbErrNumDes("modShowErr->VbErrNumDes:", platform::Failure("x"));
     EXPECT_EQ(errors.tags, (std::vector<std::string>{"mdifrmMain->SoftInit", "modShowErr->VbErrNumDes:"}));
     EXPECT_FALSE(platform::fileExists(SettingsFile()));
+}
+
+TEST_F(SettingsTest, AWriteThroughALinkChangesTheFileItLeadsToAndKeepsTheLink) {
+    std::filesystem::create_directories(home.file("shared"));
+    home.write("shared/tavorin.def", "[Setting]\nLanguage=1\n");
+    std::filesystem::create_symlink("shared/tavorin.def", SettingsFile());
+    ASSERT_TRUE(WriteSetting(keys::ChannelLock, "ShowLock"));
+    EXPECT_TRUE(std::filesystem::is_symlink(SettingsFile()));
+    EXPECT_EQ(home.read("shared/tavorin.def"), "[Setting]\nLanguage=1\nChannelLock=ShowLock\n");
 }
 
 } // namespace
