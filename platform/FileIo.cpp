@@ -2,6 +2,7 @@
 
 #include "platform/Clock.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -336,6 +337,30 @@ void removeStrayTemporaries(const std::string& path) {
     const std::string name = baseOf(target);
     const Folder dir(parentOf(target));
     if (dir.fd >= 0 && !name.empty()) removeStraysIn(dir.fd, name);
+}
+
+RewriteLock::RewriteLock(const std::string& path, int waitMs) {
+    std::string target;
+    if (!followLinks(path, target)) return;
+    fd_ = ::open(parentOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) return;
+    const std::int64_t until = nowMs() + waitMs;
+    int pause = 1;
+    for (;;) {
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
+            held_ = true;
+            return;
+        }
+        if (errno == EINTR) continue;
+        if (errno != EWOULDBLOCK || nowMs() >= until) return;
+        sleepMs(pause);
+        pause = std::min(pause * 2, 8);
+    }
+}
+
+RewriteLock::~RewriteLock() {
+    // Closing releases the lock.
+    if (fd_ >= 0) ::close(fd_);
 }
 
 bool fileExists(const std::string& path) {

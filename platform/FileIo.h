@@ -71,6 +71,27 @@ inline IoResult writeFileAtomic(const std::string& path, const std::string& s) {
 // (the start-up tidies the settings file's folder so).
 void removeStrayTemporaries(const std::string& path);
 
+// Serialises the rewrites of one file among the program's instances, held
+// from the read to the rename, so that no instance's change is lost. A
+// rename gives the file a new inode, so the lock is an flock on the folder
+// of the file (the file a link leads to), which stays. The wait is bounded:
+// a lock that cannot be had (the folder cannot be opened, the file system
+// has no locks, another instance holds it longer than waitMs) lets the
+// rewrite go on without it.
+class RewriteLock {
+  public:
+    static constexpr int kWaitMs = 3000;
+    explicit RewriteLock(const std::string& path, int waitMs = kWaitMs);
+    ~RewriteLock();
+    RewriteLock(const RewriteLock&) = delete;
+    RewriteLock& operator=(const RewriteLock&) = delete;
+    bool held() const { return held_; }
+
+  private:
+    int fd_ = -1;
+    bool held_ = false;
+};
+
 bool fileExists(const std::string& path);
 bool isDirectory(const std::string& path);
 // Creates the folder (and its parents) when missing.
