@@ -91,11 +91,43 @@ enum class TextKey {
     PortInUse,
     PortNotSerial,
     PortCannotOpen,
-    PortFailed, // the port dialog's line: %1 the port number, the reason follows
+    PortFailed,       // the port dialog's line: %1 the port number, the reason follows
     TwoToneHeaders,   // the two-tone grid's column headers, separated by "|"
     RadioHeaders,     // the FM station grid's
     PhoneBookHeaders, // the phone-book grid's
     SerialListUsedUp, // after the write that gave the last number of the serial-number list
+    // The system's other causes (app::SystemCause), and the one for any cause
+    // not named (%1 the error number).
+    CauseNameTooLong,
+    CauseExists,
+    CauseQuota,
+    CauseNotAFolder,
+    CauseIsAFolder,
+    CauseLinkLoop,
+    CauseProgramFiles, // the program has too many files open
+    CauseSystemFiles,  // the system has too many files open
+    CauseBusy,
+    CauseTextBusy,
+    CauseCrossDevice,
+    CauseTooLarge,
+    CauseInvalid,
+    CauseTryAgain,
+    CauseInterrupted,
+    CauseNoDeviceOrAddress,
+    CauseNoDevice,
+    CauseNotTerminal,
+    CauseNotEmpty,
+    CauseTooManyLinks,
+    CauseNoMemory,
+    CauseNoLocks,
+    CauseNotSupported,
+    CauseStale,
+    CauseTimedOut,
+    CauseBadHandle,
+    CauseOverflow,
+    CauseNoMedium,
+    CauseNotPermitted,
+    CauseOther,
 };
 
 struct NamedTextRow {
