@@ -107,6 +107,38 @@ enum class TextKey {
     SerialListSameLine,  // %1 message line 1 as both entries would write it
     SerialListTooLong,   // %1 how many entries are longer than message line 1
     SerialListKept,      // the list in use stays
+    // The system's other causes (app::SystemCause), and the one for any cause
+    // not named (%1 the error number).
+    CauseNameTooLong,
+    CauseExists,
+    CauseQuota,
+    CauseNotAFolder,
+    CauseIsAFolder,
+    CauseLinkLoop,
+    CauseProgramFiles, // the program has too many files open
+    CauseSystemFiles,  // the system has too many files open
+    CauseBusy,
+    CauseTextBusy,
+    CauseCrossDevice,
+    CauseTooLarge,
+    CauseInvalid,
+    CauseTryAgain,
+    CauseInterrupted,
+    CauseNoDeviceOrAddress,
+    CauseNoDevice,
+    CauseNotTerminal,
+    CauseNotEmpty,
+    CauseTooManyLinks,
+    CauseNoMemory,
+    CauseNoLocks,
+    CauseNotSupported,
+    CauseStale,
+    CauseTimedOut,
+    CauseBadHandle,
+    CauseOverflow,
+    CauseNoMedium,
+    CauseNotPermitted,
+    CauseOther,
     KeyCount // not a text: how many keys there are; new keys go above it
 };
 

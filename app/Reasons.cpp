@@ -3,7 +3,7 @@
 #include "app/FaceText.h"
 
 #include <cerrno>
-#include <cstring>
+#include <utility>
 
 namespace app {
 namespace {
@@ -40,6 +40,48 @@ TextKey keyOf(platform::IoProblem problem) {
     return TextKey::IoCannotMakeFolder;
 }
 
+// Every error the program's file, folder, lock and serial-port calls can
+// meet. Names that share a number (EAGAIN and EWOULDBLOCK) find the same row.
+constexpr std::pair<int, TextKey> kCauses[] = {
+    {ENOENT, TextKey::CauseNoEntry},
+    {EACCES, TextKey::CausePermission},
+    {EPERM, TextKey::CauseNotPermitted},
+    {ENOSPC, TextKey::CauseDiskFull},
+    {EDQUOT, TextKey::CauseQuota},
+    {EROFS, TextKey::CauseReadOnlySystem},
+    {EIO, TextKey::CauseInputOutput},
+    {ENAMETOOLONG, TextKey::CauseNameTooLong},
+    {EEXIST, TextKey::CauseExists},
+    {ENOTDIR, TextKey::CauseNotAFolder},
+    {EISDIR, TextKey::CauseIsAFolder},
+    {ELOOP, TextKey::CauseLinkLoop},
+    {EMFILE, TextKey::CauseProgramFiles},
+    {ENFILE, TextKey::CauseSystemFiles},
+    {EBUSY, TextKey::CauseBusy},
+    {ETXTBSY, TextKey::CauseTextBusy},
+    {EXDEV, TextKey::CauseCrossDevice},
+    {EFBIG, TextKey::CauseTooLarge},
+    {EINVAL, TextKey::CauseInvalid},
+    {EAGAIN, TextKey::CauseTryAgain},
+    {EWOULDBLOCK, TextKey::CauseTryAgain},
+    {EINTR, TextKey::CauseInterrupted},
+    {ENXIO, TextKey::CauseNoDeviceOrAddress},
+    {ENODEV, TextKey::CauseNoDevice},
+    {ENOTTY, TextKey::CauseNotTerminal},
+    {ENOTEMPTY, TextKey::CauseNotEmpty},
+    {EMLINK, TextKey::CauseTooManyLinks},
+    {ENOMEM, TextKey::CauseNoMemory},
+    {ENOLCK, TextKey::CauseNoLocks},
+    {EOPNOTSUPP, TextKey::CauseNotSupported},
+    {ENOTSUP, TextKey::CauseNotSupported},
+    {ENOSYS, TextKey::CauseNotSupported},
+    {ESTALE, TextKey::CauseStale},
+    {ETIMEDOUT, TextKey::CauseTimedOut},
+    {EBADF, TextKey::CauseBadHandle},
+    {EOVERFLOW, TextKey::CauseOverflow},
+    {ENOMEDIUM, TextKey::CauseNoMedium},
+};
+
 } // namespace
 
 std::string WithCause(const std::string& reason, const std::string& cause) {
@@ -47,24 +89,12 @@ std::string WithCause(const std::string& reason, const std::string& cause) {
 }
 
 std::string SystemCause(int sysError) {
-    switch (sysError) {
-    case 0:
-        return {};
-    case ENOENT:
-        return text(TextKey::CauseNoEntry);
-    case EACCES:
-    case EPERM:
-        return text(TextKey::CausePermission);
-    case ENOSPC:
-    case EDQUOT:
-        return text(TextKey::CauseDiskFull);
-    case EROFS:
-        return text(TextKey::CauseReadOnlySystem);
-    case EIO:
-        return text(TextKey::CauseInputOutput);
-    default:
-        return std::strerror(sysError);
-    }
+    if (sysError == 0) return {};
+    for (const auto& [error, key] : kCauses)
+        if (error == sysError) return text(key);
+    // Worded too, in the language: the system's own text goes to the error
+    // report only.
+    return text(TextKey::CauseOther, std::to_string(sysError));
 }
 
 std::string IoText(const platform::IoResult& r) {

@@ -13,8 +13,9 @@ namespace app {
 // without a problem gives its own text.
 std::string IoText(const platform::IoResult& r);
 
-// The system's cause of an error number: the causes a user can act on in
-// the interface language, any other in the system's own words.
+// The system's cause of an error number in the interface language: a
+// wording of its own for every error the program's calls can meet, and
+// "system error N" for any other; empty for 0.
 std::string SystemCause(int sysError);
 
 // "reason: cause" with the language's separator.

@@ -1,6 +1,8 @@
 #pragma once
 // Whole-file reads and writes. A write goes to a temporary file beside the
 // target and is renamed over it, so a failed write never damages the old file.
+// A write through a symbolic link replaces the file the link leads to and
+// leaves the link as it is.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -52,6 +54,11 @@ IoResult readTextFile(const std::string& path, std::string& out);
 // as a read-only file does on the radio's home platform.
 bool isMarkedReadOnly(const std::string& path);
 
+// The temporary file is named ".tavorin-<random>-<check>.tmp", the check
+// drawn from the random part and the target's name, and is locked (flock)
+// while it is written. A write first removes the strays of earlier writes of
+// the same file that were killed before their rename: only names whose check
+// fits, and only files no live writer holds.
 IoResult writeFileAtomic(const std::string& path, const void* data, std::size_t size);
 inline IoResult writeFileAtomic(const std::string& path, const Bytes& b) {
     return writeFileAtomic(path, b.data(), b.size());
@@ -59,6 +66,31 @@ inline IoResult writeFileAtomic(const std::string& path, const Bytes& b) {
 inline IoResult writeFileAtomic(const std::string& path, const std::string& s) {
     return writeFileAtomic(path, s.data(), s.size());
 }
+
+// Removes what writeFileAtomic(path, ...) would remove before it writes
+// (the start-up tidies the settings file's folder so).
+void removeStrayTemporaries(const std::string& path);
+
+// Serialises the rewrites of one file among the program's instances, held
+// from the read to the rename, so that no instance's change is lost. A
+// rename gives the file a new inode, so the lock is an flock on the folder
+// of the file (the file a link leads to), which stays. The wait is bounded:
+// a lock that cannot be had (the folder cannot be opened, the file system
+// has no locks, another instance holds it longer than waitMs) lets the
+// rewrite go on without it.
+class RewriteLock {
+  public:
+    static constexpr int kWaitMs = 3000;
+    explicit RewriteLock(const std::string& path, int waitMs = kWaitMs);
+    ~RewriteLock();
+    RewriteLock(const RewriteLock&) = delete;
+    RewriteLock& operator=(const RewriteLock&) = delete;
+    bool held() const { return held_; }
+
+  private:
+    int fd_ = -1;
+    bool held_ = false;
+};
 
 bool fileExists(const std::string& path);
 bool isDirectory(const std::string& path);

@@ -192,6 +192,7 @@ std::string IniFile::read(const std::string& path, const std::string& section, c
 
 IoResult IniFile::write(const std::string& path, const std::string& section, const std::string& key,
                         const std::string& value) {
+    const RewriteLock lock(path);
     Parsed p;
     if (IoResult r = load(path, p); !r) return r;
 
@@ -233,6 +234,7 @@ IoResult IniFile::write(const std::string& path, const std::string& section, con
 
 IoResult IniFile::writeSection(const std::string& path, const std::string& section,
                                const std::vector<std::pair<std::string, std::string>>& entries) {
+    const RewriteLock lock(path);
     Parsed p;
     if (IoResult r = load(path, p); !r) return r;
     std::optional<std::size_t> header;

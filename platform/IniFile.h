@@ -27,7 +27,9 @@ class IniFile {
     static std::string read(const std::string& path, const std::string& section, const std::string& key,
                             const std::string& defaultValue, int size);
 
-    // Creates or replaces key=value; the file is rewritten atomically.
+    // Creates or replaces key=value; the file is rewritten atomically. The
+    // writes of all instances hold a RewriteLock from the read to the
+    // rename, so that none loses another's key.
     static IoResult write(const std::string& path, const std::string& section, const std::string& key,
                           const std::string& value);
 

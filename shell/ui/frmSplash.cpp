@@ -7,6 +7,7 @@
 #include "charcode/HanZi.h"
 #include "model/NameFields.h"
 #include "platform/Dialogs.h"
+#include "platform/FileIo.h"
 #include "platform/System.h"
 #include "platform/ui/QtDialogs.h"
 #include "shell/Startup.h"
@@ -76,6 +77,8 @@ bool frmSplash::Form_Load() {
     auto& s = app::shell();
     s.EndItemMark = "*EndOfThisItem*";
     s.SettingsFile = platform::joinPath(platform::programFolder(), "tavorin.def");
+    // What a settings write killed before its rename left behind.
+    platform::removeStrayTemporaries(s.SettingsFile);
     if (PreparingRun(s)) {
         close();
         return false;

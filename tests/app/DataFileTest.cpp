@@ -236,4 +236,26 @@ TEST_F(DataFileTest, InitTempArrayReadsTheDefaultImageOrReportsAndKeepsTheImage)
     EXPECT_EQ((*image)[0xE710], (*source)[0xE710]);
 }
 
+// Saved new and saved over: a file behind a link (the link stays and the
+// file it leads to takes the bytes), and a name of the longest length the
+// file system takes.
+TEST_F(DataFileTest, SavesOverALinkAndUnderTheLongestName) {
+    namespace fs = std::filesystem;
+    fs::create_directory(home.file("real"));
+    fs::create_symlink("real/radio.LDat", home.file("radio.LDat"));
+    const std::string longest = std::string(250, 'r') + ".LDat";
+    for (const std::string& name : {std::string("radio.LDat"), longest}) {
+        for (std::uint8_t salt : {51, 52}) {
+            auto source = patterned(salt);
+            ASSERT_NO_THROW(WriteDataFile(home.file(name), *source)) << name.size() << " bytes";
+            auto image = patterned(0);
+            ReadDataFile(home.file(name), *image);
+            for (std::uint32_t a : {0xC800u, 0xEFFFu, 0xF800u, 0xFBFFu}) EXPECT_EQ((*image)[a], (*source)[a]);
+        }
+    }
+    EXPECT_TRUE(fs::is_symlink(home.file("radio.LDat")));
+    EXPECT_EQ(fs::file_size(home.file("real/radio.LDat")), DataFileSize);
+    EXPECT_EQ(fs::file_size(home.file(longest)), DataFileSize);
+}
+
 } // namespace

@@ -6,7 +6,12 @@
 #include "tests/support/TempHome.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 using namespace app;
 using testsupport::TempHome;
@@ -87,6 +92,51 @@ TEST_F(SettingsTest, ReporterReachesItsListenerOnly) {
     VbErrNumDes("modShowErr->VbErrNumDes:", platform::Failure("x"));
     EXPECT_EQ(errors.tags, (std::vector<std::string>{"mdifrmMain->SoftInit", "modShowErr->VbErrNumDes:"}));
     EXPECT_FALSE(platform::fileExists(SettingsFile()));
+}
+
+// Two instances writing their own keys at the same moment, many rounds:
+// every key of both is in the file afterwards.
+TEST_F(SettingsTest, TwoProgramsWritingAtOnceKeepEachOthersKeys) {
+    constexpr int kRounds = 60;
+    int go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    std::vector<pid_t> writers;
+    for (const char* who : {"A", "B"}) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            char start;
+            ::close(go[1]);
+            if (::read(go[0], &start, 1) != 0) ::_exit(3); // all start when the pipe closes
+            for (int i = 0; i < kRounds; ++i)
+                if (!WriteIniStr("Setting", who + std::to_string(i), std::to_string(i * 7), SettingsFile()))
+                    ::_exit(1);
+            ::_exit(0);
+        }
+        writers.push_back(pid);
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    for (pid_t pid : writers) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    int lost = 0;
+    for (const char* who : {"A", "B"})
+        for (int i = 0; i < kRounds; ++i)
+            if (ReadIniText("Setting", who + std::to_string(i), "lost", 30, 30, SettingsFile()) !=
+                std::to_string(i * 7))
+                ++lost;
+    EXPECT_EQ(lost, 0);
+}
+
+TEST_F(SettingsTest, AWriteThroughALinkChangesTheFileItLeadsToAndKeepsTheLink) {
+    std::filesystem::create_directories(home.file("shared"));
+    home.write("shared/tavorin.def", "[Setting]\nLanguage=1\n");
+    std::filesystem::create_symlink("shared/tavorin.def", SettingsFile());
+    ASSERT_TRUE(WriteSetting(keys::ChannelLock, "ShowLock"));
+    EXPECT_TRUE(std::filesystem::is_symlink(SettingsFile()));
+    EXPECT_EQ(home.read("shared/tavorin.def"), "[Setting]\nLanguage=1\nChannelLock=ShowLock\n");
 }
 
 } // namespace

@@ -2,7 +2,12 @@
 #include "tests/support/TempHome.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using platform::IniFile;
 using testsupport::TempHome;
@@ -114,8 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 "2", "[A]\r\nx=1\r\n[B]\r\ny=2\r\n"},
                       WriteCase{"every line keeps its own end", "[A]\nx=1\r\n[B]\ny=2\r\r\nz=3\r", "A", "x",
                                 "5", "[A]\nx=5\r\n[B]\ny=2\r\r\nz=3\r"},
-                      WriteCase{"new key after a last line ending in a lone CR", "[A]\r\nx=1\r", "A", "y", "2",
-                                "[A]\r\nx=1\r\ny=2\r\n"},
+                      WriteCase{"new key after a last line ending in a lone CR", "[A]\r\nx=1\r", "A", "y",
+                                "2", "[A]\r\nx=1\r\ny=2\r\n"},
                       WriteCase{"value with equals", "[A]\nx=1\n", "A", "x", "a=b", "[A]\nx=a=b\n"},
                       WriteCase{"comments and order kept", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=2\n", "A", "y",
                                 "9", ";top\n[B]\nb=1\n[A]\n;c\nx=1\ny=9\n"}),
@@ -198,6 +203,23 @@ TEST(IniWriteSection, ReplacesTheWholeSectionAndNothingElse) {
         ASSERT_TRUE(IniFile::writeSection(home.file("t.ini"), "S", entries)) << c.name;
         EXPECT_EQ(home.read("t.ini"), c.after) << c.name;
     }
+}
+
+// Another instance that keeps the lock (here another open folder of this
+// process, which flock tells apart as it tells processes) delays a write by
+// the bound at most, and the write still lands.
+TEST(IniWrite, ALockThatCannotBeHadDelaysTheWriteByItsBoundOnly) {
+    TempHome home;
+    const int folder = ::open(home.path().c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(folder, LOCK_EX), 0);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(IniFile::write(home.file("t.ini"), "S", "k", "v"));
+    const auto waited =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    ::close(folder);
+    EXPECT_GE(waited.count(), platform::RewriteLock::kWaitMs - 100);
+    EXPECT_LT(waited.count(), platform::RewriteLock::kWaitMs + 2000);
+    EXPECT_EQ(IniFile::read(home.file("t.ini"), "S", "k", "", 10), "v");
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "link/LinkState.h"
 #include "model/Model.h"
 #include "platform/Desktop.h"
+#include "platform/FileIo.h"
 #include "platform/IniFile.h"
 #include "platform/PseudoTerminal.h"
 #include "platform/ui/QtDialogs.h"
@@ -21,9 +22,14 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <QDir>
+
 #include <map>
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace app;
 using namespace shell;
@@ -305,6 +311,30 @@ class StartupTest : public QObject {
                  text(TextKey::SettingsRefused, 2) + "\n檔案為唯讀：" + home->file("tavorin.def"));
         QCOMPARE(home->read("tavorin.def"), before);
         QCOMPARE(restarts->count, 0);
+    }
+
+    // A settings write killed before its rename leaves its temporary file;
+    // the next start removes it, also when it can write no setting (which
+    // would remove it too).
+    void strayOfAKilledSettingsWriteIsRemoved() {
+        settings("[Setting]\nFirRun=0\nLanguage=3\n");
+        const pid_t writer = ::fork();
+        if (writer == 0) {
+            const rlimit noCore{0, 0}, small{64, 64};
+            ::setrlimit(RLIMIT_CORE, &noCore);
+            ::setrlimit(RLIMIT_FSIZE, &small); // killed halfway through its temporary
+            platform::writeFileAtomic(home->file("tavorin.def"), std::string(4096, 'x'));
+            ::_exit(0);
+        }
+        ::waitpid(writer, nullptr, 0);
+        ::chmod(home->file("tavorin.def").c_str(), 0444);
+        auto strays = [this] {
+            return QDir(QString::fromStdString(home->path()))
+                .entryList({".tavorin-*"}, QDir::Files | QDir::Hidden);
+        };
+        QCOMPARE(strays().size(), 1);
+        QVERIFY(start());
+        QCOMPARE(strays(), QStringList());
     }
 
     void portOfTheRun_data() {
