@@ -6,6 +6,7 @@
 #include "platform/Desktop.h"
 #include "platform/FileIo.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/Widgets.h"
 #include "shell/MainCommands.h"
 #include "shell/ShellTexts.h"
 #include "shell/Startup.h"
@@ -129,6 +130,7 @@ void mdifrmMain::buildMenus() {
     on("mnuHelpTopic", [this] { Help(); });
     on("mnuAboutSoft", [this] {
         frmAboutSoft box(this);
+        platform::placeWindow(box, this);
         box.exec();
     });
     on("mnuShowErr", [] {
