@@ -102,4 +102,33 @@ std::string IoText(const platform::IoResult& r) {
     return WithCause(text(keyOf(r.problem), r.path), SystemCause(r.sysError));
 }
 
+namespace {
+
+// Every wording above picks its language through LangIndex: for one call it
+// is the language asked for.
+class WordedIn {
+  public:
+    explicit WordedIn(int langIndex) : was_(shell().LangIndex) {
+        shell().LangIndex = static_cast<std::int16_t>(ClampLang(langIndex));
+    }
+    ~WordedIn() { shell().LangIndex = was_; }
+    WordedIn(const WordedIn&) = delete;
+    WordedIn& operator=(const WordedIn&) = delete;
+
+  private:
+    std::int16_t was_;
+};
+
+} // namespace
+
+std::string IoText(const platform::IoResult& r, int langIndex) {
+    const WordedIn in(langIndex);
+    return IoText(r);
+}
+
+std::string SystemCause(int sysError, int langIndex) {
+    const WordedIn in(langIndex);
+    return SystemCause(sysError);
+}
+
 } // namespace app

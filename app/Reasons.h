@@ -21,4 +21,9 @@ std::string SystemCause(int sysError);
 // "reason: cause" with the language's separator.
 std::string WithCause(const std::string& reason, const std::string& cause);
 
+// The same in a language of the window's own (LangIndex 1-3), as the factory
+// windows speak Simplified Chinese whatever the interface language.
+std::string IoText(const platform::IoResult& r, int langIndex);
+std::string SystemCause(int sysError, int langIndex);
+
 } // namespace app

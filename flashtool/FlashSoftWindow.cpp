@@ -8,6 +8,7 @@
 #include "model/ImageMap.h"
 #include "platform/Desktop.h"
 #include "platform/Numbers.h"
+#include "platform/ProductionFolder.h"
 
 namespace flashtool {
 namespace {
@@ -61,6 +62,9 @@ void FlashSoftWindow::Unload() {
 }
 
 void FlashSoftWindow::Form_Load() {
+    // The converter's output folder, so that it is there to be chosen and
+    // opened; one that cannot be made is told when a conversion writes there.
+    platform::makeProductionFolders({platform::OtherFolder});
     ShowModelSelect();
     const std::optional<std::int32_t> path = readIndex(app::keys::SoftFileAddr);
     cboSoftFileAddr_Click(path && *path >= 0 && *path < SoftFileCount ? *path : 0);
@@ -174,7 +178,7 @@ void FlashSoftWindow::cboSoftFileAddr_Click(int index) {
 }
 
 ConvertOutcome FlashSoftWindow::cmdSoftConvert_Click() {
-    if (cboSoftFileAddr < 0) return {false, texts::ReadFailed, std::nullopt};
+    if (cboSoftFileAddr < 0) return {false, texts::NoInputChosen, std::nullopt};
     ConvertOutcome outcome = SoftConvert(cboSoftFileAddrItems[cboSoftFileAddr], cboSaveAddr, fw_);
     if (outcome.fields) converted = *outcome.fields;
     changed();

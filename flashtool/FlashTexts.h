@@ -4,17 +4,21 @@
 // whatever the interface language.
 namespace flashtool::texts {
 
+// The language of these windows, for the reasons they give (app/Reasons.h).
+inline constexpr int Language = 1;
+
 // Memory tool window
 inline constexpr const char* SelectAll = "全选";
 inline constexpr const char* SelectNone = "全否";
 inline constexpr const char* FileNameLabel = "文件名: ";
-inline constexpr const char* HexFilter = "HEX File(*.Hex)|*.[Hh][Ee][Xx]";
+// Qt's own file dialog matches a pattern in either case: *.hex shows .HEX too.
+inline constexpr const char* HexFilter = "HEX File(*.hex)|*.hex";
 inline constexpr const char* HexLoaded = "HEX文件已载入";
 inline constexpr const char* NoticeTitle = "提示";
 inline constexpr const char* BadInterval = "间隔必须是1到32767之间的整数(毫秒), 自动写入未启动";
 inline constexpr const char* RamListsEmpty = "请先点击\"初始化内部/外部RAM的地址选择\"填充地址列表";
-inline constexpr const char* FolderFailed = "无法建立文件夹: ";
-inline constexpr const char* ReadFailed = "无法读取文件: ";
+inline constexpr const char* CellTooBig = "输入的值大于FF, 一个单元只存一个字节, 未写入";
+inline constexpr const char* CellNotEditable = "内部RAM只能修改30-FF的单元, 未写入";
 
 // HEX files: what is wrong with a line or with the file
 inline constexpr const char* HexLinePrefix = "HEX文件第";
@@ -31,6 +35,7 @@ inline constexpr const char* EndWithData = "结束记录带有数据";
 inline constexpr const char* UnknownType = "不支持的记录类型 ";
 inline constexpr const char* NoEndRecord = "没有结束记录 :00000001FF";
 inline constexpr const char* TooManyLines = "超过4001行";
+inline constexpr const char* FileTooLarge = "文件大于4MB, 不是本机的HEX文件";
 
 // Part fill
 inline constexpr const char* FillBadValue = "填充的数据不是所选进制的数";
@@ -52,6 +57,6 @@ inline constexpr const char* BootCheckPassed = "校验成功";
 inline constexpr const char* NoIdentity = "没有软件特征记录 :101C2000";
 inline constexpr const char* BadModelCode = "软件代号不是100到125: ";
 inline constexpr const char* BadVersion = "软件版本不是0到30的BCD数: ";
-inline constexpr const char* WriteFailed = "无法写入: ";
+inline constexpr const char* NoInputChosen = "请先选择软件路径";
 
 } // namespace flashtool::texts

@@ -17,7 +17,8 @@ using Colour = std::uint32_t;
 inline constexpr Colour Black = 0x000000;
 inline constexpr Colour ChangedColour = 0x0000FF; // RGB(255, 0, 0): a byte the change scan found
 
-inline constexpr const char* GridHeaderFormat = "Addr|0|1|2|3|4|5|6|7|8|9|A|B|C|D|E|F";
+// The byte columns centred under their digit, as their cells are.
+inline constexpr const char* GridHeaderFormat = "Addr|^0|^1|^2|^3|^4|^5|^6|^7|^8|^9|^A|^B|^C|^D|^E|^F";
 inline constexpr int BytesPerRow = 16;
 
 // One grid: its number (radiolink::GridFlash, GridInRam, GridExtRam), its

@@ -2,6 +2,8 @@
 
 #include "flashtool/FlashTexts.h"
 
+#include "app/Reasons.h"
+#include "platform/FileIo.h"
 #include "platform/Numbers.h"
 
 #include <algorithm>
@@ -80,6 +82,19 @@ std::vector<std::string> SplitHexLines(std::string_view text) {
         pos = lf + 1;
     }
     return lines;
+}
+
+HexFile ReadHexFile(const std::string& path) {
+    HexFile file;
+    platform::Bytes bytes;
+    if (platform::IoResult r = platform::readFile(path, bytes, HexFileLimit + 1); !r) {
+        file.error = app::IoText(r, texts::Language);
+    } else if (bytes.size() > HexFileLimit) {
+        file.error = HexError{0, texts::FileTooLarge}.text();
+    } else {
+        file.lines = SplitHexLines({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    }
+    return file;
 }
 
 HexImage ParseHexLines(std::span<const std::string> lines) {

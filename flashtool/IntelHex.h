@@ -22,6 +22,9 @@ namespace flashtool {
 // The most lines an image may have, the end record included.
 inline constexpr int HexLineLimit = 4001;
 inline constexpr std::uint8_t HexFill = 0xA5;
+// The largest file read: 4,001 lines of 43 characters are about 180 KB, so
+// a file larger than this is no image for this radio.
+inline constexpr std::size_t HexFileLimit = 4 * 1024 * 1024;
 
 struct HexRecord {
     std::uint16_t address;
@@ -46,6 +49,14 @@ struct HexImage {
 // Splits a file's text into lines at LF, dropping a CR before it. A last
 // line without LF counts; the empty rest after a final LF does not.
 std::vector<std::string> SplitHexLines(std::string_view text);
+
+// A HEX file's lines, or why it cannot be used: a file that cannot be read
+// (worded in the factory windows' language) or one larger than HexFileLimit.
+struct HexFile {
+    std::vector<std::string> lines;
+    std::optional<std::string> error;
+};
+HexFile ReadHexFile(const std::string& path);
 
 // Reads lines up to the first end record; lines after it are not read.
 HexImage ParseHexLines(std::span<const std::string> lines);

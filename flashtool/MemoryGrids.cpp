@@ -2,6 +2,7 @@
 
 #include "app/ImageViews.h"
 #include "flashtool/CellTip.h"
+#include "flashtool/FlashTexts.h"
 
 #include <algorithm>
 #include <utility>
@@ -76,7 +77,13 @@ CellEdit EditCell(ToolState& t, int grid, int row, int col, std::string_view tex
     if (!a) return {};
     const std::string before = CellText(t, grid, *a);
     const std::optional<std::uint8_t> value = ParseCellText(text);
-    if (!value || *a < g->shape.editFirst || *a > g->shape.editLast) return {false, before};
+    const bool editable = *a >= g->shape.editFirst && *a <= g->shape.editLast;
+    if (!value || !editable) {
+        // The cell shows its byte again; the status says why.
+        t.link.frmMain.lblComStatus = editable ? texts::CellTooBig : texts::CellNotEditable;
+        view().WindowChanged();
+        return {false, before};
+    }
     t.bytes(grid)[*a] = *value;
     RefreshGridRange(t, grid, *a, *a);
     if (grid == radiolink::GridFlash) platform::host<app::AlignmentDisplayHost>().AdjParaShow();

@@ -37,8 +37,9 @@ struct CellEdit {
 // A text typed into a cell: its byte goes into the memory and the cell shows
 // it in two digits ("5" shows "05", an emptied cell stores 0 and shows
 // "00"). A value above 0xFF, or a cell outside the grid's edit range (the
-// internal RAM grid takes 0x30-0xFF), is refused: nothing is stored and the
-// cell keeps its text. A flash edit then runs the alignment display.
+// internal RAM grid takes 0x30-0xFF), is refused: nothing is stored, the
+// cell keeps its text and the tool window's status says why. A flash edit
+// then runs the alignment display.
 CellEdit EditCell(ToolState& t, int grid, int row, int col, std::string_view text);
 
 // RefreshGridFlash: compares the image with FlashShadow, takes the changed

@@ -1,5 +1,6 @@
 #include "flashtool/SoftConvert.h"
 
+#include "app/Reasons.h"
 #include "flashtool/FlashSoft.h"
 #include "flashtool/FlashTexts.h"
 #include "flashtool/IntelHex.h"
@@ -11,7 +12,6 @@ namespace flashtool {
 namespace {
 
 constexpr const char* kSoftFiles[SoftFileCount] = {"PK4T_HN4", "PK4T_QM940", "PK4T_QM716"};
-constexpr std::size_t kInputLimit = 4 * 1024 * 1024;
 constexpr int kIdentitySearchLast = 5000;
 
 std::string parentOf(const std::string& path) {
@@ -51,13 +51,12 @@ std::vector<std::pair<std::string, std::string>> SoftConvertEntries(const std::v
 ConvertOutcome SoftConvert(const std::string& input, const std::string& output,
                            const radiolink::FirmwareState& fw) {
     ConvertOutcome out;
-    platform::Bytes bytes;
-    if (platform::IoResult r = platform::readFile(input, bytes, kInputLimit + 1); !r) {
-        out.message = texts::ReadFailed + r.error;
+    HexFile file = ReadHexFile(input);
+    if (file.error) {
+        out.message = *file.error;
         return out;
     }
-    std::vector<std::string> lines =
-        SplitHexLines({reinterpret_cast<const char*>(bytes.data()), std::min(bytes.size(), kInputLimit)});
+    std::vector<std::string>& lines = file.lines;
     const HexImage hex = ParseHexLines(lines);
     if (!hex) {
         out.message = hex.error->text();
@@ -86,13 +85,13 @@ ConvertOutcome SoftConvert(const std::string& input, const std::string& output,
     const std::string& name = fw.SoftModelTbl[code][0];
     if (const std::string folder = parentOf(output); !folder.empty()) {
         if (platform::IoResult r = platform::makeFolder(folder); !r) {
-            out.message = texts::WriteFailed + r.error;
+            out.message = app::IoText(r, texts::Language);
             return out;
         }
     }
     const auto entries = SoftConvertEntries(lines, out.fields->code, out.fields->version, name);
     if (platform::IoResult r = platform::IniFile::writeSection(output, SoftConvertSection, entries); !r) {
-        out.message = texts::WriteFailed + r.error;
+        out.message = app::IoText(r, texts::Language);
         return out;
     }
     out.ok = true;

@@ -1,5 +1,6 @@
 #include "flashtool/ToolWindowLogic.h"
 
+#include "app/Reasons.h"
 #include "flashtool/FlashTexts.h"
 #include "flashtool/IntelHex.h"
 #include "flashtool/MemoryGrids.h"
@@ -17,10 +18,6 @@
 
 namespace flashtool {
 namespace {
-
-// A HEX file of 4,001 lines of 43 characters is about 180 KB; anything far
-// larger is no image for this radio.
-constexpr std::size_t kHexFileLimit = 4 * 1024 * 1024;
 
 constexpr std::uint32_t kInRamFirst = 0x30, kInRamLast = 0xFF, kExtRamLast = 0xAFF;
 
@@ -242,13 +239,9 @@ bool LoadHexFile(ToolState& t, const std::string& path) {
                                     platform::Icon::Exclamation);
         return false;
     };
-    platform::Bytes bytes;
-    if (platform::IoResult r = platform::readFile(path, bytes, kHexFileLimit + 1); !r)
-        return refuse(texts::ReadFailed + r.error);
-    if (bytes.size() > kHexFileLimit) return refuse(HexError{0, texts::TooManyLines}.text());
-    const std::vector<std::string> lines =
-        SplitHexLines({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
-    if (const std::optional<HexError> error = HexLineToFlash(lines, model::map::FlashLastAddr, t.image))
+    const HexFile file = ReadHexFile(path);
+    if (file.error) return refuse(*file.error);
+    if (const std::optional<HexError> error = HexLineToFlash(file.lines, model::map::FlashLastAddr, t.image))
         return refuse(error->text());
     ShowLoadedImage(t, model::map::FlashLastAddr);
     t.lblFileName = texts::FileNameLabel + path;
@@ -258,7 +251,8 @@ bool LoadHexFile(ToolState& t, const std::string& path) {
 }
 
 bool cmdReadDat_Click(ToolState& t) {
-    if (platform::IoResult r = GenerateDatFolder(); !r) showStatus(t, texts::FolderFailed + r.error);
+    // Without the folder the dialog opens elsewhere; the status says why.
+    if (platform::IoResult r = GenerateDatFolder(); !r) showStatus(t, app::IoText(r, texts::Language));
     platform::FileRequest request;
     request.filter = texts::HexFilter;
     request.initialDir = TestModeFolderPath();

@@ -7,26 +7,29 @@
 #include "align/ui/frmVitualKey.h"
 #include "platform/ui/Widgets.h"
 
+#include <QApplication>
+#include <QPointer>
+
 namespace align::ui {
 
 using platform::showModeless;
 
-void Open(CodeAction action) {
+void Open(CodeAction action, QWidget* opener) {
     switch (action) {
     case CodeAction::ShowAdjMode:
-        showModeless(frmAdjMode::instance());
+        showModeless(frmAdjMode::instance(), opener);
         break;
     case CodeAction::ShowAdjMore:
-        showModeless(frmAdjMore::instance());
+        showModeless(frmAdjMore::instance(), opener);
         break;
     case CodeAction::ShowVitualKey:
-        showModeless(frmVitualKey::instance());
+        showModeless(frmVitualKey::instance(), opener);
         break;
     case CodeAction::ShowFlashSoft:
-        platform::host<FlashToolsHost>().ShowFirmwareWindow();
+        platform::host<FlashToolsHost>().ShowFirmwareWindow(opener);
         break;
     case CodeAction::ShowFlashTool:
-        platform::host<FlashToolsHost>().ShowToolWindow();
+        platform::host<FlashToolsHost>().ShowToolWindow(opener);
         break;
     case CodeAction::None:
     case CodeAction::ShowMenuPanel:
@@ -49,7 +52,9 @@ void AlignWindows::VitualKeyChanged() {
 }
 
 void AlignWindows::OpenAlignmentWindow() {
-    Open(AskAccessCode(nullptr, CodeButton::cmdPc4));
+    // The window the user clicked in, before the access-code dialog takes the focus.
+    const QPointer<QWidget> opener = QApplication::activeWindow();
+    Open(AskAccessCode(nullptr, CodeButton::cmdPc4), opener);
 }
 
 void InstallAlignWindows() {

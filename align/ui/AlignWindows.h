@@ -11,9 +11,10 @@ namespace align::ui {
 
 // Does what a right code opens: shows the alignment window, the register
 // window or the keypad (each created on first use), or the flash tools'
-// windows through FlashToolsHost. The register window's panels are
+// windows through FlashToolsHost; a window not shown yet opens offset from
+// the opener (platform::placeWindow). The register window's panels are
 // PanelCodeAnswered's (align/AdjMore.h); they and None do nothing here.
-void Open(CodeAction action);
+void Open(CodeAction action, QWidget* opener = nullptr);
 
 // The logic's windows (AlignWindowsHost: a window that does not exist yet
 // is created hidden) and the channel page's fifth button

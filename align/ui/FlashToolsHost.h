@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/Host.h"
 
+class QWidget;
+
 namespace align::ui {
 
 // The memory tool window and the firmware window as the alignment window
@@ -10,10 +12,11 @@ namespace align::ui {
 class FlashToolsHost {
   public:
     virtual ~FlashToolsHost() = default;
-    // Shows the memory tool window frmMain, modeless.
-    virtual void ShowToolWindow() {}
-    // Shows the firmware window frmFlashSoft, modeless.
-    virtual void ShowFirmwareWindow() {}
+    // Shows the memory tool window frmMain, modeless; it opens offset from
+    // the opener.
+    virtual void ShowToolWindow(QWidget* /*opener*/) {}
+    // Shows the firmware window frmFlashSoft, modeless, the same way.
+    virtual void ShowFirmwareWindow(QWidget* /*opener*/) {}
     // Marks in the memory tool window's flash grid the image bytes changed
     // since the last refresh (the alignment window's refresh box, once a
     // second).

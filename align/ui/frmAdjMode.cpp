@@ -11,6 +11,7 @@
 #include "link/ui/frmToolCom.h"
 #include "model/Model.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/Widgets.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -455,22 +456,24 @@ void frmAdjMode::setHeightTwips(int twipsHigh) {
 
 void frmAdjMode::cmdAdjPwr_Click() {
     setHeightTwips(HeightTwips() >= kToggleTwips ? kCollapsedTwips : kExpandedTwips);
+    // Expanded near the screen's foot, it moves up to show the power table.
+    if (isVisible()) platform::keepOnScreen(*this);
 }
 
 void frmAdjMode::cmdAdjDevSql_Click() {
-    Open(AskAccessCode(this, CodeButton::cmdAdjDevSql));
+    Open(AskAccessCode(this, CodeButton::cmdAdjDevSql), this);
 }
 
 void frmAdjMode::cmdKey_Click() {
-    Open(AskAccessCode(this, CodeButton::cmdKey));
+    Open(AskAccessCode(this, CodeButton::cmdKey), this);
 }
 
 void frmAdjMode::cmdSoft_Click() {
-    Open(AskAccessCode(this, CodeButton::cmdSoft));
+    Open(AskAccessCode(this, CodeButton::cmdSoft), this);
 }
 
 void frmAdjMode::cmdFlash_Click() {
-    Open(AskAccessCode(this, CodeButton::cmdFlash));
+    Open(AskAccessCode(this, CodeButton::cmdFlash), this);
 }
 
 void frmAdjMode::cmdAutoTest_Click() {

@@ -6,8 +6,11 @@
 #include "app/ErrorReporter.h"
 #include "model/Model.h"
 #include "platform/ui/Grid.h"
+#include "platform/ui/Widgets.h"
 
 #include <QGroupBox>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -20,6 +23,18 @@ AdjMoreWindow& adjMore() {
     return AdjMore(state());
 }
 
+// A tab's panels, scrolled where the screen is too small for them; with
+// room the window opens as large as they are.
+class TabBody : public QScrollArea {
+  public:
+    explicit TabBody(QWidget* panels) {
+        setWidget(panels);
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+    }
+    QSize sizeHint() const override { return widget()->sizeHint(); }
+};
+
 } // namespace
 
 frmAdjMore::frmAdjMore() : QWidget(nullptr, Qt::Window), sstabAdjMore(new QTabWidget(this)) {
@@ -29,13 +44,15 @@ frmAdjMore::frmAdjMore() : QWidget(nullptr, Qt::Window), sstabAdjMore(new QTabWi
     fields =
         new FieldWidgets(Window::AdjMore, this, [this](Control c, int i, int v) { FieldChanged(c, i, v); });
     sstabAdjMore->setObjectName(QStringLiteral("sstabAdjMore"));
-    sstabAdjMore->addTab(buildSquelchTab(), QStringLiteral("静噪,接收响应,频偏,SQL参数"));
-    sstabAdjMore->addTab(buildOtherTab(), QStringLiteral("其它参数"));
-    sstabAdjMore->addTab(buildMenuTab(), QStringLiteral("菜单"));
+    sstabAdjMore->addTab(new TabBody(buildSquelchTab()), QStringLiteral("静噪,接收响应,频偏,SQL参数"));
+    sstabAdjMore->addTab(new TabBody(buildOtherTab()), QStringLiteral("其它参数"));
+    sstabAdjMore->addTab(new TabBody(buildMenuTab()), QStringLiteral("菜单"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(sstabAdjMore);
     g_instance = this;
     ShowState();
+    // As large as the panels shown; placed, it is made to fit the screen.
+    resize(sizeHint());
 }
 
 frmAdjMore::~frmAdjMore() {
@@ -62,14 +79,35 @@ QCheckBox* frmAdjMore::box(Control control, int index) const {
 void frmAdjMore::ShowState() {
     AdjMoreWindow& w = adjMore();
     fields->show(w.fields);
-    fraSqlPara->setVisible(w.panels.fraSqlPara);
-    fraRxRespDev->setVisible(w.panels.fraRxRespDev);
-    fraReg34H->setVisible(w.panels.fraReg34H);
-    fraReg65H->setVisible(w.panels.fraReg65H);
-    fraAdjMenu->setVisible(w.panels.fraAdjMenu);
+    bool shown = false;
+    const std::pair<QGroupBox*, bool> panels[] = {{fraSqlPara, w.panels.fraSqlPara},
+                                                  {fraRxRespDev, w.panels.fraRxRespDev},
+                                                  {fraReg34H, w.panels.fraReg34H},
+                                                  {fraReg65H, w.panels.fraReg65H},
+                                                  {fraAdjMenu, w.panels.fraAdjMenu}};
+    for (auto [panel, visible] : panels) {
+        shown = shown || (visible && panel->isHidden());
+        panel->setVisible(visible);
+    }
     for (int row = 1; row <= kMenuRows; ++row)
         vsfgGridMenu->setTextMatrix(row, 1,
                                     QString::fromStdString(w.fields.at(Control::vsfgGridMenu, row).Text));
+    if (shown) growToPanels();
+}
+
+void frmAdjMore::growToPanels() {
+    // The window grows with the panels a code shows; an open one as far as
+    // its screen has room.
+    // The layouts keep the sizes they last asked for until told.
+    for (int tab = 0; tab < sstabAdjMore->count(); ++tab) sstabAdjMore->widget(tab)->updateGeometry();
+    sstabAdjMore->updateGeometry();
+    QSize hint = sizeHint();
+    if (isVisible() && screen())
+        hint = hint.boundedTo(screen()->availableGeometry().size() - (frameGeometry().size() - size()));
+    const QSize wanted = size().expandedTo(hint);
+    if (wanted == size()) return;
+    resize(wanted);
+    if (isVisible()) platform::keepOnScreen(*this);
 }
 
 void frmAdjMore::FieldChanged(Control control, int index, int value) {

@@ -62,6 +62,7 @@ class frmAdjMore : public QWidget {
 
   private:
     frmAdjMore();
+    void growToPanels();
     // frmAdjMoreLayout.cpp: the three tabs.
     QWidget* buildSquelchTab();
     QWidget* buildOtherTab();

@@ -47,7 +47,7 @@ template <class W> W* in(W* w, QWidget* parent, int width = 0) {
     return w;
 }
 
-constexpr int kNumberList = 54; // a list of "0"-"255"
+constexpr int kNumberList = 50; // a list of "0"-"255"
 
 // Squelch frame of one band: columns "步进" and "差值", then one per
 // frequency point; rows "宽带" and "窄带".

@@ -1,6 +1,7 @@
 #include "align/ui/frmInputCode.h"
 
 #include "app/ErrorReporter.h"
+#include "platform/ui/Widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -82,6 +83,7 @@ void frmInputCode::tmrAutoExit_Timer() {
 CodeAction AskAccessCode(QWidget* owner, CodeButton button) {
     try {
         frmInputCode dialog(owner);
+        platform::placeWindow(dialog, owner);
         dialog.exec();
     } catch (const std::exception& e) {
         app::VbErrNumDes("frmInputCode->Form_Load", e);

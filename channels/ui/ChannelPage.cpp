@@ -21,6 +21,7 @@
 #include "platform/System.h"
 #include "platform/ui/QtDialogs.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/Widgets.h"
 #include "shell/FileCommands.h"
 
 #include <QApplication>
@@ -245,6 +246,7 @@ void ChannelPage::cboFrequency_Click() {
         Band2 band;
         if (index == model::CustomPresetIndex) {
             frmCustomFre dialog(window_, frame());
+            platform::placeWindow(dialog, frame());
             if (dialog.exec() != QDialog::Accepted) {
                 // Nothing changes: the list shows the band the window holds.
                 const QSignalBlocker quiet(cboFrequency);

@@ -391,6 +391,7 @@ void SettingsControls::Changed(Ctl control, int index) {
 void SettingsControls::ShowVolumeDialog() {
     QWidget* owner = cmdPc[3] ? cmdPc[3]->window() : nullptr;
     frmSetVolume dialog(m_, owner);
+    platform::placeWindow(dialog, owner);
     dialog.exec();
 }
 

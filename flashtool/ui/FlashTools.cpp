@@ -13,8 +13,8 @@ namespace {
 // The alignment window's coded buttons and its refresh box.
 class AlignmentReach : public align::ui::FlashToolsHost {
   public:
-    void ShowToolWindow() override { ui::ShowToolWindow(); }
-    void ShowFirmwareWindow() override { ui::ShowFirmwareWindow(); }
+    void ShowToolWindow(QWidget* opener) override { ui::ShowToolWindow(opener); }
+    void ShowFirmwareWindow(QWidget* opener) override { ui::ShowFirmwareWindow(opener); }
     void RefreshGridFlash() override { flashtool::RefreshGridFlash(tool()); }
 };
 
@@ -29,15 +29,15 @@ void InstallFlashTools() {
     platform::Host<align::ui::FlashToolsHost>::set(&reach);
 }
 
-QWidget* ShowToolWindow() {
+QWidget* ShowToolWindow(QWidget* opener) {
     frmMain& window = frmMain::instance();
-    platform::showModeless(window);
+    platform::showModeless(window, opener);
     return &window;
 }
 
-QWidget* ShowFirmwareWindow() {
+QWidget* ShowFirmwareWindow(QWidget* opener) {
     frmFlashSoft& window = frmFlashSoft::instance();
-    platform::showModeless(window);
+    platform::showModeless(window, opener);
     return &window;
 }
 

@@ -15,9 +15,10 @@ namespace flashtool::ui {
 // align::ui::FlashToolsHost.
 void InstallFlashTools();
 
-// Shows the memory tool window, loading it first when it does not exist.
-QWidget* ShowToolWindow();
+// Shows the memory tool window, loading it first when it does not exist; a
+// window not shown yet opens offset from the opener (platform::placeWindow).
+QWidget* ShowToolWindow(QWidget* opener = nullptr);
 // Shows the firmware window, creating it first when it does not exist.
-QWidget* ShowFirmwareWindow();
+QWidget* ShowFirmwareWindow(QWidget* opener = nullptr);
 
 } // namespace flashtool::ui

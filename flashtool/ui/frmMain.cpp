@@ -244,7 +244,7 @@ void frmMain::cmdPort_Click() {
 }
 
 void frmMain::cmdPartFill_Click() {
-    ShowPartFill();
+    ShowPartFill(this);
 }
 
 } // namespace flashtool::ui

@@ -9,7 +9,9 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QStyle>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace flashtool::ui {
@@ -55,18 +57,27 @@ void frmMain::buildControls() {
     sstabData->addTab(vsfgGridFlash, QStringLiteral("Flash"));
     sstabData->addTab(vsfgGridInRam, QStringLiteral("In Ram"));
     sstabData->addTab(vsfgGridExtRam, QStringLiteral("Ext Ram"));
+    // The sixteen byte columns share the window's width, none left empty.
+    for (MemoryGrid* g : {vsfgGridFlash, vsfgGridInRam, vsfgGridExtRam})
+        g->view()->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
     txtAddrNote = new QLineEdit(this);
     txtAddrNote->setObjectName(QStringLiteral("txtAddrNote"));
     txtAddrNote->setReadOnly(true);
     chkStopCom = new QCheckBox(QStringLiteral("Stop Com"), this);
     chkStopCom->setObjectName(QStringLiteral("chkStopCom"));
+    // The status and the file name take the window's width and wrap what
+    // is longer, so a long reason or path neither widens the window nor
+    // hides its end.
     lblComStatus = new QLabel(this);
     lblComStatus->setObjectName(QStringLiteral("lblComStatus"));
-    lblComStatus->setMinimumWidth(220);
     lblFileName = new QLabel(this);
     lblFileName->setObjectName(QStringLiteral("lblFileName"));
     lblFileName->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel* line : {lblComStatus, lblFileName}) {
+        line->setWordWrap(true);
+        line->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
     imgComOk = new QLabel(this);
     imgComOk->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(16, 16));
     imgComOk->setToolTip(QString::fromUtf8("通信成功"));
@@ -74,14 +85,14 @@ void frmMain::buildControls() {
     auto* status = new QHBoxLayout;
     status->addWidget(chkStopCom);
     status->addWidget(imgComOk);
-    status->addWidget(lblComStatus);
-    status->addWidget(lblFileName, 1);
+    status->addWidget(lblComStatus, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(sstabCtl);
     layout->addWidget(sstabData, 1);
     layout->addWidget(txtAddrNote);
     layout->addLayout(status);
+    layout->addWidget(lblFileName);
 }
 
 QWidget* frmMain::buildFlashTab() {

@@ -127,8 +127,8 @@ void frmPartFill::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void ShowPartFill() {
-    platform::showModeless(frmPartFill::instance());
+void ShowPartFill(QWidget* opener) {
+    platform::showModeless(frmPartFill::instance(), opener);
 }
 
 } // namespace flashtool::ui

@@ -46,6 +46,6 @@ class frmPartFill : public QWidget {
 };
 
 // cmdPartFill of the tool window: shows the part fill modeless.
-void ShowPartFill();
+void ShowPartFill(QWidget* opener = nullptr);
 
 } // namespace flashtool::ui

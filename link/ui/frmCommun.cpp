@@ -10,6 +10,7 @@
 #include "link/LinkTexts.h"
 #include "platform/Clock.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/Widgets.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -303,6 +304,7 @@ void ShowCommunDialog(QWidget* owner, bool write) {
     d.prgCommunicate->setValue(0);
     d.chkStopCom->setChecked(false);
     linkState().ComStop = 0;
+    platform::placeWindow(d, owner);
     d.exec();
 }
 

@@ -6,6 +6,7 @@
 #include "link/LinkTexts.h"
 #include "link/PortChoice.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/Widgets.h"
 
 namespace radiolink::ui {
 namespace {
@@ -107,6 +108,7 @@ void frmToolCom::reject() {
 bool ShowPortDialog(QWidget* owner) {
     frmToolCom dialog(owner);
     dialog.Form_Load();
+    platform::placeWindow(dialog, owner);
     dialog.exec();
     return dialog.chosen;
 }

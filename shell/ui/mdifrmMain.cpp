@@ -4,6 +4,7 @@
 #include "app/Shell.h"
 #include "link/LinkState.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/Widgets.h"
 #include "shell/MainCommands.h"
 #include "shell/ShellTexts.h"
 #include "shell/Startup.h"
@@ -128,6 +129,7 @@ void mdifrmMain::buildMenus() {
     on("mnuHelpTopic", [this] { Help(); });
     on("mnuAboutSoft", [this] {
         frmAboutSoft box(this);
+        platform::placeWindow(box, this);
         box.exec();
     });
     on("mnuShowErr", [] {

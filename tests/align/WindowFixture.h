@@ -34,8 +34,8 @@ namespace aligntest {
 // The memory tool window and the firmware window as the alignment window
 // calls them.
 struct FlashTools : align::ui::FlashToolsHost {
-    void ShowToolWindow() override { calls.push_back("ShowToolWindow"); }
-    void ShowFirmwareWindow() override { calls.push_back("ShowFirmwareWindow"); }
+    void ShowToolWindow(QWidget*) override { calls.push_back("ShowToolWindow"); }
+    void ShowFirmwareWindow(QWidget*) override { calls.push_back("ShowFirmwareWindow"); }
     void RefreshGridFlash() override { calls.push_back("RefreshGridFlash"); }
     std::vector<std::string> calls;
 };

@@ -5,6 +5,7 @@
 #include "flashtool/FlashSoft.h"
 #include "flashtool/FlashTexts.h"
 #include "flashtool/IntelHex.h"
+#include "platform/FileIo.h"
 #include "platform/IniFile.h"
 #include "tests/flashtool/FlashFixture.h"
 
@@ -226,6 +227,14 @@ TEST_F(FlashSoftWindowTest, ConverterFrame) {
     EXPECT_EQ(window.converted.day, "20");
     EXPECT_EQ(opened, std::vector<std::string>{window.cboSaveAddr});
     EXPECT_TRUE(untouched()); // the converter reads nothing of the image
+}
+
+TEST_F(FlashSoftWindowTest, CreatingTheWindowMakesTheConvertersOutputFolder) {
+    const std::string folder = home.path() + "/生产文件/其它";
+    ASSERT_FALSE(platform::isDirectory(folder));
+    window.Load();
+    EXPECT_TRUE(platform::isDirectory(folder));
+    EXPECT_EQ(window.cboSaveAddr, folder + "/SoftConvert.txt");
 }
 
 } // namespace

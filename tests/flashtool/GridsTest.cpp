@@ -2,6 +2,7 @@
 // flash image and the cell tips.
 #include "app/DataFile.h"
 #include "flashtool/CellTip.h"
+#include "flashtool/FlashTexts.h"
 #include "flashtool/GridText.h"
 #include "flashtool/MemoryGrids.h"
 #include "tests/flashtool/FlashFixture.h"
@@ -81,22 +82,25 @@ TEST_F(GridsTest, RamEditsStoreTheByteAndShowTwoDigits) {
     EXPECT_EQ(link->ExtRamDat[0xAFE], 0);
 }
 
-TEST_F(GridsTest, ARefusedEditStoresNothingAndKeepsTheCellText) {
+TEST_F(GridsTest, ARefusedEditStoresNothingKeepsTheCellTextAndSaysWhy) {
     link->InRamDat[0x40] = 0x12;
     ShowInRamGrid(*tool, 0x40, 0x40);
     const CellEdit tooBig = EditCell(*tool, GridInRam, 5, 1, "1FF");
     EXPECT_FALSE(tooBig.stored);
     EXPECT_EQ(tooBig.text, "12");
     EXPECT_EQ(link->InRamDat[0x40], 0x12);
+    EXPECT_EQ(link->frmMain.lblComStatus, texts::CellTooBig);
     // Below the tool range of the internal RAM.
     const CellEdit low = EditCell(*tool, GridInRam, 2, 1, "33");
     EXPECT_FALSE(low.stored);
     EXPECT_EQ(link->InRamDat[0x10], 0);
+    EXPECT_EQ(link->frmMain.lblComStatus, texts::CellNotEditable);
     (*image)[0x1234] = 0x56;
     const CellEdit flash = EditCell(*tool, GridFlash, 0x124, 5, "abc");
     EXPECT_FALSE(flash.stored);
     EXPECT_EQ(flash.text, "56");
     EXPECT_EQ((*image)[0x1234], 0x56);
+    EXPECT_EQ(link->frmMain.lblComStatus, texts::CellTooBig);
     EXPECT_EQ(alignment.shows, 0);
 }
 

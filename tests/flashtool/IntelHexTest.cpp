@@ -1,6 +1,8 @@
 // Intel HEX files into the image: checked whole, applied whole or not at all.
 #include "flashtool/IntelHex.h"
+#include "app/Shell.h"
 #include "flashtool/FlashTexts.h"
+#include "flashtool/SoftConvert.h"
 #include "flashtool/ToolWindowLogic.h"
 #include "tests/flashtool/FlashFixture.h"
 #include "tests/flashtool/HexLines.h"
@@ -183,7 +185,7 @@ TEST_F(HexFileTest, TheFileCommandOpensInTheTestModeFolder) {
     EXPECT_FALSE(cmdReadDat_Click(*tool));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].initialDir, home.path() + "/生产文件/测试模式");
-    EXPECT_EQ(dialogs.fileRequests[0].filter, "HEX File(*.Hex)|*.[Hh][Ee][Xx]");
+    EXPECT_EQ(dialogs.fileRequests[0].filter, "HEX File(*.hex)|*.hex");
     EXPECT_TRUE(platform::isDirectory(home.path() + "/生产文件/测试模式"));
     dialogs.files.push_back(write({HexRecordLine(0x10, 0, {1}), kEnd}));
     EXPECT_TRUE(cmdReadDat_Click(*tool));
@@ -193,6 +195,66 @@ TEST_F(HexFileTest, TheFileCommandOpensInTheTestModeFolder) {
     EXPECT_FALSE(cmdReadDat_Click(*tool));
     EXPECT_EQ((*image)[0x10], 1);
     EXPECT_EQ(dialogs.asked.size(), 1u);
+}
+
+// A file larger than any image is refused for its size, by the file command
+// and by the converter alike, however few lines it has; up to the limit both
+// read it.
+TEST_F(HexFileTest, AFileLargerThan4MiBIsRefusedForItsSizeByLoaderAndConverter) {
+    const std::string head = JoinLines(
+        {HexRecordLine(0x1C20, 0, {0x10, 0x2C, 0x14, 0x68, 0x65, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), kEnd},
+        "\r\n");
+    const std::string output = home.file("SoftConvert.txt");
+    const std::string tooLarge = HexError{0, texts::FileTooLarge}.text();
+    const model::Image before = *image;
+    // Lines after the end record are never read: here one long line.
+    home.write("big.hex", head + std::string(HexFileLimit - head.size() + 1, ';'));
+    EXPECT_FALSE(LoadHexFile(*tool, home.file("big.hex")));
+    EXPECT_EQ(link->frmMain.lblComStatus, tooLarge);
+    ASSERT_EQ(dialogs.asked.size(), 1u);
+    EXPECT_EQ(dialogs.asked[0].text, tooLarge);
+    EXPECT_EQ(*image, before);
+    const ConvertOutcome converted = SoftConvert(home.file("big.hex"), output, fw);
+    EXPECT_FALSE(converted.ok);
+    EXPECT_EQ(converted.message, tooLarge);
+    EXPECT_FALSE(platform::fileExists(output));
+
+    home.write("big.hex", head + std::string(HexFileLimit - head.size(), ';'));
+    EXPECT_TRUE(LoadHexFile(*tool, home.file("big.hex")));
+    EXPECT_EQ((*image)[0x1C24], 0x65);
+    const ConvertOutcome read = SoftConvert(home.file("big.hex"), output, fw);
+    EXPECT_TRUE(read.ok) << read.message;
+}
+
+// The factory windows say why a file cannot be used in their own words,
+// whatever the interface language, never in the error report's English.
+TEST_F(HexFileTest, AFileThatCannotBeUsedIsToldInTheWindowsOwnWords) {
+    app::shell().LangIndex = 3;
+    const std::string missing = home.file("missing.hex");
+    const struct {
+        std::string path;
+        std::string said;
+    } cases[] = {
+        {missing, "无法打开 " + missing + "：没有这个文件或文件夹"},
+        {home.path(), "不是普通文件：" + home.path()},
+    };
+    for (const auto& c : cases) {
+        dialogs.asked.clear();
+        EXPECT_FALSE(LoadHexFile(*tool, c.path));
+        EXPECT_EQ(link->frmMain.lblComStatus, c.said);
+        ASSERT_EQ(dialogs.asked.size(), 1u);
+        EXPECT_EQ(dialogs.asked[0].text, c.said);
+        EXPECT_EQ(SoftConvert(c.path, home.file("out.txt"), fw).message, c.said);
+    }
+    EXPECT_EQ(app::shell().LangIndex, 3);
+
+    // The test-mode folder that cannot be made: the dialog opens all the same.
+    home.write("生产文件", "a file where the folder belongs");
+    dialogs.files.push_back(std::nullopt);
+    EXPECT_FALSE(cmdReadDat_Click(*tool));
+    EXPECT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(link->frmMain.lblComStatus.rfind("无法创建文件夹 " + home.path() + "/生产文件", 0), 0u)
+        << link->frmMain.lblComStatus;
 }
 
 } // namespace

@@ -16,11 +16,14 @@
 #include "flashtool/ui/frmPartFill.h"
 #include "link/LinkState.h"
 #include "model/Model.h"
+#include "platform/ui/QtDialogs.h"
 #include "tests/flashtool/GridKeys.h"
 #include "tests/flashtool/HexLines.h"
 #include "tests/flashtool/WindowFixture.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QListView>
 #include <QTableView>
 #include <QtTest>
 
@@ -177,10 +180,12 @@ class ToolWindowUiTest : public QObject {
         QCOMPARE(model::IicDat()[0x21], 0x05);
         QCOMPARE(w.vsfgGridFlash->textMatrix(3, 2), QStringLiteral("05"));
         QCOMPARE(program.alignment.shows, 1);
-        // A value above a byte is refused: the cell shows its byte again.
+        // A value above a byte is refused: the cell shows its byte again,
+        // and the status says why.
         typeIntoCell(*w.vsfgGridFlash, 0x0021, QStringLiteral("1FF"));
         QCOMPARE(model::IicDat()[0x21], 0x05);
         QCOMPARE(w.vsfgGridFlash->textMatrix(3, 2), QStringLiteral("05"));
+        QCOMPARE(w.lblComStatus->text(), QString::fromUtf8(texts::CellTooBig));
         QCOMPARE(program.alignment.shows, 1);
 
         w.sstabData->setCurrentIndex(1);
@@ -276,6 +281,35 @@ class ToolWindowUiTest : public QObject {
             QCOMPARE(w.lblFileName->text(), QString());
         }
         QCOMPARE(painted(*w.vsfgGridInRam, 0x30).toString(), QString());
+    }
+
+    // The file button's filter as Qt's own file dialog shows it: the pattern
+    // *.hex, which lists files ending in either case.
+    void theHexFilterShowsItsPatternAndListsEitherCase() {
+        flashtest::ProgramFlashTools program;
+        frmMain& w = openToolWindow();
+        QTest::mouseClick(w.cmdReadDat, Qt::LeftButton);
+        QCOMPARE(program.dialogs.fileRequests.size(), std::size_t{1});
+        const platform::FileRequest& request = program.dialogs.fileRequests[0];
+        for (const char* name : {"LOWER.hex", "UPPER.HEX", "Mixed.Hex", "other.txt"})
+            program.home.write("生产文件/测试模式/" + std::string(name), "");
+
+        QFileDialog dialog(nullptr, QString(), QString::fromStdString(request.initialDir),
+                           platform::qtFilter(request.filter));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.show();
+        QCOMPARE(dialog.nameFilters(), QStringList{QStringLiteral("HEX File (*.hex)")});
+        auto* files = dialog.findChild<QListView*>(QStringLiteral("listView"));
+        QVERIFY(files);
+        auto listed = [files] {
+            QStringList names;
+            const QModelIndex root = files->rootIndex();
+            for (int r = 0; r < files->model()->rowCount(root); ++r)
+                names << files->model()->index(r, 0, root).data().toString();
+            names.sort();
+            return names;
+        };
+        QTRY_COMPARE(listed(), (QStringList{"LOWER.hex", "Mixed.Hex", "UPPER.HEX"}));
     }
 
     void closingIsRefusedWhileTheLinkWorksAndTheNextUseLoadsItAgain() {
