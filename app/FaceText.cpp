@@ -19,10 +19,14 @@ std::string text(TextKey key) {
     return text(key, shell().LangIndex);
 }
 
-std::string text(TextKey key, const std::string& arg) {
-    std::string t = text(key);
+std::string text(TextKey key, const std::string& arg, int langIndex) {
+    std::string t = text(key, langIndex);
     if (auto at = t.find("%1"); at != std::string::npos) t.replace(at, 2, arg);
     return t;
+}
+
+std::string text(TextKey key, const std::string& arg) {
+    return text(key, arg, shell().LangIndex);
 }
 
 } // namespace app

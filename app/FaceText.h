@@ -155,5 +155,6 @@ std::span<const NamedTextRow> NamedTextRows();
 std::string text(TextKey key, int langIndex);
 std::string text(TextKey key);
 std::string text(TextKey key, const std::string& arg);
+std::string text(TextKey key, const std::string& arg, int langIndex);
 
 } // namespace app

@@ -88,47 +88,28 @@ std::string WithCause(const std::string& reason, const std::string& cause) {
     return cause.empty() ? reason : reason + text(TextKey::ReasonJoin) + cause;
 }
 
-std::string SystemCause(int sysError) {
+std::string SystemCause(int sysError, int langIndex) {
     if (sysError == 0) return {};
     for (const auto& [error, key] : kCauses)
-        if (error == sysError) return text(key);
+        if (error == sysError) return text(key, langIndex);
     // Worded too, in the language: the system's own text goes to the error
     // report only.
-    return text(TextKey::CauseOther, std::to_string(sysError));
+    return text(TextKey::CauseOther, std::to_string(sysError), langIndex);
+}
+
+std::string SystemCause(int sysError) {
+    return SystemCause(sysError, shell().LangIndex);
+}
+
+std::string IoText(const platform::IoResult& r, int langIndex) {
+    if (r.problem == platform::IoProblem::None) return r.error;
+    const std::string cause = SystemCause(r.sysError, langIndex);
+    const std::string reason = text(keyOf(r.problem), r.path, langIndex);
+    return cause.empty() ? reason : reason + text(TextKey::ReasonJoin, langIndex) + cause;
 }
 
 std::string IoText(const platform::IoResult& r) {
-    if (r.problem == platform::IoProblem::None) return r.error;
-    return WithCause(text(keyOf(r.problem), r.path), SystemCause(r.sysError));
-}
-
-namespace {
-
-// Every wording above picks its language through LangIndex: for one call it
-// is the language asked for.
-class WordedIn {
-  public:
-    explicit WordedIn(int langIndex) : was_(shell().LangIndex) {
-        shell().LangIndex = static_cast<std::int16_t>(ClampLang(langIndex));
-    }
-    ~WordedIn() { shell().LangIndex = was_; }
-    WordedIn(const WordedIn&) = delete;
-    WordedIn& operator=(const WordedIn&) = delete;
-
-  private:
-    std::int16_t was_;
-};
-
-} // namespace
-
-std::string IoText(const platform::IoResult& r, int langIndex) {
-    const WordedIn in(langIndex);
-    return IoText(r);
-}
-
-std::string SystemCause(int sysError, int langIndex) {
-    const WordedIn in(langIndex);
-    return SystemCause(sysError);
+    return IoText(r, shell().LangIndex);
 }
 
 } // namespace app
