@@ -243,6 +243,10 @@ void frmCommun::endRoad(QPushButton* button, const std::string& notice) {
     prgCommunicate->setValue(0);
     SetStatus(notice);
     DelayNms(s, 50);
+    // The stop ends with the road it stopped: a box left ticked would fail
+    // every later link operation of every window.
+    chkStopCom->setChecked(false);
+    s.ComStop = 0;
     chkStopCom->hide();
     s.frmCommun.chkStopComVisible = false;
     if (notice.empty())

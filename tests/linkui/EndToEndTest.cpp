@@ -3,11 +3,15 @@
 // Read, edit, Write, the firmware update, failures and the stop box. The
 // link's waits run on a virtual clock that drives the radio; the windows'
 // own timers keep real time.
+#include "align/AlignState.h"
+#include "align/VitualKey.h"
 #include "app/Shell.h"
 #include "channels/ui/ChannelPage.h"
 #include "channels/ui/SettingsControls.h"
 #include "channels/ui/frmChMem.h"
 #include "charcode/HanZi.h"
+#include "flashtool/ToolState.h"
+#include "flashtool/ToolWindowLogic.h"
 #include "link/FirmwareTable.h"
 #include "link/LinkState.h"
 #include "link/ui/LinkWindows.h"
@@ -373,6 +377,43 @@ class EndToEndTest : public QObject {
         QCOMPARE(linkState().ComFail, std::int16_t(-1));
         QVERIFY(model::IicDat() == before);
         QVERIFY2(took < 9 * 1000, qPrintable(QString::number(took)));
+    }
+
+    // A read stopped through the dialog's stop box: the stop ends with it,
+    // so the memory tool window's write and a key of the keypad, which
+    // never clear it, reach the radio afterwards.
+    void aStopEndsWithTheRoadItStopped() {
+        prepareRadio();
+        radio->injectFault(Fault::Silence, 0x3A, 0, -1, 52); // the radio stops answering at a page
+        bool ticked = false;
+        QTimer poll; // looks at every pass of the events the link's waits let run
+        connect(&poll, &QTimer::timeout, [&] {
+            frmCommun* d = frmCommun::existing();
+            if (!ticked && d->chkStopCom->isVisible()) {
+                QTest::mouseClick(d->chkStopCom, Qt::LeftButton);
+                ticked = d->chkStopCom->isChecked();
+            }
+        });
+        poll.start(0);
+        road("mnuReadFre", [](frmCommun& d) {
+            press(d);
+            QVERIFY(!d.chkStopCom->isChecked());
+            d.close();
+        });
+        poll.stop();
+        QVERIFY(ticked);
+        QCOMPARE(linkState().ComFail, std::int16_t(-1));
+        QCOMPARE(linkState().ComStop, std::int16_t(0));
+        radio->clearFaults();
+
+        const int pagesBefore = radio->countOf(0x39);
+        flashtool::cmdWriteFlash_Click(flashtool::tool());
+        QCOMPARE(linkState().ComFail, std::int16_t(0));
+        QCOMPARE(radio->countOf(0x39), pagesBefore + int(kFrequencySet.size()));
+        const int controlsBefore = radio->countOf(0x38);
+        QVERIFY(align::cmdKeyMa_Click(align::state(), linkState(), 5));
+        QCOMPARE(linkState().ComFail, std::int16_t(0));
+        QVERIFY(radio->countOf(0x38) > controlsBefore);
     }
 
     // A production line's serial numbers: a list of three imported on the
