@@ -6,6 +6,7 @@
 #include "link/LinkTexts.h"
 #include "link/PortChoice.h"
 #include "platform/ui/Twips.h"
+#include "shell/Startup.h"
 
 namespace radiolink::ui {
 namespace {
@@ -91,7 +92,11 @@ void frmToolCom::ShowState() {
 
 void frmToolCom::cmdOk_Click() {
     chosen = true;
-    PortDialogOk(linkState());
+    // A choice the settings file refuses holds for this run only: the user
+    // hears of it as of every other refused setting.
+    app::ShellState& shell = app::shell();
+    shell::NoteSettingsWrite(shell, PortDialogOk(linkState()));
+    shell::TellRefusedSettingsOnce(shell);
     QDialog::accept();
 }
 

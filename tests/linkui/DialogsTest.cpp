@@ -12,9 +12,12 @@
 #include "platform/PseudoTerminal.h"
 #include "platform/SerialPort.h"
 #include "tests/linkui/LinkUiSupport.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include <functional>
 #include <memory>
@@ -170,6 +173,42 @@ class DialogsTest : public QObject {
         });
         QVERIFY(!ui::ShowPortDialog(nullptr));
         QCOMPARE(int(linkState().ComPortNo), 1);
+    }
+
+    // The settings file refuses the choice: the port is in use for this run
+    // and the user is told, once, in the interface language, as of every
+    // other refused setting.
+    void aPortChoiceTheSettingsRefuseIsTold_data() {
+        QTest::addColumn<int>("lang");
+        QTest::newRow("chs") << 1;
+        QTest::newRow("cht") << 2;
+        QTest::newRow("eng") << 3;
+    }
+    void aPortChoiceTheSettingsRefuseIsTold() {
+        QFETCH(int, lang);
+        app::shell().LangIndex = static_cast<std::int16_t>(lang);
+        app::InitFaceText(app::shell());
+        testsupport::ScriptedDialogs dialogs;
+        linkui::WriteSettings(*home, {{1, pty1->devicePath()}, {2, pty2->devicePath()}}, "[Config]\nCOM=1\n");
+        const std::string before = home->read("tavorin.def");
+        ::chmod(home->file("tavorin.def").c_str(), 0444);
+        for (int port : {2, 1}) {
+            whenShown([port] {
+                frmToolCom* d = frmToolCom::existing();
+                QTest::mouseClick(d->COM[port - 1], Qt::LeftButton);
+                QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+            });
+            QVERIFY(ui::ShowPortDialog(nullptr));
+            QCOMPARE(int(linkState().ComPortNo), port);
+        }
+        QCOMPARE(home->read("tavorin.def"), before);
+        QCOMPARE(dialogs.asked.size(), std::size_t(1)); // once a run
+        const testsupport::ScriptedDialogs::Asked& told = dialogs.asked[0];
+        QVERIFY2(told.text.rfind(app::text(app::TextKey::SettingsRefused, lang) + "\n", 0) == 0,
+                 told.text.c_str());
+        QVERIFY2(told.text.find(home->file("tavorin.def")) != std::string::npos, told.text.c_str());
+        QCOMPARE(told.title, app::shell().FaceText[app::kTextNotice]);
+        QCOMPARE(told.icon, platform::Icon::Exclamation);
     }
 
     void updateKeyDecidesTheAutoUpdateBox_data() {
