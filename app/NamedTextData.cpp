@@ -61,9 +61,10 @@ const NamedTextRow kNamedTextRows[] = {
     {TextKey::PortNoDevice, {"没有这个设备：%1", "沒有這個裝置：%1", "No such device: %1"}},
     {TextKey::PortNoDeviceForPort, {"这个端口没有对应的设备。", "這個連接埠沒有對應的裝置。",
                                     "No device for this port."}},
-    {TextKey::PortNoPermission, {"没有打开 %1 的权限：请把您的用户加入 dialout 组（sudo usermod -a -G dialout $USER），然后重新登录。",
-                                 "沒有開啟 %1 的權限：請把您的使用者加入 dialout 群組（sudo usermod -a -G dialout $USER），然後重新登入。",
-                                 "No permission to open %1: add your user to the group dialout (sudo usermod -a -G dialout $USER) and log in again."}},
+    // The command stands on a line of its own, whole, to be copied.
+    {TextKey::PortNoPermission, {"没有打开 %1 的权限：请用下面的命令把您的用户加入 dialout 组，然后重新登录：\nsudo usermod -a -G dialout $USER",
+                                 "沒有開啟 %1 的權限：請用下面的命令把您的使用者加入 dialout 群組，然後重新登入：\nsudo usermod -a -G dialout $USER",
+                                 "No permission to open %1: add your user to the group dialout with the command below, then log in again:\nsudo usermod -a -G dialout $USER"}},
     {TextKey::PortInUse, {"%1 正被另一个程序使用。", "%1 正被另一個程式使用。", "%1 is in use by another program."}},
     {TextKey::PortNotSerial, {"%1 不是串口设备。", "%1 不是序列埠裝置。", "%1 is not a serial device."}},
     {TextKey::PortCannotOpen, {"无法打开 %1", "無法開啟 %1", "Cannot open %1"}},

@@ -80,32 +80,25 @@ frmCommun::frmCommun(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmCommun"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twips(5400), twips(2520));
 
     fraOne = new Frame(this, [this] { fraOne_DblClick(); });
-    fraOne->setGeometry(twipsRect(120, 60, 5160, 2340));
     imgGreen = new QLabel(fraOne);
-    imgGreen->setGeometry(twipsRect(240, 390, 270, 270));
     imgGreen->setPixmap(greenLight(twips(270)));
     lblComStatus = new QLabel(fraOne);
     lblComStatus->setObjectName(QStringLiteral("lblComStatus"));
-    lblComStatus->setGeometry(twipsRect(600, 330, 4320, 480));
     lblComStatus->setWordWrap(true);
     lblComStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     prgCommunicate = new QProgressBar(fraOne);
-    prgCommunicate->setGeometry(twipsRect(240, 900, 4680, 300));
     prgCommunicate->setRange(0, 100);
     prgCommunicate->setTextVisible(false);
     chkStopCom = new QCheckBox(fraOne);
-    chkStopCom->setGeometry(twipsRect(240, 1320, 2880, 300));
     chkStopCom->hide();
     chkAutoUpdate = new QCheckBox(fraOne);
-    chkAutoUpdate->setGeometry(twipsRect(240, 1800, 2880, 300));
     chkAutoUpdate->setText(app::face(app::TextKey::UpdateFirmware));
     cmdRead = new QPushButton(fraOne);
-    cmdRead->setGeometry(twipsRect(3480, 1560, 1440, 480));
     cmdWrite = new QPushButton(fraOne);
-    cmdWrite->setGeometry(twipsRect(3480, 1560, 1440, 480));
+
+    layOut();
 
     connect(cmdRead, &QPushButton::clicked, this, &frmCommun::cmdRead_Click);
     connect(cmdWrite, &QPushButton::clicked, this, &frmCommun::cmdWrite_Click);
@@ -160,7 +153,28 @@ void frmCommun::SetStatus(const std::string& text) {
     const QString shown = QString::fromStdString(text);
     if (lblComStatus->text() == shown) return;
     lblComStatus->setText(shown);
+    layOut();
     lblComStatus_Change();
+}
+
+void frmCommun::layOut() {
+    // The status line has room for two lines; a longer notice (at the end
+    // of a road) gets what it needs, and what lies below moves down.
+    const int room = twips(480);
+    const int needed = lblComStatus->text().isEmpty() ? 0 : lblComStatus->heightForWidth(twips(4320));
+    const int more = std::max(0, needed - room);
+    auto place = [more](QWidget* w, int left, int top, int width, int height) {
+        w->setGeometry(twips(left), twips(top) + more, twips(width), twips(height));
+    };
+    setFixedSize(twips(5400), twips(2520) + more);
+    fraOne->setGeometry(twipsRect(120, 60, 5160, 2340).adjusted(0, 0, 0, more));
+    imgGreen->setGeometry(twipsRect(240, 390, 270, 270));
+    lblComStatus->setGeometry(twipsRect(600, 330, 4320, 480).adjusted(0, 0, 0, more));
+    place(prgCommunicate, 240, 900, 4680, 300);
+    place(chkStopCom, 240, 1320, 2880, 300);
+    place(chkAutoUpdate, 240, 1800, 2880, 300);
+    place(cmdRead, 3480, 1560, 1440, 480);
+    place(cmdWrite, 3480, 1560, 1440, 480);
 }
 
 void frmCommun::ShowLinkState() {

@@ -59,6 +59,9 @@ class frmCommun : public QDialog {
   private:
     explicit frmCommun(QWidget* parent);
     void Form_Load();
+    // The controls where the design puts them, below a status text that
+    // needs more than its room.
+    void layOut();
     // Busy: flags, button, light and status; the read waits waitMs first.
     void beginRoad(QPushButton* button, int waitMs);
     // A road: busy, the work (its result a notice to keep on screen), the
