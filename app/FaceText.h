@@ -96,6 +96,16 @@ enum class TextKey {
     RadioHeaders,     // the FM station grid's
     PhoneBookHeaders, // the phone-book grid's
     SerialListUsedUp, // after the write that gave the last number of the serial-number list
+    // Why a read or write of the read/write dialog failed, after its text
+    // ("Read Failed", "Write Fail"), by radiolink::FailWhy.
+    LinkNoAnswer,
+    LinkWrongAnswer,
+    LinkLineClosed,
+    LinkStopped,
+    LinkPortNotOpened, // %1 the port number; the port's own reason may follow
+    LinkUnknownModel,  // %1 the model code the radio reported
+    LinkPartWritten,   // after a write that sent pages: the radio may hold part of them
+    LinkPartWrittenShort, // the same in the main window's status panel, with its lead
 };
 
 struct NamedTextRow {

@@ -77,6 +77,16 @@ const NamedTextRow kNamedTextRows[] = {
     {TextKey::SerialListUsedUp, {"序列号已用完：下一台对讲机不会得到序列号。请导入新的序列号列表。",
                                  "序號已用完：下一台對講機不會得到序號。請匯入新的序號清單。",
                                  "Serial number list used up: the next radio gets no serial number. Import a new list."}},
+    {TextKey::LinkNoAnswer, {"电台无应答", "電台無應答", "no answer"}},
+    {TextKey::LinkWrongAnswer, {"电台应答有误", "電台應答有誤", "wrong answer"}},
+    {TextKey::LinkLineClosed, {"线路已断开", "線路已斷開", "line closed"}},
+    {TextKey::LinkStopped, {"已停止", "已停止", "stopped"}},
+    {TextKey::LinkPortNotOpened, {"COM%1 无法打开", "COM%1 無法開啟", "COM%1 cannot be opened"}},
+    {TextKey::LinkUnknownModel, {"未知机型 %1", "未知機型 %1", "unknown model %1"}},
+    {TextKey::LinkPartWritten, {"电台现在可能只存有部分新数据：再写入一次即可补全。",
+                                "電台現在可能只存有部分新資料：再寫入一次即可補全。",
+                                "The radio may now hold part of the new data: writing again completes it."}},
+    {TextKey::LinkPartWrittenShort, {"，请重新写入以补全", "，請重新寫入以補全", " - write again to complete"}},
 };
 // clang-format on
 

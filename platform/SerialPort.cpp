@@ -177,6 +177,12 @@ void SerialPort::close() {
     if (closed != 0) throw Failure("closing " + device_ + ": " + std::strerror(err));
 }
 
+bool SerialPort::hungUp() const {
+    if (fd_ < 0) return false;
+    pollfd p{fd_, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
 void SerialPort::setBaud(int baud) {
     if (fd_ < 0) return;
     if (baud <= 0) throw Failure("line rate " + std::to_string(baud) + " is not possible");

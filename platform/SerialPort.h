@@ -46,6 +46,8 @@ class SerialPort {
     // the device reports an error on closing.
     void close();
     bool isOpen() const { return fd_ >= 0; }
+    // The far end hung up: a pulled cable, a closed pseudo-terminal.
+    bool hungUp() const;
 
     // Any rate, the non-standard ones through termios2. Throws Failure.
     void setBaud(int baud);

@@ -7,6 +7,7 @@
 #include "app/ui/FaceFont.h"
 #include "link/Commun.h"
 #include "link/Engine.h"
+#include "link/LinkHosts.h"
 #include "link/LinkTexts.h"
 #include "platform/Clock.h"
 #include "platform/ui/Twips.h"
@@ -206,21 +207,29 @@ void frmCommun::beginRoad(QPushButton* button, int waitMs) {
     prgCommunicate->setValue(0);
 }
 
-void frmCommun::runRoad(QPushButton* button, int waitMs, int failText,
+void frmCommun::runRoad(QPushButton* button, int waitMs, bool write,
                         const std::function<std::string()>& work) {
     LinkState& s = linkState();
-    const std::string& failed = app::shell().FaceText[failText];
+    PortPanelHost& panel = platform::host<PortPanelHost>();
     std::string notice;
     try {
         beginRoad(button, waitMs);
         notice = work();
-        if (s.ComFail == -1) notice = failed;
+        if (s.ComFail == -1) {
+            const RoadFailure failed = DescribeRoadFailure(s, write);
+            notice = failed.notice;
+            panel.LinkFailureShown(failed.panel, failed.notice);
+        } else {
+            panel.LinkFailureShown(std::string(), std::string());
+        }
         if (!notice.empty()) SetStatus(notice);
         DelayNms(s, 250);
         platform::clock().sleepMs(250);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         s.ComFail = -1;
-        notice = failed;
+        const RoadFailure failed = DescribeRoadFailure(s, write, &e);
+        notice = failed.notice;
+        panel.LinkFailureShown(failed.panel, failed.notice);
         SetStatus(notice);
         DelayNms(s, 750);
         platform::clock().sleepMs(750);
@@ -229,14 +238,14 @@ void frmCommun::runRoad(QPushButton* button, int waitMs, int failText,
 }
 
 void frmCommun::cmdRead_Click() {
-    runRoad(cmdRead, 10, 166, [] {
+    runRoad(cmdRead, 10, false, [] {
         CommunRead(linkState(), model::state());
         return std::string();
     });
 }
 
 void frmCommun::cmdWrite_Click() {
-    runRoad(cmdWrite, 0, 173, [] {
+    runRoad(cmdWrite, 0, true, [] {
         const CommunWriteResult written = CommunWrite(linkState(), radiolink::firmware(), model::state());
         std::string notice;
         if (written.firmware.outcome == WriteFirmware::NoBuiltInVersion)

@@ -80,7 +80,7 @@ namespace {
 
 TEST(NamedTextTest, EveryKeyHasItsRowAndATextInEachLanguage) {
     const auto rows = NamedTextRows();
-    ASSERT_EQ(rows.size(), static_cast<std::size_t>(TextKey::SerialListUsedUp) + 1);
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(TextKey::LinkPartWrittenShort) + 1);
     for (std::size_t k = 0; k < rows.size(); ++k) {
         EXPECT_EQ(static_cast<std::size_t>(rows[k].key), k) << "row " << k << " out of order";
         for (int lang = 0; lang < 3; ++lang) EXPECT_NE(std::string(rows[k].text[lang]), "") << "row " << k;

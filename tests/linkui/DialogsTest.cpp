@@ -3,6 +3,7 @@
 #include "app/FaceText.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
+#include "link/Commun.h"
 #include "link/LinkState.h"
 #include "link/LinkTexts.h"
 #include "link/PortChoice.h"
@@ -96,6 +97,20 @@ std::vector<std::string> communStatusTexts() {
     const std::string usedUp = " - " + text(app::TextKey::SerialListUsedUp);
     for (const std::string& notice : {noFirmware, usedUp, noFirmware + usedUp})
         texts.push_back(text(kTextWriteSuccessful) + notice);
+    // A failed road's account, the longest port reason among them.
+    auto link = std::make_unique<LinkState>();
+    link->ComPortNo = 16;
+    link->ComPortWhy[16] = text(app::TextKey::PortNoPermission, "/dev/ttyS3");
+    using radiolink::FailWhy;
+    for (FailWhy why : {FailWhy::NoAnswer, FailWhy::WrongAnswer, FailWhy::LineClosed, FailWhy::Stopped,
+                        FailWhy::PortNotOpened, FailWhy::None})
+        for (bool write : {false, true}) {
+            link->ComFailWhy = why;
+            link->WritePagesSent = write && why != FailWhy::PortNotOpened;
+            texts.push_back(DescribeRoadFailure(*link, write).notice);
+        }
+    const radiolink::UnknownModel unknown(255);
+    texts.push_back(DescribeRoadFailure(*link, true, &unknown).notice);
     return texts;
 }
 

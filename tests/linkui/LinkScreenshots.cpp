@@ -5,6 +5,7 @@
 // TAVORIN_SCREENSHOTS names the folder.
 #include "app/FaceText.h"
 #include "app/Shell.h"
+#include "link/Commun.h"
 #include "link/LinkTexts.h"
 #include "link/ui/LinkWindows.h"
 #include "link/ui/frmCommun.h"
@@ -75,18 +76,34 @@ class LinkScreenshots : public QObject {
         QVERIFY(seen);
     }
 
-    void readWriteDialogWithTheUsedUpNotice() {
+    // The notices at the end of a write: the serial-number list used up, and
+    // a write the line broke off.
+    void readWriteDialogWithANotice_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<bool>("failed");
+        QTest::newRow("used-up-eng") << 3 << false;
+        QTest::newRow("part-written-eng") << 3 << true;
+        QTest::newRow("part-written-chs") << 1 << true;
+    }
+    void readWriteDialogWithANotice() {
+        QFETCH(int, lang);
+        QFETCH(bool, failed);
         testsupport::TempHome home;
         linkui::ResetProgramLink(home);
         linkui::WriteSettings(home, {});
-        useLanguage(3);
+        useLanguage(lang);
         ui::frmCommun& d = ui::frmCommun::instance();
         d.cmdRead->hide();
         d.cmdWrite->show();
         d.move(40, 40);
         d.show();
-        d.SetStatus(app::text(kTextWriteSuccessful) + " - " + app::text(app::TextKey::SerialListUsedUp));
-        save(d, QStringLiteral("frmCommun-used-up-eng"));
+        LinkState& s = linkState();
+        s.ComFailWhy = FailWhy::LineClosed;
+        s.WritePagesSent = true;
+        d.SetStatus(failed ? DescribeRoadFailure(s, true).notice
+                           : app::text(kTextWriteSuccessful) + " - " +
+                                 app::text(app::TextKey::SerialListUsedUp));
+        save(d, QStringLiteral("frmCommun-%1").arg(QTest::currentDataTag()));
         delete &d;
     }
 };
