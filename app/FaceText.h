@@ -139,6 +139,16 @@ enum class TextKey {
     CauseNoMedium,
     CauseNotPermitted,
     CauseOther,
+    // Why a read or write of the read/write dialog failed, after its text
+    // ("Read Failed", "Write Fail"), by radiolink::FailWhy.
+    LinkNoAnswer,
+    LinkWrongAnswer,
+    LinkLineClosed,
+    LinkStopped,
+    LinkPortNotOpened, // %1 the port number; the port's own reason may follow
+    LinkUnknownModel,  // %1 the model code the radio reported
+    LinkPartWritten,   // after a write that sent pages: the radio may hold part of them
+    LinkPartWrittenShort, // the same in the main window's status panel, with its lead
     KeyCount // not a text: how many keys there are; new keys go above it
 };
 

@@ -61,9 +61,10 @@ const NamedTextRow kNamedTextRows[] = {
     {TextKey::PortNoDevice, {"没有这个设备：%1", "沒有這個裝置：%1", "No such device: %1"}},
     {TextKey::PortNoDeviceForPort, {"这个端口没有对应的设备。", "這個連接埠沒有對應的裝置。",
                                     "No device for this port."}},
-    {TextKey::PortNoPermission, {"没有打开 %1 的权限：请把您的用户加入 dialout 组（sudo usermod -a -G dialout $USER），然后重新登录。",
-                                 "沒有開啟 %1 的權限：請把您的使用者加入 dialout 群組（sudo usermod -a -G dialout $USER），然後重新登入。",
-                                 "No permission to open %1: add your user to the group dialout (sudo usermod -a -G dialout $USER) and log in again."}},
+    // The command stands on a line of its own, whole, to be copied.
+    {TextKey::PortNoPermission, {"没有打开 %1 的权限：请用下面的命令把您的用户加入 dialout 组，然后重新登录：\nsudo usermod -a -G dialout $USER",
+                                 "沒有開啟 %1 的權限：請用下面的命令把您的使用者加入 dialout 群組，然後重新登入：\nsudo usermod -a -G dialout $USER",
+                                 "No permission to open %1: add your user to the group dialout with the command below, then log in again:\nsudo usermod -a -G dialout $USER"}},
     {TextKey::PortInUse, {"%1 正被另一个程序使用。", "%1 正被另一個程式使用。", "%1 is in use by another program."}},
     {TextKey::PortNotSerial, {"%1 不是串口设备。", "%1 不是序列埠裝置。", "%1 is not a serial device."}},
     {TextKey::PortCannotOpen, {"无法打开 %1", "無法開啟 %1", "Cannot open %1"}},
@@ -123,6 +124,16 @@ const NamedTextRow kNamedTextRows[] = {
     {TextKey::CauseNoMedium, {"驱动器中没有介质", "磁碟機中沒有媒體", "there is no medium in the drive"}},
     {TextKey::CauseNotPermitted, {"不允许该操作", "不允許該操作", "the operation is not permitted"}},
     {TextKey::CauseOther, {"系统错误 %1", "系統錯誤 %1", "system error %1"}},
+    {TextKey::LinkNoAnswer, {"电台无应答", "電台無應答", "no answer"}},
+    {TextKey::LinkWrongAnswer, {"电台应答有误", "電台應答有誤", "wrong answer"}},
+    {TextKey::LinkLineClosed, {"线路已断开", "線路已斷開", "line closed"}},
+    {TextKey::LinkStopped, {"已停止", "已停止", "stopped"}},
+    {TextKey::LinkPortNotOpened, {"COM%1 无法打开", "COM%1 無法開啟", "COM%1 cannot be opened"}},
+    {TextKey::LinkUnknownModel, {"未知机型 %1", "未知機型 %1", "unknown model %1"}},
+    {TextKey::LinkPartWritten, {"电台现在可能只存有部分新数据：再写入一次即可补全。",
+                                "電台現在可能只存有部分新資料：再寫入一次即可補全。",
+                                "The radio may now hold part of the new data: writing again completes it."}},
+    {TextKey::LinkPartWrittenShort, {"，请重新写入以补全", "，請重新寫入以補全", " - write again to complete"}},
 };
 // clang-format on
 

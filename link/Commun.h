@@ -36,6 +36,19 @@ struct CommunWriteResult {
     SerialStep serial = SerialStep::None;
 };
 
+// Why a road failed, for the user in the interface language: the road's
+// failure text ("Read Failed", "Write Fail"), the reason (ComFailWhy, with
+// the port's own when it would not open, or the run-time error's) and,
+// after a write that sent the radio a page, that the radio may now hold
+// part of the new data and that writing again completes it. `notice` is
+// the dialog's account, `panel` the short one for the main window's status
+// panel. error: what the road threw, if it threw.
+struct RoadFailure {
+    std::string notice;
+    std::string panel;
+};
+RoadFailure DescribeRoadFailure(const LinkState& s, bool write, const std::exception* error = nullptr);
+
 // Reads the frequency page set and shows the image in the channel window,
 // also after a failed read (which leaves the image as it was).
 void CommunRead(LinkState& s, model::ModelState& m);

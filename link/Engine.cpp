@@ -40,6 +40,7 @@ bool endsReply(const std::string& t) {
 // line that will not take the block in time fails the exchange.
 void runExchange(LinkState& s) {
     s.ComFail = 0;
+    s.ComFailWhy = FailWhy::None;
     try {
         s.comCommun.ClearOutput();
         s.comCommun.ClearInput();
@@ -50,14 +51,14 @@ void runExchange(LinkState& s) {
             s.comCommun.Output(s.TxBytes, limit);
             while (s.comCommun.OutBufferCount() > 0) {
                 if (platform::clock().nowMs() - start > limit) {
-                    s.ComFail = -1;
+                    FailExchange(s, FailWhy::LineClosed);
                     return;
                 }
                 DelayNms(s, 1);
             }
         }
     } catch (const platform::Failure&) {
-        s.ComFail = -1;
+        FailExchange(s, FailWhy::LineClosed);
         return;
     }
     if (s.RxExpectCnt > 0) RxComDat(s, s.RxExpectCnt);
@@ -108,6 +109,11 @@ LinkSession::LinkSession(LinkState& s) : s_(s) {
 
 LinkSession::~LinkSession() {
     if (!refused_) --s_.holdDepth;
+}
+
+void FailExchange(LinkState& s, FailWhy why) {
+    s.ComFail = -1;
+    s.ComFailWhy = why;
 }
 
 bool LinkRefuses(const LinkState& s) {
@@ -210,7 +216,7 @@ void RxComDat(LinkState& s, int n) {
             const int count = s.comCommun.InBufferCount();
             if (count >= n) break;
             if (s.ComStop == -1) {
-                s.ComFail = -1;
+                FailExchange(s, FailWhy::Stopped);
                 return;
             }
             // Every new byte starts the idle budget afresh, so a long reply
@@ -223,26 +229,30 @@ void RxComDat(LinkState& s, int n) {
             DelayNms(s, 1);
             if (!connecting) platform::clock().sleepMs(1);
             ++k;
-            if (s.frmMain.chkStopCom.Value == 1) k = budget + 1;
+            const bool stopped = s.frmMain.chkStopCom.Value == 1;
+            if (stopped) k = budget + 1;
             if (k > budget) {
-                s.ComFail = -1;
+                FailExchange(s, stopped                ? FailWhy::Stopped
+                                : s.comCommun.HungUp() ? FailWhy::LineClosed
+                                : lastSeen == 0        ? FailWhy::NoAnswer
+                                                       : FailWhy::WrongAnswer); // it broke off
                 return;
             }
         }
         s.RxBytes = s.comCommun.Input();
     } catch (const platform::Failure&) {
-        s.ComFail = -1;
+        FailExchange(s, FailWhy::LineClosed);
         return;
     }
     if (static_cast<int>(s.RxBytes.size()) < n) {
-        s.ComFail = -1;
+        FailExchange(s, FailWhy::WrongAnswer);
         return;
     }
     for (int i = 0; i < n; ++i) {
         if (s.RxExpect[i] == "VA") {
             s.RxDat[s.RxDatPos++] = s.RxBytes[i];
         } else if (HexTokenValue(s.RxExpect[i]) != s.RxBytes[i]) {
-            s.ComFail = -1;
+            FailExchange(s, FailWhy::WrongAnswer);
             return;
         }
     }
@@ -339,7 +349,7 @@ void DelayNms(LinkState& s, int ms) {
 bool OpenRunPort(LinkState& s) {
     OpenCom(s);
     if (s.ComPortErr != -1) return true;
-    s.ComFail = -1;
+    FailExchange(s, FailWhy::PortNotOpened);
     return false;
 }
 
@@ -400,7 +410,7 @@ bool ComProcSeq(LinkState& s, const std::string& script) {
     auto attempts = [&s, &script] {
         for (;;) {
             ExchangeOnce(s, script);
-            if (s.ComStop == -1) s.ComFail = -1;
+            if (s.ComStop == -1) FailExchange(s, FailWhy::Stopped);
             if (s.ComFail != -1) return;
             ++s.ComTryCnt;
             if (s.ComTryCnt > 2) {

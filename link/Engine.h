@@ -35,6 +35,9 @@ class LinkSession {
 // True while an operation holds the link and the caller would be refused.
 bool LinkRefuses(const LinkState& s);
 
+// An exchange or run failed (ComFail = -1), and why (ComFailWhy).
+void FailExchange(LinkState& s, FailWhy why);
+
 // Runs one script with up to 25 attempts, the port opened before and closed
 // after. False only when refused.
 bool ComProcSeq(LinkState& s, const std::string& script);

@@ -130,6 +130,7 @@ bool UnscramblePage(const LinkState& s, model::Image& image, int page) {
 bool ComWriteFlash(LinkState& s, const model::Image& image) {
     LinkSession session(s);
     if (session.refused()) return false;
+    s.WritePagesSent = false;
     s.ComPercent = 3;
     ShowComStatus(s, text(kTextWriting) + "3 %");
     if (s.ComFail == -1) restoreLineSpeed(s);
@@ -171,6 +172,8 @@ bool ComWriteFlash(LinkState& s, const model::Image& image) {
                 ToolWindowChanged(s);
                 const auto key = static_cast<std::uint8_t>(platform::Random::instance().between(0, 255));
                 script = WritePageScript(s, image, page, key);
+                // From here on the radio may hold part of what is written.
+                s.WritePagesSent = true;
             }
             if (!ExchangeOnce(s, script)) return false;
             showProgress(s, kTextWriting, ++done, expected);
@@ -226,7 +229,7 @@ bool ComReadFlash(LinkState& s, model::Image& image) {
             ToolWindowChanged(s);
             if (!ExchangeOnce(s, ReadPageScript(s, page))) return false;
             if (!UnscramblePage(s, image, page)) {
-                s.ComFail = -1;
+                FailExchange(s, FailWhy::WrongAnswer);
                 return false;
             }
             firstRead = std::min(firstRead, page);

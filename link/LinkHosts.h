@@ -8,6 +8,8 @@
 // serial-number list SerialNumberList (link/Commun.h).
 #include "platform/Host.h"
 
+#include <string>
+
 namespace radiolink {
 
 // The link's own dialogs: the read/write dialog and the port dialog.
@@ -46,12 +48,17 @@ class ToolWindowHost {
     virtual void AutoWriteRestarted() {}
 };
 
-// Status panel 2 of the main window ("COM" and the port in use).
-// Implemented by the main window (shell/ui), which registers itself.
+// The main window's status panels: panel 2 ("COM" and the port in use), and
+// panel 1 after a read or write of the read/write dialog. Implemented by the
+// main window (shell/ui), which registers itself.
 class PortPanelHost {
   public:
     virtual ~PortPanelHost() = default;
     virtual void ComPortShown(int /*port*/) {}
+    // Why the dialog's last read or write failed: text in the panel, until a
+    // good one; detail, the whole account, as its tip. Both empty after a
+    // good read or write.
+    virtual void LinkFailureShown(const std::string& /*text*/, const std::string& /*detail*/) {}
 };
 
 } // namespace radiolink

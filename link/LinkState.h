@@ -13,6 +13,11 @@ namespace radiolink {
 
 using Flag = std::int16_t; // -1 true, 0 false
 
+// Why the last exchange failed, for the user: no reply came, a reply was
+// wrong (a byte, a sum, cut short), the line went (a pulled cable, an I/O
+// error), the port would not open (ComPortWhy says why), the user stopped.
+enum class FailWhy { None, NoAnswer, WrongAnswer, LineClosed, PortNotOpened, Stopped };
+
 struct LinkState {
     // The engine: tokens of the current script, the exchange being run,
     // the capture buffer and the flags every caller reads.
@@ -32,7 +37,8 @@ struct LinkState {
     Flag ComStop = 0;
     Flag ComBusy = 0;
     Flag ComPortErr = 0;
-    bool ComPortChosen = false; // the user chose a port after the last failed open
+    FailWhy ComFailWhy = FailWhy::None; // set with every ComFail = -1 of an exchange
+    bool ComPortChosen = false;         // the user chose a port after the last failed open
     std::uint8_t ComSumHi = 0;
     std::uint8_t ComSumLo = 0;
 
@@ -57,6 +63,7 @@ struct LinkState {
     // Flash and RAM transfers.
     std::array<std::uint8_t, 256> WireTbl1{}, WireTbl2{}, WireTbl3{};
     std::int16_t ComPercent = 0; // 0-100
+    bool WritePagesSent = false; // the last flash write sent the radio a page
     std::array<std::uint8_t, 256> InRamDat{};
     std::array<std::uint8_t, 2816> ExtRamDat{};
 

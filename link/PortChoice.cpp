@@ -115,16 +115,17 @@ void PortDialogLoad(LinkState& s) {
     PortDialogChanged(s);
 }
 
-void PortDialogOk(LinkState& s) {
+platform::IoResult PortDialogOk(LinkState& s) {
     for (int i = 0; i < 16; ++i) {
         if (!s.frmToolCom.COM[i].Value) continue;
         s.ComPortNo = static_cast<std::int16_t>(i + 1);
         s.frmToolCom.cancelValue = s.ComPortNo;
         break;
     }
-    app::WriteSetting(app::keys::ConfigCom, std::to_string(s.ComPortNo));
+    platform::IoResult stored = app::WriteSetting(app::keys::ConfigCom, std::to_string(s.ComPortNo));
     showPortButton(s);
     unloadPortDialog(s);
+    return stored;
 }
 
 void PortDialogCancel(LinkState& s) {

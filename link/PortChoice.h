@@ -9,6 +9,7 @@
 // port. The tool window (frmMain) calls InitSerialHost from its load and
 // cboComBps_Click when the user picks a rate.
 #include "link/LinkState.h"
+#include "platform/FileIo.h"
 
 #include <string>
 
@@ -40,7 +41,9 @@ void InitSerialHost(LinkState& s);
 void ToolWindowStartUp(LinkState& s);
 
 void PortDialogLoad(LinkState& s);
-void PortDialogOk(LinkState& s);
+// What storing the chosen port under [Config] COM came to: the port is the
+// one in use for this run either way.
+platform::IoResult PortDialogOk(LinkState& s);
 void PortDialogCancel(LinkState& s);
 
 } // namespace radiolink

@@ -74,7 +74,7 @@ bool ConnectRadio(LinkState& s) {
     s.comCommun.SetSettings(std::string(kBaudList[6]) + ",n,8,2");
     for (int run = 0; run < 11; ++run) {
         if (s.ComStop == -1) {
-            s.ComFail = -1;
+            FailExchange(s, FailWhy::Stopped);
             break;
         }
         s.ComFail = 0;

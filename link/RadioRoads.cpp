@@ -95,9 +95,15 @@ bool OlderFirmware(const std::string& stamp, const std::string& expected) {
     return stamp != expected && leadingSixDigits(stamp) < leadingSixDigits(expected);
 }
 
+UnknownModel::UnknownModel(int model)
+    : platform::Failure("the radio reports model code " + std::to_string(model) +
+                        ", for which the program has no firmware table"),
+      model(model) {}
+
 WriteFirmware WriteRadio(LinkState& s, FirmwareState& fw, model::Image& image) {
     LinkSession session(s);
     holdLink(session);
+    s.WritePagesSent = false;
     std::copy_n(image.begin() + map::FreRangeBlock, map::FreRangeBlockSize,
                 image.begin() + map::FreRangeCopy);
     StartRadioSession(s);
@@ -110,9 +116,7 @@ WriteFirmware WriteRadio(LinkState& s, FirmwareState& fw, model::Image& image) {
     if (s.AutoUpdate == -1) {
         const Identification id = IdentificationRecord(s);
         const int m = id.model;
-        if (m < FirstModelCode || m > LastModelCode)
-            throw platform::Failure("the radio reports model code " + std::to_string(m) +
-                                    ", for which the program has no firmware table");
+        if (m < FirstModelCode || m > LastModelCode) throw UnknownModel(m);
         result.model = m;
         const std::string expected = ExpectedIdentity(fw, m);
         std::string stamp = RadioFirmwareStamp(id);

@@ -12,6 +12,7 @@
 #include "link/LinkState.h"
 #include "link/Protocol.h"
 #include "model/Model.h"
+#include "platform/Failure.h"
 
 #include <string>
 
@@ -38,10 +39,18 @@ struct WriteFirmware {
     int model = 0;
 };
 
+// A write with update stopped, before anything was written, at a radio of a
+// model code outside 100-125.
+class UnknownModel : public platform::Failure {
+  public:
+    explicit UnknownModel(int model);
+    int model;
+};
+
 // Copies the band block into page 58, connects, decides the firmware update
 // when AutoUpdate is on, and writes the page set of FreMode (with pages 7-49
 // only right after a built-in version was loaded into the image). Throws
-// platform::Failure, before anything is written, for a model code outside
+// UnknownModel, before anything is written, for a model code outside
 // 100-125 while AutoUpdate is on.
 WriteFirmware WriteRadio(LinkState& s, FirmwareState& fw, model::Image& image);
 

@@ -21,6 +21,7 @@ class SerialControl {
     int Baud() const;
 
     bool PortOpen() const { return port_.isOpen(); }
+    bool HungUp() const { return port_.hungUp(); }
     // Opens the device of CommPort as the settings file maps it; throws
     // platform::Failure naming the cause.
     void Open(const std::string& settingsFile);

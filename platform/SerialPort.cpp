@@ -89,7 +89,12 @@ PortOpenFailure::PortOpenFailure(PortProblem problem, const std::string& device,
     : Failure(englishOf(problem, device, sysError)), problem(problem), device(device), sysError(sysError) {}
 
 SerialPort::~SerialPort() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) closeQuietly(fd_);
+}
+
+void SerialPort::closeQuietly(int fd) {
+    ::ioctl(fd, TIOCNXCL); // exclusive mode outlives the descriptor while the terminal stays open elsewhere
+    ::close(fd);
 }
 
 std::string SerialPort::deviceOf(int port, const std::string& settingsFile) {
@@ -109,21 +114,29 @@ void SerialPort::fail(const std::string& what) const {
 void SerialPort::open(const std::string& device, int baud) {
     if (fd_ >= 0) throw Failure("serial port already open: " + device_);
     if (device.empty()) throw PortOpenFailure(PortProblem::NoDevice, device, 0);
+    if (!lock_.take(device)) throw PortOpenFailure(PortProblem::InUse, device, EBUSY);
     int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    bool exclusive = false; // only ours to end: a refused opener must not end the holder's
+    auto refuse = [&](PortProblem problem, int err) {
+        if (exclusive)
+            closeQuietly(fd);
+        else if (fd >= 0)
+            ::close(fd);
+        lock_.release();
+        return PortOpenFailure(problem, device, err);
+    };
     if (fd < 0) {
         const int err = errno;
-        throw PortOpenFailure(problemOf(err), device, err);
+        throw refuse(problemOf(err), err);
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         int err = errno;
-        ::close(fd);
-        throw PortOpenFailure(err == EWOULDBLOCK ? PortProblem::InUse : problemOf(err), device, err);
+        throw refuse(err == EWOULDBLOCK ? PortProblem::InUse : problemOf(err), err);
     }
     termios t{};
-    if (::tcgetattr(fd, &t) != 0) {
-        ::close(fd);
-        throw PortOpenFailure(PortProblem::NotSerial, device, 0);
-    }
+    if (::tcgetattr(fd, &t) != 0) throw refuse(PortProblem::NotSerial, 0);
+    // No other program opens the terminal from now until the close.
+    exclusive = ::ioctl(fd, TIOCEXCL) == 0;
     ::cfmakeraw(&t);
     t.c_cflag &= ~(PARENB | CSIZE | CRTSCTS);
     t.c_cflag |= CS8 | CSTOPB | CREAD | CLOCAL;
@@ -132,16 +145,16 @@ void SerialPort::open(const std::string& device, int baud) {
     t.c_cc[VTIME] = 0;
     if (::tcsetattr(fd, TCSANOW, &t) != 0) {
         int err = errno;
-        ::close(fd);
-        throw PortOpenFailure(PortProblem::Other, device, err);
+        throw refuse(PortProblem::Other, err);
     }
     fd_ = fd;
     device_ = device;
     try {
         setBaud(baud);
     } catch (...) {
-        ::close(fd_);
+        closeQuietly(fd_);
         fd_ = -1;
+        lock_.release();
         throw;
     }
     ::tcflush(fd_, TCIOFLUSH);
@@ -157,7 +170,17 @@ void SerialPort::close() {
     ::tcflush(fd_, pending > 0 ? TCIOFLUSH : TCIFLUSH);
     int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0) throw Failure("closing " + device_ + ": " + std::strerror(errno));
+    ::ioctl(fd, TIOCNXCL);
+    const int closed = ::close(fd);
+    const int err = errno;
+    lock_.release();
+    if (closed != 0) throw Failure("closing " + device_ + ": " + std::strerror(err));
+}
+
+bool SerialPort::hungUp() const {
+    if (fd_ < 0) return false;
+    pollfd p{fd_, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 void SerialPort::setBaud(int baud) {

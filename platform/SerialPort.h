@@ -2,6 +2,7 @@
 // A serial device as the radio link uses it: raw bytes, 8 data bits, no
 // parity, 2 stop bits, exclusive use, polled counts and no blocking reads.
 #include "platform/Failure.h"
+#include "platform/PortLock.h"
 
 #include <cstdint>
 #include <span>
@@ -33,15 +34,20 @@ class SerialPort {
     // another (a pseudo-terminal, say). Empty for a number outside 1-16.
     static std::string deviceOf(int port, const std::string& settingsFile);
 
-    // Opens raw 8N2 at the rate, locked against every other user. Throws
-    // PortOpenFailure naming the cause: no such device, no permission (with
-    // the dialout hint), in use, not a serial device; Failure for a rate it
-    // cannot run.
+    // Opens raw 8N2 at the rate, locked against every other user: the lock
+    // file other serial programs honour (PortLock), an flock, and the
+    // terminal's exclusive mode, under which no other program opens it.
+    // Throws PortOpenFailure naming the cause: no such device, no permission
+    // (with the dialout hint), in use (a live lock file, an flock, exclusive
+    // mode), not a serial device; Failure for a rate it cannot run.
     void open(const std::string& device, int baud);
-    // Drops what is still unsent after a short bounded drain, then closes.
-    // Throws Failure when the device reports an error on closing.
+    // Drops what is still unsent after a short bounded drain, then closes,
+    // leaving exclusive mode and removing the lock file. Throws Failure when
+    // the device reports an error on closing.
     void close();
     bool isOpen() const { return fd_ >= 0; }
+    // The far end hung up: a pulled cable, a closed pseudo-terminal.
+    bool hungUp() const;
 
     // Any rate, the non-standard ones through termios2. Throws Failure.
     void setBaud(int baud);
@@ -64,8 +70,11 @@ class SerialPort {
 
   private:
     [[noreturn]] void fail(const std::string& what) const;
+    // Closes the descriptor without a word, out of exclusive mode.
+    static void closeQuietly(int fd);
     int fd_ = -1;
     std::string device_;
+    PortLock lock_;
 };
 
 } // namespace platform

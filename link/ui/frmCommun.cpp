@@ -7,6 +7,7 @@
 #include "app/ui/FaceFont.h"
 #include "link/Commun.h"
 #include "link/Engine.h"
+#include "link/LinkHosts.h"
 #include "link/LinkTexts.h"
 #include "platform/Clock.h"
 #include "platform/ui/Twips.h"
@@ -81,32 +82,25 @@ frmCommun::frmCommun(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmCommun"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twips(5400), twips(2520));
 
     fraOne = new Frame(this, [this] { fraOne_DblClick(); });
-    fraOne->setGeometry(twipsRect(120, 60, 5160, 2340));
     imgGreen = new QLabel(fraOne);
-    imgGreen->setGeometry(twipsRect(240, 390, 270, 270));
     imgGreen->setPixmap(greenLight(twips(270)));
     lblComStatus = new QLabel(fraOne);
     lblComStatus->setObjectName(QStringLiteral("lblComStatus"));
-    lblComStatus->setGeometry(twipsRect(600, 330, 4320, 480));
     lblComStatus->setWordWrap(true);
     lblComStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     prgCommunicate = new QProgressBar(fraOne);
-    prgCommunicate->setGeometry(twipsRect(240, 900, 4680, 300));
     prgCommunicate->setRange(0, 100);
     prgCommunicate->setTextVisible(false);
     chkStopCom = new QCheckBox(fraOne);
-    chkStopCom->setGeometry(twipsRect(240, 1320, 2880, 300));
     chkStopCom->hide();
     chkAutoUpdate = new QCheckBox(fraOne);
-    chkAutoUpdate->setGeometry(twipsRect(240, 1800, 2880, 300));
     chkAutoUpdate->setText(app::face(app::TextKey::UpdateFirmware));
     cmdRead = new QPushButton(fraOne);
-    cmdRead->setGeometry(twipsRect(3480, 1560, 1440, 480));
     cmdWrite = new QPushButton(fraOne);
-    cmdWrite->setGeometry(twipsRect(3480, 1560, 1440, 480));
+
+    layOut();
 
     connect(cmdRead, &QPushButton::clicked, this, &frmCommun::cmdRead_Click);
     connect(cmdWrite, &QPushButton::clicked, this, &frmCommun::cmdWrite_Click);
@@ -161,7 +155,28 @@ void frmCommun::SetStatus(const std::string& text) {
     const QString shown = QString::fromStdString(text);
     if (lblComStatus->text() == shown) return;
     lblComStatus->setText(shown);
+    layOut();
     lblComStatus_Change();
+}
+
+void frmCommun::layOut() {
+    // The status line has room for two lines; a longer notice (at the end
+    // of a road) gets what it needs, and what lies below moves down.
+    const int room = twips(480);
+    const int needed = lblComStatus->text().isEmpty() ? 0 : lblComStatus->heightForWidth(twips(4320));
+    const int more = std::max(0, needed - room);
+    auto place = [more](QWidget* w, int left, int top, int width, int height) {
+        w->setGeometry(twips(left), twips(top) + more, twips(width), twips(height));
+    };
+    setFixedSize(twips(5400), twips(2520) + more);
+    fraOne->setGeometry(twipsRect(120, 60, 5160, 2340).adjusted(0, 0, 0, more));
+    imgGreen->setGeometry(twipsRect(240, 390, 270, 270));
+    lblComStatus->setGeometry(twipsRect(600, 330, 4320, 480).adjusted(0, 0, 0, more));
+    place(prgCommunicate, 240, 900, 4680, 300);
+    place(chkStopCom, 240, 1320, 2880, 300);
+    place(chkAutoUpdate, 240, 1800, 2880, 300);
+    place(cmdRead, 3480, 1560, 1440, 480);
+    place(cmdWrite, 3480, 1560, 1440, 480);
 }
 
 void frmCommun::ShowLinkState() {
@@ -193,21 +208,29 @@ void frmCommun::beginRoad(QPushButton* button, int waitMs) {
     prgCommunicate->setValue(0);
 }
 
-void frmCommun::runRoad(QPushButton* button, int waitMs, int failText,
+void frmCommun::runRoad(QPushButton* button, int waitMs, bool write,
                         const std::function<std::string()>& work) {
     LinkState& s = linkState();
-    const std::string& failed = app::shell().FaceText[failText];
+    PortPanelHost& panel = platform::host<PortPanelHost>();
     std::string notice;
     try {
         beginRoad(button, waitMs);
         notice = work();
-        if (s.ComFail == -1) notice = failed;
+        if (s.ComFail == -1) {
+            const RoadFailure failed = DescribeRoadFailure(s, write);
+            notice = failed.notice;
+            panel.LinkFailureShown(failed.panel, failed.notice);
+        } else {
+            panel.LinkFailureShown(std::string(), std::string());
+        }
         if (!notice.empty()) SetStatus(notice);
         DelayNms(s, 250);
         platform::clock().sleepMs(250);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         s.ComFail = -1;
-        notice = failed;
+        const RoadFailure failed = DescribeRoadFailure(s, write, &e);
+        notice = failed.notice;
+        panel.LinkFailureShown(failed.panel, failed.notice);
         SetStatus(notice);
         DelayNms(s, 750);
         platform::clock().sleepMs(750);
@@ -216,14 +239,14 @@ void frmCommun::runRoad(QPushButton* button, int waitMs, int failText,
 }
 
 void frmCommun::cmdRead_Click() {
-    runRoad(cmdRead, 10, 166, [] {
+    runRoad(cmdRead, 10, false, [] {
         CommunRead(linkState(), model::state());
         return std::string();
     });
 }
 
 void frmCommun::cmdWrite_Click() {
-    runRoad(cmdWrite, 0, 173, [] {
+    runRoad(cmdWrite, 0, true, [] {
         const CommunWriteResult written = CommunWrite(linkState(), radiolink::firmware(), model::state());
         std::string notice;
         if (written.firmware.outcome == WriteFirmware::NoBuiltInVersion)
@@ -244,6 +267,10 @@ void frmCommun::endRoad(QPushButton* button, const std::string& notice) {
     prgCommunicate->setValue(0);
     SetStatus(notice);
     DelayNms(s, 50);
+    // The stop ends with the road it stopped: a box left ticked would fail
+    // every later link operation of every window.
+    chkStopCom->setChecked(false);
+    s.ComStop = 0;
     chkStopCom->hide();
     s.frmCommun.chkStopComVisible = false;
     if (notice.empty())

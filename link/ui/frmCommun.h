@@ -59,11 +59,15 @@ class frmCommun : public QDialog {
   private:
     explicit frmCommun(QWidget* parent);
     void Form_Load();
+    // The controls where the design puts them, below a status text that
+    // needs more than its room.
+    void layOut();
     // Busy: flags, button, light and status; the read waits waitMs first.
     void beginRoad(QPushButton* button, int waitMs);
     // A road: busy, the work (its result a notice to keep on screen), the
-    // closing wait; any failure shows text failText. Then idle again.
-    void runRoad(QPushButton* button, int waitMs, int failText, const std::function<std::string()>& work);
+    // closing wait; a failure shows why, here and in the main window's
+    // status panel, until a good road. Then idle again.
+    void runRoad(QPushButton* button, int waitMs, bool write, const std::function<std::string()>& work);
     // Back to idle; hides at once, or after NoticeMs showing notice.
     void endRoad(QPushButton* button, const std::string& notice);
     void noticeOver();

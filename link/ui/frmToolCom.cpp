@@ -7,6 +7,9 @@
 #include "link/PortChoice.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/Widgets.h"
+#include "shell/Startup.h"
+
+#include <algorithm>
 
 namespace radiolink::ui {
 namespace {
@@ -21,7 +24,6 @@ frmToolCom::frmToolCom(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmToolCom"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twips(4950), twips(3660));
     fraToolCom = new QGroupBox(this);
     fraToolCom->setGeometry(twips(120), twips(60), twips(4710), twips(2220));
     lblToolCom = new QLabel(fraToolCom);
@@ -35,15 +37,16 @@ frmToolCom::frmToolCom(QWidget* parent) : QDialog(parent) {
     }
     lblComWhy = new QLabel(this);
     lblComWhy->setObjectName(QStringLiteral("lblComWhy"));
-    lblComWhy->setGeometry(twips(120), twips(2340), twips(4710), twips(720));
     lblComWhy->setWordWrap(true);
+    lblComWhy->setTextFormat(Qt::PlainText);
+    // A command in the reason is there to be copied.
+    lblComWhy->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     lblComWhy->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblComWhy->setStyleSheet(QStringLiteral("color: #C00000;"));
     cmdOk = new QPushButton(this);
-    cmdOk->setGeometry(twips(2160), twips(3120), twips(1215), twips(420));
     cmdOk->setDefault(true);
     cmdCancel = new QPushButton(this);
-    cmdCancel->setGeometry(twips(3615), twips(3120), twips(1215), twips(420));
+    layOut();
     connect(cmdOk, &QPushButton::clicked, this, &frmToolCom::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmToolCom::cmdCancel_Click);
     connect(&group_, &QButtonGroup::idClicked, this, [](int id) {
@@ -88,11 +91,30 @@ void frmToolCom::ShowState() {
         failed ? QString::fromStdString(app::text(app::TextKey::PortFailed, std::to_string(inUse))) + '\n' +
                      QString::fromStdString(s.ComPortWhy[static_cast<std::size_t>(inUse)])
                : QString());
+    layOut();
+}
+
+void frmToolCom::layOut() {
+    // The reason has its design room, and more when it needs more: the
+    // buttons and the dialog's foot move down with it.
+    const int top = twips(2340), room = twips(720), gap = twips(60);
+    const int width = twips(4710);
+    const int needed = lblComWhy->text().isEmpty() ? 0 : lblComWhy->heightForWidth(width);
+    const int height = std::max(room, needed);
+    lblComWhy->setGeometry(twips(120), top, width, height);
+    const int buttons = top + height + gap;
+    cmdOk->setGeometry(twips(2160), buttons, twips(1215), twips(420));
+    cmdCancel->setGeometry(twips(3615), buttons, twips(1215), twips(420));
+    setFixedSize(twips(4950), buttons + twips(420) + twips(120));
 }
 
 void frmToolCom::cmdOk_Click() {
     chosen = true;
-    PortDialogOk(linkState());
+    // A choice the settings file refuses holds for this run only: the user
+    // hears of it as of every other refused setting.
+    app::ShellState& shell = app::shell();
+    shell::NoteSettingsWrite(shell, PortDialogOk(linkState()));
+    shell::TellRefusedSettingsOnce(shell);
     QDialog::accept();
 }
 

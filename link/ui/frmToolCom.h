@@ -3,7 +3,7 @@
 // disabled with the reason as a tool tip, and under them why the port in
 // use would not open, when it would not. It shows LinkState::frmToolCom;
 // each showing probes the ports afresh and takes the port in use as the one
-// Cancel goes back to.
+// Cancel goes back to. The reason, selectable, gets the room it needs.
 #include <QButtonGroup>
 #include <QDialog>
 #include <QGroupBox>
@@ -40,6 +40,7 @@ class frmToolCom : public QDialog {
     void reject() override;
 
   private:
+    void layOut();
     QButtonGroup group_;
 };
 

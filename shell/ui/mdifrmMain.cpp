@@ -206,6 +206,8 @@ QString mdifrmMain::panelText(int panel) const {
 }
 void mdifrmMain::setPanelText(int panel, const QString& text) {
     panels_.at(panel - 1)->setText(text);
+    // The tip tells the failed read or write in full, while its text shows.
+    if (panel == 1 && text != linkFailure_) panels_[0]->setToolTip(QString());
 }
 
 void mdifrmMain::SetSoftFace() {

@@ -95,6 +95,7 @@ class mdifrmMain : public QMainWindow, public MainWindowHost, public radiolink::
     void ShowFilePanel(const std::string& text) override;
     void TakeFocus() override;
     void ComPortShown(int port) override;
+    void LinkFailureShown(const std::string& text, const std::string& detail) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -111,6 +112,7 @@ class mdifrmMain : public QMainWindow, public MainWindowHost, public radiolink::
     QHash<QString, QAction*> buttons_;
     std::array<QAction*, 17> toolbarEntries_{}; // 1-16
     std::array<QLabel*, 3> panels_{};
+    QString linkFailure_; // what panel 1 shows of the last failed read or write
     ChannelWindowSlot* chMem_ = nullptr;
     QPointer<QWidget> chMemWindow_;
     platform::Host<MainWindowHost>::Scoped asMainWindow_{*this};

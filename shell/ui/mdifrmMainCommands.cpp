@@ -18,6 +18,21 @@ void mdifrmMain::ComPortShown(int) {
     ShowComPanel();
 }
 
+void mdifrmMain::LinkFailureShown(const std::string& text, const std::string& detail) {
+    if (text.empty()) {
+        // A good read or write: the failure before it is over; another
+        // status text in its place stays.
+        if (!linkFailure_.isEmpty() && panelText(1) == linkFailure_)
+            setPanelText(1, app::face(app::shell().FaceLockState == "ShowLock" ? kTextLocked : kTextReady));
+        linkFailure_.clear();
+        panels_[0]->setToolTip(QString());
+        return;
+    }
+    linkFailure_ = QString::fromStdString(text);
+    setPanelText(1, linkFailure_);
+    panels_[0]->setToolTip(QString::fromStdString(detail));
+}
+
 void mdifrmMain::ShowFilePanel(const std::string& text) {
     setPanelText(3, QString::fromStdString(text));
 }

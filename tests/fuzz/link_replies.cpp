@@ -25,6 +25,7 @@
 #include "tools/radiosim/Radio.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -196,6 +197,8 @@ struct Rig {
     Rig() {
         clock.attach(radio);
         app::shell().SettingsFile = fuzz::workFolder() + "/tavorin.def";
+        // The port's lock file stays in the target's own folder.
+        ::setenv("TAVORIN_LOCK_DIR", fuzz::workFolder().c_str(), 1);
         std::string ports = "[Ports]\n1=" + radio.devicePath() + "\n";
         for (int n = 2; n <= 16; ++n) ports += std::to_string(n) + "=" + fuzz::workFolder() + "/none\n";
         platform::writeFileAtomic(app::shell().SettingsFile, ports);

@@ -131,6 +131,13 @@ int SweepFixture::sweep(const Transfer& t, Break way) {
                          [p](std::size_t, int page) { return page == p; }});
     }
 
+    // Why it failed, as the user is told: a line hung up may also be found
+    // gone when the transfer opens its port again.
+    using radiolink::FailWhy;
+    const std::vector<FailWhy> reasons = way == Break::Silence ? std::vector{FailWhy::NoAnswer}
+                                         : way == Break::HangUp
+                                             ? std::vector{FailWhy::LineClosed, FailWhy::PortNotOpened}
+                                             : std::vector{FailWhy::WrongAnswer};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         m.IicDat = before;
@@ -139,6 +146,8 @@ int SweepFixture::sweep(const Transfer& t, Break way) {
         c.inject();
         t.run();
         EXPECT_EQ(s.ComFail, -1);
+        EXPECT_NE(std::find(reasons.begin(), reasons.end(), s.ComFailWhy), reasons.end())
+            << "why: " << static_cast<int>(s.ComFailWhy);
         expectLinkFree("broken");
         t.checkBroken(c.hit);
 

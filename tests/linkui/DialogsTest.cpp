@@ -3,7 +3,9 @@
 #include "app/FaceText.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
+#include "link/Commun.h"
 #include "link/LinkState.h"
+#include "link/LinkTexts.h"
 #include "link/PortChoice.h"
 #include "link/ui/LinkWindows.h"
 #include "link/ui/frmCommun.h"
@@ -11,10 +13,18 @@
 #include "platform/IniFile.h"
 #include "platform/PseudoTerminal.h"
 #include "platform/SerialPort.h"
+#include "platform/ui/Twips.h"
 #include "tests/linkui/LinkUiSupport.h"
+#include "tests/support/Capabilities.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include <functional>
 #include <memory>
@@ -28,6 +38,80 @@ namespace {
 // Runs `act` on the dialog once the modal show below has started.
 void whenShown(std::function<void()> act) {
     QTimer::singleShot(0, std::move(act));
+}
+
+// The interface language with its texts and the font the shipped settings
+// give it.
+void useLanguage(int lang) {
+    app::ShellState& s = app::shell();
+    s.LangIndex = static_cast<std::int16_t>(lang);
+    s.FaceFontName = lang == 1 ? "WenQuanYi Micro Hei" : "DejaVu Sans";
+    app::InitFaceText(s);
+}
+
+// The label's text laid out as the label lays it out.
+std::unique_ptr<QTextDocument> laidOut(const QLabel& label) {
+    auto doc = std::make_unique<QTextDocument>();
+    doc->setDocumentMargin(0);
+    doc->setDefaultFont(label.font());
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WordWrap);
+    doc->setDefaultTextOption(wrap);
+    doc->setPlainText(label.text());
+    doc->setTextWidth(label.contentsRect().width());
+    return doc;
+}
+
+// What keeps the label's text from showing whole in its room; empty when
+// it fits.
+QString unshown(const QLabel& label) {
+    const QRect room = label.contentsRect();
+    const int needed = label.heightForWidth(label.width());
+    if (needed > label.height())
+        return QString("%1 px high in %2: %3").arg(needed).arg(label.height()).arg(label.text());
+    if (laidOut(label)->idealWidth() > room.width()) return "a word wider than the room: " + label.text();
+    return {};
+}
+
+// Whether `part` of the label's text stands on one line of it.
+bool onOneLine(const QLabel& label, const QString& part) {
+    const auto doc = laidOut(label);
+    const int at = label.text().indexOf(part);
+    if (at < 0) return false;
+    const QTextBlock block = doc->findBlock(at);
+    const QTextLayout* layout = block.layout();
+    const int first = at - block.position(), last = first + static_cast<int>(part.size()) - 1;
+    return layout->lineForTextPosition(first).lineNumber() == layout->lineForTextPosition(last).lineNumber();
+}
+
+// Every text the read/write dialog's status line shows.
+std::vector<std::string> communStatusTexts() {
+    using app::text;
+    std::vector<std::string> texts = {text(app::kTextCommunicating)};
+    for (int n : {kTextComSuccess, kTextComFailed, kTextReadSuccessful, kTextReadFailed, kTextWriteSuccessful,
+                  kTextWriteFailed})
+        texts.push_back(text(n));
+    for (int n : {kTextReading, kTextWriting}) texts.push_back(text(n) + "100 %");
+    for (int n : {kTextTryToRead, kTextTryToWrite, kTextTryTimes}) texts.push_back(text(n) + " 25");
+    const std::string noFirmware = " - " + text(app::TextKey::NoBuiltInFirmware, "125");
+    const std::string usedUp = " - " + text(app::TextKey::SerialListUsedUp);
+    for (const std::string& notice : {noFirmware, usedUp, noFirmware + usedUp})
+        texts.push_back(text(kTextWriteSuccessful) + notice);
+    // A failed road's account, the longest port reason among them.
+    auto link = std::make_unique<LinkState>();
+    link->ComPortNo = 16;
+    link->ComPortWhy[16] = text(app::TextKey::PortNoPermission, "/dev/ttyS3");
+    using radiolink::FailWhy;
+    for (FailWhy why : {FailWhy::NoAnswer, FailWhy::WrongAnswer, FailWhy::LineClosed, FailWhy::Stopped,
+                        FailWhy::PortNotOpened, FailWhy::None})
+        for (bool write : {false, true}) {
+            link->ComFailWhy = why;
+            link->WritePagesSent = write && why != FailWhy::PortNotOpened;
+            texts.push_back(DescribeRoadFailure(*link, write).notice);
+        }
+    const radiolink::UnknownModel unknown(255);
+    texts.push_back(DescribeRoadFailure(*link, true, &unknown).notice);
+    return texts;
 }
 
 } // namespace
@@ -170,6 +254,115 @@ class DialogsTest : public QObject {
         });
         QVERIFY(!ui::ShowPortDialog(nullptr));
         QCOMPARE(int(linkState().ComPortNo), 1);
+    }
+
+    // The settings file refuses the choice: the port is in use for this run
+    // and the user is told, once, in the interface language, as of every
+    // other refused setting.
+    void aPortChoiceTheSettingsRefuseIsTold_data() {
+        QTest::addColumn<int>("lang");
+        QTest::newRow("chs") << 1;
+        QTest::newRow("cht") << 2;
+        QTest::newRow("eng") << 3;
+    }
+    void aPortChoiceTheSettingsRefuseIsTold() {
+        QFETCH(int, lang);
+        app::shell().LangIndex = static_cast<std::int16_t>(lang);
+        app::InitFaceText(app::shell());
+        testsupport::ScriptedDialogs dialogs;
+        linkui::WriteSettings(*home, {{1, pty1->devicePath()}, {2, pty2->devicePath()}}, "[Config]\nCOM=1\n");
+        const std::string before = home->read("tavorin.def");
+        ::chmod(home->file("tavorin.def").c_str(), 0444);
+        for (int port : {2, 1}) {
+            whenShown([port] {
+                frmToolCom* d = frmToolCom::existing();
+                QTest::mouseClick(d->COM[port - 1], Qt::LeftButton);
+                QTest::mouseClick(d->cmdOk, Qt::LeftButton);
+            });
+            QVERIFY(ui::ShowPortDialog(nullptr));
+            QCOMPARE(int(linkState().ComPortNo), port);
+        }
+        QCOMPARE(home->read("tavorin.def"), before);
+        QCOMPARE(dialogs.asked.size(), std::size_t(1)); // once a run
+        const testsupport::ScriptedDialogs::Asked& told = dialogs.asked[0];
+        QVERIFY2(told.text.rfind(app::text(app::TextKey::SettingsRefused, lang) + "\n", 0) == 0,
+                 told.text.c_str());
+        QVERIFY2(told.text.find(home->file("tavorin.def")) != std::string::npos, told.text.c_str());
+        QCOMPARE(told.title, app::shell().FaceText[app::kTextNotice]);
+        QCOMPARE(told.icon, platform::Icon::Exclamation);
+    }
+
+    // Why the port in use would not open, at the dialog's size, in each
+    // language: all of it shows, and a command stands whole on its line,
+    // to be copied.
+    void thePortDialogsReasonFits_data() {
+        QTest::addColumn<int>("lang");
+        QTest::addColumn<int>("problem");
+        for (int lang : {1, 2, 3})
+            for (int problem : {int(platform::PortProblem::NoPermission), int(platform::PortProblem::InUse),
+                                int(platform::PortProblem::NoDevice), int(platform::PortProblem::NotSerial)})
+                QTest::addRow("lang %d, problem %d", lang, problem) << lang << problem;
+    }
+    void thePortDialogsReasonFits() {
+        QFETCH(int, lang);
+        QFETCH(int, problem);
+        useLanguage(lang);
+        using platform::PortProblem;
+        const auto why = static_cast<PortProblem>(problem);
+        home->write("locked", "");
+        ::chmod(home->file("locked").c_str(), why == PortProblem::NoPermission ? 0 : 0644);
+        platform::SerialPort holder;
+        if (why == PortProblem::InUse) holder.open(pty1->devicePath(), 9600);
+        const std::string device = why == PortProblem::InUse      ? pty1->devicePath()
+                                   : why == PortProblem::NoDevice ? home->file("no-such-tty")
+                                                                  : home->file("locked");
+        linkui::WriteSettings(*home, {{1, device}, {2, pty2->devicePath()}});
+        // The superuser, too, meets the refusal a user meets.
+        testsupport::WithoutCapabilities user({CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH});
+        // Looked at while shown, judged once it has closed.
+        QString text, missing;
+        bool placed = false, selectable = false, commandWhole = false;
+        whenShown([&] {
+            frmToolCom* d = frmToolCom::existing();
+            const QLabel& reason = *d->lblComWhy;
+            text = reason.text();
+            missing = unshown(reason);
+            placed = reason.geometry().bottom() < d->cmdOk->geometry().top() &&
+                     d->cmdOk->geometry().bottom() < d->height();
+            selectable = reason.textInteractionFlags() & Qt::TextSelectableByMouse;
+            commandWhole = onOneLine(reason, QStringLiteral("sudo usermod -a -G dialout $USER"));
+            d->cmdCancel->click();
+        });
+        ui::ShowPortDialog(nullptr);
+        QVERIFY(!text.isEmpty());
+        QVERIFY2(missing.isEmpty(), qPrintable(missing));
+        QVERIFY(placed);
+        QVERIFY(selectable);
+        if (why == PortProblem::NoPermission) QVERIFY2(commandWhole, qPrintable(text));
+    }
+
+    void everyStatusTextOfTheReadWriteDialogFits_data() {
+        QTest::addColumn<int>("lang");
+        QTest::newRow("chs") << 1;
+        QTest::newRow("cht") << 2;
+        QTest::newRow("eng") << 3;
+    }
+    void everyStatusTextOfTheReadWriteDialogFits() {
+        QFETCH(int, lang);
+        useLanguage(lang);
+        frmCommun& d = frmCommun::instance();
+        for (const std::string& text : communStatusTexts()) {
+            d.SetStatus(text);
+            const QString missing = unshown(*d.lblComStatus);
+            QVERIFY2(missing.isEmpty(), qPrintable(missing));
+            // What lies below the text moved down with it, and the dialog grew.
+            QVERIFY(d.lblComStatus->geometry().bottom() < d.prgCommunicate->geometry().top());
+            QVERIFY(d.cmdWrite->geometry().bottom() < d.fraOne->height());
+            QVERIFY(d.fraOne->geometry().bottom() < d.height());
+        }
+        d.SetStatus(std::string());
+        QCOMPARE(d.size(),
+                 QSize(platform::twips(5400), platform::twips(2520))); // and is its design size again
     }
 
     void updateKeyDecidesTheAutoUpdateBox_data() {

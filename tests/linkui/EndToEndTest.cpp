@@ -3,15 +3,21 @@
 // Read, edit, Write, the firmware update, failures and the stop box. The
 // link's waits run on a virtual clock that drives the radio; the windows'
 // own timers keep real time.
+#include "align/AlignState.h"
+#include "align/VitualKey.h"
 #include "app/Shell.h"
 #include "channels/ui/ChannelPage.h"
 #include "channels/ui/SettingsControls.h"
 #include "channels/ui/frmChMem.h"
 #include "charcode/HanZi.h"
+#include "flashtool/ToolState.h"
+#include "flashtool/ToolWindowLogic.h"
+#include "link/Commun.h"
 #include "link/FirmwareTable.h"
 #include "link/LinkState.h"
 #include "link/ui/LinkWindows.h"
 #include "link/ui/frmCommun.h"
+#include "link/ui/frmToolCom.h"
 #include "model/ChTable.h"
 #include "model/ImageMap.h"
 #include "model/Model.h"
@@ -27,6 +33,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -132,6 +139,21 @@ class EndToEndTest : public QObject {
         return channelWindow().channelPage().vsfgGridCh->displayText(row, col);
     }
     static void press(frmCommun& d) { (d.cmdRead->isHidden() ? d.cmdWrite : d.cmdRead)->click(); }
+    // Status panel 1 of the main window, with its tip.
+    static QLabel& noticePanel() {
+        return *shell::mdifrmMain::instance().findChild<QLabel*>(QStringLiteral("statusNotice"));
+    }
+    // A road whose end is read before its notice is waited out: what the
+    // dialog said, then the dialog closed.
+    QString roadSaying(const char* item) {
+        QString said;
+        road(item, [&](frmCommun& d) {
+            press(d);
+            said = d.lblComStatus->text();
+            d.close();
+        });
+        return said;
+    }
     // A radio whose data pages are the default image with channels 1 and 3
     // and one setting of its own; every other page random.
     Bytes prepareRadio() {
@@ -307,7 +329,9 @@ class EndToEndTest : public QObject {
             text = d.lblComStatus->text();
             d.close();
         });
-        QCOMPARE(text, QStringLiteral("Write Fail"));
+        // Nothing was written: no word of a radio holding part of it.
+        QCOMPARE(text, QStringLiteral("Write Fail: unknown model 99"));
+        QCOMPARE(noticePanel().text(), QStringLiteral("Write Fail: unknown model 99"));
         QCOMPARE(linkState().ComFail, std::int16_t(-1));
         QCOMPARE(linkState().CommunBusy, std::int16_t(0));
         QCOMPARE(radio->countOf(0x39) + radio->countOf(0x33), 0);
@@ -334,8 +358,9 @@ class EndToEndTest : public QObject {
             QTRY_VERIFY_WITH_TIMEOUT(!d.isVisible(), 10000);
             hiddenAfter = clock.elapsed();
         });
-        QCOMPARE(text, QStringLiteral("Read Failed"));
+        QCOMPARE(text, QStringLiteral("Read Failed: wrong answer"));
         QVERIFY2(hiddenAfter >= frmCommun::NoticeMs - 100, qPrintable(QString::number(hiddenAfter)));
+        QCOMPARE(noticePanel().text(), text); // still there to read
         QCOMPARE(linkState().ComFail, std::int16_t(-1));
         QVERIFY(model::IicDat() == edited);
         QCOMPARE(cell(1, 1), QStringLiteral("431"));
@@ -373,6 +398,43 @@ class EndToEndTest : public QObject {
         QCOMPARE(linkState().ComFail, std::int16_t(-1));
         QVERIFY(model::IicDat() == before);
         QVERIFY2(took < 9 * 1000, qPrintable(QString::number(took)));
+    }
+
+    // A read stopped through the dialog's stop box: the stop ends with it,
+    // so the memory tool window's write and a key of the keypad, which
+    // never clear it, reach the radio afterwards.
+    void aStopEndsWithTheRoadItStopped() {
+        prepareRadio();
+        radio->injectFault(Fault::Silence, 0x3A, 0, -1, 52); // the radio stops answering at a page
+        bool ticked = false;
+        QTimer poll; // looks at every pass of the events the link's waits let run
+        connect(&poll, &QTimer::timeout, [&] {
+            frmCommun* d = frmCommun::existing();
+            if (!ticked && d->chkStopCom->isVisible()) {
+                QTest::mouseClick(d->chkStopCom, Qt::LeftButton);
+                ticked = d->chkStopCom->isChecked();
+            }
+        });
+        poll.start(0);
+        road("mnuReadFre", [](frmCommun& d) {
+            press(d);
+            QVERIFY(!d.chkStopCom->isChecked());
+            d.close();
+        });
+        poll.stop();
+        QVERIFY(ticked);
+        QCOMPARE(linkState().ComFail, std::int16_t(-1));
+        QCOMPARE(linkState().ComStop, std::int16_t(0));
+        radio->clearFaults();
+
+        const int pagesBefore = radio->countOf(0x39);
+        flashtool::cmdWriteFlash_Click(flashtool::tool());
+        QCOMPARE(linkState().ComFail, std::int16_t(0));
+        QCOMPARE(radio->countOf(0x39), pagesBefore + int(kFrequencySet.size()));
+        const int controlsBefore = radio->countOf(0x38);
+        QVERIFY(align::cmdKeyMa_Click(align::state(), linkState(), 5));
+        QCOMPARE(linkState().ComFail, std::int16_t(0));
+        QVERIFY(radio->countOf(0x38) > controlsBefore);
     }
 
     // A production line's serial numbers: a list of three imported on the
@@ -413,10 +475,11 @@ class EndToEndTest : public QObject {
     void aRadioThatDoesNotAnswer() {
         radio->injectFault(Fault::Silence);
         const model::Image before = model::IicDat();
-        QString text;
+        QString text, panel;
         road("mnuReadFre", [&](frmCommun& d) {
             press(d);
             text = d.lblComStatus->text();
+            panel = noticePanel().text();
             QVERIFY(!linkState().comCommun.PortOpen());
             QVERIFY(d.cmdRead->isEnabled());
             QCOMPARE(linkState().CommunBusy, std::int16_t(0));
@@ -424,10 +487,102 @@ class EndToEndTest : public QObject {
             radio->clearFaults();
             press(d);
         });
-        QCOMPARE(text, QStringLiteral("Read Failed"));
+        QCOMPARE(text, QStringLiteral("Read Failed: no answer"));
+        QCOMPARE(panel, text);
         QCOMPARE(linkState().ComFail, std::int16_t(0));
         QVERIFY(!frmCommun::existing()->isVisible());
         QVERIFY(model::IicDat() != before);
+        // The good read took the failure's account away.
+        QCOMPARE(noticePanel().text(), QStringLiteral("Ready"));
+        QVERIFY(noticePanel().toolTip().isEmpty());
+    }
+
+    // The cable pulled during a write: the radio holds part of the new data,
+    // and the user reads so, in the dialog and, after it has closed, in the
+    // main window's status panel with the whole account as its tip. Writing
+    // again completes the radio and clears the account.
+    void aLineThatHangsUpDuringAWriteLeavesTheWarning() {
+        prepareRadio();
+        radio->injectFault(Fault::HangUp, 0x39, 2); // at the third page
+        const QString said = roadSaying("mnuWriteFre");
+        const QString account = QStringLiteral("Write Fail: line closed\nThe radio may now hold part of the "
+                                               "new data: writing again completes it.");
+        QCOMPARE(said, account);
+        QCOMPARE(noticePanel().text(), QStringLiteral("Write Fail: line closed - write again to complete"));
+        QCOMPARE(noticePanel().toolTip(), account);
+        QCOMPARE(linkState().ComFail, std::int16_t(-1));
+
+        radio->clearFaults();
+        radio->replug();
+        platform::IniFile::write(home->file("tavorin.def"), "Ports", "1", radio->devicePath());
+        QCOMPARE(roadSaying("mnuWriteFre"), QString()); // a plain good write says nothing more
+        QCOMPARE(linkState().ComFail, std::int16_t(0));
+        for (int p : kFrequencySet) QCOMPARE(pageOf(radio->flash(0, 65536), p), pageOf(model::IicDat(), p));
+        QCOMPARE(noticePanel().text(), QStringLiteral("Ready"));
+        QVERIFY(noticePanel().toolTip().isEmpty());
+    }
+
+    // Every account a failed road leaves in status panel 1 shows whole at
+    // the main window's size, in each language, and the window keeps its
+    // size.
+    void theStatusPanelHoldsEveryAccount_data() {
+        QTest::addColumn<int>("lang");
+        QTest::newRow("chs") << 1;
+        QTest::newRow("cht") << 2;
+        QTest::newRow("eng") << 3;
+    }
+    void theStatusPanelHoldsEveryAccount() {
+        QFETCH(int, lang);
+        shell::mdifrmMain& main = shell::mdifrmMain::instance();
+        const QSize size = main.size();
+        app::shell().LangIndex = static_cast<std::int16_t>(lang);
+        app::InitFaceText(app::shell());
+        main.SetSoftFace();
+        auto link = std::make_unique<LinkState>();
+        link->ComPortNo = 16;
+        std::vector<RoadFailure> accounts;
+        for (FailWhy why : {FailWhy::NoAnswer, FailWhy::WrongAnswer, FailWhy::LineClosed, FailWhy::Stopped,
+                            FailWhy::PortNotOpened})
+            for (bool write : {false, true}) {
+                link->ComFailWhy = why;
+                link->WritePagesSent = write && why != FailWhy::PortNotOpened;
+                accounts.push_back(DescribeRoadFailure(*link, write));
+            }
+        const UnknownModel unknown(255);
+        accounts.push_back(DescribeRoadFailure(*link, true, &unknown));
+        for (const RoadFailure& f : accounts) {
+            main.LinkFailureShown(f.panel, f.notice);
+            QCoreApplication::processEvents(); // the status bar lays its panels out again
+            const QLabel& panel = noticePanel();
+            QCOMPARE(panel.text(), QString::fromStdString(f.panel));
+            const int needed = panel.fontMetrics().horizontalAdvance(panel.text());
+            QVERIFY2(needed <= panel.contentsRect().width(), qPrintable(QString("%1 px in %2: %3")
+                                                                            .arg(needed)
+                                                                            .arg(panel.contentsRect().width())
+                                                                            .arg(panel.text())));
+            QCOMPARE(main.size(), size);
+        }
+    }
+
+    // A write whose radio never answered wrote nothing: it says why, and no
+    // more. The port missing: the reason is the port's own.
+    void aWriteThatSentNothingSaysOnlyWhy() {
+        radio->injectFault(Fault::Silence);
+        QCOMPARE(roadSaying("mnuWriteFre"), QStringLiteral("Write Fail: no answer"));
+        QCOMPARE(noticePanel().text(), QStringLiteral("Write Fail: no answer"));
+
+        platform::IniFile::write(home->file("tavorin.def"), "Ports", "1", home->file("no-port"));
+        QTimer cancel; // the port dialog the failed open shows: the user cancels it
+        connect(&cancel, &QTimer::timeout, [] {
+            if (radiolink::ui::frmToolCom* d = radiolink::ui::frmToolCom::existing(); d && d->isVisible())
+                d->cmdCancel->click();
+        });
+        cancel.start(0);
+        const QString said = roadSaying("mnuReadFre");
+        QVERIFY2(said.startsWith(QStringLiteral("Read Failed: COM1 cannot be opened: No such device: ")),
+                 qPrintable(said));
+        QCOMPARE(noticePanel().text(), QStringLiteral("Read Failed: COM1 cannot be opened"));
+        QCOMPARE(noticePanel().toolTip(), said);
     }
 };
 

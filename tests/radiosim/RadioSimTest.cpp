@@ -4,6 +4,7 @@
 // has it serve on its own thread in real time, as the tool does.
 #include "platform/PseudoTerminal.h"
 #include "platform/SerialPort.h"
+#include "tests/support/TempHome.h"
 #include "tests/support/VirtualClock.h"
 #include "tools/radiosim/Radio.h"
 
@@ -59,12 +60,14 @@ class RadioSimTest : public ::testing::Test {
         return port.readAll();
     }
 
+    testsupport::TempHome home; // the port's lock file goes there
     testsupport::VirtualClock clock;
     radiosim::Radio radio{radiosim::Radio::Driven{}};
     platform::SerialPort port;
 };
 
 TEST(RadioSimThread, AnswersInRealTime) {
+    testsupport::TempHome home;
     radiosim::Radio radio;
     platform::SerialPort port;
     port.open(radio.devicePath(), 9600);

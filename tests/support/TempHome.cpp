@@ -12,8 +12,10 @@ TempHome::TempHome() {
     std::string tmpl = (std::filesystem::temp_directory_path() / "tavorin-test-XXXXXX").string();
     if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
     path_ = tmpl;
-    if (const char* prev = std::getenv("TAVORIN_HOME")) previous_ = prev, hadPrevious_ = true;
-    ::setenv("TAVORIN_HOME", path_.c_str(), 1);
+    for (Saved* saved : {&home_, &locks_})
+        if (const char* prev = std::getenv(saved->name)) saved->value = prev, saved->had = true;
+    ::setenv(home_.name, path_.c_str(), 1);
+    ::setenv(locks_.name, file("lock").c_str(), 1);
 }
 
 TempHome::~TempHome() {
@@ -24,10 +26,12 @@ TempHome::~TempHome() {
         std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(path_, ec);
-    if (hadPrevious_)
-        ::setenv("TAVORIN_HOME", previous_.c_str(), 1);
-    else
-        ::unsetenv("TAVORIN_HOME");
+    for (const Saved* saved : {&home_, &locks_}) {
+        if (saved->had)
+            ::setenv(saved->name, saved->value.c_str(), 1);
+        else
+            ::unsetenv(saved->name);
+    }
 }
 
 void TempHome::write(const std::string& name, const std::string& content) const {

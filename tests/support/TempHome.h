@@ -1,6 +1,8 @@
 #pragma once
 // A fresh, empty program folder for one test: TAVORIN_HOME points at it while
-// the object lives, and it is removed afterwards.
+// the object lives, and it is removed afterwards. The serial ports' lock
+// files go to its folder "lock" meanwhile (TAVORIN_LOCK_DIR; a test that
+// wants them makes the folder), never to the system's.
 #include <string>
 
 namespace testsupport {
@@ -21,8 +23,12 @@ class TempHome {
 
   private:
     std::string path_;
-    std::string previous_;
-    bool hadPrevious_ = false;
+    struct Saved {
+        const char* name;
+        std::string value;
+        bool had = false;
+    };
+    Saved home_{"TAVORIN_HOME", {}, false}, locks_{"TAVORIN_LOCK_DIR", {}, false};
 };
 
 } // namespace testsupport
