@@ -79,7 +79,7 @@ void frmToolCom::ShowState() {
     // Not exclusive for a moment, so that no button at all may be selected.
     group_.setExclusive(false);
     for (int i = 0; i < 16; ++i) {
-        const PortDialog::Option& o = s.frmToolCom.COM[i];
+        const platform::OptionButton& o = s.frmToolCom.COM[i];
         COM[i]->setChecked(o.Value);
         COM[i]->setEnabled(o.Enabled);
         COM[i]->setToolTip(o.Enabled ? QString() : QString::fromStdString(s.ComPortWhy[i + 1]));
