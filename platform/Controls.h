@@ -1,7 +1,8 @@
 #pragma once
 // The controls a window's state is made of, as the logic below the windows
 // holds them: the original's properties by their names. A window shows each
-// in its widget and hands the user's changes back to the logic.
+// in its widget with the helpers of platform/ui/Widgets.h and hands the
+// user's changes back to the logic.
 #include "platform/Flag.h"
 
 #include <string>
