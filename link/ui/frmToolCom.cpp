@@ -80,17 +80,15 @@ void frmToolCom::ShowState() {
     group_.setExclusive(false);
     for (int i = 0; i < 16; ++i) {
         const platform::OptionButton& o = s.frmToolCom.COM[i];
-        COM[i]->setChecked(o.Value);
-        COM[i]->setEnabled(o.Enabled);
-        COM[i]->setToolTip(o.Enabled ? QString() : QString::fromStdString(s.ComPortWhy[i + 1]));
+        platform::show(COM[i], o);
+        COM[i]->setToolTip(o.Enabled ? QString() : platform::qs(s.ComPortWhy[i + 1]));
     }
     group_.setExclusive(true);
     const int inUse = s.ComPortNo;
     const bool failed = inUse >= 1 && inUse <= 16 && !s.ComPortWhy[static_cast<std::size_t>(inUse)].empty();
-    lblComWhy->setText(
-        failed ? QString::fromStdString(app::text(app::TextKey::PortFailed, std::to_string(inUse))) + '\n' +
-                     QString::fromStdString(s.ComPortWhy[static_cast<std::size_t>(inUse)])
-               : QString());
+    platform::show(lblComWhy, failed ? app::text(app::TextKey::PortFailed, std::to_string(inUse)) + '\n' +
+                                           s.ComPortWhy[static_cast<std::size_t>(inUse)]
+                                     : std::string());
     layOut();
 }
 
