@@ -7,7 +7,6 @@
 #include "align/ui/frmInputCode.h"
 #include "app/ErrorReporter.h"
 #include "link/FirmwareTable.h"
-#include "link/ui/TimerView.h"
 #include "link/ui/frmToolCom.h"
 #include "model/Model.h"
 #include "platform/ui/Twips.h"
@@ -25,7 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 namespace align::ui {
 
@@ -56,11 +54,6 @@ constexpr int kOptionTopTwips = 2820, kPowerTopTwips = 4380;
 
 AdjModeWindow& adjMode() {
     return AdjMode(state());
-}
-
-void setTicked(QCheckBox* box, int value) {
-    const QSignalBlocker blocker(box);
-    box->setChecked(value == 1);
 }
 
 QLabel* label(const char* text, QWidget* parent) {
@@ -324,27 +317,18 @@ QComboBox* frmAdjMode::cboCompanName() const {
 void frmAdjMode::ShowState() {
     AdjModeWindow& w = adjMode();
     fields->show(w.fields);
-    cmdRead->setEnabled(w.cmdRead.Enabled);
-    cmdWrite->setEnabled(w.cmdWrite.Enabled);
-    {
-        const QSignalBlocker a(optRwSort[2]), b(optRwSort[3]);
-        optRwSort[2]->group()->setExclusive(false);
-        optRwSort[2]->setChecked(w.optRwSort == 2);
-        optRwSort[3]->setChecked(w.optRwSort == 3);
-        optRwSort[2]->group()->setExclusive(true);
-    }
-    setTicked(chkExitTryCom, w.chkExitTryCom.Value);
-    setTicked(chkAutoWr, w.chkAutoWr.Value);
-    setTicked(chkCheckRw, w.chkCheckRw.Value);
-    setTicked(chkOnlineAdj, w.chkOnlineAdj.Value);
-    setTicked(chkBps, w.chkBps.Value);
-    setTicked(chkAutoShowFlash, w.chkAutoShowFlash.Value);
-    if (txtWrInterval->text().toStdString() != w.txtWrInterval) {
-        const QSignalBlocker blocker(txtWrInterval);
-        txtWrInterval->setText(QString::fromStdString(w.txtWrInterval));
-    }
-    radiolink::ui::FollowTimer(tmrAutoWr, w.tmrAutoWr);
-    radiolink::ui::FollowTimer(tmrAutoShowFlash, w.tmrAutoShowFlash);
+    platform::show(cmdRead, w.cmdRead);
+    platform::show(cmdWrite, w.cmdWrite);
+    platform::show(optRwSort[2]->group(), w.optRwSort);
+    platform::show(chkExitTryCom, w.chkExitTryCom);
+    platform::show(chkAutoWr, w.chkAutoWr);
+    platform::show(chkCheckRw, w.chkCheckRw);
+    platform::show(chkOnlineAdj, w.chkOnlineAdj);
+    platform::show(chkBps, w.chkBps);
+    platform::show(chkAutoShowFlash, w.chkAutoShowFlash);
+    platform::show(txtWrInterval, w.txtWrInterval);
+    platform::show(tmrAutoWr, w.tmrAutoWr);
+    platform::show(tmrAutoShowFlash, w.tmrAutoShowFlash);
 }
 
 // ---- Handlers ----

@@ -59,7 +59,7 @@ frmInputCode* frmInputCode::existing() {
 }
 
 void frmInputCode::showTimer() {
-    const radiolink::Timer& t = state().frmInputCode->tmrAutoExit;
+    const platform::Timer& t = state().frmInputCode->tmrAutoExit;
     tmrAutoExit.stop();
     if (t.Enabled) tmrAutoExit.start(t.Interval);
 }

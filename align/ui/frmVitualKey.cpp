@@ -3,6 +3,7 @@
 #include "align/VitualKey.h"
 #include "app/ErrorReporter.h"
 #include "link/LinkState.h"
+#include "platform/ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -12,7 +13,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace align::ui {
@@ -134,10 +134,7 @@ frmVitualKey* frmVitualKey::existing() {
 void frmVitualKey::ShowState() {
     const VitualKeyWindow& w = VitualKey(state());
     setEnabled(w.Enabled);
-    for (int i = 0; i < 3; ++i) {
-        const QSignalBlocker blocker(chkKeyPf[i]);
-        chkKeyPf[i]->setChecked(w.chkKeyPf[i].Value == 1);
-    }
+    for (int i = 0; i < 3; ++i) platform::show(chkKeyPf[i], w.chkKeyPf[i]);
 }
 
 void frmVitualKey::cmdKeyPf_Click(int index) {

@@ -21,7 +21,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTableView>
 
 #include <algorithm>
@@ -37,31 +36,10 @@ const char* const NewRdWrCodeTick = "设置新密码";
 const char* const NewRdWrCodeCaption = "新密码";
 constexpr int RdWrCodeChars = 6;
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
+using platform::qs;
 
 bool inside(QWidget* within, QWidget* w) {
     return w && (w == within || within->isAncestorOf(w));
-}
-
-void showComboBox(QComboBox* box, const ComboBox& c) {
-    const QSignalBlocker quiet(box);
-    platform::showItems(box, c.items);
-    box->setCurrentIndex(c.ListIndex);
-    box->setEnabled(c.Enabled);
-    box->setToolTip(q(c.ToolTip));
-}
-
-void showLine(QLineEdit* box, const TextBox& t, bool caretFromState) {
-    const QSignalBlocker quiet(box);
-    const QString text = q(t.Text);
-    if (box->text() != text) {
-        box->setText(text);
-        caretFromState = true;
-    }
-    if (caretFromState) box->setCursorPosition(t.SelStart);
-    box->setToolTip(q(t.ToolTip));
 }
 
 // A grid laid out as its logic's layout says, every data cell empty.
@@ -69,7 +47,7 @@ void layOut(platform::Grid& g, const SideGrid& s) {
     g.setCols(1);
     g.setRows(1);
     // Headers centred like their columns.
-    g.setFormatString("^" + q(s.FormatString).split('|').join("|^"));
+    g.setFormatString("^" + qs(s.FormatString).split('|').join("|^"));
     g.setCols(s.Cols);
     g.setRowHeight(0, s.RowHeight);
     for (int r = 1; r <= s.Rows; ++r) {
@@ -82,9 +60,9 @@ void layOut(platform::Grid& g, const SideGrid& s) {
         const std::string& format = s.ColFormat[static_cast<std::size_t>(c)];
         if (!format.empty()) {
             g.setColDataType(c, platform::Grid::DataType::Decimal);
-            g.setColFormat(c, q(format));
+            g.setColFormat(c, qs(format));
         }
-        g.setColComboList(c, q(s.ColComboList[static_cast<std::size_t>(c)]));
+        g.setColComboList(c, qs(s.ColComboList[static_cast<std::size_t>(c)]));
     }
     g.setCurrentCell(s.CurRow, s.CurCol);
     g.setTextSize(GridTextPoints);
@@ -97,7 +75,7 @@ void layOut(platform::Grid& g, const SideGrid& s) {
 }
 
 void showRow(platform::Grid& g, const SideGrid& s, int row) {
-    for (int c = 1; c < s.Cols; ++c) g.setTextMatrix(row, c, q(s.Text(row, c)));
+    for (int c = 1; c < s.Cols; ++c) g.setTextMatrix(row, c, qs(s.Text(row, c)));
 }
 
 } // namespace
@@ -249,7 +227,7 @@ void SettingsControls::serialControls(QWidget* parent) {
                 [this, i] { refused(UserSeqSwitch(p_, m_, i), Ctl::Serial, 0); });
     }
     chkAutoNextSn = new QCheckBox(parent);
-    txtSeqExample = new QPlainTextEdit(q(SerialExampleText()), parent);
+    txtSeqExample = new QPlainTextEdit(qs(SerialExampleText()), parent);
     txtSeqExample->setReadOnly(true);
     connect(cmdImportSeq, &QPushButton::clicked, this, [this] {
         try {
@@ -400,38 +378,33 @@ void SettingsControls::refused(bool taken, Ctl control, int index) {
 }
 
 void SettingsControls::showCombo(int index) {
-    showComboBox(cboPc[static_cast<std::size_t>(index)], p_.cboPc[static_cast<std::size_t>(index)]);
+    const auto i = static_cast<std::size_t>(index);
+    platform::show(cboPc[i], p_.cboPc[i]);
 }
 
 void SettingsControls::showCheck(int index) {
-    QCheckBox* box = chkPc[static_cast<std::size_t>(index)];
-    const CheckBox& c = p_.chkPc[static_cast<std::size_t>(index)];
-    const QSignalBlocker quiet(box);
-    box->setChecked(c.Value != 0);
-    box->setEnabled(c.Enabled);
+    const auto i = static_cast<std::size_t>(index);
+    platform::show(chkPc[i], p_.chkPc[i]);
 }
 
 void SettingsControls::showText(int index, bool caretFromState) {
-    showLine(txtPc[static_cast<std::size_t>(index)], p_.txtPc[static_cast<std::size_t>(index)],
-             caretFromState);
+    const auto i = static_cast<std::size_t>(index);
+    platform::show(txtPc[i], p_.txtPc[i], caretFromState);
 }
 
 void SettingsControls::showVox(int level) {
-    showComboBox(cboVoxCmpDat[static_cast<std::size_t>(level)],
-                 p_.cboVoxCmpDat[static_cast<std::size_t>(level)]);
+    const auto i = static_cast<std::size_t>(level);
+    platform::show(cboVoxCmpDat[i], p_.cboVoxCmpDat[i]);
 }
 
 void SettingsControls::showKey(int key) {
-    QListWidget* list = listSkKey[static_cast<std::size_t>(key)];
-    const ListBox& l = p_.listSkKey[static_cast<std::size_t>(key)];
-    const QSignalBlocker quiet(list);
-    platform::showItems(list, l.items);
-    list->setCurrentRow(l.ListIndex);
+    const auto i = static_cast<std::size_t>(key);
+    platform::show(listSkKey[i], p_.listSkKey[i]);
 }
 
 void SettingsControls::showAutoMem(int memory, bool caretFromState) {
-    showLine(txtAutoMem[static_cast<std::size_t>(memory)], p_.txtAutoMem[static_cast<std::size_t>(memory)],
-             caretFromState);
+    const auto i = static_cast<std::size_t>(memory);
+    platform::show(txtAutoMem[i], p_.txtAutoMem[i], caretFromState);
 }
 
 platform::Grid* SettingsControls::gridOf(Ctl grid) const {
@@ -450,13 +423,9 @@ void SettingsControls::showGridRow(Ctl grid, int row) {
 
 void SettingsControls::showRdWrCode() {
     const RdWrCodeState& s = p_.rdWr;
-    for (auto [box, text] :
-         {std::pair{txtRdWrCode, &s.RdWrCodeText}, std::pair{txtNewRdWrCode, &s.NewRdWrCodeText}}) {
-        const QSignalBlocker quiet(box);
-        if (box->text() != q(*text)) box->setText(q(*text));
-    }
-    const QSignalBlocker quiet(chkNewRdWrCode);
-    chkNewRdWrCode->setChecked(s.NewRdWrCodeValue == 1);
+    platform::show(txtRdWrCode, s.RdWrCodeText);
+    platform::show(txtNewRdWrCode, s.NewRdWrCodeText);
+    platform::show(chkNewRdWrCode, s.NewRdWrCodeValue);
     for (QWidget* w : {static_cast<QWidget*>(lblNewRdWrCode), static_cast<QWidget*>(txtNewRdWrCode),
                        static_cast<QWidget*>(lblRdWrCodeHint[1])})
         w->setVisible(s.NewRdWrCodeShown);
@@ -464,19 +433,14 @@ void SettingsControls::showRdWrCode() {
 
 void SettingsControls::showSerial() {
     const SerialListState& s = p_.serial;
-    {
-        const QSignalBlocker quiet(cboImportSeq);
-        QStringList texts;
-        texts.reserve(static_cast<qsizetype>(s.Entries.size()));
-        for (const SerialEntry& e : s.Entries) texts << q(SerialEntryText(e));
-        platform::showItems(cboImportSeq, texts);
-        cboImportSeq->setCurrentIndex(s.ListIndex);
-    }
+    std::vector<std::string> texts;
+    texts.reserve(s.Entries.size());
+    for (const SerialEntry& e : s.Entries) texts.push_back(SerialEntryText(e));
+    platform::show(cboImportSeq, texts, s.ListIndex);
     // Hidden widgets stay hidden with their page; shown ones follow the list.
     for (QPushButton* b : cmdSeqSwitch) b->setVisible(s.SwitchVisible);
     chkAutoNextSn->setVisible(s.AutoVisible);
-    const QSignalBlocker quiet(chkAutoNextSn);
-    chkAutoNextSn->setChecked(s.AutoNextSn == 1);
+    platform::show(chkAutoNextSn, s.AutoNextSn);
     txtSeqExample->setVisible(s.ExampleVisible);
 }
 

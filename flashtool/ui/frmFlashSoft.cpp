@@ -18,12 +18,6 @@ namespace {
 
 QPointer<frmFlashSoft> g_window;
 
-// A drop-down list showing items with index selected (-1: none).
-void showList(QComboBox* box, const std::vector<std::string>& items, int index) {
-    platform::showItems(box, items);
-    box->setCurrentIndex(index);
-}
-
 QLineEdit* shownBox(QWidget* parent, const char* name) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -115,17 +109,18 @@ frmFlashSoft::~frmFlashSoft() {
 
 void frmFlashSoft::ShowState() {
     const FlashSoftWindow& w = flashSoft();
-    showList(cboModelSelect, w.cboModelSelectItems, w.cboModelSelect);
-    showList(cboSoftVer, w.cboSoftVerItems, w.cboSoftVer);
-    ShowText(txtSoftSpecial, w.txtSoftSpecial);
-    cmdChkLeadSoftVer->setText(Qs(w.cmdChkLeadSoftVerCaption));
-    chkWrSelectSoftVer->setChecked(w.chkWrSelectSoftVer == 1);
-    showList(cboSoftFileAddr, w.cboSoftFileAddrItems, w.cboSoftFileAddr);
-    if (cboSaveAddr->currentText() != Qs(w.cboSaveAddr)) cboSaveAddr->setEditText(Qs(w.cboSaveAddr));
-    ShowText(txtSoftCode, w.converted.code);
-    ShowText(txtSoftVersion, w.converted.version);
-    ShowText(txtSoftDay, w.converted.day);
-    ShowText(txtSoftSpe, w.converted.identity);
+    platform::show(cboModelSelect, w.cboModelSelectItems, w.cboModelSelect);
+    platform::show(cboSoftVer, w.cboSoftVerItems, w.cboSoftVer);
+    platform::show(txtSoftSpecial, w.txtSoftSpecial);
+    cmdChkLeadSoftVer->setText(platform::qs(w.cmdChkLeadSoftVerCaption));
+    platform::show(chkWrSelectSoftVer, w.chkWrSelectSoftVer);
+    platform::show(cboSoftFileAddr, w.cboSoftFileAddrItems, w.cboSoftFileAddr);
+    if (const QString path = platform::qs(w.cboSaveAddr); cboSaveAddr->currentText() != path)
+        cboSaveAddr->setEditText(path);
+    platform::show(txtSoftCode, w.converted.code);
+    platform::show(txtSoftVersion, w.converted.version);
+    platform::show(txtSoftDay, w.converted.day);
+    platform::show(txtSoftSpe, w.converted.identity);
 }
 
 void frmFlashSoft::cboModelSelect_Click(int index) {

@@ -96,10 +96,10 @@ void frmPartFill::Form_Load() {
 
 void frmPartFill::ShowState() {
     optGridFlashRam[state.optGridFlashRam]->setChecked(true);
-    ShowText(txtFillData, state.txtFillData);
-    cboFillData->setCurrentIndex(state.cboFillData);
-    ShowText(txtStartAddr, state.txtStartAddr);
-    ShowText(txtEndAddr, state.txtEndAddr);
+    platform::show(txtFillData, state.txtFillData);
+    platform::show(cboFillData, state.cboFillData);
+    platform::show(txtStartAddr, state.txtStartAddr);
+    platform::show(txtEndAddr, state.txtEndAddr);
 }
 
 void frmPartFill::optGridFlashRam_Click(int index) {

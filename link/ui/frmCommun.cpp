@@ -152,7 +152,7 @@ void frmCommun::InitFace() {
 
 void frmCommun::SetStatus(const std::string& text) {
     linkState().frmCommun.lblComStatus = text;
-    const QString shown = QString::fromStdString(text);
+    const QString shown = platform::qs(text);
     if (lblComStatus->text() == shown) return;
     lblComStatus->setText(shown);
     layOut();

@@ -79,18 +79,16 @@ void frmToolCom::ShowState() {
     // Not exclusive for a moment, so that no button at all may be selected.
     group_.setExclusive(false);
     for (int i = 0; i < 16; ++i) {
-        const PortDialog::Option& o = s.frmToolCom.COM[i];
-        COM[i]->setChecked(o.Value);
-        COM[i]->setEnabled(o.Enabled);
-        COM[i]->setToolTip(o.Enabled ? QString() : QString::fromStdString(s.ComPortWhy[i + 1]));
+        const platform::OptionButton& o = s.frmToolCom.COM[i];
+        platform::show(COM[i], o);
+        COM[i]->setToolTip(o.Enabled ? QString() : platform::qs(s.ComPortWhy[i + 1]));
     }
     group_.setExclusive(true);
     const int inUse = s.ComPortNo;
     const bool failed = inUse >= 1 && inUse <= 16 && !s.ComPortWhy[static_cast<std::size_t>(inUse)].empty();
-    lblComWhy->setText(
-        failed ? QString::fromStdString(app::text(app::TextKey::PortFailed, std::to_string(inUse))) + '\n' +
-                     QString::fromStdString(s.ComPortWhy[static_cast<std::size_t>(inUse)])
-               : QString());
+    platform::show(lblComWhy, failed ? app::text(app::TextKey::PortFailed, std::to_string(inUse)) + '\n' +
+                                           s.ComPortWhy[static_cast<std::size_t>(inUse)]
+                                     : std::string());
     layOut();
 }
 
