@@ -59,8 +59,8 @@ template <class OnFailure> void Answer(std::string_view tag, const Caught& caugh
 // Procedures whose failures belong to their caller (the link's, the codec,
 // the data-file reader and writer) take no guard.
 // Not declared noexcept: GCC 12 then drops what an answer stored before it threw.
-template <class Body, class OnFailure>
-bool Guarded(std::string_view tag, Body&& body, OnFailure&& onFailure) {
+template <class OnFailure, class Body>
+bool Guarded(std::string_view tag, OnFailure&& onFailure, Body&& body) {
     try {
         std::forward<Body>(body)();
         return true;
@@ -73,7 +73,8 @@ bool Guarded(std::string_view tag, Body&& body, OnFailure&& onFailure) {
 }
 
 template <class Body> bool Guarded(std::string_view tag, Body&& body) {
-    return Guarded(tag, std::forward<Body>(body), [](const Caught&) {});
+    return Guarded(
+        tag, [](const Caught&) {}, std::forward<Body>(body));
 }
 
 } // namespace app

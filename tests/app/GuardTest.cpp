@@ -43,12 +43,11 @@ TEST(GuardTest, EveryKindOfFailureIsReportedUnderTheTagAndWordedForTheUser) {
             bool after = false;
             std::vector<std::string> reasons;
             const bool ran = Guarded(
-                "frmMain->cmdReadFlash_Click",
+                "frmMain->cmdReadFlash_Click", [&](const Caught& c) { reasons.push_back(c.reason()); },
                 [&] {
                     t.raise();
                     after = true;
-                },
-                [&](const Caught& c) { reasons.push_back(c.reason()); });
+                });
             EXPECT_FALSE(ran) << t.what;
             EXPECT_FALSE(after) << t.what << ": the rest of the work is abandoned";
             EXPECT_EQ(errors.tags, std::vector<std::string>{"frmMain->cmdReadFlash_Click"}) << t.what;
@@ -66,7 +65,7 @@ TEST(GuardTest, ABodyThatRunsThroughIsNeitherReportedNorAnswered) {
     testsupport::ErrorLog errors;
     int ran = 0, answered = 0;
     EXPECT_TRUE(Guarded(
-        "frmAdjMode->cmdRead_Click", [&] { ++ran; }, [&](const Caught&) { ++answered; }));
+        "frmAdjMode->cmdRead_Click", [&](const Caught&) { ++answered; }, [&] { ++ran; }));
     EXPECT_TRUE(Guarded("frmAdjMode->cmdWrite_Click", [&] { ++ran; }));
     EXPECT_EQ(ran, 2);
     EXPECT_EQ(answered, 0);
@@ -78,13 +77,12 @@ TEST(GuardTest, ABodyThatRunsThroughIsNeitherReportedNorAnswered) {
 TEST(GuardTest, AFailingAnswerIsReportedAndGoesNoFurther) {
     testsupport::ErrorLog errors;
     bool answered = false;
-    EXPECT_FALSE(Guarded(
-        "mdifrmMain->OpenFile", [] { throw platform::Failure("Wrong file type!"); },
-        [&](const Caught& c) {
-            answered = true;
-            EXPECT_EQ(c.reason(), "Wrong file type!");
-            throw std::runtime_error("no message box");
-        }));
+    const auto tell = [&](const Caught& c) {
+        answered = true;
+        EXPECT_EQ(c.reason(), "Wrong file type!");
+        throw std::runtime_error("no message box");
+    };
+    EXPECT_FALSE(Guarded("mdifrmMain->OpenFile", tell, [] { throw platform::Failure("Wrong file type!"); }));
     EXPECT_TRUE(answered);
     EXPECT_EQ(errors.tags, (std::vector<std::string>{"mdifrmMain->OpenFile", "mdifrmMain->OpenFile"}));
 }
@@ -94,7 +92,7 @@ TEST(GuardTest, AnUnreportedOperationIsAnsweredButNotReported) {
     testsupport::ErrorLog errors;
     bool answered = false;
     EXPECT_FALSE(Guarded(
-        Unreported, [] { throw std::logic_error("x"); }, [&](const Caught&) { answered = true; }));
+        Unreported, [&](const Caught&) { answered = true; }, [] { throw std::logic_error("x"); }));
     EXPECT_FALSE(Guarded(Unreported, [] { throw 1; }));
     EXPECT_TRUE(answered);
     EXPECT_TRUE(errors.tags.empty());
