@@ -461,11 +461,9 @@ void frmAdjMode::setHeightTwips(int twipsHigh) {
 }
 
 void frmAdjMode::cmdAdjPwr_Click() {
-    app::Guarded("frmAdjMode->cmdAdjPwr_Click", [&] {
-        setHeightTwips(HeightTwips() >= kToggleTwips ? kCollapsedTwips : kExpandedTwips);
-        // Expanded near the screen's foot, it moves up to show the power table.
-        if (isVisible()) platform::keepOnScreen(*this);
-    });
+    setHeightTwips(HeightTwips() >= kToggleTwips ? kCollapsedTwips : kExpandedTwips);
+    // Expanded near the screen's foot, it moves up to show the power table.
+    if (isVisible()) platform::keepOnScreen(*this);
 }
 
 void frmAdjMode::cmdAdjDevSql_Click() {

@@ -283,7 +283,7 @@ void frmCommun::endRoad(QPushButton* button, const std::string& notice) {
 }
 
 void frmCommun::noticeOver() {
-    app::Guarded("frmCommun->tmrNotice_Timer", [&] { SetStatus(std::string()); });
+    SetStatus(std::string());
     hide();
 }
 
