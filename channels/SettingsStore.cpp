@@ -3,6 +3,7 @@
 #include "channels/SettingsPages.h"
 #include "channels/SettingsSupport.h"
 
+#include "app/ErrorReporter.h"
 #include "charcode/HanZi.h"
 #include "model/CodeFields.h"
 #include "model/NameFields.h"
@@ -167,16 +168,15 @@ void cboPc_Click(SettingsPages& p, model::ModelState& m, int index) {
     if (p.OptLoading == -1) return;
     const ComboField* f = ComboFieldOf(index);
     if (!f) return;
-    try {
+    // A settings handler ends silently; what it wrote stays.
+    app::Guarded(app::Unreported, [&] {
         const int position = p.cboPc[index].ListIndex;
         if (position < 0) return;
         storeCombo(m, *f, position);
         if (index == TxAlarmTime) enableRxAlarmTime(p);
         // The interval follows the digit length; on its own it moves alone.
         if (index == DigitLast) SetPcListIndex(p, m, DigitInterval, position);
-    } catch (const std::exception&) {
-        // A settings handler ends quietly; what it wrote stays.
-    }
+    });
 }
 
 void chkPc_Click(SettingsPages& p, model::ModelState& m, int index) {
@@ -195,11 +195,7 @@ void txtPc_Change(SettingsPages& p, model::ModelState& m, int index) {
     if (p.OptLoading == -1) return;
     const TextField* f = TextFieldOf(index);
     if (!f) return;
-    try {
-        storeText(p, m, *f);
-    } catch (const std::exception&) {
-        // A settings handler ends quietly; what it wrote stays.
-    }
+    app::Guarded(app::Unreported, [&] { storeText(p, m, *f); });
 }
 
 } // namespace channels

@@ -98,8 +98,10 @@ QComboBox* SettingsControls::combo(int index, QWidget* parent, int label) {
     box->setObjectName(QString("cboPc_%1").arg(index));
     box->setMaxVisibleItems(20);
     cboPc.at(static_cast<std::size_t>(index)) = box;
-    connect(box, &QComboBox::activated, this,
-            [this, index](int position) { refused(UserChoosePc(p_, m_, index, position), Ctl::Pc, index); });
+    connect(box, &QComboBox::activated, this, [this, index](int position) {
+        app::Guarded("frmChMem->cboPc_Click",
+                     [&] { refused(UserChoosePc(p_, m_, index, position), Ctl::Pc, index); });
+    });
     return box;
 }
 
@@ -108,7 +110,8 @@ QCheckBox* SettingsControls::check(int index, QWidget* parent) {
     box->setObjectName(QString("chkPc_%1").arg(index));
     chkPc.at(static_cast<std::size_t>(index)) = box;
     connect(box, &QCheckBox::clicked, this, [this, index](bool ticked) {
-        refused(UserTickPc(p_, m_, index, ticked ? 1 : 0), Ctl::Chk, index);
+        app::Guarded("frmChMem->chkPc_Click",
+                     [&] { refused(UserTickPc(p_, m_, index, ticked ? 1 : 0), Ctl::Chk, index); });
     });
     return box;
 }
@@ -120,11 +123,13 @@ QLineEdit* SettingsControls::text(int index, QWidget* parent) {
     box->setMaxLength(p_.txtPc.at(static_cast<std::size_t>(index)).MaxLength);
     txtPc.at(static_cast<std::size_t>(index)) = box;
     connect(box, &QLineEdit::textEdited, this, [this, box, index](const QString& typed) {
-        // A text the handler corrects keeps the caret where the user typed.
-        p_.txtPc[static_cast<std::size_t>(index)].SelStart = box->cursorPosition();
-        const bool taken = UserTypePc(p_, m_, index, typed.toStdString());
-        if (taken) showText(index, index >= 4 && index <= 7);
-        refused(taken, Ctl::Txt, index);
+        app::Guarded("frmChMem->txtPc_Change", [&] {
+            // A text the handler corrects keeps the caret where the user typed.
+            p_.txtPc[static_cast<std::size_t>(index)].SelStart = box->cursorPosition();
+            const bool taken = UserTypePc(p_, m_, index, typed.toStdString());
+            if (taken) showText(index, index >= 4 && index <= 7);
+            refused(taken, Ctl::Txt, index);
+        });
     });
     return box;
 }
@@ -140,7 +145,8 @@ QPushButton* SettingsControls::button(int index, QWidget* parent) {
     auto* b = new QPushButton(parent);
     b->setObjectName(QString("cmdPc_%1").arg(index));
     cmdPc.at(static_cast<std::size_t>(index)) = b;
-    connect(b, &QPushButton::clicked, this, [this, index] { UserPressPc(p_, m_, index); });
+    connect(b, &QPushButton::clicked, this,
+            [this, index] { app::Guarded("frmChMem->cmdPc_Click", [&] { UserPressPc(p_, m_, index); }); });
     return b;
 }
 
@@ -150,7 +156,9 @@ QListWidget* SettingsControls::keyList(int key, QWidget* parent) {
     list->setObjectName(QString("listSkKey_%1").arg(key));
     listSkKey.at(static_cast<std::size_t>(key)) = list;
     connect(list, &QListWidget::currentRowChanged, this, [this, key](int row) {
-        if (row >= 0) refused(UserChooseKey(p_, m_, key, row), Ctl::Key, key);
+        if (row < 0) return;
+        app::Guarded("frmChMem->listSkKey_Click",
+                     [&] { refused(UserChooseKey(p_, m_, key, row), Ctl::Key, key); });
     });
     return list;
 }
@@ -162,7 +170,8 @@ QComboBox* SettingsControls::voxLevel(int level, QWidget* parent) {
     box->setMaxVisibleItems(20);
     cboVoxCmpDat.at(static_cast<std::size_t>(level)) = box;
     connect(box, &QComboBox::activated, this, [this, level](int position) {
-        refused(UserChooseVox(p_, m_, level, position), Ctl::Vox, level);
+        app::Guarded("frmChMem->cboVoxCmpDat_Click",
+                     [&] { refused(UserChooseVox(p_, m_, level, position), Ctl::Vox, level); });
     });
     return box;
 }
@@ -174,10 +183,12 @@ QLineEdit* SettingsControls::autoMem(int memory, QWidget* parent) {
     box->setMaxLength(p_.txtAutoMem.at(static_cast<std::size_t>(memory)).MaxLength);
     txtAutoMem.at(static_cast<std::size_t>(memory)) = box;
     connect(box, &QLineEdit::textEdited, this, [this, box, memory](const QString& typed) {
-        p_.txtAutoMem[static_cast<std::size_t>(memory)].SelStart = box->cursorPosition();
-        const bool taken = UserTypeAutoMem(p_, m_, memory, typed.toStdString());
-        if (taken) showAutoMem(memory, true);
-        refused(taken, Ctl::AutoMem, memory);
+        app::Guarded("frmChMem->txtAutoMem_Change", [&] {
+            p_.txtAutoMem[static_cast<std::size_t>(memory)].SelStart = box->cursorPosition();
+            const bool taken = UserTypeAutoMem(p_, m_, memory, typed.toStdString());
+            if (taken) showAutoMem(memory, true);
+            refused(taken, Ctl::AutoMem, memory);
+        });
     });
     return box;
 }
@@ -189,7 +200,10 @@ platform::Grid* SettingsControls::twoToneGrid(int member, QWidget* parent) {
     // Member 1 of the hidden holder is never laid out, filled or read.
     if (member != 0) return g;
     connect(g, &platform::Grid::afterEdit, this, [this, g](int row, int col) {
-        refused(UserEditTwoTone(p_, m_, row, col, g->textMatrix(row, col).toStdString()), Ctl::TwoTone, row);
+        app::Guarded("frmChMem->vsfgGridTwoTone_AfterEdit", [&] {
+            refused(UserEditTwoTone(p_, m_, row, col, g->textMatrix(row, col).toStdString()), Ctl::TwoTone,
+                    row);
+        });
     });
     return g;
 }
@@ -198,7 +212,9 @@ platform::Grid* SettingsControls::radioGrid(QWidget* parent) {
     auto* g = vsfgGridRadio = new platform::Grid(parent);
     g->setObjectName(QStringLiteral("vsfgGridRadio"));
     connect(g, &platform::Grid::afterEdit, this, [this, g](int row, int col) {
-        refused(UserEditRadio(p_, m_, row, col, g->textMatrix(row, col).toStdString()), Ctl::Radio, row);
+        app::Guarded("frmChMem->vsfgGridRadio_AfterEdit", [&] {
+            refused(UserEditRadio(p_, m_, row, col, g->textMatrix(row, col).toStdString()), Ctl::Radio, row);
+        });
     });
     return g;
 }
@@ -207,8 +223,10 @@ platform::Grid* SettingsControls::phoneBookGrid(QWidget* parent) {
     auto* g = vsfgGridPhoneBook = new platform::Grid(parent);
     g->setObjectName(QStringLiteral("vsfgGridPhoneBook"));
     connect(g, &platform::Grid::afterEdit, this, [this, g](int row, int col) {
-        refused(UserEditPhoneBook(p_, m_, row, col, g->textMatrix(row, col).toStdString()), Ctl::PhoneBook,
-                row);
+        app::Guarded("frmChMem->vsfgGridPhoneBook_AfterEdit", [&] {
+            refused(UserEditPhoneBook(p_, m_, row, col, g->textMatrix(row, col).toStdString()),
+                    Ctl::PhoneBook, row);
+        });
     });
     return g;
 }
@@ -223,24 +241,27 @@ void SettingsControls::serialControls(QWidget* parent) {
     cboImportSeq->setMinimumContentsLength(14);
     for (int i = 0; i < 2; ++i) {
         cmdSeqSwitch[static_cast<std::size_t>(i)] = new QPushButton(i == 0 ? "<<" : ">>", parent);
-        connect(cmdSeqSwitch[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { refused(UserSeqSwitch(p_, m_, i), Ctl::Serial, 0); });
+        connect(cmdSeqSwitch[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] {
+            app::Guarded("frmChMem->cmdSeqSwitch_Click",
+                         [&] { refused(UserSeqSwitch(p_, m_, i), Ctl::Serial, 0); });
+        });
     }
     chkAutoNextSn = new QCheckBox(parent);
     txtSeqExample = new QPlainTextEdit(qs(SerialExampleText()), parent);
     txtSeqExample->setReadOnly(true);
     connect(cmdImportSeq, &QPushButton::clicked, this, [this] {
-        try {
-            refused(UserImportSerialList(p_, m_), Ctl::Serial, 0);
-        } catch (const std::exception& e) {
-            // A list that cannot be read is no list; what was shown stays.
-            app::VbErrNumDes("frmChMem->cmdImportSeq_Click", e);
-        }
+        // A list that cannot be read is no list; what was shown stays.
+        app::Guarded("frmChMem->cmdImportSeq_Click",
+                     [&] { refused(UserImportSerialList(p_, m_), Ctl::Serial, 0); });
     });
-    connect(cboImportSeq, &QComboBox::activated, this,
-            [this](int index) { refused(UserChooseSerialEntry(p_, m_, index), Ctl::Serial, 0); });
-    connect(chkAutoNextSn, &QCheckBox::clicked, this,
-            [this](bool ticked) { refused(UserTickAutoNextSn(p_, ticked ? 1 : 0), Ctl::Serial, 0); });
+    // The entry chosen ends silently on a failure.
+    connect(cboImportSeq, &QComboBox::activated, this, [this](int index) {
+        app::Guarded(app::Unreported, [&] { refused(UserChooseSerialEntry(p_, m_, index), Ctl::Serial, 0); });
+    });
+    connect(chkAutoNextSn, &QCheckBox::clicked, this, [this](bool ticked) {
+        app::Guarded("frmChMem->chkAutoNextSn_Click",
+                     [&] { refused(UserTickAutoNextSn(p_, ticked ? 1 : 0), Ctl::Serial, 0); });
+    });
     showSerial();
 }
 
@@ -258,18 +279,19 @@ void SettingsControls::rdWrCodeControls(QWidget* parent) {
     // The boxes have no loading guard and no lock: nobody but code reaches them.
     // A text shown back in place of the typed one keeps the caret where the
     // user typed.
-    auto typed = [this](QLineEdit* box, auto change) {
-        connect(box, &QLineEdit::textEdited, this, [this, box, change](const QString& t) {
+    auto typed = [this](QLineEdit* box, auto change, const char* tag) {
+        connect(box, &QLineEdit::textEdited, this, [this, box, change, tag](const QString& t) {
             const int caret = box->cursorPosition();
-            change(m_, p_.rdWr, t.toStdString());
+            app::Guarded(tag, [&] { change(m_, p_.rdWr, t.toStdString()); });
             if (box->text() != t)
                 box->setCursorPosition(std::min(caret, static_cast<int>(box->text().size())));
         });
     };
-    typed(txtRdWrCode, RdWrCodeChange);
-    typed(txtNewRdWrCode, NewRdWrCodeChange);
-    connect(chkNewRdWrCode, &QCheckBox::clicked, this,
-            [this](bool ticked) { NewRdWrCodeClick(p_.rdWr, ticked ? 1 : 0); });
+    typed(txtRdWrCode, RdWrCodeChange, "frmChMem->txtRdWrCode_Change");
+    typed(txtNewRdWrCode, NewRdWrCodeChange, "frmChMem->txtNewRdWrCode_Change");
+    connect(chkNewRdWrCode, &QCheckBox::clicked, this, [this](bool ticked) {
+        app::Guarded("frmChMem->chkNewRdWrCode_Click", [&] { NewRdWrCodeClick(p_.rdWr, ticked ? 1 : 0); });
+    });
     showRdWrCode();
 }
 

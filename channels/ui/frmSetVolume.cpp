@@ -82,12 +82,9 @@ void frmSetVolume::InitFace() {
 }
 
 template <class F> void frmSetVolume::handle(const char* tag, F work) {
-    try {
-        work();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes(tag, e);
-    }
-    Show();
+    app::Guarded(tag, work);
+    // The dialog shows what the logic holds, also after a failure.
+    app::Guarded(tag, [this] { Show(); });
 }
 
 void frmSetVolume::Show() {

@@ -1,5 +1,6 @@
 #include "flashtool/ui/frmMain.h"
 
+#include "app/ErrorReporter.h"
 #include "flashtool/ToolWindowLogic.h"
 #include "flashtool/ui/FactoryLook.h"
 #include "flashtool/ui/MemoryGrid.h"
@@ -168,7 +169,10 @@ void frmMain::showRamLists() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (!CloseToolWindow(tool())) {
+    // A failed unload still closes: the next use loads the window afresh.
+    bool closed = true;
+    app::Guarded("frmMain->Form_Unload", [&] { closed = CloseToolWindow(tool()); });
+    if (!closed) {
         event->ignore();
         return;
     }
@@ -179,66 +183,86 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+namespace {
+
+// A handler's work in the guard; after a failure the window shows what the
+// state holds.
+template <class Work> void handled(frmMain& w, const char* tag, Work&& work) {
+    app::Guarded(
+        tag, [&w](const app::Caught&) { w.ShowState(); }, work);
+}
+
+} // namespace
+
 void frmMain::cmdReadFlash_Click() {
-    flashtool::cmdReadFlash_Click(tool());
+    handled(*this, "frmMain->cmdReadFlash_Click", [] { flashtool::cmdReadFlash_Click(tool()); });
 }
 
 void frmMain::cmdWriteFlash_Click() {
-    flashtool::cmdWriteFlash_Click(tool());
+    handled(*this, "frmMain->cmdWriteFlash_Click", [] { flashtool::cmdWriteFlash_Click(tool()); });
 }
 
 void frmMain::cmdFlashPageAll_Click() {
-    flashtool::cmdFlashPageAll_Click(tool());
+    handled(*this, "frmMain->cmdFlashPageAll_Click", [] { flashtool::cmdFlashPageAll_Click(tool()); });
 }
 
 void frmMain::cmdZero_Click() {
-    flashtool::cmdZero_Click(tool());
+    handled(*this, "frmMain->cmdZero_Click", [] { flashtool::cmdZero_Click(tool()); });
 }
 
 void frmMain::cmdReadDat_Click() {
-    flashtool::cmdReadDat_Click(tool());
+    handled(*this, "frmMain->cmdReadDat_Click", [] { flashtool::cmdReadDat_Click(tool()); });
 }
 
 void frmMain::chkAutoWr_Click() {
-    if (flashtool::chkAutoWr_Click(tool(), chkAutoWr->isChecked() ? 1 : 0)) cmdWriteFlash_Click();
+    handled(*this, "frmMain->chkAutoWr_Click", [this] {
+        if (flashtool::chkAutoWr_Click(tool(), chkAutoWr->isChecked() ? 1 : 0)) cmdWriteFlash_Click();
+    });
 }
 
 void frmMain::tmrAutoWr_Timer() {
-    if (flashtool::tmrAutoWr_Timer(tool())) cmdWriteFlash_Click();
+    handled(*this, "frmMain->tmrAutoWr_Timer", [this] {
+        if (flashtool::tmrAutoWr_Timer(tool())) cmdWriteFlash_Click();
+    });
 }
 
 void frmMain::chkInitInExtRamAddr_Click() {
-    flashtool::chkInitInExtRamAddr_Click(tool());
+    handled(*this, "frmMain->chkInitInExtRamAddr_Click",
+            [] { flashtool::chkInitInExtRamAddr_Click(tool()); });
 }
 
 void frmMain::cmdWrInRam_Click() {
-    flashtool::cmdWrInRam_Click(tool());
+    handled(*this, "frmMain->cmdWrInRam_Click", [] { flashtool::cmdWrInRam_Click(tool()); });
 }
 
 void frmMain::cmdRdInRam_Click() {
-    flashtool::cmdRdInRam_Click(tool());
+    handled(*this, "frmMain->cmdRdInRam_Click", [] { flashtool::cmdRdInRam_Click(tool()); });
 }
 
 void frmMain::cmdWrExtRam_Click() {
-    flashtool::cmdWrExtRam_Click(tool());
+    handled(*this, "frmMain->cmdWrExtRam_Click", [] { flashtool::cmdWrExtRam_Click(tool()); });
 }
 
 void frmMain::cmdRdExtRam_Click() {
-    flashtool::cmdRdExtRam_Click(tool());
+    handled(*this, "frmMain->cmdRdExtRam_Click", [] { flashtool::cmdRdExtRam_Click(tool()); });
 }
 
 void frmMain::cboComBps_Click() {
-    radiolink::cboComBps_Click(tool().link, cboComBps->currentIndex());
-    ShowState();
+    handled(*this, "frmMain->cboComBps_Click", [this] {
+        radiolink::cboComBps_Click(tool().link, cboComBps->currentIndex());
+        ShowState();
+    });
 }
 
 void frmMain::cmdPort_Click() {
-    radiolink::ui::ShowPortDialog(this);
-    ShowState();
+    handled(*this, "frmMain->cmdPort_Click", [this] {
+        radiolink::ui::ShowPortDialog(this);
+        ShowState();
+    });
 }
 
 void frmMain::cmdPartFill_Click() {
-    ShowPartFill(this);
+    handled(*this, "frmMain->cmdPartFill_Click", [this] { ShowPartFill(this); });
 }
 
 } // namespace flashtool::ui

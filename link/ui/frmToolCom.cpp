@@ -1,5 +1,6 @@
 #include "link/ui/frmToolCom.h"
 
+#include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "app/ui/Face.h"
 #include "link/LinkState.h"
@@ -107,17 +108,20 @@ void frmToolCom::layOut() {
 }
 
 void frmToolCom::cmdOk_Click() {
-    chosen = true;
-    // A choice the settings file refuses holds for this run only: the user
-    // hears of it as of every other refused setting.
-    app::ShellState& shell = app::shell();
-    shell::NoteSettingsWrite(shell, PortDialogOk(linkState()));
-    shell::TellRefusedSettingsOnce(shell);
-    QDialog::accept();
+    app::Guarded("frmToolCom->cmdOk_Click", [&] {
+        // A choice the settings file refuses holds for this run only: the
+        // user hears of it as of every other refused setting.
+        app::ShellState& shell = app::shell();
+        shell::NoteSettingsWrite(shell, PortDialogOk(linkState()));
+        shell::TellRefusedSettingsOnce(shell);
+        chosen = true;
+        QDialog::accept();
+    });
 }
 
 void frmToolCom::cmdCancel_Click() {
-    PortDialogCancel(linkState());
+    app::Guarded("frmToolCom->cmdCancel_Click", [] { PortDialogCancel(linkState()); });
+    // Cancelled, the dialog closes whatever the cancel did.
     QDialog::reject();
 }
 

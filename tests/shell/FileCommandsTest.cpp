@@ -2,6 +2,7 @@
 #include "app/DataFile.h"
 #include "app/ErrorReporter.h"
 #include "app/FaceText.h"
+#include "app/ImageViews.h"
 #include "app/Shell.h"
 #include "model/ImageMap.h"
 #include "model/Model.h"
@@ -19,6 +20,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <sys/stat.h>
 
 using namespace app;
@@ -254,6 +257,39 @@ TEST_F(FileCommandsTest, TheReasonForARefusedFileIsInTheInterfaceLanguage) {
     OpenFile(dataFile("missing.LDat"), m);
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_NE(dialogs.asked[0].text.find("找不到文件：" + dataFile("missing.LDat")), std::string::npos);
+}
+
+// A failure that is no worded reason is the program's own fault: the message
+// says so in the interface language, never in a library's English.
+TEST_F(FileCommandsTest, AnInternalFaultIsToldInTheInterfaceLanguage) {
+    struct Faulty : app::FlashGridHost, shell::MainWindowHost {
+        void RefreshFlashRange(int, int) override { throw std::out_of_range("vector::_M_range_check: __n"); }
+        void ShowFilePanel(const std::string&) override { throw std::bad_alloc(); }
+    } faulty;
+    WriteDataFile(dataFile("a.LDat"), m.IicDat);
+    for (int lang : {1, 2, 3}) {
+        app::shell().LangIndex = static_cast<std::int16_t>(lang);
+        app::InitFaceText(app::shell());
+        dialogs.asked.clear();
+        {
+            platform::Host<app::FlashGridHost>::Scoped refreshing(faulty);
+            OpenFile(dataFile("a.LDat"), m);
+        }
+        scribble(static_cast<std::uint8_t>(lang));
+        const model::Image before = m.IicDat;
+        m.ChInfo[1][1] = m.ChInfo[1][2] = 43500000;
+        {
+            platform::Host<shell::MainWindowHost>::Scoped showing(faulty);
+            EXPECT_FALSE(SaveDatFile(dataFile("b.LDat"), m));
+        }
+        EXPECT_EQ(m.IicDat, before) << "the failed save puts the image back";
+        ASSERT_EQ(dialogs.asked.size(), 2u);
+        EXPECT_EQ(dialogs.asked[0].text, text(kTextWrongFile) + "\n\n" + text(TextKey::InternalFault));
+        EXPECT_EQ(dialogs.asked[1].text, text(kTextWriteFailed) + "\n\n" + text(TextKey::CauseNoMemory));
+        for (const auto& asked : dialogs.asked) EXPECT_EQ(asked.text.find("vector"), std::string::npos);
+    }
+    EXPECT_EQ(std::count(reported.begin(), reported.end(), "mdifrmMain->OpenFile"), 3);
+    EXPECT_EQ(std::count(reported.begin(), reported.end(), "mdifrmMain->SaveDatFile"), 3);
 }
 
 TEST_F(FileCommandsTest, SaveAsksThenSavesTheEncodedChannelTable) {
