@@ -94,7 +94,8 @@ struct Assembled {
 // then the dialogs, the error reporter's host and the desktop taken over by
 // doubles; the shipped files as installed (FirRun 1), every serial port
 // leading to no device unless `settings` says otherwise, and the default
-// image as `image` leaves it.
+// image as `image` leaves it. A clock or a double of the test's own comes
+// after it: the fresh start takes back what came before.
 struct Program : testsupport::FreshStart, Assembled {
     testsupport::ScriptedDialogs dialogs;
     testsupport::ErrorLog errors;
