@@ -12,7 +12,7 @@
 #include "app/Shell.h"
 #include "charcode/HanZi.h"
 #include "shell/FileCommands.h"
-#include "tests/channels/ProgramFixture.h"
+#include "tests/program/ProgramFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,9 +55,9 @@ void emptyTexts(model::Image& image) {
     std::fill_n(image.begin() + model::map::RdWrCode, 14, 0xFF);
 }
 
-struct Program : chmemtest::Program {
+struct Program : programtest::StartedProgram {
     explicit Program(int lang, const std::function<void(model::Image&)>& image = {})
-        : chmemtest::Program(lang, image) {}
+        : programtest::StartedProgram(lang, image) {}
 
     channels::SettingsControls& c() const { return chMem->settings(); }
 

@@ -7,8 +7,7 @@
 #include "model/ImageMap.h"
 #include "model/Model.h"
 
-#include "tests/channels/ProgramFixture.h"
-#include "tests/support/ErrorLog.h"
+#include "tests/program/ProgramFixture.h"
 #include "tests/support/Screenshot.h"
 
 #include <QComboBox>
@@ -59,12 +58,11 @@ struct Typed {
 
 // The program in a language, its default image holding channels 1-4 with
 // both tones off, and channel 5 with only a transmit tone of 67.0 Hz.
-struct Program : chmemtest::Program {
-    testsupport::ErrorLog errors;
+struct Program : programtest::StartedProgram {
     QElapsedTimer sinceClick;
 
     explicit Program(int lang)
-        : chmemtest::Program(lang, [](model::Image& image) {
+        : programtest::StartedProgram(lang, [](model::Image& image) {
               for (int ch = 1; ch <= 4; ++ch) putChannel(image, ch, Off, Off);
               putChannel(image, 5, Off, 670);
           }) {}

@@ -11,6 +11,7 @@
 #include "shell/ShellTexts.h"
 #include "tests/model/FakeChannelWindow.h"
 #include "tests/support/ErrorLog.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -35,11 +36,9 @@ bool inArea(std::size_t a) {
     return (a >= DataArea1First && a <= DataArea1Last) || (a >= DataArea2First && a <= DataArea2Last);
 }
 
-class FileCommandsTest : public ::testing::Test {
+class FileCommandsTest : public ::testing::Test, public testsupport::FreshStart {
   protected:
     FileCommandsTest() {
-        ::setenv("TAVORIN_QUIET", "1", 1);
-        ResetShell();
         app::shell().SettingsFile = home.file("tavorin.def");
         app::shell().EmptyCellColor = "16777215";
         auto& t = app::shell().FaceText;
@@ -66,7 +65,6 @@ class FileCommandsTest : public ::testing::Test {
     }
     std::string dataFile(const std::string& name) const { return home.file("Data/" + name); }
 
-    testsupport::TempHome home;
     testsupport::ScriptedDialogs dialogs;
     std::unique_ptr<model::ModelState> owned = std::make_unique<model::ModelState>();
     model::ModelState& m = *owned;

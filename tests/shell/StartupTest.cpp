@@ -15,6 +15,7 @@
 #include "shell/ui/mdifrmMain.h"
 #include "tests/shell/LanguageDialogs.h"
 #include "tests/support/ChannelStandIn.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/TempHome.h"
 
 #include <QImage>
@@ -52,10 +53,11 @@ struct Restarts : platform::Desktop {
 class StartupTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
+    std::unique_ptr<testsupport::FreshStart> fresh;
+    const testsupport::TempHome* home = nullptr;
     std::unique_ptr<shelltest::LanguageDialogs> dialogs;
     std::unique_ptr<Restarts> restarts;
-    testsupport::StandInChannelWindows channelWindows;
+    std::unique_ptr<testsupport::StandInChannelWindows> channelWindows;
 
     std::string stored(const char* section, const char* key) {
         return platform::IniFile::lookup(home->file("tavorin.def"), section, key).value_or("<none>");
@@ -79,30 +81,23 @@ class StartupTest : public QObject {
                 std::to_string(n) + "=" + (devices.count(n) ? devices.at(n) : home->file("no-port")) + "\n";
         return section;
     }
-    void resetLink() {
-        radiolink::LinkState& link = radiolink::linkState();
-        link.ComPortNo = 1;
-        link.ComPortState.fill(0);
-        link.ComBusy = 0;
-        link.frmToolCom = {};
-        link.SerialHostLoaded = false;
-    }
 
   private slots:
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
+        fresh = std::make_unique<testsupport::FreshStart>();
+        home = &fresh->home;
         dialogs = std::make_unique<shelltest::LanguageDialogs>();
         restarts = std::make_unique<Restarts>();
+        channelWindows = std::make_unique<testsupport::StandInChannelWindows>();
         home->copyShipped("zezirev.def");
-        ResetShell();
-        resetLink();
     }
     void cleanup() {
         mdifrmMain::destroyInstance();
         delete frmSplash::existing();
+        channelWindows.reset();
         restarts.reset();
         dialogs.reset();
-        home.reset();
+        fresh.reset();
         qunsetenv("LC_ALL");
     }
 
@@ -379,7 +374,6 @@ class StartupTest : public QObject {
     void programWideTablesAreBuilt() {
         QFETCH(QString, volumeMode);
         QFETCH(int, expected);
-        model::ResetModel();
         model::state().NewRdWrCode.fill(0x12);
         settings("[Setting]\nFirRun=0\nLanguage=1\nVolumeMode=" + volumeMode + "\n[Soft]\nUpdate=1\n");
         QVERIFY(start());
@@ -428,7 +422,6 @@ class StartupTest : public QObject {
         std::copy(std::begin(name), std::end(name), image.begin() + 0xD800);
         app::WriteDataFile(home->file("zezirev.def"), image);
 
-        model::ResetModel();
         settings("[Setting]\nFirRun=0\nLanguage=3\n");
         QVERIFY(start());
         const model::ModelState& m = model::state();
