@@ -305,13 +305,13 @@ class HandlerGuardTest : public QObject {
     // The link's run helper passes the failure on after its end: the read
     // ends as a failed one, the button comes back, and the next read works.
     void theMemoryToolWindowsFlashReadAndThePartFillKeepRunning() {
-        auto clock = std::make_unique<testsupport::VirtualClock>();
         radiosim::Radio radio{radiosim::Radio::Driven{}};
-        clock->attach(radio);
         Program program({{"Ports", "1", radio.devicePath()},
                          {"Config", "COM", "1"},
                          {"Setting", "COM", "1"},
                          {"Config", "Tm", "1"}});
+        auto clock = std::make_unique<testsupport::VirtualClock>();
+        clock->attach(radio);
         program.start();
         frmAdjMode* adjMode = openAlignmentWindow(program);
         QVERIFY(adjMode);
