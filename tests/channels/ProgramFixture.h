@@ -18,6 +18,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <stdexcept>
 #include <string>
 
 namespace chmemtest {
@@ -46,12 +47,17 @@ struct Program {
             app::WriteDataFile(home.file("zezirev.def"), defaults);
         }
         channels::InstallChannelWindow();
-        QVERIFY(shell::StartProgram());
-        QVERIFY(QTest::qWaitFor([] { return !shell::frmSplash::existing(); }, 5000));
+        // A start that fails ends the test with its reason: a QVERIFY here
+        // would only leave the constructor, and the test would go on to use
+        // the windows that are not there. The waits are bounds a busy
+        // machine may need, not pauses.
+        if (!shell::StartProgram()) throw std::runtime_error("the program did not start");
+        if (!QTest::qWaitFor([] { return !shell::frmSplash::existing(); }, 30000))
+            throw std::runtime_error("the splash stayed");
         main = &shell::mdifrmMain::instance();
-        QVERIFY(QTest::qWaitForWindowExposed(main));
+        if (!QTest::qWaitForWindowExposed(main, 30000)) throw std::runtime_error("the main window is not shown");
         chMem = dynamic_cast<channels::frmChMem*>(main->channelWindow());
-        QVERIFY(chMem);
+        if (!chMem) throw std::runtime_error("no channel window");
     }
     ~Program() {
         shell::mdifrmMain::destroyInstance();
