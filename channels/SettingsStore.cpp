@@ -126,9 +126,16 @@ void SetPcValue(SettingsPages& p, model::ModelState& m, int index, int value) {
 
 void SetPcText(SettingsPages& p, model::ModelState& m, int index, const std::string& text) {
     TextBox& box = at(p.txtPc, index);
-    // A space typed at the end of a line stays for the word that follows.
-    if (box.Typing == -1 && keepsTrailingSpaces(index) && onlyTrailingSpacesMore(box.Text, text)) return;
-    if (!putText(box, text)) return;
+    std::string shown = text;
+    if (box.Typing == -1 && keepsTrailingSpaces(index)) {
+        // A space typed at the end of a line stays for the word that follows.
+        if (onlyTrailingSpacesMore(box.Text, text)) return;
+        // A character typed past the field's end goes, not the spaces before it.
+        const TextField* f = TextFieldOf(index);
+        const std::string held = fitted(box.Text, f->length);
+        if (onlyTrailingSpacesMore(held, text)) shown = held;
+    }
+    if (!putText(box, shown)) return;
     notify(Ctl::Txt, index);
     txtPc_Change(p, m, index);
 }

@@ -15,7 +15,6 @@
 #include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "app/ui/Face.h"
-#include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/Numbers.h"
 #include "platform/System.h"
@@ -391,7 +390,7 @@ void ChannelPage::openToneBox(int row, int col, Qt::FocusReason reason) {
     cboGridChCtdcs->setGeometry(vsfgGridCh->cellRect(row, col));
     cboGridChCtdcs->show();
     cboGridChCtdcs->raise();
-    toneBoxOpenedMs_ = platform::nowMs();
+    toneBoxReleased_ = false;
     cboGridChCtdcs->setFocus(reason);
 }
 
@@ -496,13 +495,17 @@ bool ChannelPage::eventFilter(QObject* watched, QEvent* event) {
             if (watched == cboGridChCtdcs && userFocusChange(event) && !hidingToneBox_)
                 cboGridChCtdcs_LostFocus();
             break;
+        case QEvent::MouseButtonRelease:
+            toneBoxReleased_ = true;
+            break;
         case QEvent::MouseButtonDblClick:
             // The second click of a double click on a tone cell lands on the
             // drop-down its first click opened: it is the grid's double click,
             // and what the drop-down held is dropped unstored. The cell is
             // still the one being chosen: the drop-down opens again on the
-            // tone the double click left there.
-            if (platform::nowMs() - toneBoxOpenedMs_ <= QApplication::doubleClickInterval()) {
+            // tone the double click left there. Its first click went up over
+            // the grid, before the drop-down was there.
+            if (!toneBoxReleased_) {
                 chMem().CtdcsEditRow = 0;
                 chMem().CtdcsEditCol = 0;
                 vsfgGridCh_DblClick();

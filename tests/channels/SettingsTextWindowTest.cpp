@@ -189,6 +189,26 @@ class SettingsTextWindowTest : public QObject {
                  Bytes(typed.begin() + model::map::RdWrCode, typed.begin() + model::map::RdWrCode + 14));
     }
 
+    // The power-on message holds six characters: what is typed past a
+    // space that filled the line goes, and the space stays, as a letter
+    // typed past the sixth does.
+    void aWordPastAFullPowerOnLineGoes() {
+        Program p(3, emptyTexts);
+        QLineEdit* powerOn = p.c().txtPc[9];
+        p.pageOf(powerOn);
+        typeAtEnd(powerOn, "hello world");
+        QCOMPARE(powerOn->text(), QString("HELLO "));
+        QCOMPARE(bytes(0xE6D7, 6), (Bytes{17, 14, 21, 21, 24, 36}));
+        typeAtEnd(powerOn, "x");
+        QCOMPARE(powerOn->text(), QString("HELLO "));
+        QCOMPARE(bytes(0xE6D7, 6), (Bytes{17, 14, 21, 21, 24, 36}));
+        // Without the space a letter past the sixth goes too.
+        QTest::keyClick(powerOn, Qt::Key_Backspace);
+        typeAtEnd(powerOn, "wo");
+        QCOMPARE(powerOn->text(), QString("HELLOW"));
+        QCOMPARE(bytes(0xE6D7, 6), (Bytes{17, 14, 21, 21, 24, 32}));
+    }
+
     // A list that would give two radios one number is refused with a
     // message in the interface language naming the entries; the list in use
     // and message line 1 stay.
