@@ -10,6 +10,7 @@
 #include "shell/MainWindowHost.h"
 #include "shell/ShellTexts.h"
 #include "tests/model/FakeChannelWindow.h"
+#include "tests/support/Environment.h"
 #include "tests/support/ErrorLog.h"
 #include "tests/support/FreshStart.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -93,7 +94,7 @@ TEST_F(FileCommandsTest, GenerateDatFolderMakesTheDefaultFileCurrent) {
 
     // A program folder where no folder can be made still gets its names.
     home.write("plain", "");
-    ::setenv("TAVORIN_HOME", home.file("plain").c_str(), 1);
+    testsupport::setEnv("TAVORIN_HOME", home.file("plain"));
     ResetShell();
     GenerateDatFolder();
     EXPECT_EQ(reported, std::vector<std::string>{"mdifrmMain->GenerateDatFolder"});

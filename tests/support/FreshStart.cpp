@@ -10,6 +10,7 @@
 #include "model/Model.h"
 #include "platform/Clock.h"
 #include "platform/Host.h"
+#include "tests/support/Environment.h"
 
 #include <cstdlib>
 #include <memory>
@@ -49,7 +50,7 @@ void FreshProgramState() {
     makeAnew(flashtool::tool(), model::IicDat(), link);
     makeAnew(flashtool::flashSoft(), radiolink::firmware(), flashtool::tool());
 
-    ::setenv("TAVORIN_QUIET", "1", 1);
+    setEnv("TAVORIN_QUIET", "1");
 }
 
 } // namespace testsupport

@@ -1,6 +1,7 @@
 // The fresh start leaves nothing of an earlier test: every program-wide state
 // as a new run finds it, the port let go, the environment put back.
 #include "tests/support/FreshStart.h"
+#include "tests/support/Environment.h"
 
 #include "align/AlignState.h"
 #include "app/ErrorReporter.h"
@@ -58,7 +59,7 @@ TEST(FreshStartTest, EveryProgramWideStateStartsAsANewRunFindsIt) {
     platform::setClock(&stopped);
     int pumped = 0;
     platform::setEventPump([&pumped] { ++pumped; });
-    ::unsetenv("TAVORIN_QUIET");
+    testsupport::unsetEnv("TAVORIN_QUIET");
     app::shell().SettingsFile = fresh.home.file("elsewhere.def");
     app::shell().LangIndex = 1;
     app::shell().FaceText[70] = "Notice";
@@ -138,8 +139,8 @@ TEST(FreshStartTest, ItsFolderIsTheProgramsAndTheUsersHomeUntilItGoes) {
     const auto environment = [] {
         return std::array{env("HOME"), env("TAVORIN_HOME"), env("TAVORIN_LOCK_DIR")};
     };
-    ::setenv("TAVORIN_HOME", "/nowhere", 1);
-    ::unsetenv("TAVORIN_LOCK_DIR");
+    testsupport::setEnv("TAVORIN_HOME", "/nowhere");
+    testsupport::unsetEnv("TAVORIN_LOCK_DIR");
     const auto found = environment();
     std::string earlier;
     {
@@ -162,7 +163,7 @@ TEST(FreshStartTest, ItsFolderIsTheProgramsAndTheUsersHomeUntilItGoes) {
             EXPECT_EQ(flashtool::flashSoft().cboSoftFileAddrItems[i], flashtool::SoftFilePath(i));
     }
     EXPECT_EQ(environment(), found);
-    ::unsetenv("TAVORIN_HOME");
+    testsupport::unsetEnv("TAVORIN_HOME");
 }
 
 } // namespace
