@@ -67,9 +67,14 @@ function(tavorin_library name)
   endif()
 endfunction()
 
-# Windows are tested on the offscreen platform. (The tests find the shipped
-# data and the build's program folder by themselves: tests/support.)
-set(TAVORIN_TEST_ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+# Windows are tested on the offscreen platform, on a screen of 1024 x 768,
+# the smallest the program's windows are made for (Qt's own offscreen screen
+# is 800 x 800). The tests find the shipped data and the build's program
+# folder by themselves: tests/support.
+set(TAVORIN_TEST_SCREEN ${CMAKE_BINARY_DIR}/test-screen-1024x768.json)
+file(WRITE ${TAVORIN_TEST_SCREEN}
+     "{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": 1024, \"height\": 768}]}\n")
+set(TAVORIN_TEST_ENVIRONMENT QT_QPA_PLATFORM=offscreen:configfile=${TAVORIN_TEST_SCREEN})
 
 function(_tavorin_test_executable name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})

@@ -5,6 +5,7 @@
 #include "model/ChannelWindow.h"
 #include "model/Model.h"
 #include "platform/ui/Twips.h"
+#include "platform/ui/Widgets.h"
 #include "shell/FileCommands.h"
 #include "shell/SoftInit.h"
 #include "shell/Startup.h"
@@ -56,14 +57,19 @@ void mdifrmMain::SoftInit() {
         action(QStringLiteral("mnuLockFace"))->setChecked(locked);
         LockFaceOperate(locked ? -1 : 0);
         ReadVolumeMode(model::state());
-        // The final size about the same centre.
+        // The final size about the same centre, no larger than the screen
+        // leaves room for (the pages scroll in a smaller window) and inside it.
         const float width = platform::twips(13215), height = platform::twips(9590);
         QRect g = geometry();
         g.moveTop(qRound(g.top() - (height - g.height()) / 2.0f));
         g.moveLeft(qRound(g.left() - (width - g.width()) / 2.0f));
-        g.setSize(QSize(static_cast<int>(width), static_cast<int>(height)));
+        QSize size(static_cast<int>(width), static_cast<int>(height));
+        if (QScreen* screen = this->screen())
+            size = size.boundedTo(screen->availableGeometry().size() - (frameGeometry().size() - this->size()));
+        g.setSize(size);
         setGeometry(g);
         show();
+        platform::keepOnScreen(*this);
         if (frmSplash* splash = frmSplash::existing()) {
             splash->hide();
             splash->close();

@@ -124,7 +124,8 @@ struct Program : testsupport::FreshStart, Assembled {
 
     // Starts the program; the splash shows, then the main window. On a busy
     // machine the splash's timer may have closed it before StartProgram
-    // returns, so its showing is watched, not looked for afterwards.
+    // returns, so its showing is watched, not looked for afterwards. The
+    // waits are bounds a busy machine may need, not pauses.
     shell::mdifrmMain& start() {
         SplashWatch watch;
         qApp->installEventFilter(&watch);
@@ -132,10 +133,10 @@ struct Program : testsupport::FreshStart, Assembled {
         qApp->removeEventFilter(&watch);
         if (!started) throw std::runtime_error("the program did not start");
         if (!watch.shown) throw std::runtime_error("no splash");
-        if (!QTest::qWaitFor([] { return !shell::frmSplash::existing(); }, 10000))
+        if (!QTest::qWaitFor([] { return !shell::frmSplash::existing(); }, 30000))
             throw std::runtime_error("the splash stayed");
         shell::mdifrmMain& main = shell::mdifrmMain::instance();
-        if (!QTest::qWaitForWindowExposed(&main)) throw std::runtime_error("no main window");
+        if (!QTest::qWaitForWindowExposed(&main, 30000)) throw std::runtime_error("no main window");
         return main;
     }
 

@@ -473,6 +473,25 @@ class StartupTest : public QObject {
         QVERIFY(qAbs(final.center().y() - design.center().y()) <= 1);
     }
 
+    // On a screen smaller than the start size the window takes what the
+    // screen leaves room for, inside it (run on such a screen as well).
+    void mainWindowOpensInsideTheScreen() {
+        settings("[Setting]\nFirRun=0\nLanguage=3\n");
+        QVERIFY(start());
+        mdifrmMain& main = mdifrmMain::instance();
+        const QRect area = main.screen()->availableGeometry();
+        QVERIFY2(area.contains(main.frameGeometry()),
+                 qPrintable(QString("%1,%2 %3 x %4 on %5 x %6")
+                                .arg(main.frameGeometry().x())
+                                .arg(main.frameGeometry().y())
+                                .arg(main.frameGeometry().width())
+                                .arg(main.frameGeometry().height())
+                                .arg(area.width())
+                                .arg(area.height())));
+        const QSize frame = main.frameGeometry().size() - main.size();
+        QCOMPARE(main.size(), QSize(881, 639).boundedTo(area.size() - frame));
+    }
+
     void lockIsRestored_data() {
         QTest::addColumn<QString>("lock");
         QTest::addColumn<bool>("locked");
