@@ -8,7 +8,6 @@
 #include "tests/align/WindowFixture.h"
 #include "tests/support/Screenshot.h"
 
-#include <QDir>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -18,19 +17,8 @@ using namespace align::ui;
 class AlignScreenshots : public QObject {
     Q_OBJECT
 
-    static QString folder() { return qEnvironmentVariable("TAVORIN_SCREENSHOTS", QDir::tempPath()); }
-
-    static void save(QWidget& w, const QString& name) {
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::qWait(200);
-        testsupport::saveScreenshot(w, folder(), name);
-    }
-
   private slots:
-    void initTestCase() {
-        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-        QVERIFY(QDir().mkpath(folder()));
-    }
+    void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb")); }
 
     void factoryWindows() {
         aligntest::WindowFixture f;
@@ -46,12 +34,12 @@ class AlignScreenshots : public QObject {
         mode.move(20, 20);
         mode.show();
         mode.cmdAdjPwr->click();
-        save(mode, QStringLiteral("frmAdjMode"));
+        testsupport::saveShown(mode, QStringLiteral("frmAdjMode"));
 
         frmVitualKey& keys = frmVitualKey::instance();
         keys.move(40, 40);
         keys.show();
-        save(keys, QStringLiteral("frmVitualKey"));
+        testsupport::saveShown(keys, QStringLiteral("frmVitualKey"));
 
         frmAdjMore& more = frmAdjMore::instance();
         for (CodeButton b : {CodeButton::cmdRespDevSql, CodeButton::cmdSqlPara}) {
@@ -62,7 +50,7 @@ class AlignScreenshots : public QObject {
         more.show();
         for (int tab = 0; tab < 3; ++tab) {
             more.sstabAdjMore->setCurrentIndex(tab);
-            save(more, QStringLiteral("frmAdjMore-%1").arg(tab));
+            testsupport::saveShown(more, QStringLiteral("frmAdjMore-%1").arg(tab));
         }
     }
 };

@@ -8,6 +8,7 @@
 #include "app/DataFile.h"
 #include "app/Settings.h"
 #include "tests/program/ProgramFixture.h"
+#include "tests/support/LanguageRows.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -53,12 +54,7 @@ struct Started : programtest::StartedProgram {
 class ChGridLayoutWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void noDataColumn_data() {
-        QTest::addColumn<int>("lang");
-        QTest::newRow("Simplified Chinese") << 1;
-        QTest::newRow("Traditional Chinese") << 2;
-        QTest::newRow("English") << 3;
-    }
+    void noDataColumn_data() { testsupport::languageRows(); }
     void noDataColumn() {
         QFETCH(int, lang);
         Started p(lang);

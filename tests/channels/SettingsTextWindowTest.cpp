@@ -13,6 +13,7 @@
 #include "charcode/HanZi.h"
 #include "shell/FileCommands.h"
 #include "tests/program/ProgramFixture.h"
+#include "tests/support/LanguageRows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -212,12 +213,7 @@ class SettingsTextWindowTest : public QObject {
     // A list that would give two radios one number is refused with a
     // message in the interface language naming the entries; the list in use
     // and message line 1 stay.
-    void aRefusedListKeepsTheListInUse_data() {
-        QTest::addColumn<int>("lang");
-        QTest::newRow("Simplified Chinese") << 1;
-        QTest::newRow("Traditional Chinese") << 2;
-        QTest::newRow("English") << 3;
-    }
+    void aRefusedListKeepsTheListInUse_data() { testsupport::languageRows(); }
     void aRefusedListKeepsTheListInUse() {
         QFETCH(int, lang);
         Program p(lang, emptyTexts);

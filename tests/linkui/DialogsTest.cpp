@@ -17,6 +17,7 @@
 #include "tests/linkui/LinkUiSupport.h"
 #include "tests/support/Capabilities.h"
 #include "tests/support/FreshStart.h"
+#include "tests/support/LanguageRows.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -262,12 +263,7 @@ class DialogsTest : public QObject {
     // The settings file refuses the choice: the port is in use for this run
     // and the user is told, once, in the interface language, as of every
     // other refused setting.
-    void aPortChoiceTheSettingsRefuseIsTold_data() {
-        QTest::addColumn<int>("lang");
-        QTest::newRow("chs") << 1;
-        QTest::newRow("cht") << 2;
-        QTest::newRow("eng") << 3;
-    }
+    void aPortChoiceTheSettingsRefuseIsTold_data() { testsupport::languageRows(); }
     void aPortChoiceTheSettingsRefuseIsTold() {
         QFETCH(int, lang);
         app::shell().LangIndex = static_cast<std::int16_t>(lang);
@@ -344,12 +340,7 @@ class DialogsTest : public QObject {
         if (why == PortProblem::NoPermission) QVERIFY2(commandWhole, qPrintable(text));
     }
 
-    void everyStatusTextOfTheReadWriteDialogFits_data() {
-        QTest::addColumn<int>("lang");
-        QTest::newRow("chs") << 1;
-        QTest::newRow("cht") << 2;
-        QTest::newRow("eng") << 3;
-    }
+    void everyStatusTextOfTheReadWriteDialogFits_data() { testsupport::languageRows(); }
     void everyStatusTextOfTheReadWriteDialogFits() {
         QFETCH(int, lang);
         useLanguage(lang);

@@ -27,6 +27,7 @@
 #include "shell/ui/mdifrmMain.h"
 #include "tests/linkui/LinkUiSupport.h"
 #include "tests/support/FreshStart.h"
+#include "tests/support/LanguageRows.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/VirtualClock.h"
@@ -526,12 +527,7 @@ class EndToEndTest : public QObject {
     // Every account a failed road leaves in status panel 1 shows whole at
     // the main window's size, in each language, and the window keeps its
     // size.
-    void theStatusPanelHoldsEveryAccount_data() {
-        QTest::addColumn<int>("lang");
-        QTest::newRow("chs") << 1;
-        QTest::newRow("cht") << 2;
-        QTest::newRow("eng") << 3;
-    }
+    void theStatusPanelHoldsEveryAccount_data() { testsupport::languageRows(); }
     void theStatusPanelHoldsEveryAccount() {
         QFETCH(int, lang);
         shell::mdifrmMain& main = shell::mdifrmMain::instance();

@@ -14,10 +14,10 @@
 #include "tests/linkui/LinkUiSupport.h"
 #include "tests/support/Capabilities.h"
 #include "tests/support/FreshStart.h"
+#include "tests/support/LanguageRows.h"
 #include "tests/support/Screenshot.h"
 #include "tests/support/TempHome.h"
 
-#include <QDir>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -26,14 +26,6 @@ using namespace radiolink;
 
 class LinkScreenshots : public QObject {
     Q_OBJECT
-
-    static QString folder() { return qEnvironmentVariable("TAVORIN_SCREENSHOTS", QDir::tempPath()); }
-
-    static void save(QWidget& w, const QString& name) {
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::qWait(200);
-        testsupport::saveScreenshot(w, folder(), name);
-    }
 
     // The language with the font the shipped settings give it.
     static void useLanguage(int lang) {
@@ -44,16 +36,9 @@ class LinkScreenshots : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-        QVERIFY(QDir().mkpath(folder()));
-    }
+    void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb")); }
 
-    void portDialogWithoutPermission_data() {
-        QTest::addColumn<int>("lang");
-        QTest::newRow("eng") << 3;
-        QTest::newRow("cht") << 2;
-    }
+    void portDialogWithoutPermission_data() { testsupport::languageRows({3, 2}); }
     void portDialogWithoutPermission() {
         QFETCH(int, lang);
         testsupport::FreshStart fresh;
@@ -70,7 +55,8 @@ class LinkScreenshots : public QObject {
         QTimer::singleShot(0, [&] {
             ui::frmToolCom* d = ui::frmToolCom::existing();
             d->move(40, 40);
-            save(*d, QStringLiteral("frmToolCom-no-permission-%1").arg(QTest::currentDataTag()));
+            testsupport::saveShown(
+                *d, QStringLiteral("frmToolCom-no-permission-%1").arg(QTest::currentDataTag()));
             seen = true;
             d->cmdCancel->click();
         });
@@ -107,7 +93,7 @@ class LinkScreenshots : public QObject {
         d.SetStatus(failed ? DescribeRoadFailure(s, true).notice
                            : app::text(kTextWriteSuccessful) + " - " +
                                  app::text(app::TextKey::SerialListUsedUp));
-        save(d, QStringLiteral("frmCommun-%1").arg(QTest::currentDataTag()));
+        testsupport::saveShown(d, QStringLiteral("frmCommun-%1").arg(QTest::currentDataTag()));
         delete &d;
     }
 };

@@ -7,9 +7,9 @@
 #include "platform/Desktop.h"
 #include "tests/program/ProgramFixture.h"
 #include "tests/support/Environment.h"
+#include "tests/support/LanguageRows.h"
 #include "tests/support/Screenshot.h"
 
-#include <QDir>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTextBlock>
@@ -146,12 +146,7 @@ class HelpWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void languages_data() {
-        QTest::addColumn<int>("lang");
-        QTest::newRow("Simplified Chinese") << 1;
-        QTest::newRow("Traditional Chinese") << 2;
-        QTest::newRow("English") << 3;
-    }
+    void languages_data() { testsupport::languageRows(); }
 
     // F1, the toolbar button and the menu item open the one help window on
     // the index of the language, inside the screen, with nothing of the
@@ -332,21 +327,14 @@ class HelpWindowTest : public QObject {
     void screenshots() {
         if (QGuiApplication::platformName() != QLatin1String("xcb")) QSKIP("screenshots need an X server");
         QFETCH(int, lang);
-        const QString folder = qEnvironmentVariable("TAVORIN_SCREENSHOTS", QDir::tempPath());
-        QVERIFY(QDir().mkpath(folder));
         Program program(inLanguage(lang));
         layHelp(program.home);
         mdifrmMain& main = startProgram();
         click(main, "Help");
         HelpWindow& help = *HelpWindow::existing();
-        QVERIFY(QTest::qWaitForWindowExposed(&help));
-        QTest::qWait(300);
-        testsupport::saveScreenshot(help, folder,
-                                    QStringLiteral("HelpWindow-index-%1").arg(QTest::currentDataTag()));
+        testsupport::saveShown(help, QStringLiteral("HelpWindow-index-%1").arg(QTest::currentDataTag()));
         clickLink(help, QStringLiteral("%1/mdifrmMain.html").arg(kFolders[lang - 1]));
-        QTest::qWait(300);
-        testsupport::saveScreenshot(help, folder,
-                                    QStringLiteral("HelpWindow-main-%1").arg(QTest::currentDataTag()));
+        testsupport::saveShown(help, QStringLiteral("HelpWindow-main-%1").arg(QTest::currentDataTag()));
     }
 };
 

@@ -21,6 +21,7 @@
 #include "tests/shell/LanguageDialogs.h"
 #include "tests/support/ChannelStandIn.h"
 #include "tests/support/FreshStart.h"
+#include "tests/support/LanguageRows.h"
 #include "tests/support/TempHome.h"
 
 #include <QFileDialog>
@@ -233,12 +234,7 @@ class MainWindowTest : public QObject {
         fresh.reset();
     }
 
-    void captionsComeFromTheTextTable_data() {
-        QTest::addColumn<int>("lang");
-        QTest::newRow("Simplified Chinese") << 1;
-        QTest::newRow("Traditional Chinese") << 2;
-        QTest::newRow("English") << 3;
-    }
+    void captionsComeFromTheTextTable_data() { testsupport::languageRows(); }
     void captionsComeFromTheTextTable() {
         QFETCH(int, lang);
         language(lang);

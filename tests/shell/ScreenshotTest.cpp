@@ -10,11 +10,11 @@
 #include "shell/ui/mdifrmMain.h"
 #include "tests/support/ChannelStandIn.h"
 #include "tests/support/FreshStart.h"
+#include "tests/support/LanguageRows.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
 #include <QDialog>
-#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,10 +27,6 @@ using namespace shell;
 
 class ScreenshotTest : public QObject {
     Q_OBJECT
-
-    static QString folder() { return qEnvironmentVariable("TAVORIN_SCREENSHOTS", QDir::tempPath()); }
-
-    static void save(QWidget& w, const QString& name) { testsupport::saveScreenshot(w, folder(), name); }
 
     // The program started in a language, with the default image and no
     // serial port of this machine, on a fresh start.
@@ -47,17 +43,9 @@ class ScreenshotTest : public QObject {
     }
 
   private slots:
-    void initTestCase() {
-        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
-        QVERIFY(QDir().mkpath(folder()));
-    }
+    void initTestCase() { QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb")); }
 
-    void threeLanguages_data() {
-        QTest::addColumn<int>("lang");
-        QTest::newRow("chs") << 1;
-        QTest::newRow("cht") << 2;
-        QTest::newRow("eng") << 3;
-    }
+    void threeLanguages_data() { testsupport::languageRows(); }
     void threeLanguages() {
         QFETCH(int, lang);
         testsupport::FreshStart fresh;
@@ -68,7 +56,7 @@ class ScreenshotTest : public QObject {
         mdifrmMain& main = mdifrmMain::instance();
         main.menu(QStringLiteral("mnuSet"))->popup(main.mapToGlobal(QPoint(120, 20)));
         QTest::qWait(300);
-        save(main, QStringLiteral("mdifrmMain-%1").arg(QTest::currentDataTag()));
+        testsupport::saveShown(main, QStringLiteral("mdifrmMain-%1").arg(QTest::currentDataTag()));
         main.menu(QStringLiteral("mnuSet"))->hide();
 
         {
@@ -76,7 +64,7 @@ class ScreenshotTest : public QObject {
             about.show();
             QVERIFY(QTest::qWaitForWindowExposed(&about));
             QTest::qWait(200);
-            save(about, QStringLiteral("frmAboutSoft-%1").arg(QTest::currentDataTag()));
+            testsupport::saveShown(about, QStringLiteral("frmAboutSoft-%1").arg(QTest::currentDataTag()));
         }
         mdifrmMain::destroyInstance();
     }
@@ -94,7 +82,7 @@ class ScreenshotTest : public QObject {
             QTimer::singleShot(400, [name] {
                 QWidget* shown = QApplication::activeModalWidget();
                 QVERIFY(shown);
-                save(*shown, name);
+                testsupport::saveScreenshot(*shown, testsupport::screenshotFolder(), name);
                 if (auto* dialog = qobject_cast<QDialog*>(shown)) dialog->reject();
             });
         };
@@ -111,11 +99,7 @@ class ScreenshotTest : public QObject {
 
     // Save As over an existing file typed without its extension: the
     // question before replacing it.
-    void overwriteQuestion_data() {
-        QTest::addColumn<int>("lang");
-        QTest::newRow("cht") << 2;
-        QTest::newRow("eng") << 3;
-    }
+    void overwriteQuestion_data() { testsupport::languageRows({2, 3}); }
     void overwriteQuestion() {
         QFETCH(int, lang);
         testsupport::FreshStart fresh;
@@ -136,7 +120,8 @@ class ScreenshotTest : public QObject {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 QVERIFY(box);
                 asked = true;
-                save(*box, QStringLiteral("overwrite-question-%1").arg(QTest::currentDataTag()));
+                testsupport::saveShown(*box,
+                                       QStringLiteral("overwrite-question-%1").arg(QTest::currentDataTag()));
                 box->button(QMessageBox::No)->click();
             });
             QTest::keyClick(name, Qt::Key_Return);

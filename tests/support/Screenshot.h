@@ -1,6 +1,7 @@
 #pragma once
 // A window as the screen shows it (run on a real X server), so that an open
 // menu or list shows as well, saved as <folder>/<name>.png.
+#include <QDir>
 #include <QPixmap>
 #include <QScreen>
 #include <QString>
@@ -15,6 +16,21 @@ inline void saveScreenshot(QWidget& w, const QString& folder, const QString& nam
     if (shot.isNull()) shot = w.grab();
     QVERIFY(!shot.isNull());
     QVERIFY(shot.save(folder + "/" + name + ".png"));
+}
+
+// The folder the pictures go to: TAVORIN_SCREENSHOTS, else the temporary
+// folder; made if missing.
+inline QString screenshotFolder() {
+    const QString folder = qEnvironmentVariable("TAVORIN_SCREENSHOTS", QDir::tempPath());
+    QDir().mkpath(folder);
+    return folder;
+}
+
+// Saves the window into that folder once it is shown and has painted.
+inline void saveShown(QWidget& w, const QString& name) {
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::qWait(200);
+    saveScreenshot(w, screenshotFolder(), name);
 }
 
 } // namespace testsupport
