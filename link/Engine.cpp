@@ -399,8 +399,8 @@ bool ComProcSeq(LinkState& s, const std::string& script) {
     LinkSession session(s);
     if (session.refused()) return false;
     if (!OpenRunPort(s)) return true;
-    BeginRun(s);
     auto attempts = [&s, &script] {
+        BeginRun(s);
         for (;;) {
             ExchangeOnce(s, script);
             if (s.ComStop == -1) FailExchange(s, FailWhy::Stopped);

@@ -138,10 +138,14 @@ bool ComWriteFlash(LinkState& s, const model::Image& image) {
         restoreLineSpeed(s);
         return true;
     }
-    s.ComPercent = 0;
-    BeginRun(s);
-    markGrid(s, 2, GridFlash, 0, 0);
-    ShowComStatus(s, text(kTextTryToWrite));
+    // Inside the run from here on: a window that fails to show it still
+    // ends it, the port closed.
+    auto begin = [&s] {
+        s.ComPercent = 0;
+        BeginRun(s);
+        markGrid(s, 2, GridFlash, 0, 0);
+        ShowComStatus(s, text(kTextTryToWrite));
+    };
 
     // One attempt: the handshake, every ticked page, the final exchange.
     auto attempt = [&s, &image]() -> bool {
@@ -182,7 +186,10 @@ bool ComWriteFlash(LinkState& s, const model::Image& image) {
         }
         return true;
     };
-    auto attempts = [&] { RetryAttempts(s, attempt, 3, 11, text(kTextTryToWrite)); };
+    auto attempts = [&] {
+        begin();
+        RetryAttempts(s, attempt, 3, 11, text(kTextTryToWrite));
+    };
     auto end = [&s] {
         CloseRun(s);
         ShowComStatus(s, text(s.ComFail == 0 ? kTextWriteSuccessful : kTextWriteFailed));
@@ -202,14 +209,17 @@ bool ComReadFlash(LinkState& s, model::Image& image) {
     LinkSession session(s);
     if (session.refused()) return false;
     if (!OpenRunPort(s)) return true;
-    s.ComTryCnt = 0;
-    s.ComPercent = 0;
-    s.frmMain.chkStopCom.Visible = false;
-    s.frmMain.cmdReadFlash.Enabled = false;
-    ToolWindowChanged(s);
-    markGrid(s, 2, GridFlash, 0, 0);
-    s.ComBusy = -1;
-    ShowComStatus(s, text(kTextTryToRead));
+    // Inside the run, as for a write.
+    auto begin = [&s] {
+        s.ComTryCnt = 0;
+        s.ComPercent = 0;
+        s.frmMain.chkStopCom.Visible = false;
+        s.frmMain.cmdReadFlash.Enabled = false;
+        ToolWindowChanged(s);
+        markGrid(s, 2, GridFlash, 0, 0);
+        s.ComBusy = -1;
+        ShowComStatus(s, text(kTextTryToRead));
+    };
 
     // The pages that came into the image, over every attempt.
     int firstRead = 64, lastRead = -1;
@@ -244,7 +254,10 @@ bool ComReadFlash(LinkState& s, model::Image& image) {
         }
         return true;
     };
-    auto attempts = [&] { RetryAttempts(s, attempt, 9, 6, text(kTextTryToRead)); };
+    auto attempts = [&] {
+        begin();
+        RetryAttempts(s, attempt, 9, 6, text(kTextTryToRead));
+    };
     auto end = [&s, &firstRead, &lastRead] {
         CloseRun(s);
         // The grid shows what came in also when it did not follow the pages

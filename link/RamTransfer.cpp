@@ -76,13 +76,16 @@ bool transfer(LinkState& s, const RamMember& m) {
     const int chunk = m.read ? kRamReadChunk : kRamWriteChunk;
     const int exchanges = 1 + static_cast<int>((n + chunk - 1) / chunk);
 
-    s.ComTryCnt = 0;
-    w.chkStopCom.Visible = false;
-    (w.*m.button).Enabled = false;
-    ToolWindowChanged(s);
-    platform::host<ToolWindowHost>().MarkGridCells(2, grid, 0, 0);
-    s.ComBusy = -1;
-    ShowComStatus(s, text(m.read ? kTextTryToRead : kTextTryToWrite));
+    // Inside the run, so that a window failing to show it still ends it.
+    auto begin = [&] {
+        s.ComTryCnt = 0;
+        w.chkStopCom.Visible = false;
+        (w.*m.button).Enabled = false;
+        ToolWindowChanged(s);
+        platform::host<ToolWindowHost>().MarkGridCells(2, grid, 0, 0);
+        s.ComBusy = -1;
+        ShowComStatus(s, text(m.read ? kTextTryToRead : kTextTryToWrite));
+    };
 
     auto exchangeDone = [&](int done) {
         ShowComStatus(s, text(m.read ? kTextReading : kTextWriting) +
@@ -119,6 +122,7 @@ bool transfer(LinkState& s, const RamMember& m) {
         return true;
     };
     auto attempts = [&] {
+        begin();
         RetryAttempts(s, attempt, 9, 11, text(m.read ? kTextTryToRead : kTextTryToWrite));
     };
     auto end = [&] {

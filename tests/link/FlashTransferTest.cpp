@@ -1,11 +1,13 @@
 // Flash page transfers against the simulated radio: every page both ways,
 // the page sets, the final exchanges, faults, stops and the counters.
 #include "link/PortChoice.h"
+#include "link/Protocol.h"
 #include "platform/Clock.h"
 #include "tests/link/TransferFixture.h"
 
 #include <algorithm>
 #include <functional>
+#include <stdexcept>
 
 using namespace radiolink;
 using linktest::Bytes;
@@ -425,6 +427,41 @@ TEST_F(FlashTransferTest, TimerWriteDuringAReadIsRefused) {
     EXPECT_FALSE(ran);
     EXPECT_EQ(s.ComFail, 0);
     EXPECT_EQ(radio.countOf(0x39), 0);
+}
+
+// The tool window fails to show a run as it begins, the port already open:
+// the run ends all the same (port closed, button back, link free), and the
+// next run of the same kind goes through.
+TEST_F(FlashTransferTest, AWindowFailingAsARunBeginsStillEndsIt) {
+    tick({50});
+    s.frmMain.tmrAutoWr.Enabled = false;
+    s.frmMain.cboRdInRamFir = 0;
+    s.frmMain.cboRdInRamLast = 3;
+    const std::pair<const char*, std::function<bool()>> runs[] = {
+        {"flash read", [&] { return ComReadFlash(s, image); }},
+        {"flash write", [&] { return ComWriteFlash(s, image); }},
+        {"RAM read", [&] { return ComReadInRam(s); }},
+        {"one exchange", [&] { return ComProcSeq(s, ClosingExchangeScript(s)); }},
+    };
+    for (const auto& [what, run] : runs) {
+        bool failed = false;
+        hooks.toolWindowChanged = [&] {
+            if (!failed && s.comCommun.PortOpen()) {
+                failed = true;
+                throw std::runtime_error("the window failed");
+            }
+        };
+        EXPECT_THROW(run(), std::runtime_error) << what;
+        EXPECT_TRUE(failed) << what;
+        EXPECT_FALSE(s.comCommun.PortOpen()) << what;
+        EXPECT_EQ(s.ComBusy, 0) << what;
+        EXPECT_FALSE(LinkRefuses(s)) << what;
+        EXPECT_TRUE(s.frmMain.cmdReadFlash.Enabled && s.frmMain.cmdWriteFlash.Enabled &&
+                    s.frmMain.cmdRdInRam.Enabled)
+            << what;
+        EXPECT_TRUE(run()) << what;
+        EXPECT_EQ(s.ComFail, 0) << what;
+    }
 }
 
 } // namespace
