@@ -145,11 +145,11 @@ enum class TextKey {
     LinkWrongAnswer,
     LinkLineClosed,
     LinkStopped,
-    LinkPortNotOpened, // %1 the port number; the port's own reason may follow
-    LinkUnknownModel,  // %1 the model code the radio reported
-    LinkPartWritten,   // after a write that sent pages: the radio may hold part of them
+    LinkPortNotOpened,    // %1 the port number; the port's own reason may follow
+    LinkUnknownModel,     // %1 the model code the radio reported
+    LinkPartWritten,      // after a write that sent pages: the radio may hold part of them
     LinkPartWrittenShort, // the same in the main window's status panel, with its lead
-    KeyCount // not a text: how many keys there are; new keys go above it
+    KeyCount              // not a text: how many keys there are; new keys go above it
 };
 
 struct NamedTextRow {
