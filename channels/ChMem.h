@@ -32,9 +32,7 @@ void ResetChMem();
 // The channel grid and its tone drop-down as the editing logic sees them.
 // Rows are channels 1..ChCount, columns 1..ChColCount; a cell the grid does
 // not have fails (throws). Colours are colour numbers 0x00BBGGRR. The
-// operations raise no handler. The signatures of SetChGridText,
-// SetChGridTextColor and HideCtdcs are those of model::ChannelWindow, so the
-// channel window implements both at once.
+// operations raise no handler. The channel page (channels/ui) answers it.
 class ChGridView {
   public:
     virtual ~ChGridView() = default;
