@@ -4,6 +4,7 @@
 // (ToneBox.h) and the band presets (BandPresets.h) work on these, so the
 // window only reads its controls and shows the result.
 #include "app/Shell.h"
+#include "platform/GridEditMode.h"
 
 #include <cstdint>
 #include <string>
@@ -46,7 +47,7 @@ class ChGridView {
 };
 
 // The edit mode the grid gets before an edit, by the handler and column.
-enum class EditMode { None, Keyboard, KeyboardMouse };
+using platform::EditMode;
 enum class GridEvent { BeforeEdit, Click, DblClick };
 EditMode EditModeFor(GridEvent event, int col);
 

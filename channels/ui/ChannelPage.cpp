@@ -50,18 +50,6 @@ model::ModelState& m() {
     return model::state();
 }
 
-platform::Grid::EditMode gridMode(EditMode mode) {
-    switch (mode) {
-    case EditMode::None:
-        return platform::Grid::EditMode::None;
-    case EditMode::Keyboard:
-        return platform::Grid::EditMode::Keyboard;
-    case EditMode::KeyboardMouse:
-        break;
-    }
-    return platform::Grid::EditMode::KeyboardMouse;
-}
-
 // A change of the focus that the user made, not a popup or another window.
 bool userFocusChange(QEvent* event) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
@@ -317,7 +305,7 @@ void ChannelPage::ShowChTblGrid() {
 }
 
 void ChannelPage::setEditMode(EditMode mode) {
-    vsfgGridCh->setEditMode(gridMode(mode));
+    vsfgGridCh->setEditMode(mode);
 }
 
 void ChannelPage::clearHighlights(int firstCol) {

@@ -16,6 +16,7 @@
 // handler reads the typed text with textMatrix, stores what it accepts into
 // the source's data and calls refreshRows for the row: the cell then shows
 // the data, whether the text was taken or refused.
+#include "platform/GridEditMode.h"
 #include "platform/ui/GridSource.h"
 
 #include <QColor>
@@ -36,7 +37,7 @@ class GridModel;
 class Grid : public QWidget {
     Q_OBJECT
   public:
-    enum class EditMode { None, Keyboard, KeyboardMouse };
+    using EditMode = platform::EditMode;
     enum class DataType { Text, Decimal };
 
     explicit Grid(QWidget* parent = nullptr);
