@@ -33,8 +33,8 @@ std::uint32_t segmentOf(std::uint32_t address) {
     return kDataSegment;
 }
 
-datagen::Image placeholderBytes() {
-    datagen::Image image = datagen::BuildDefaultImage();
+model::Image placeholderBytes() {
+    model::Image image = datagen::BuildDefaultImage();
     // Keep the radio's alignment pages on an update: a write puts them back
     // only when this byte of the loaded image is at least the threshold.
     image[model::map::BatteryPara] = model::map::AlignmentKeptFrom;
@@ -45,7 +45,7 @@ datagen::Image placeholderBytes() {
     return image;
 }
 
-void appendSegment(std::vector<Record>& out, const datagen::Image& image, std::uint32_t first,
+void appendSegment(std::vector<Record>& out, const model::Image& image, std::uint32_t first,
                    std::uint32_t last) {
     for (std::uint32_t a = first; a <= last;) {
         const std::uint32_t n = std::min<std::uint32_t>(16, last - a + 1);
@@ -61,7 +61,7 @@ std::span<const Range> ImageRanges() {
 }
 
 std::vector<Record> PlaceholderRecords() {
-    const datagen::Image image = placeholderBytes();
+    const model::Image image = placeholderBytes();
     std::vector<Record> records;
     for (const Range& r : kRanges) {
         std::uint32_t start = r.first;
