@@ -15,7 +15,6 @@
 #include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "app/ui/Face.h"
-#include "platform/Clock.h"
 #include "platform/Failure.h"
 #include "platform/Numbers.h"
 #include "platform/System.h"
@@ -24,9 +23,9 @@
 #include "platform/ui/Widgets.h"
 #include "shell/FileCommands.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -393,7 +392,6 @@ void ChannelPage::openToneBox(int row, int col, Qt::FocusReason reason) {
     cboGridChCtdcs->setGeometry(vsfgGridCh->cellRect(row, col));
     cboGridChCtdcs->show();
     cboGridChCtdcs->raise();
-    toneBoxOpenedMs_ = platform::nowMs();
     cboGridChCtdcs->setFocus(reason);
 }
 
@@ -508,7 +506,7 @@ bool ChannelPage::eventFilter(QObject* watched, QEvent* event) {
             // and what the drop-down held is dropped unstored. The cell is
             // still the one being chosen: the drop-down opens again on the
             // tone the double click left there.
-            if (platform::nowMs() - toneBoxOpenedMs_ <= QApplication::doubleClickInterval()) {
+            if (vsfgGridCh->inDoubleClick()) {
                 chMem().CtdcsEditRow = 0;
                 chMem().CtdcsEditCol = 0;
                 vsfgGridCh_DblClick();

@@ -113,7 +113,6 @@ class ChannelPage : public QObject, public ChMemPage, public ChGridView {
     int presetApplied_ = -1; // the list entry whose band the window holds
     long chGridBackColor_ = 0;
     long chGridSelColor_ = 0;
-    std::int64_t toneBoxOpenedMs_ = 0;
     bool hidingToneBox_ = false;
 };
 

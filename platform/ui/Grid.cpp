@@ -356,6 +356,10 @@ void Grid::editCell() {
 bool Grid::isEditing() const {
     return table_->editing();
 }
+bool Grid::inDoubleClick() const {
+    return table_->clickClock_.isValid() &&
+           table_->clickClock_.elapsed() <= QApplication::doubleClickInterval();
+}
 QWidget* Grid::editor() const {
     return table_->editing() ? table_->editor_.data() : nullptr;
 }
@@ -382,8 +386,7 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
     // click opened it belongs to the grid, and the edit is dropped.
     if (table_->editor_ &&
         (watched == table_->editor_ || table_->editor_->isAncestorOf(qobject_cast<QWidget*>(watched)))) {
-        if (type == QEvent::MouseButtonDblClick && table_->editorFromClick_ &&
-            table_->clickClock_.elapsed() <= QApplication::doubleClickInterval()) {
+        if (type == QEvent::MouseButtonDblClick && table_->editorFromClick_ && inDoubleClick()) {
             table_->editorFromClick_ = false;
             table_->revertEditor(table_->editor_);
             emit doubleClick();
