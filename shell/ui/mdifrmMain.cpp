@@ -132,9 +132,9 @@ void mdifrmMain::buildMenus() {
         platform::placeWindow(box, this);
         box.exec();
     });
-    on("mnuShowErr", [] {
+    on("mnuShowErr", [this] {
         try {
-            frmShowErr::instance().show();
+            frmShowErr::instance(*this).show();
         } catch (const std::exception& e) {
             app::VbErrNumDes("mdifrmMain->mnuShowErr_Click", e);
         }

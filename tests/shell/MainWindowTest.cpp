@@ -314,7 +314,7 @@ class MainWindowTest : public QObject {
 
     void exitAsksAndNoKeepsEverything() {
         w->show();
-        frmShowErr::instance().show();
+        frmShowErr::instance(*w).show();
         dialogs->answers = {AnswerNo};
         w->action("mnuExit")->trigger();
         QCOMPARE(dialogs->asked.size(), std::size_t(1));
@@ -323,7 +323,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(dialogs->asked[0].buttons, platform::Buttons::YesNo);
         QCOMPARE(dialogs->asked[0].icon, platform::Icon::Question);
         QVERIFY(w->isVisible());
-        QVERIFY(frmShowErr::instance().isVisible());
+        QVERIFY(frmShowErr::instance(*w).isVisible());
         QCOMPARE(app::shell().AppClosing, std::int16_t(0));
         QCOMPARE(app::shell().ExitAnswer, std::int16_t(AnswerNo));
     }
@@ -331,12 +331,12 @@ class MainWindowTest : public QObject {
     void exitYesUnloadsEveryWindow() {
         w->show();
         w->touchChannelWindow();
-        frmShowErr::instance().show();
+        frmShowErr::instance(*w).show();
         dialogs->answers = {AnswerYes};
         QVERIFY(w->close());
         QCOMPARE(app::shell().AppClosing, std::int16_t(1));
         QVERIFY(!w->isVisible());
-        QVERIFY(!frmShowErr::instance().isVisible());
+        QVERIFY(!frmShowErr::instance(*w).isVisible());
     }
 
     void noCloseAndNoLanguageSwitchWhileTheLinkRuns() {
