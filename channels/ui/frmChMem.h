@@ -35,7 +35,6 @@ class frmChMem : public QWidget, public shell::ChannelWindowSlot, public model::
     QTabWidget* sstabSetMode;
     std::array<QWidget*, 5> fraSysSet{}; // the frames of pages 0-4
     ChannelPage& channelPage() const { return *channelPage_; }
-    HiddenHolder& hiddenHolder() const { return *holder_; }
     // The controls of the settings pages and the hidden holder.
     SettingsControls& settings() const { return *settings_; }
 

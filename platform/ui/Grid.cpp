@@ -369,11 +369,6 @@ void Grid::setColComboList(int col, const QString& list) {
     columns_[static_cast<std::size_t>(col)].comboList = list;
 }
 
-QString Grid::colComboList(int col) const {
-    checkCell(0, col);
-    return columns_[static_cast<std::size_t>(col)].comboList;
-}
-
 void Grid::setMouseCell(int row, int col) {
     mouseRow_ = row;
     mouseCol_ = col;

@@ -30,9 +30,6 @@ void mdifrmMain::LockFaceOperate(int locked) {
 void mdifrmMain::mnuLockFace_Click() {
     action(QStringLiteral("mnuLockFace"))->trigger();
 }
-void mdifrmMain::mnuChLock_Click() {
-    action(QStringLiteral("mnuChLock"))->trigger();
-}
 
 void mdifrmMain::mnuLock_Click(const QString& item, bool wasChecked) {
     try {

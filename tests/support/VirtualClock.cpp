@@ -18,7 +18,6 @@ void VirtualClock::runEnds() {
 
 void VirtualClock::sleepMs(int ms) {
     if (ms <= 0) return;
-    ++sleeps_;
     const std::int64_t target = nowUs_ + std::int64_t{ms} * 1000;
     for (;;) {
         runEnds();

@@ -9,6 +9,12 @@
 namespace firmgen {
 namespace {
 
+// A range of addresses the image fills, both ends included.
+struct Range {
+    std::uint16_t first;
+    std::uint16_t last;
+};
+
 constexpr Range kRanges[] = {
     {0x0000, 0x0002}, {0x0029, 0x0038}, {0x007B, 0x007C}, {0x0080, 0x00A1}, {0x0200, 0x02C4},
     {0x0300, 0x075C}, {0x0A00, 0x12E8}, {0x1500, 0x5CA5}, {0x6000, 0x9072}, {0xA000, 0xC57F},
@@ -55,10 +61,6 @@ void appendSegment(std::vector<Record>& out, const model::Image& image, std::uin
 }
 
 } // namespace
-
-std::span<const Range> ImageRanges() {
-    return kRanges;
-}
 
 std::vector<Record> PlaceholderRecords() {
     const model::Image image = placeholderBytes();
