@@ -58,14 +58,9 @@ std::optional<std::string> cmdReadDat_Click(int m, model::ModelState& state) {
     if (!foldersReady(tag)) return std::nullopt;
     const std::optional<std::string> chosen = platform::dialogs().openFile(AlignmentFileRequest(m));
     if (!chosen || chosen->empty()) return std::nullopt;
-    try {
-        AdjReadDataFile(*chosen, state);
-        return chosen;
-    } catch (const std::exception& e) {
-        app::VbErrNumDes(tag, e);
-        shell::ShowFileFailure(shell::kTextWrongFile, e.what());
-        return std::nullopt;
-    }
+    const auto tell = [](const app::Caught& c) { shell::ShowFileFailure(shell::kTextWrongFile, c.reason()); };
+    if (!app::Guarded(tag, tell, [&] { AdjReadDataFile(*chosen, state); })) return std::nullopt;
+    return chosen;
 }
 
 std::optional<std::string> cmdSaveDat_Click(int m, const model::Image& image) {
@@ -73,14 +68,11 @@ std::optional<std::string> cmdSaveDat_Click(int m, const model::Image& image) {
     if (!foldersReady(tag)) return std::nullopt;
     const std::optional<std::string> chosen = platform::dialogs().saveFile(AlignmentFileRequest(m));
     if (!chosen || chosen->empty()) return std::nullopt;
-    try {
-        app::WriteDataFile(*chosen, image);
-        return chosen;
-    } catch (const std::exception& e) {
-        app::VbErrNumDes(tag, e);
-        shell::ShowFileFailure(shell::kTextWriteFailed, e.what());
-        return std::nullopt;
-    }
+    const auto tell = [](const app::Caught& c) {
+        shell::ShowFileFailure(shell::kTextWriteFailed, c.reason());
+    };
+    if (!app::Guarded(tag, tell, [&] { app::WriteDataFile(*chosen, image); })) return std::nullopt;
+    return chosen;
 }
 
 } // namespace align

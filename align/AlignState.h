@@ -9,6 +9,7 @@
 // its struct does: created on first use, discarded when closed.
 #include "align/AlignMap.h"
 #include "link/LinkState.h"
+#include "platform/Controls.h"
 #include "platform/Host.h"
 
 #include <array>
@@ -20,7 +21,7 @@
 
 namespace align {
 
-using Flag = std::int16_t; // -1 true, 0 false
+using platform::Flag;
 
 // One element of a control array of the map: a list, a box, a scroll bar
 // with its text box, or a row of the menu grid.
@@ -52,14 +53,14 @@ class FieldControls {
 // frmAdjMode's controls that the logic reads and sets.
 struct AdjModeWindow {
     FieldControls fields{Window::AdjMode}; // power table, crystal, band groups, company...
-    radiolink::Button cmdRead{false};
-    radiolink::Button cmdWrite{false};
+    platform::Button cmdRead{false};
+    platform::Button cmdWrite{false};
     int optRwSort = -1; // 2 read type, 3 write type, -1 none chosen
-    radiolink::CheckBox chkExitTryCom, chkAutoWr, chkCheckRw, chkOnlineAdj, chkBps, chkAutoShowFlash;
+    platform::CheckBox chkExitTryCom, chkAutoWr, chkCheckRw, chkOnlineAdj, chkBps, chkAutoShowFlash;
     std::string txtWrInterval = "3000";
     std::string lastGoodInterval = "3000"; // what a refused interval text goes back to
-    radiolink::Timer tmrAutoWr;
-    radiolink::Timer tmrAutoShowFlash;
+    platform::Timer tmrAutoWr;
+    platform::Timer tmrAutoShowFlash;
 };
 
 // frmAdjMore's panels that the access codes show and hide.
@@ -81,13 +82,13 @@ struct AdjMoreWindow {
 // disabled while one of its commands runs.
 struct VitualKeyWindow {
     bool Enabled = true;
-    std::array<radiolink::CheckBox, 3> chkKeyPf{};
+    std::array<platform::CheckBox, 3> chkKeyPf{};
 };
 
 // frmInputCode: its box and the timer that closes it.
 struct InputCodeDialog {
     std::string txtInputCode;
-    radiolink::Timer tmrAutoExit;
+    platform::Timer tmrAutoExit;
 };
 
 // The factory windows as the logic reaches them: a host interface

@@ -130,13 +130,10 @@ std::string DefaultImagePath() {
 }
 
 platform::IoResult InitTempArray(ImageSpan image) {
-    try {
-        ReadDataFile(DefaultImagePath(), image);
-        return {};
-    } catch (const std::exception& e) {
-        VbErrNumDes("mdifrmMain->InitTempArray", e);
-        return platform::IoResult::failure(e.what());
-    }
+    platform::IoResult read;
+    const auto failed = [&](const Caught& c) { read = platform::IoResult::failure(c.reason()); };
+    Guarded("mdifrmMain->InitTempArray", failed, [&] { ReadDataFile(DefaultImagePath(), image); });
+    return read;
 }
 
 } // namespace app

@@ -155,6 +155,7 @@ enum class TextKey {
     LinkUnknownModel,     // %1 the model code the radio reported
     LinkPartWritten,      // after a write that sent pages: the radio may hold part of them
     LinkPartWrittenShort, // the same in the main window's status panel, with its lead
+    InternalFault,        // why an operation failed when the program itself is at fault
     KeyCount              // not a text: how many keys there are; new keys go above it
 };
 

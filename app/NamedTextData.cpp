@@ -138,6 +138,7 @@ const NamedTextRow kNamedTextRows[] = {
                                 "電台現在可能只存有部分新資料：再寫入一次即可補全。",
                                 "The radio may now hold part of the new data: writing again completes it."}},
     {TextKey::LinkPartWrittenShort, {"，请重新写入以补全", "，請重新寫入以補全", " - write again to complete"}},
+    {TextKey::InternalFault, {"程序内部出错", "程式內部出錯", "the program met an internal fault"}},
 };
 // clang-format on
 

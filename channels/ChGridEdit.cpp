@@ -62,15 +62,6 @@ std::int32_t listPosition(const std::string& list, const std::string& text) {
     }
 }
 
-// Runs one show procedure of a row; its failure ends only that procedure.
-template <class F> void shown(const char* tag, F&& show) {
-    try {
-        show();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes(tag, e);
-    }
-}
-
 void ChParaShow(model::ModelState& m, ChGridView& view, int ch) {
     for (int c = FirstOptionCol; c <= columnCount(m); ++c) {
         if (c == ColName)
@@ -185,7 +176,7 @@ bool IsFixedColumnKey(const std::string& key) {
 }
 
 void ShowChTblGrid(model::ModelState& m, ChMemState& s, const app::ShellState& shell, ChGridView& view) {
-    try {
+    app::Guarded("modChMem->ShowChTblGrid", [&] {
         s.CtdcsEditRow = 0;
         s.CtdcsEditCol = 0;
         view.HideCtdcs();
@@ -200,28 +191,28 @@ void ShowChTblGrid(model::ModelState& m, ChMemState& s, const app::ShellState& s
                 for (int c = 1; c <= cols; ++c) view.SetChGridText(ch, c, "");
                 continue;
             }
-            shown("modChMem->ChParaShow", [&] { ChParaShow(m, view, ch); });
+            // Each show procedure's failure ends only that procedure.
+            app::Guarded("modChMem->ChParaShow", [&] { ChParaShow(m, view, ch); });
             if (cols >= ColRxFre)
-                shown("modChMem->RxFreShow", [&] {
+                app::Guarded("modChMem->RxFreShow", [&] {
                     view.SetChGridText(ch, ColRxFre, FreCellText(f[ColRxFre]));
                     view.SetChGridTextColor(ch, ColRxFre, bandColour(m, shell, f[ColRxFre]));
                 });
             if (cols >= ColTxFre)
-                shown("modChMem->TxFreShow", [&] {
+                app::Guarded("modChMem->TxFreShow", [&] {
                     const bool off = f[ColTxFre] == NoFre;
                     view.SetChGridText(ch, ColTxFre, off ? "" : FreCellText(f[ColTxFre]));
                     if (!off) view.SetChGridTextColor(ch, ColTxFre, bandColour(m, shell, f[ColTxFre]));
                 });
             if (cols >= ColRxTone)
-                shown("modChMem->CtdcsDecShow", [&] { view.SetChGridText(ch, ColRxTone, m.ChCtdcs[ch][0]); });
+                app::Guarded("modChMem->CtdcsDecShow",
+                             [&] { view.SetChGridText(ch, ColRxTone, m.ChCtdcs[ch][0]); });
             if (cols >= ColTxTone)
-                shown("modChMem->CtdcsEncShow", [&] {
+                app::Guarded("modChMem->CtdcsEncShow", [&] {
                     view.SetChGridText(ch, ColTxTone, f[ColTxFre] == NoFre ? "" : m.ChCtdcs[ch][1]);
                 });
         }
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->ShowChTblGrid", e);
-    }
+    });
 }
 
 BeforeEditResult BeforeEdit(const model::ModelState& m, const app::ShellState& shell, int row, int col) {
@@ -247,7 +238,7 @@ BeforeEditResult BeforeEdit(const model::ModelState& m, const app::ShellState& s
 void AfterEdit(model::ModelState& m, const app::ShellState& shell, ChGridView& view, int row, int col,
                const std::string& text) {
     if (FaceLocked(shell)) return;
-    try {
+    app::Guarded("frmChMem->vsfgGridCh_AfterEdit:", [&] {
         checkRow(m, row);
         // The tone cells are set through the tone drop-down only.
         if (col < 1 || col > columnCount(m) || col == ColRxTone || col == ColTxTone) return;
@@ -268,13 +259,11 @@ void AfterEdit(model::ModelState& m, const app::ShellState& shell, ChGridView& v
             m.ChInfo[row][col] = listPosition(m.ChColList[col][0], text);
         }
         model::ChInfoToIicDat(m);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->vsfgGridCh_AfterEdit:", e);
-    }
+    });
 }
 
 void ChNameEdit(model::ModelState& m, ChGridView& view, int row) {
-    try {
+    app::Guarded("frmChMem->ChNameEdit", [&] {
         checkRow(m, row);
         std::string name = view.ChGridText(row, ColName);
         // The alphabet is ASCII; other characters are dropped whatever their case.
@@ -287,9 +276,7 @@ void ChNameEdit(model::ModelState& m, ChGridView& view, int row) {
             m.ChNameDat[row][static_cast<std::size_t>(i)] = code;
         }
         model::ChNameCharShow(m, row);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->ChNameEdit", e);
-    }
+    });
 }
 
 ClickTarget ClickAction(const model::ModelState& m, int row, int col) {
@@ -302,7 +289,7 @@ ClickTarget ClickAction(const model::ModelState& m, int row, int col) {
 
 void DblClick(model::ModelState& m, const app::ShellState& shell, ChGridView& view, int row, int col) {
     if (FaceLocked(shell) || row < 1 || col < 1) return;
-    try {
+    app::Guarded("frmChMem->vsfgGridCh_DblClick:", [&] {
         checkRow(m, row);
         auto& f = m.ChInfo[row];
         if (f[ColRxFre] == NoFre || col == ColRxFre || col > columnCount(m)) return;
@@ -337,9 +324,7 @@ void DblClick(model::ModelState& m, const app::ShellState& shell, ChGridView& vi
         // As every other edit: the image holds the row at once, for whoever
         // sends or saves the image as it stands.
         model::ChInfoToIicDat(m);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->vsfgGridCh_DblClick:", e);
-    }
+    });
 }
 
 } // namespace channels

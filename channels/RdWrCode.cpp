@@ -44,12 +44,7 @@ void storeTyped(std::span<std::uint8_t> field, const std::string& box, std::int1
                 const std::function<void()>& show, const char* tag) {
     for (int pass = 0; pass < 2; ++pass) {
         const std::string text = box;
-        try {
-            storeCode(field, text);
-        } catch (const std::exception& e) {
-            app::VbErrNumDes(tag, e);
-            return;
-        }
+        if (!app::Guarded(tag, [&] { storeCode(field, text); })) return;
         const platform::ScopedFlag showing(typing);
         show();
         if (box == text) return;

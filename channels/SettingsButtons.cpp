@@ -57,7 +57,7 @@ void putBack(app::ImageSpan image, const AlignmentArea& a) {
 
 void cmdPc_Click(SettingsPages& p, model::ModelState& m, int index) {
     if (p.OptLoading == -1) return;
-    try {
+    app::Guarded("frmChMem->cmdPc_Click", [&] {
         switch (index) {
         case RestoreDefaults:
             RestoreDefaultSetting(m);
@@ -71,9 +71,7 @@ void cmdPc_Click(SettingsPages& p, model::ModelState& m, int index) {
         default:
             break;
         }
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->cmdPc_Click", e);
-    }
+    });
 }
 
 bool UserPressPc(SettingsPages& p, model::ModelState& m, int index) {
@@ -132,7 +130,8 @@ bool UserChooseVox(SettingsPages& p, model::ModelState& m, int level, int positi
 
 void cboVoxCmpDat_Click(SettingsPages& p, model::ModelState& m, int level) {
     if (p.OptLoading == -1) return;
-    try {
+    // A settings handler ends silently; what it wrote stays.
+    app::Guarded(app::Unreported, [&] {
         ComboBox& c = at(p.cboVoxCmpDat, level, FirstVox);
         if (c.ListIndex < 0) return;
         m.IicDat[VoxLevelAddr(level)] = static_cast<std::uint8_t>(c.ListIndex);
@@ -144,9 +143,7 @@ void cboVoxCmpDat_Click(SettingsPages& p, model::ModelState& m, int level) {
         }
         c.ToolTip = VoxTip(m.IicDat[VoxLevelAddr(level)]);
         notify(Ctl::Vox, level);
-    } catch (const std::exception&) {
-        // A settings handler ends quietly; what it wrote stays.
-    }
+    });
 }
 
 // Sets the ten positions directly: their handlers would find the reset

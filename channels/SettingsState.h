@@ -10,6 +10,7 @@
 #include "channels/RdWrCode.h"
 #include "channels/SerialList.h"
 #include "channels/SideGrids.h"
+#include "platform/Controls.h"
 #include "platform/Host.h"
 #include <array>
 
@@ -19,37 +20,11 @@
 
 namespace channels {
 
-using Flag = std::int16_t; // -1 true, 0 false
-
-struct ComboBox {
-    std::vector<std::string> items;
-    int ListIndex = -1; // -1: nothing selected
-    bool Enabled = true;
-    std::string ToolTip;
-};
-
-struct CheckBox {
-    int Value = 0; // 0 unticked, 1 ticked
-    bool Enabled = true;
-    bool Visible = true;
-};
-
-struct TextBox {
-    std::string Text;
-    int MaxLength = 0; // UTF-16 units a text may hold; 0 no limit
-    int SelStart = 0;  // the caret, in UTF-16 units
-    int SelLength = 0;
-    std::string ToolTip;
-    // -1 while what the user typed is stored: a re-show from the image that
-    // differs from it only by trailing spaces leaves it standing.
-    Flag Typing = 0;
-};
-
-// A key's function list: exactly one entry is marked, the ListIndex.
-struct ListBox {
-    std::vector<std::string> items;
-    int ListIndex = -1;
-};
+using platform::CheckBox;
+using platform::ComboBox;
+using platform::Flag;
+using platform::ListBox;
+using platform::TextBox;
 
 // The arrays of the pages, by the index that names each setting.
 inline constexpr int PcComboCount = 73; // cboPc 0-72

@@ -3,6 +3,7 @@
 #include "channels/SettingsPages.h"
 #include "channels/SettingsSupport.h"
 
+#include "app/ErrorReporter.h"
 #include "charcode/HanZi.h"
 #include "model/CodeFields.h"
 #include "model/NameFields.h"
@@ -125,9 +126,16 @@ void SetPcValue(SettingsPages& p, model::ModelState& m, int index, int value) {
 
 void SetPcText(SettingsPages& p, model::ModelState& m, int index, const std::string& text) {
     TextBox& box = at(p.txtPc, index);
-    // A space typed at the end of a line stays for the word that follows.
-    if (box.Typing == -1 && keepsTrailingSpaces(index) && onlyTrailingSpacesMore(box.Text, text)) return;
-    if (!putText(box, text)) return;
+    std::string shown = text;
+    if (box.Typing == -1 && keepsTrailingSpaces(index)) {
+        // A space typed at the end of a line stays for the word that follows.
+        if (onlyTrailingSpacesMore(box.Text, text)) return;
+        // A character typed past the field's end goes, not the spaces before it.
+        const TextField* f = TextFieldOf(index);
+        const std::string held = fitted(box.Text, f->length);
+        if (onlyTrailingSpacesMore(held, text)) shown = held;
+    }
+    if (!putText(box, shown)) return;
     notify(Ctl::Txt, index);
     txtPc_Change(p, m, index);
 }
@@ -167,16 +175,15 @@ void cboPc_Click(SettingsPages& p, model::ModelState& m, int index) {
     if (p.OptLoading == -1) return;
     const ComboField* f = ComboFieldOf(index);
     if (!f) return;
-    try {
+    // A settings handler ends silently; what it wrote stays.
+    app::Guarded(app::Unreported, [&] {
         const int position = p.cboPc[index].ListIndex;
         if (position < 0) return;
         storeCombo(m, *f, position);
         if (index == TxAlarmTime) enableRxAlarmTime(p);
         // The interval follows the digit length; on its own it moves alone.
         if (index == DigitLast) SetPcListIndex(p, m, DigitInterval, position);
-    } catch (const std::exception&) {
-        // A settings handler ends quietly; what it wrote stays.
-    }
+    });
 }
 
 void chkPc_Click(SettingsPages& p, model::ModelState& m, int index) {
@@ -195,11 +202,7 @@ void txtPc_Change(SettingsPages& p, model::ModelState& m, int index) {
     if (p.OptLoading == -1) return;
     const TextField* f = TextFieldOf(index);
     if (!f) return;
-    try {
-        storeText(p, m, *f);
-    } catch (const std::exception&) {
-        // A settings handler ends quietly; what it wrote stays.
-    }
+    app::Guarded(app::Unreported, [&] { storeText(p, m, *f); });
 }
 
 } // namespace channels

@@ -58,7 +58,7 @@ void CommitTone(model::ModelState& m, ChMemState& s, const app::ShellState& shel
     // must not carry this text into other data.
     s.CtdcsEditRow = 0;
     s.CtdcsEditCol = 0;
-    try {
+    app::Guarded("frmChMem->cboGridChCtdcs_LostFocus", [&] {
         if (FaceLocked(shell)) {
             view.HideCtdcs();
             return;
@@ -83,9 +83,7 @@ void CommitTone(model::ModelState& m, ChMemState& s, const app::ShellState& shel
             TransmitOff(m, shell, view, row);
         view.HideCtdcs();
         model::ChInfoToIicDat(m);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->cboGridChCtdcs_LostFocus", e);
-    }
+    });
 }
 
 } // namespace channels

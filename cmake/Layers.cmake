@@ -20,7 +20,10 @@ set(TAVORIN_LAYERS
   # Qt from here on: the desktop (Qt's process control) in a library of its
   # own, then the windows
   platform_desktop
-  platform_ui app_ui shell_ui link_ui channels_ui align_ui flashtool_ui)
+  platform_ui app_ui shell_ui link_ui channels_ui align_ui flashtool_ui
+  # the program: its assembly of the window libraries, which main() and the
+  # tests of the whole program share
+  program)
 # The first library that may link Qt (QT or QTCORE); every one below it is
 # logic, which sees no Qt.
 set(TAVORIN_FIRST_QT_LIBRARY platform_desktop)

@@ -266,22 +266,23 @@ void OpenCom(LinkState& s) {
         s.ComPortErr = 0;
         return;
     }
-    try {
+    const auto refused = [&](const app::Caught& c) {
+        s.ComPortErr = -1;
+        if (c.error)
+            NotePortFailure(s, s.ComPortNo, *c.error);
+        else
+            NotePortFailure(s, s.ComPortNo, platform::Failure(c.reason()));
+        // The modal dialog runs events: for them this is a wait of the
+        // running operation.
+        Yield waiting(s);
+        s.ComPortChosen = platform::host<LinkDialogsHost>().ChoosePort();
+    };
+    app::Guarded("modCommun->OpenCom", refused, [&] {
         s.comCommun.CommPort = s.ComPortNo;
         s.comCommun.Open(app::SettingsFile());
         s.ComPortErr = 0;
         NotePortOpened(s, s.ComPortNo);
-    } catch (const std::exception& e) {
-        s.ComPortErr = -1;
-        NotePortFailure(s, s.ComPortNo, e);
-        {
-            // The modal dialog runs events: for them this is a wait of the
-            // running operation.
-            Yield waiting(s);
-            s.ComPortChosen = platform::host<LinkDialogsHost>().ChoosePort();
-        }
-        app::VbErrNumDes("modCommun->OpenCom", e);
-    }
+    });
 }
 
 void NotePortOpened(LinkState& s, int port) {
@@ -318,18 +319,14 @@ void NotePortFailure(LinkState& s, int port, const std::exception& e) {
 }
 
 void CloseCom(LinkState& s) {
-    try {
-        s.comCommun.Close();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modCommun->CloseCom", e);
-    }
+    app::Guarded("modCommun->CloseCom", [&] { s.comCommun.Close(); });
 }
 
 void DelayNms(LinkState& s, int ms) {
     platform::Clock& clock = platform::clock();
     const std::int64_t start = clock.nowMs();
     Yield waiting(s);
-    try {
+    app::Guarded("modCommun->DelayNms", [&] {
         for (;;) {
             platform::pumpEvents();
             const std::int64_t left = ms + 2 - (clock.nowMs() - start);
@@ -339,11 +336,7 @@ void DelayNms(LinkState& s, int ms) {
             // every millisecond cost a silent radio's wait its CPU.
             clock.sleepMs(static_cast<int>(std::min<std::int64_t>(left, kPumpEveryMs)));
         }
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modCommun->DelayNms", e);
-    } catch (...) {
-        app::VbErrNumDes("modCommun->DelayNms");
-    }
+    });
 }
 
 bool OpenRunPort(LinkState& s) {

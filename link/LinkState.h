@@ -3,6 +3,7 @@
 // tables and images, and the windows' part of it (link/WindowState.h).
 #include "link/SerialControl.h"
 #include "link/WindowState.h"
+#include "platform/Flag.h"
 
 #include <array>
 #include <cstdint>
@@ -11,7 +12,7 @@
 
 namespace radiolink {
 
-using Flag = std::int16_t; // -1 true, 0 false
+using platform::Flag;
 
 // Why the last exchange failed, for the user: no reply came, a reply was
 // wrong (a byte, a sum, cut short), the line went (a pulled cable, an I/O

@@ -5,7 +5,10 @@
 // the read/write dialog frmCommun, PortDialog for the port dialog
 // frmToolCom), writes the user's changes back into it (a ticked stop box, a
 // ticked page box, a chosen baud entry) and hears of the link's changes
-// through the link's hosts (link/LinkHosts.h).
+// through the link's hosts (link/LinkHosts.h). The controls are those of
+// platform/Controls.h.
+#include "platform/Controls.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -17,16 +20,9 @@ inline constexpr std::array<const char*, 14> kBaudList = {"110",   "300",   "600
                                                           "4800",  "9600",  "14400",  "19200", "28800",
                                                           "38400", "56000", "128000", "256000"};
 
-struct CheckBox {
-    std::int16_t Value = 0; // 1 ticked
-    bool Visible = true;
-    bool Enabled = true;
-};
-
-struct Button {
-    bool Enabled = true;
-    bool FontBold = false;
-};
+using platform::Button;
+using platform::CheckBox;
+using platform::Timer;
 
 // Colour numbers (0x00BBGGRR) of the page boxes; the design colour is the
 // system's button face.
@@ -38,11 +34,6 @@ inline constexpr std::uint32_t kMagenta = 0xFF00FF;
 
 struct PageBox : CheckBox {
     std::uint32_t BackColor = kButtonFace;
-};
-
-struct Timer {
-    bool Enabled = false;
-    int Interval = 0; // milliseconds
 };
 
 // Grids of the tool window as MarkGridCells numbers them.
@@ -86,13 +77,9 @@ struct CommunPanel {
 // it goes back to on Cancel. `loaded` is false until its load has run and
 // again after OK or Cancel unloaded it.
 struct PortDialog {
-    struct Option {
-        bool Enabled = true;
-        bool Value = false;
-    };
     bool loaded = false;
     std::int16_t cancelValue = 1;
-    std::array<Option, 16> COM{};
+    std::array<platform::OptionButton, 16> COM{};
 };
 
 } // namespace radiolink

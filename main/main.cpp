@@ -1,8 +1,4 @@
-#include "align/ui/AlignWindows.h"
-#include "channels/ui/frmChMem.h"
-#include "flashtool/ui/FlashTools.h"
-#include "link/ui/LinkWindows.h"
-#include "platform/ui/QtDialogs.h"
+#include "main/ProgramAssembly.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
 
@@ -42,11 +38,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     ShownStamp stamp;
     if (std::getenv("TAVORIN_SHOWN_STAMP")) application.installEventFilter(&stamp);
-    platform::installQtPlatform();
-    channels::InstallChannelWindow();
-    radiolink::ui::InstallLinkWindows();
-    align::ui::InstallAlignWindows();
-    flashtool::ui::InstallFlashTools();
+    program::AssembleProgram();
     // The run after installation prepares the settings and hands over to a
     // new run of the program.
     if (!shell::StartProgram()) return 0;

@@ -23,12 +23,10 @@ bool inBand(const ModelState& m, int band, std::int32_t f) {
 
 // The boxes' fallback; the window may itself be what failed.
 void showFallbackBoxes(const char* tag) {
-    try {
+    app::Guarded(tag, [] {
         ChannelWindow& w = frmChMem();
         for (int k = 0; k < 4; ++k) w.SetFreBandText(k, FallbackBandTexts[k]);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes(tag, e);
-    }
+    });
 }
 
 // A band box as a frequency in 10 Hz units.
@@ -48,17 +46,16 @@ std::string wholeMhzText(std::int32_t f) {
 } // namespace
 
 std::optional<std::int32_t> ModifyTxRxFre(const std::string& text) {
-    try {
+    std::optional<std::int32_t> f;
+    app::Guarded("modChMem->ModifyTxRxFre:", [&] {
         double x = platform::toDouble(text);
         double a = platform::roundHalfEven(x / FreStep1) * FreStep1;
         double b = platform::roundHalfEven(x / FreStep2) * FreStep2;
         double da = platform::roundHalfEven(std::fabs(x - a));
         double db = platform::roundHalfEven(std::fabs(x - b));
-        return platform::toInt32(da < db ? a : b);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->ModifyTxRxFre:", e);
-        return std::nullopt;
-    }
+        f = platform::toInt32(da < db ? a : b);
+    });
+    return f;
 }
 
 bool InBand1ValidRange(const ModelState& m, std::int32_t f) {
@@ -72,7 +69,7 @@ bool InValidRange(const ModelState& m, std::int32_t f) {
 void ShowFreRange(ModelState& m) {
     // FreRangeBusy is -1 for exactly as long as the band boxes are being shown.
     platform::ScopedFlag busy(m.FreRangeBusy);
-    try {
+    const bool shown = app::Guarded("modChMem->ShowFreRange", [&] {
         std::copy(map::Band1Placeholder.begin(), map::Band1Placeholder.end(),
                   m.IicDat.begin() + static_cast<std::ptrdiff_t>(map::FreRangeBlock));
         ChannelWindow& w = frmChMem();
@@ -90,14 +87,12 @@ void ShowFreRange(ModelState& m) {
             }
         }
         w.SetFrequencyListIndex(index);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->ShowFreRange", e);
-        showFallbackBoxes("modChMem->ShowFreRange");
-    }
+    });
+    if (!shown) showFallbackBoxes("modChMem->ShowFreRange");
 }
 
 void FreBandSol(ModelState& m, int index) {
-    try {
+    const bool stored = app::Guarded("modChMem->FreBandSol", [&] {
         if (index < 0 || index > 3) throw platform::Failure("No band box " + std::to_string(index));
         ChannelWindow& w = frmChMem();
         platform::toInt16(w.FreBandText(index));
@@ -139,10 +134,8 @@ void FreBandSol(ModelState& m, int index) {
         if (w.FrequencyListIndex() == CustomPresetIndex)
             caption += "  " + wholeMhzText(L[2]) + " - " + wholeMhzText(L[3]) + " " + "MHz";
         w.SetCaption(caption);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->FreBandSol", e);
-        showFallbackBoxes("modChMem->FreBandSol");
-    }
+    });
+    if (!stored) showFallbackBoxes("modChMem->FreBandSol");
 }
 
 void SoftDisplay(ModelState& m) {

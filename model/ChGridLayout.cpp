@@ -16,15 +16,14 @@ namespace {
 // A layout number, or its default when the text is none or lies outside [lo, hi].
 std::int16_t layoutNumber(const app::SettingKey& shape, int key, int lo, int hi) {
     std::string text = app::ReadChInfo(shape, key);
-    try {
+    std::optional<std::int16_t> number;
+    app::Guarded("modChMem->ReadChInfo", [&] {
         std::int16_t v = platform::toInt16(text);
         if (v < lo || v > hi)
             throw platform::Failure("Key " + std::to_string(key) + " = " + text + " out of range");
-        return v;
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->ReadChInfo", e);
-        return platform::toInt16(shape.defaultValue);
-    }
+        number = v;
+    });
+    return number ? *number : platform::toInt16(shape.defaultValue);
 }
 
 } // namespace

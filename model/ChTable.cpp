@@ -145,11 +145,7 @@ void IicDatToChInfo(ModelState& m) {
     for (int c = 5; c <= cols; ++c) {
         const std::string& text = m.ChColList[c][2];
         if (text.empty()) continue;
-        try {
-            defaults[c] = platform::toInt16(text);
-        } catch (const std::exception& e) {
-            app::VbErrNumDes("modChMem->IicDatToChInfo", e);
-        }
+        app::Guarded("modChMem->IicDatToChInfo", [&] { defaults[c] = platform::toInt16(text); });
     }
     for (int ch = 1; ch <= count; ++ch) {
         m.ChCleared[ch] = false;
@@ -206,7 +202,7 @@ void ChInfoToIicDat(ModelState& m) {
 }
 
 void DelOneChannel(ModelState& m, int ch) {
-    try {
+    app::Guarded("modChMem->DelOneChannel", [&] {
         if (ch < 1 || ch > map::ChannelCount) throw platform::Failure("No channel " + std::to_string(ch));
         auto& f = m.ChInfo[ch];
         f[0] = 1;
@@ -225,9 +221,7 @@ void DelOneChannel(ModelState& m, int ch) {
             }
         }
         w.HideCtdcs();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->DelOneChannel", e);
-    }
+    });
 }
 
 void InitChTable(ModelState& m, std::int16_t groupA, std::int16_t groupB) {

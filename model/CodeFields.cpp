@@ -64,7 +64,8 @@ void ShowFullResetCode(ModelState& m) {
 }
 
 std::string DelInvalidChar(const std::string& text, int kind) {
-    try {
+    std::string kept;
+    app::Guarded("modChMem->DelInvalidChar", [&] {
         std::u16string out;
         for (char16_t c : charcode::toUtf16(text)) {
             char16_t up = c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
@@ -88,15 +89,13 @@ std::string DelInvalidChar(const std::string& text, int kind) {
                 break;
             }
         }
-        return charcode::toUtf8(out);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->DelInvalidChar", e);
-        return "";
-    }
+        kept = charcode::toUtf8(out);
+    });
+    return kept;
 }
 
 void TextToAscii(ModelState& m, const std::string& text) {
-    try {
+    app::Guarded("modChMem->TextToAscii", [&] {
         m.AsciiDat.fill(0xFF);
         std::u16string units = charcode::toUtf16(text);
         for (std::size_t j = 0; j < units.size(); ++j) {
@@ -112,13 +111,11 @@ void TextToAscii(ModelState& m, const std::string& text) {
                 b = 0x23;
             m.AsciiDat[j] = b;
         }
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->TextToAscii", e);
-    }
+    });
 }
 
 void AsciiToTxt(ModelState& m) {
-    try {
+    app::Guarded("modChMem->AsciiToTxt", [&] {
         std::string text;
         for (std::int16_t b : m.AsciiDat) {
             if ((b >= 0x30 && b <= 0x39) || (b >= 0x41 && b <= 0x46) || b == 0x20)
@@ -129,9 +126,7 @@ void AsciiToTxt(ModelState& m) {
                 text += 'F';
         }
         m.AsciiTxt = text;
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->AsciiToTxt", e);
-    }
+    });
 }
 
 namespace {
@@ -172,20 +167,15 @@ void ShowTextLines(ModelState& m) {
 }
 
 void ShowRdWrCode(ModelState& m) {
-    try {
+    app::Guarded("modChMem->ShowRdWrCode", [&] {
         frmChMem().SetRdWrCodeText(
             radioText(imageField(m, map::RdWrCode, map::RdWrCodeChars), map::RdWrCodeChars));
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->ShowRdWrCode", e);
-    }
+    });
 }
 
 void ShowNewRdWrCode(ModelState& m) {
-    try {
-        frmChMem().SetNewRdWrCodeText(radioText(m.NewRdWrCode, map::RdWrCodeChars));
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->ShowNewRdWrCode", e);
-    }
+    app::Guarded("modChMem->ShowNewRdWrCode",
+                 [&] { frmChMem().SetNewRdWrCodeText(radioText(m.NewRdWrCode, map::RdWrCodeChars)); });
 }
 
 } // namespace model

@@ -21,15 +21,13 @@ std::optional<std::int32_t> ReadBcdFre(const Image& image, map::Addr addr) {
 }
 
 void SeparateFreChar(ModelState& m, std::string_view text) {
-    try {
+    app::Guarded("modChMem->SeparateFreChar", [&] {
         for (std::size_t i = 0; i < text.size(); i += 2) {
             if (i / 2 >= m.SepDat.size()) throw platform::Failure("Subscript out of range");
             int v = platform::hexPrefixValue(text.substr(i, 2));
             m.SepDat[i / 2] = static_cast<std::uint8_t>(v);
         }
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->SeparateFreChar", e);
-    }
+    });
 }
 
 bool StoreBcdFre(ModelState& m, map::Addr addr, std::int32_t f) {

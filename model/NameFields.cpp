@@ -65,28 +65,19 @@ std::span<const std::uint8_t, 6> imageCodes(const ModelState& m, map::Addr at) {
 } // namespace
 
 void GetValidCharTbl(ModelState& m) {
-    try {
+    app::Guarded("modChMem->GetValidCharTbl", [&] {
         for (std::size_t b = 0; b < m.ValidCharTbl.size(); ++b)
             m.ValidCharTbl[b] = std::string(1, Alphabet[b]);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->GetValidCharTbl", e);
-    }
+    });
 }
 
 void ChNameCharSol(ModelState& m, const std::string& text, int n) {
-    try {
-        toCodes(m, charcode::toUtf16(text), n, m.ChNameCode);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->ChNameCharSol", e);
-    }
+    app::Guarded("modChMem->ChNameCharSol", [&] { toCodes(m, charcode::toUtf16(text), n, m.ChNameCode); });
 }
 
 void PhoneBookCharToSave(ModelState& m, const std::string& text, int n) {
-    try {
-        toCodes(m, upperCased(charcode::toUtf16(text)), n, m.PhoneBookNameCode);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->PhoneBookCharToSave", e);
-    }
+    app::Guarded("modChMem->PhoneBookCharToSave",
+                 [&] { toCodes(m, upperCased(charcode::toUtf16(text)), n, m.PhoneBookNameCode); });
 }
 
 std::string NameCodesToText(const ModelState& m, std::span<const std::uint8_t, 6> codes) {
@@ -104,15 +95,13 @@ std::string NameCodesToText(const ModelState& m, std::span<const std::uint8_t, 6
 }
 
 void ChNameCharShow(ModelState& m, int channel) {
-    try {
+    app::Guarded("modChMem->ChNameCharShow", [&] {
         if (channel < 1 || channel > ChTableLast)
             throw platform::Failure("No channel " + std::to_string(channel));
         frmChMem().SetChGridText(
             channel, ChNameColumn,
             NameCodesToText(m, std::span<const std::uint8_t, 6>(m.ChNameDat[channel].data(), 6)));
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->ChNameCharShow", e);
-    }
+    });
 }
 
 void PhoneBookNameShow(ModelState& m, int n) {
@@ -122,13 +111,11 @@ void PhoneBookNameShow(ModelState& m, int n) {
 }
 
 void PowerOnMsgToSave(ModelState& m) {
-    try {
+    app::Guarded("modChMem->PowerOnMsgToSave", [&] {
         ChannelWindow& w = frmChMem();
         storeLine(m, map::PowerOnMsgLine1, w.PcText(PowerOnMsgBox));
         storeLine(m, map::PowerOnMsgLine2, w.PcText(PowerOnMsgBox + 1));
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->PowerOnMsgToSave", e);
-    }
+    });
 }
 
 void ShowPowerOnMsg(ModelState& m) {

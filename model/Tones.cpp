@@ -53,7 +53,7 @@ std::string QtDqtIicToChar(const ModelState& m, std::uint8_t high, std::uint8_t 
 }
 
 bool QtDqtCharToIic(ModelState& m, const std::string& text) {
-    try {
+    return app::Guarded("modChMem->QtDqtCharToIic", [&] {
         unsigned code;
         if (text.empty() || text == m.CtdcsNoneText) {
             code = ToneOff;
@@ -72,11 +72,7 @@ bool QtDqtCharToIic(ModelState& m, const std::string& text) {
         }
         m.SepDat[0] = static_cast<std::uint8_t>(code & 0xFF);
         m.SepDat[1] = static_cast<std::uint8_t>(code >> 8);
-        return true;
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->QtDqtCharToIic", e);
-        return false;
-    }
+    });
 }
 
 void GetCtdcsArray(ModelState& m) {
@@ -86,7 +82,7 @@ void GetCtdcsArray(ModelState& m) {
 }
 
 void GenCtdcsList(ModelState& m) {
-    try {
+    app::Guarded("modCtdcs->GenCtdcsList", [&] {
         m.CtdcsNoneText = app::text(app::TextKey::ToneOff, app::CheckedLangIndex());
         GetCtdcsArray(m);
         ChannelWindow& w = frmChMem();
@@ -96,9 +92,7 @@ void GenCtdcsList(ModelState& m) {
         for (const auto& t : m.CtcssArray) w.AddCtdcsItem(t, position++);
         for (const auto& t : m.DcsNArray) w.AddCtdcsItem(t, position++);
         for (const auto& t : m.DcsIArray) w.AddCtdcsItem(t, position++);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modCtdcs->GenCtdcsList", e);
-    }
+    });
 }
 
 } // namespace model

@@ -12,7 +12,18 @@
 //                          virtual void RefreshFlashRange(int, int) {} };
 //   platform::host<FlashGridHost>().RefreshFlashRange(0, 1023); // the caller
 //   platform::Host<FlashGridHost>::Scoped registered(myGrid);   // the answerer
+#include <vector>
+
 namespace platform {
+namespace detail {
+
+// One entry per interface ever registered: takes its registration back.
+inline std::vector<void (*)()>& hostForgetters() {
+    static std::vector<void (*)()> forgetters;
+    return forgetters;
+}
+
+} // namespace detail
 
 template <class Interface> class Host {
   public:
@@ -24,6 +35,8 @@ template <class Interface> class Host {
 
     // Registers an implementation (nullptr: none). Gives back the one it replaces.
     static Interface* set(Interface* implementation) {
+        static const bool listed = (detail::hostForgetters().push_back([] { slot() = nullptr; }), true);
+        (void)listed;
         Interface* previous = slot();
         slot() = implementation;
         return previous;
@@ -55,6 +68,13 @@ template <class Interface> class Host {
 
 template <class Interface> Interface& host() {
     return Host<Interface>::get();
+}
+
+// Every registration taken back, so that each call reaches its default: a
+// test's fresh start, before it registers anything. (A Scoped registration
+// that lives on puts back, when it ends, the one it replaced.)
+inline void forgetHosts() {
+    for (void (*forget)() : detail::hostForgetters()) forget();
 }
 
 } // namespace platform

@@ -85,16 +85,15 @@ bool NewFileSol(model::ModelState& m) {
 }
 
 void NewFile(model::ModelState& m) {
-    try {
+    app::Guarded("mdifrmMain->NewFile", [&] {
         if (!askYes(kTextNewQuestion)) return;
         if (NewFileSol(m)) SetCurrentFile(app::shell().DefFilePath);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->NewFile", e);
-    }
+    });
 }
 
 void OpenFile(const std::string& path, model::ModelState& m, const app::ImageAdjust& adjust) {
-    try {
+    const auto tell = [](const app::Caught& c) { ShowFileFailure(kTextWrongFile, c.reason()); };
+    app::Guarded("mdifrmMain->OpenFile", tell, [&] {
         std::string file = path;
         if (file.empty()) {
             std::optional<std::string> chosen = platform::dialogs().openFile(dataFileRequest());
@@ -105,52 +104,47 @@ void OpenFile(const std::string& path, model::ModelState& m, const app::ImageAdj
         // The image now is the file's, whatever the refresh does.
         SetCurrentFile(file);
         model::SoftDisplay(m);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->OpenFile", e);
-        ShowFileFailure(kTextWrongFile, e.what());
-    }
+    });
 }
 
 SaveOutcome SaveFile(model::ModelState& m) {
-    try {
+    SaveOutcome outcome = SaveOutcome::NotSaved;
+    const auto tell = [](const app::Caught& c) { ShowFileFailure(kTextSaveFailed, c.reason()); };
+    app::Guarded("mdifrmMain->SaveFile", tell, [&] {
         platform::host<MainWindowHost>().TakeFocus();
-        if (!askYes(kTextSaveQuestion)) return SaveOutcome::Declined;
-        return SaveAsFile(m) ? SaveOutcome::Saved : SaveOutcome::NotSaved;
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->SaveFile", e);
-        ShowFileFailure(kTextSaveFailed, e.what());
-        return SaveOutcome::NotSaved;
-    }
+        if (!askYes(kTextSaveQuestion)) {
+            outcome = SaveOutcome::Declined;
+            return;
+        }
+        if (SaveAsFile(m)) outcome = SaveOutcome::Saved;
+    });
+    return outcome;
 }
 
 bool SaveAsFile(model::ModelState& m) {
-    try {
+    bool saved = false;
+    const auto tell = [](const app::Caught& c) { ShowFileFailure(kTextWriteFailed, c.reason()); };
+    app::Guarded("mdifrmMain->SaveAsFile", tell, [&] {
         platform::FileRequest request = dataFileRequest();
         request.defaultExt = DataFileExtension;
         std::optional<std::string> chosen = platform::dialogs().saveFile(request);
-        if (!chosen || chosen->empty()) return false;
-        return SaveDatFile(*chosen, m);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->SaveAsFile", e);
-        ShowFileFailure(kTextWriteFailed, e.what());
-        return false;
-    }
+        if (chosen && !chosen->empty()) saved = SaveDatFile(*chosen, m);
+    });
+    return saved;
 }
 
 bool SaveDatFile(const std::string& path, model::ModelState& m) {
     // A save that fails leaves the image as it was; the table keeps the edits.
     const model::Image before = m.IicDat;
-    try {
+    const auto putBack = [&](const app::Caught& c) {
+        m.IicDat = before;
+        ShowFileFailure(kTextWriteFailed, c.reason());
+    };
+    return app::Guarded("mdifrmMain->SaveDatFile", putBack, [&] {
         model::ChInfoToIicDat(m);
         app::WriteDataFile(path, m.IicDat);
         SetCurrentFile(path);
-        return true;
-    } catch (const std::exception& e) {
-        m.IicDat = before;
-        app::VbErrNumDes("mdifrmMain->SaveDatFile", e);
-        ShowFileFailure(kTextWriteFailed, e.what());
-        return false;
-    }
+    });
 }
 
 } // namespace shell

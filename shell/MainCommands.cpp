@@ -23,8 +23,9 @@ enum class Switched { NotStored, Restarting, Kept };
 constexpr int kLanguageNoticeLanguage = 3;
 
 Switched SwiLangFace(app::ShellState& s, int lang) {
-    bool stored = false;
-    try {
+    // A failure before the language was stored leaves the old one in force.
+    Switched switched = Switched::NotStored;
+    app::Guarded("mdifrmMain->SwiLangFace", [&] {
         platform::IoResult written =
             app::WriteSetting(app::keys::Language, std::to_string(lang), s.SettingsFile);
         s.RetVal = written.ok ? 1 : 0;
@@ -32,23 +33,20 @@ Switched SwiLangFace(app::ShellState& s, int lang) {
             // A restart would come back in the old language.
             NoteSettingsWrite(s, written);
             TellRefusedSettings(s);
-            return Switched::NotStored;
+            return;
         }
-        stored = true;
+        switched = Switched::Kept;
         platform::dialogs().messageIn(kLanguageNoticeLanguage, app::text(kTextLanguageChanged),
                                       app::text(app::TextKey::LanguageNoticeTitle), platform::Buttons::Ok,
                                       platform::Icon::Question);
         if (!platform::desktop().RestartProgram()) {
             TellIn(lang, app::text(app::TextKey::RestartFailed, lang), platform::Icon::Exclamation);
-            return Switched::Kept;
+            return;
         }
         s.NoExitAsk = -1;
-        return Switched::Restarting;
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->SwiLangFace", e);
-    }
-    // A failure before the language was stored leaves the old one in force.
-    return stored ? Switched::Kept : Switched::NotStored;
+        switched = Switched::Restarting;
+    });
+    return switched;
 }
 
 } // namespace
@@ -93,11 +91,12 @@ LanguageChoice ChooseLanguage(app::ShellState& s, int lang, bool linkBusy,
 }
 
 bool ConfirmExit(app::ShellState& s, bool linkBusy) {
-    try {
+    bool confirmed = false;
+    const bool asked = app::Guarded("mdifrmMain->MDIForm_QueryUnload", [&] {
         // Closing in the middle of a transfer would leave the radio half written.
         if (linkBusy) {
             tellLinkBusy();
-            return false;
+            return;
         }
         if (s.NoExitAsk != 0)
             s.ExitAnswer = platform::AnswerYes;
@@ -105,14 +104,12 @@ bool ConfirmExit(app::ShellState& s, bool linkBusy) {
             s.ExitAnswer = static_cast<std::int16_t>(
                 platform::dialogs().message(app::text(kTextExitQuestion), app::text(app::kTextNotice),
                                             platform::Buttons::YesNo, platform::Icon::Question));
-        if (s.ExitAnswer != platform::AnswerYes) return false;
+        if (s.ExitAnswer != platform::AnswerYes) return;
         s.AppClosing = 1;
-        return true;
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->MDIForm_QueryUnload", e);
-        // Unconfirmed, the program keeps running.
-        return s.AppClosing != 0;
-    }
+        confirmed = true;
+    });
+    // Unconfirmed, the program keeps running.
+    return asked ? confirmed : s.AppClosing != 0;
 }
 
 } // namespace shell

@@ -67,17 +67,16 @@ std::int16_t LanguageOfLocale(int localeId) {
 }
 
 std::optional<std::int16_t> GetSysLang(app::ShellState& s) {
-    try {
-        if (storedInt(app::ReadSetting(app::keys::FirRun, "1", s.SettingsFile)) == 0) return std::nullopt;
+    std::optional<std::int16_t> unstored;
+    app::Guarded("mdifrmMain->GetSysLang", [&] {
+        if (storedInt(app::ReadSetting(app::keys::FirRun, "1", s.SettingsFile)) == 0) return;
         NoteSettingsWrite(s, app::WriteSetting(app::keys::FirRun, "0", s.SettingsFile));
         std::int16_t lang = LanguageOfLocale(platform::systemLocaleId());
         platform::IoResult r = app::WriteSetting(app::keys::Language, std::to_string(lang), s.SettingsFile);
         NoteSettingsWrite(s, r);
-        if (!r) return lang;
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->GetSysLang", e);
-    }
-    return std::nullopt;
+        if (!r) unstored = lang;
+    });
+    return unstored;
 }
 
 void ReadLangIndex(app::ShellState& s, std::optional<std::int16_t> unstored) {

@@ -1,5 +1,7 @@
 #include "align/ui/FieldWidgets.h"
 
+#include "platform/ui/Widgets.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -84,8 +86,9 @@ QLineEdit* FieldWidgets::scrollText(Control control, int index) const {
 void FieldWidgets::fill(Element& e, const FieldControl& c) {
     if (e.listCount == c.ListCount && e.firstNumber == c.FirstNumber && e.texts == c.Texts.data()) return;
     QStringList entries;
-    for (int k = 0; k < c.ListCount; ++k) entries << QString::fromStdString(c.EntryText(k));
+    for (int k = 0; k < c.ListCount; ++k) entries << platform::qs(c.EntryText(k));
     auto* list = static_cast<QComboBox*>(e.widget);
+    const QSignalBlocker blocker(list);
     list->clear();
     list->addItems(entries);
     e.listCount = c.ListCount;
@@ -96,16 +99,15 @@ void FieldWidgets::fill(Element& e, const FieldControl& c) {
 void FieldWidgets::show(const FieldControls& state) {
     for (Element& e : elements_) {
         const FieldControl& c = state.at(e.control, e.index);
-        const QSignalBlocker blocker(e.widget);
         e.widget->setEnabled(c.Enabled);
         if (auto* list = qobject_cast<QComboBox*>(e.widget)) {
             fill(e, c);
-            list->setCurrentIndex(c.Value < list->count() ? c.Value : -1);
+            platform::show(list, c.Value < list->count() ? c.Value : -1);
         } else if (auto* box = qobject_cast<QCheckBox*>(e.widget)) {
-            box->setChecked(c.Value == 1);
+            platform::show(box, c.Value);
         } else if (auto* bar = qobject_cast<QScrollBar*>(e.widget)) {
-            bar->setValue(c.Value);
-            e.text->setText(QString::fromStdString(c.Text));
+            platform::show(bar, c.Value);
+            platform::show(e.text, c.Text);
         }
     }
 }

@@ -7,7 +7,6 @@
 #include "align/ui/frmInputCode.h"
 #include "app/ErrorReporter.h"
 #include "link/FirmwareTable.h"
-#include "link/ui/TimerView.h"
 #include "link/ui/frmToolCom.h"
 #include "model/Model.h"
 #include "platform/ui/Twips.h"
@@ -25,7 +24,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalBlocker>
 
 namespace align::ui {
 
@@ -56,11 +54,6 @@ constexpr int kOptionTopTwips = 2820, kPowerTopTwips = 4380;
 
 AdjModeWindow& adjMode() {
     return AdjMode(state());
-}
-
-void setTicked(QCheckBox* box, int value) {
-    const QSignalBlocker blocker(box);
-    box->setChecked(value == 1);
 }
 
 QLabel* label(const char* text, QWidget* parent) {
@@ -324,126 +317,123 @@ QComboBox* frmAdjMode::cboCompanName() const {
 void frmAdjMode::ShowState() {
     AdjModeWindow& w = adjMode();
     fields->show(w.fields);
-    cmdRead->setEnabled(w.cmdRead.Enabled);
-    cmdWrite->setEnabled(w.cmdWrite.Enabled);
-    {
-        const QSignalBlocker a(optRwSort[2]), b(optRwSort[3]);
-        optRwSort[2]->group()->setExclusive(false);
-        optRwSort[2]->setChecked(w.optRwSort == 2);
-        optRwSort[3]->setChecked(w.optRwSort == 3);
-        optRwSort[2]->group()->setExclusive(true);
-    }
-    setTicked(chkExitTryCom, w.chkExitTryCom.Value);
-    setTicked(chkAutoWr, w.chkAutoWr.Value);
-    setTicked(chkCheckRw, w.chkCheckRw.Value);
-    setTicked(chkOnlineAdj, w.chkOnlineAdj.Value);
-    setTicked(chkBps, w.chkBps.Value);
-    setTicked(chkAutoShowFlash, w.chkAutoShowFlash.Value);
-    if (txtWrInterval->text().toStdString() != w.txtWrInterval) {
-        const QSignalBlocker blocker(txtWrInterval);
-        txtWrInterval->setText(QString::fromStdString(w.txtWrInterval));
-    }
-    radiolink::ui::FollowTimer(tmrAutoWr, w.tmrAutoWr);
-    radiolink::ui::FollowTimer(tmrAutoShowFlash, w.tmrAutoShowFlash);
+    platform::show(cmdRead, w.cmdRead);
+    platform::show(cmdWrite, w.cmdWrite);
+    platform::show(optRwSort[2]->group(), w.optRwSort);
+    platform::show(chkExitTryCom, w.chkExitTryCom);
+    platform::show(chkAutoWr, w.chkAutoWr);
+    platform::show(chkCheckRw, w.chkCheckRw);
+    platform::show(chkOnlineAdj, w.chkOnlineAdj);
+    platform::show(chkBps, w.chkBps);
+    platform::show(chkAutoShowFlash, w.chkAutoShowFlash);
+    platform::show(txtWrInterval, w.txtWrInterval);
+    platform::show(tmrAutoWr, w.tmrAutoWr);
+    platform::show(tmrAutoShowFlash, w.tmrAutoShowFlash);
 }
 
 // ---- Handlers ----
 
+namespace {
+
+// A handler's work in the guard, then the window shows its state, which the
+// work may have changed also where it failed.
+template <class Work> void handled(frmAdjMode& w, const char* tag, Work&& work) {
+    app::Guarded(tag, work);
+    app::Guarded(tag, [&] { w.ShowState(); });
+}
+
+} // namespace
+
 void frmAdjMode::FieldChanged(Control control, int index, int value) {
-    try {
+    const auto show = [this](const app::Caught&) { ShowState(); };
+    app::Guarded("frmAdjMode->FieldChanged", show, [&] {
         Busy busy(*this);
         AdjModeFieldChanged(state(), radiolink::linkState(), model::IicDat(), control, index, value);
         ShowState();
         if (control == Control::cboPwrAdj && adjMode().chkOnlineAdj.Value == 1) cboPwrAdj(index)->setFocus();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmAdjMode->FieldChanged", e);
-        ShowState();
-    }
+    });
 }
 
 void frmAdjMode::cmdRead_Click() {
-    try {
+    handled(*this, "frmAdjMode->cmdRead_Click", [&] {
         Busy busy(*this);
         AdjReadRadio(radiolink::linkState(), model::state());
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmAdjMode->cmdRead_Click", e);
-    }
-    ShowState();
+    });
 }
 
 void frmAdjMode::cmdWrite_Click() {
-    try {
+    handled(*this, "frmAdjMode->cmdWrite_Click", [&] {
         Busy busy(*this);
         AdjWriteRadio(radiolink::linkState(), radiolink::firmware(), model::state());
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmAdjMode->cmdWrite_Click", e);
-    }
-    ShowState();
+    });
 }
 
 void frmAdjMode::optRwSort_Click(int k) {
-    align::optRwSort_Click(state(), k);
-    ShowState();
+    handled(*this, "frmAdjMode->optRwSort_Click", [&] { align::optRwSort_Click(state(), k); });
 }
 
 void frmAdjMode::chkExitTryCom_Click() {
-    align::chkExitTryCom_Click(state(), radiolink::linkState(), chkExitTryCom->isChecked() ? 1 : 0);
-    ShowState();
+    handled(*this, "frmAdjMode->chkExitTryCom_Click", [&] {
+        align::chkExitTryCom_Click(state(), radiolink::linkState(), chkExitTryCom->isChecked() ? 1 : 0);
+    });
 }
 
 void frmAdjMode::chkAutoWr_Click() {
-    align::chkAutoWr_Click(state(), chkAutoWr->isChecked() ? 1 : 0);
-    // Every click starts the interval afresh.
-    tmrAutoWr.stop();
-    ShowState();
+    handled(*this, "frmAdjMode->chkAutoWr_Click", [&] {
+        align::chkAutoWr_Click(state(), chkAutoWr->isChecked() ? 1 : 0);
+        // Every click starts the interval afresh.
+        tmrAutoWr.stop();
+    });
 }
 
 void frmAdjMode::chkCheckRw_Click() {
-    adjMode().chkCheckRw.Value = chkCheckRw->isChecked() ? 1 : 0;
+    app::Guarded("frmAdjMode->chkCheckRw_Click",
+                 [&] { adjMode().chkCheckRw.Value = chkCheckRw->isChecked() ? 1 : 0; });
 }
 
 void frmAdjMode::chkOnlineAdj_Click() {
-    adjMode().chkOnlineAdj.Value = chkOnlineAdj->isChecked() ? 1 : 0;
+    app::Guarded("frmAdjMode->chkOnlineAdj_Click",
+                 [&] { adjMode().chkOnlineAdj.Value = chkOnlineAdj->isChecked() ? 1 : 0; });
 }
 
 void frmAdjMode::chkBps_Click() {
-    try {
-        align::chkBps_Click(state(), radiolink::linkState(), chkBps->isChecked() ? 1 : 0);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmAdjMode->chkBps_Click", e);
-    }
-    ShowState();
+    handled(*this, "frmAdjMode->chkBps_Click",
+            [&] { align::chkBps_Click(state(), radiolink::linkState(), chkBps->isChecked() ? 1 : 0); });
 }
 
 void frmAdjMode::chkAutoShowFlash_Click() {
-    align::chkAutoShowFlash_Click(state(), chkAutoShowFlash->isChecked() ? 1 : 0);
-    tmrAutoShowFlash.stop();
-    ShowState();
+    handled(*this, "frmAdjMode->chkAutoShowFlash_Click", [&] {
+        align::chkAutoShowFlash_Click(state(), chkAutoShowFlash->isChecked() ? 1 : 0);
+        tmrAutoShowFlash.stop();
+    });
 }
 
 void frmAdjMode::txtWrInterval_Change() {
-    adjMode().txtWrInterval = txtWrInterval->text().toStdString();
+    app::Guarded("frmAdjMode->txtWrInterval_Change",
+                 [&] { adjMode().txtWrInterval = txtWrInterval->text().toStdString(); });
 }
 
 void frmAdjMode::txtWrInterval_DblClick() {
-    align::txtWrInterval_DblClick(state());
-    ShowState();
+    handled(*this, "frmAdjMode->txtWrInterval_DblClick", [&] { align::txtWrInterval_DblClick(state()); });
 }
 
 void frmAdjMode::cmdReadDat_Click() {
-    Busy busy(*this);
-    if (const auto path = align::cmdReadDat_Click(cboModel->currentIndex(), model::state()))
-        lblFileName->setText(QString::fromStdString(*path));
-    ShowState();
+    handled(*this, "frmAdjMode->cmdReadDat_Click", [&] {
+        Busy busy(*this);
+        if (const auto path = align::cmdReadDat_Click(cboModel->currentIndex(), model::state()))
+            lblFileName->setText(QString::fromStdString(*path));
+    });
 }
 
 void frmAdjMode::cmdSaveDat_Click() {
-    if (const auto path = align::cmdSaveDat_Click(cboModel->currentIndex(), model::IicDat()))
-        lblFileName->setText(QString::fromStdString(*path));
+    app::Guarded("frmAdjMode->cmdSaveDat_Click", [&] {
+        if (const auto path = align::cmdSaveDat_Click(cboModel->currentIndex(), model::IicDat()))
+            lblFileName->setText(QString::fromStdString(*path));
+    });
 }
 
 void frmAdjMode::cmdPort_Click() {
-    radiolink::ui::ShowPortDialog(this);
+    app::Guarded("frmAdjMode->cmdPort_Click", [&] { radiolink::ui::ShowPortDialog(this); });
 }
 
 int frmAdjMode::HeightTwips() const {
@@ -461,28 +451,31 @@ void frmAdjMode::cmdAdjPwr_Click() {
 }
 
 void frmAdjMode::cmdAdjDevSql_Click() {
-    Open(AskAccessCode(this, CodeButton::cmdAdjDevSql), this);
+    app::Guarded("frmAdjMode->cmdAdjDevSql_Click",
+                 [&] { Open(AskAccessCode(this, CodeButton::cmdAdjDevSql), this); });
 }
 
 void frmAdjMode::cmdKey_Click() {
-    Open(AskAccessCode(this, CodeButton::cmdKey), this);
+    app::Guarded("frmAdjMode->cmdKey_Click", [&] { Open(AskAccessCode(this, CodeButton::cmdKey), this); });
 }
 
 void frmAdjMode::cmdSoft_Click() {
-    Open(AskAccessCode(this, CodeButton::cmdSoft), this);
+    app::Guarded("frmAdjMode->cmdSoft_Click", [&] { Open(AskAccessCode(this, CodeButton::cmdSoft), this); });
 }
 
 void frmAdjMode::cmdFlash_Click() {
-    Open(AskAccessCode(this, CodeButton::cmdFlash), this);
+    app::Guarded("frmAdjMode->cmdFlash_Click",
+                 [&] { Open(AskAccessCode(this, CodeButton::cmdFlash), this); });
 }
 
 void frmAdjMode::cmdAutoTest_Click() {
     // Asks for the code; nothing follows either way.
-    Open(AskAccessCode(this, CodeButton::cmdAutoTest));
+    app::Guarded("frmAdjMode->cmdAutoTest_Click",
+                 [&] { Open(AskAccessCode(this, CodeButton::cmdAutoTest)); });
 }
 
 void frmAdjMode::tmrAutoWr_Timer() {
-    try {
+    handled(*this, "frmAdjMode->tmrAutoWr_Timer", [&] {
         Busy busy(*this);
         switch (align::tmrAutoWr_Timer(state(), radiolink::linkState())) {
         case AutoRwStep::Read:
@@ -494,14 +487,12 @@ void frmAdjMode::tmrAutoWr_Timer() {
         case AutoRwStep::None:
             break;
         }
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmAdjMode->tmrAutoWr_Timer", e);
-    }
-    ShowState();
+    });
 }
 
 void frmAdjMode::tmrAutoShowFlash_Timer() {
-    platform::host<FlashToolsHost>().RefreshGridFlash();
+    app::Guarded("frmAdjMode->tmrAutoShowFlash_Timer",
+                 [] { platform::host<FlashToolsHost>().RefreshGridFlash(); });
 }
 
 void frmAdjMode::closeEvent(QCloseEvent* event) {

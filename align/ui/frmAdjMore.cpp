@@ -90,8 +90,7 @@ void frmAdjMore::ShowState() {
         panel->setVisible(visible);
     }
     for (int row = 1; row <= kMenuRows; ++row)
-        vsfgGridMenu->setTextMatrix(row, 1,
-                                    QString::fromStdString(w.fields.at(Control::vsfgGridMenu, row).Text));
+        vsfgGridMenu->setTextMatrix(row, 1, platform::qs(w.fields.at(Control::vsfgGridMenu, row).Text));
     if (shown) growToPanels();
 }
 
@@ -110,51 +109,59 @@ void frmAdjMore::growToPanels() {
     if (isVisible()) platform::keepOnScreen(*this);
 }
 
+namespace {
+
+// A handler's work in the guard, then the window shows its state, which the
+// work may have changed also where it failed.
+template <class Work> void handled(frmAdjMore& w, const char* tag, Work&& work) {
+    app::Guarded(tag, work);
+    app::Guarded(tag, [&] { w.ShowState(); });
+}
+
+} // namespace
+
 void frmAdjMore::FieldChanged(Control control, int index, int value) {
-    try {
-        AdjMoreFieldChanged(state(), model::IicDat(), control, index, value);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmAdjMore->FieldChanged", e);
-    }
-    ShowState();
+    handled(*this, "frmAdjMore->FieldChanged",
+            [&] { AdjMoreFieldChanged(state(), model::IicDat(), control, index, value); });
 }
 
 void frmAdjMore::cmdReg34H_Def_Click() {
-    align::cmdReg34H_Def_Click(model::IicDat());
+    app::Guarded("frmAdjMore->cmdReg34H_Def_Click", [] { align::cmdReg34H_Def_Click(model::IicDat()); });
 }
 
 void frmAdjMore::cmdReg65H_Def_Click() {
-    align::cmdReg65H_Def_Click(model::IicDat());
+    app::Guarded("frmAdjMore->cmdReg65H_Def_Click", [] { align::cmdReg65H_Def_Click(model::IicDat()); });
 }
 
 void frmAdjMore::vsfgGridMenu_AfterEdit(int row, int col) {
-    try {
+    app::Guarded("frmAdjMore->vsfgGridMenu_AfterEdit", [&] {
         // The cell keeps what was typed into it.
         if (col == 1)
             adjMore().fields.at(Control::vsfgGridMenu, row).Text =
                 vsfgGridMenu->textMatrix(row, col).toStdString();
         align::vsfgGridMenu_AfterEdit(state(), model::IicDat(), row, vsfgGridMenu->comboIndex());
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmAdjMore->vsfgGridMenu_AfterEdit", e);
-    }
+    });
 }
 
 void frmAdjMore::cmdMenuAdjust_Click() {
-    AskAccessCode(this, CodeButton::cmdMenuAdjust);
-    PanelCodeAnswered(state(), CodeButton::cmdMenuAdjust, state().InputCode);
-    ShowState();
+    handled(*this, "frmAdjMore->cmdMenuAdjust_Click", [&] {
+        AskAccessCode(this, CodeButton::cmdMenuAdjust);
+        PanelCodeAnswered(state(), CodeButton::cmdMenuAdjust, state().InputCode);
+    });
 }
 
 void frmAdjMore::cmdSqlPara_Click() {
-    AskAccessCode(this, CodeButton::cmdSqlPara);
-    PanelCodeAnswered(state(), CodeButton::cmdSqlPara, state().InputCode);
-    ShowState();
+    handled(*this, "frmAdjMore->cmdSqlPara_Click", [&] {
+        AskAccessCode(this, CodeButton::cmdSqlPara);
+        PanelCodeAnswered(state(), CodeButton::cmdSqlPara, state().InputCode);
+    });
 }
 
 void frmAdjMore::cmdRespDevSql_Click() {
-    AskAccessCode(this, CodeButton::cmdRespDevSql);
-    PanelCodeAnswered(state(), CodeButton::cmdRespDevSql, state().InputCode);
-    ShowState();
+    handled(*this, "frmAdjMore->cmdRespDevSql_Click", [&] {
+        AskAccessCode(this, CodeButton::cmdRespDevSql);
+        PanelCodeAnswered(state(), CodeButton::cmdRespDevSql, state().InputCode);
+    });
 }
 
 } // namespace align::ui

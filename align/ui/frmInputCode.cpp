@@ -59,7 +59,7 @@ frmInputCode* frmInputCode::existing() {
 }
 
 void frmInputCode::showTimer() {
-    const radiolink::Timer& t = state().frmInputCode->tmrAutoExit;
+    const platform::Timer& t = state().frmInputCode->tmrAutoExit;
     tmrAutoExit.stop();
     if (t.Enabled) tmrAutoExit.start(t.Interval);
 }
@@ -70,25 +70,26 @@ void frmInputCode::Form_Load() {
 }
 
 void frmInputCode::txtInputCode_Change() {
-    align::txtInputCode_Change(state(), txtInputCode->text().toStdString());
-    showTimer();
+    app::Guarded("frmInputCode->txtInputCode_Change", [&] {
+        align::txtInputCode_Change(state(), txtInputCode->text().toStdString());
+        showTimer();
+    });
 }
 
 void frmInputCode::tmrAutoExit_Timer() {
     tmrAutoExit.stop();
-    align::tmrAutoExit_Timer(state());
+    app::Guarded("frmInputCode->tmrAutoExit_Timer", [] { align::tmrAutoExit_Timer(state()); });
+    // The question ends however its answer went.
     accept();
 }
 
 CodeAction AskAccessCode(QWidget* owner, CodeButton button) {
-    try {
+    const bool asked = app::Guarded("frmInputCode->Form_Load", [&] {
         frmInputCode dialog(owner);
         platform::placeWindow(dialog, owner);
         dialog.exec();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmInputCode->Form_Load", e);
-        return CodeAction::None;
-    }
+    });
+    if (!asked) return CodeAction::None;
     return ActionFor(button, state().InputCode);
 }
 

@@ -3,6 +3,7 @@
 #include "align/VitualKey.h"
 #include "app/ErrorReporter.h"
 #include "link/LinkState.h"
+#include "platform/ui/Widgets.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -12,7 +13,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace align::ui {
@@ -134,32 +134,33 @@ frmVitualKey* frmVitualKey::existing() {
 void frmVitualKey::ShowState() {
     const VitualKeyWindow& w = VitualKey(state());
     setEnabled(w.Enabled);
-    for (int i = 0; i < 3; ++i) {
-        const QSignalBlocker blocker(chkKeyPf[i]);
-        chkKeyPf[i]->setChecked(w.chkKeyPf[i].Value == 1);
-    }
+    for (int i = 0; i < 3; ++i) platform::show(chkKeyPf[i], w.chkKeyPf[i]);
 }
 
+namespace {
+
+// A key's work in the guard, then the keypad shows its state, which the
+// work may have changed also where it failed.
+template <class Work> void handled(frmVitualKey& w, const char* tag, Work&& work) {
+    app::Guarded(tag, work);
+    app::Guarded(tag, [&] { w.ShowState(); });
+}
+
+} // namespace
+
 void frmVitualKey::cmdKeyPf_Click(int index) {
-    try {
-        align::cmdKeyPf_Click(state(), radiolink::linkState(), index);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmVitualKey->cmdKeyPf_Click", e);
-    }
-    ShowState();
+    handled(*this, "frmVitualKey->cmdKeyPf_Click",
+            [&] { align::cmdKeyPf_Click(state(), radiolink::linkState(), index); });
 }
 
 void frmVitualKey::cmdKeyMa_Click(int index) {
-    try {
-        align::cmdKeyMa_Click(state(), radiolink::linkState(), index);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmVitualKey->cmdKeyMa_Click", e);
-    }
-    ShowState();
+    handled(*this, "frmVitualKey->cmdKeyMa_Click",
+            [&] { align::cmdKeyMa_Click(state(), radiolink::linkState(), index); });
 }
 
 void frmVitualKey::chkKeyPf_Click(int index) {
-    align::chkKeyPf_Click(state(), index, chkKeyPf[index]->isChecked() ? 1 : 0);
+    app::Guarded("frmVitualKey->chkKeyPf_Click",
+                 [&] { align::chkKeyPf_Click(state(), index, chkKeyPf[index]->isChecked() ? 1 : 0); });
 }
 
 void frmVitualKey::closeEvent(QCloseEvent* event) {

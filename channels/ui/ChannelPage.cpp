@@ -156,16 +156,14 @@ void ChannelPage::InitChMem() {
 }
 
 void ChannelPage::ChInfoInitFace() {
-    try {
+    app::Guarded("modChMem->ChInfoInitFace:", [&] {
         window_.SetCaption(app::text(kTextChannelInfo));
         vsfgGridCh->setAlternateBackColor(GridAlternateBack);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->ChInfoInitFace:", e);
-    }
+    });
 }
 
 void ChannelPage::SetChGrid() {
-    try {
+    app::Guarded("modChMem->SetChGrid:", [&] {
         const model::ModelState& s = m();
         platform::Grid& g = *vsfgGridCh;
         g.setCols(1);
@@ -193,13 +191,11 @@ void ChannelPage::SetChGrid() {
         }
         if (s.ChCount >= 1 && s.ChColCount >= 1) g.setCurrentCell(1, 1);
         g.setTextSize(10);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("modChMem->SetChGrid:", e);
-    }
+    });
 }
 
 void ChannelPage::ChInfoModel() {
-    try {
+    app::Guarded("frmChMem->ChInfoModel", [&] {
         cboModel->clear();
         cboModel->addItem(app::face(kTextModelName));
         cboModel->setCurrentIndex(0);
@@ -212,9 +208,7 @@ void ChannelPage::ChInfoModel() {
             cboFrequency->addItem(app::face(kTextCustomBand));
         }
         SetFrequencyListIndex(model::DefaultPresetIndex);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->ChInfoModel", e);
-    }
+    });
 }
 
 // ---- Model and band ----
@@ -227,7 +221,7 @@ void ChannelPage::cboModel_Click() {
 void ChannelPage::cboFrequency_Click() {
     model::ModelState& s = m();
     if (s.FreRangeBusy == -1) return;
-    try {
+    app::Guarded("frmChMem->cboFrequency_Click", [&] {
         const int index = cboFrequency->currentIndex();
         if (index < 0) return;
         Band2 band;
@@ -247,9 +241,7 @@ void ChannelPage::cboFrequency_Click() {
         ApplyBand2(s, window_, band);
         presetApplied_ = index;
         shell::NewFileSol(s);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->cboFrequency_Click", e);
-    }
+    });
 }
 
 int ChannelPage::FrequencyListIndex() const {
@@ -324,29 +316,25 @@ void ChannelPage::highlightRow(int row, int firstCol) {
 }
 
 void ChannelPage::vsfgGridCh_BeforeEdit(int row, int col, bool& cancel) {
-    try {
+    app::Guarded("frmChMem->vsfgGridCh_BeforeEdit:", [&] {
         HideCtdcs();
         const BeforeEditResult r = BeforeEdit(m(), app::shell(), row, col);
         cancel = r.cancel;
         if (!r.setMode) return;
         setEditMode(r.mode);
         if (r.hasComboList) vsfgGridCh->setColComboList(col, QString::fromStdString(r.comboList));
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->vsfgGridCh_BeforeEdit:", e);
-    }
+    });
 }
 
 void ChannelPage::vsfgGridCh_AfterEdit(int row, int col) {
-    try {
+    app::Guarded("frmChMem->vsfgGridCh_AfterEdit:", [&] {
         AfterEdit(m(), app::shell(), *this, row, col, vsfgGridCh->textMatrix(row, col).toStdString());
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->vsfgGridCh_AfterEdit:", e);
-    }
+    });
 }
 
 void ChannelPage::vsfgGridCh_Click() {
     ChMemState& s = chMem();
-    try {
+    app::Guarded("frmChMem->vsfgGridCh_Click:", [&] {
         const int row = vsfgGridCh->mouseRow(), col = vsfgGridCh->mouseCol();
         clearHighlights(0);
         // The lock's selection colour stays while the lock is on.
@@ -382,9 +370,7 @@ void ChannelPage::vsfgGridCh_Click() {
             vsfgGridCh->editCell();
             break;
         }
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->vsfgGridCh_Click:", e);
-    }
+    });
 }
 
 void ChannelPage::openToneBox(int row, int col, Qt::FocusReason reason) {
@@ -392,6 +378,7 @@ void ChannelPage::openToneBox(int row, int col, Qt::FocusReason reason) {
     cboGridChCtdcs->setGeometry(vsfgGridCh->cellRect(row, col));
     cboGridChCtdcs->show();
     cboGridChCtdcs->raise();
+    toneBoxReleased_ = false;
     cboGridChCtdcs->setFocus(reason);
 }
 
@@ -403,13 +390,14 @@ bool ChannelPage::vsfgGridCh_KeyDown(QKeyEvent* key) {
                            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (!character && key->key() != Qt::Key_F2) return false;
     ChMemState& s = chMem();
-    try {
+    bool opened = false;
+    const bool ran = app::Guarded("frmChMem->vsfgGridCh_KeyDown:", [&] {
         const int row = vsfgGridCh->row(), col = vsfgGridCh->col();
         if (FaceLocked(app::shell()) || row < 1 || row > m().ChCount ||
             (col != ColRxTone && col != ColTxTone))
-            return false;
+            return;
         const ClickTarget target = ClickAction(m(), row, col);
-        if (target != ClickTarget::OpenRxTone && target != ClickTarget::OpenTxTone) return false;
+        if (target != ClickTarget::OpenRxTone && target != ClickTarget::OpenTxTone) return;
         if (s.CtdcsEditCol == ColRxTone || s.CtdcsEditCol == ColTxTone) {
             cboGridChCtdcs_LostFocus();
             vsfgGridCh->setCurrentCell(row, col);
@@ -420,15 +408,14 @@ bool ChannelPage::vsfgGridCh_KeyDown(QKeyEvent* key) {
         highlightRow(row, 0);
         openToneBox(row, col, Qt::OtherFocusReason);
         if (character) QCoreApplication::sendEvent(cboGridChCtdcs, key);
-        return true;
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->vsfgGridCh_KeyDown:", e);
-        return true;
-    }
+        opened = true;
+    });
+    // A key that failed is taken all the same: the grid does not edit the cell.
+    return opened || !ran;
 }
 
 void ChannelPage::reopenToneBox() {
-    try {
+    const bool shown = app::Guarded("frmChMem->vsfgGridCh_DblClick:", [&] {
         const int row = vsfgGridCh->row(), col = vsfgGridCh->col();
         const bool tone = !FaceLocked(app::shell()) && row >= 1 && row <= m().ChCount &&
                           (col == ColRxTone || col == ColTxTone);
@@ -437,10 +424,8 @@ void ChannelPage::reopenToneBox() {
             openToneBox(row, col);
         else
             HideCtdcs();
-    } catch (const std::exception& e) {
-        HideCtdcs();
-        app::VbErrNumDes("frmChMem->vsfgGridCh_DblClick:", e);
-    }
+    });
+    if (!shown) HideCtdcs();
 }
 
 void ChannelPage::vsfgGridCh_DblClick() {
@@ -451,15 +436,13 @@ void ChannelPage::vsfgGridCh_DblClick() {
 }
 
 void ChannelPage::cboGridChCtdcs_GotFocus() {
-    try {
+    app::Guarded("frmChMem->cboGridChCtdcs_GotFocus", [&] {
         const int row = vsfgGridCh->row(), col = vsfgGridCh->col();
         if (col == ColRxTone || col == ColTxTone)
             SetCtdcsText(m().ChCtdcs.at(static_cast<std::size_t>(row))[col == ColRxTone ? 0 : 1]);
         clearHighlights(1);
         highlightRow(row, 1);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->cboGridChCtdcs_GotFocus", e);
-    }
+    });
 }
 
 void ChannelPage::cboGridChCtdcs_LostFocus() {
@@ -500,13 +483,17 @@ bool ChannelPage::eventFilter(QObject* watched, QEvent* event) {
             if (watched == cboGridChCtdcs && userFocusChange(event) && !hidingToneBox_)
                 cboGridChCtdcs_LostFocus();
             break;
+        case QEvent::MouseButtonRelease:
+            toneBoxReleased_ = true;
+            break;
         case QEvent::MouseButtonDblClick:
             // The second click of a double click on a tone cell lands on the
             // drop-down its first click opened: it is the grid's double click,
             // and what the drop-down held is dropped unstored. The cell is
             // still the one being chosen: the drop-down opens again on the
-            // tone the double click left there.
-            if (vsfgGridCh->inDoubleClick()) {
+            // tone the double click left there. Its first click went up over
+            // the grid, before the drop-down was there.
+            if (!toneBoxReleased_) {
                 chMem().CtdcsEditRow = 0;
                 chMem().CtdcsEditCol = 0;
                 vsfgGridCh_DblClick();
@@ -524,7 +511,7 @@ bool ChannelPage::eventFilter(QObject* watched, QEvent* event) {
 // ---- Buttons of the channel page ----
 
 void ChannelPage::cmdPc_Click(int index) {
-    try {
+    app::Guarded("frmChMem->cmdPc_Click", [&] {
         // The defaults go through the settings buttons' entry, which the lock refuses.
         if (index == 0)
             UserPressPc(settingsPages(), m(), 0);
@@ -532,9 +519,7 @@ void ChannelPage::cmdPc_Click(int index) {
             model::InitChTable(m(), chkDelChA->isChecked() ? -1 : 0, chkDelChB->isChecked() ? -1 : 0);
         else if (index == 4)
             platform::host<AlignmentAccessHost>().OpenAlignmentWindow();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->cmdPc_Click", e);
-    }
+    });
 }
 
 // ---- The lock ----

@@ -113,6 +113,7 @@ class ChannelPage : public QObject, public ChMemPage, public ChGridView {
     int presetApplied_ = -1; // the list entry whose band the window holds
     long chGridBackColor_ = 0;
     long chGridSelColor_ = 0;
+    bool toneBoxReleased_ = false; // a button went up over the drop-down since it opened
     bool hidingToneBox_ = false;
 };
 

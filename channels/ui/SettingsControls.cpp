@@ -21,7 +21,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTableView>
 
 #include <algorithm>
@@ -32,31 +31,10 @@ namespace {
 constexpr double GridTextPoints = 10;
 constexpr int RdWrCodeChars = 6;
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
+using platform::qs;
 
 bool inside(QWidget* within, QWidget* w) {
     return w && (w == within || within->isAncestorOf(w));
-}
-
-void showComboBox(QComboBox* box, const ComboBox& c) {
-    const QSignalBlocker quiet(box);
-    platform::showItems(box, c.items);
-    box->setCurrentIndex(c.ListIndex);
-    box->setEnabled(c.Enabled);
-    box->setToolTip(q(c.ToolTip));
-}
-
-void showLine(QLineEdit* box, const TextBox& t, bool caretFromState) {
-    const QSignalBlocker quiet(box);
-    const QString text = q(t.Text);
-    if (box->text() != text) {
-        box->setText(text);
-        caretFromState = true;
-    }
-    if (caretFromState) box->setCursorPosition(t.SelStart);
-    box->setToolTip(q(t.ToolTip));
 }
 
 // A grid laid out as its logic's layout says, every data cell empty.
@@ -64,7 +42,7 @@ void layOut(platform::Grid& g, const SideGrid& s) {
     g.setCols(1);
     g.setRows(1);
     // Headers centred like their columns.
-    g.setFormatString("^" + q(s.FormatString).split('|').join("|^"));
+    g.setFormatString("^" + qs(s.FormatString).split('|').join("|^"));
     g.setCols(s.Cols);
     g.setRowHeight(0, s.RowHeight);
     for (int r = 1; r <= s.Rows; ++r) {
@@ -77,9 +55,9 @@ void layOut(platform::Grid& g, const SideGrid& s) {
         const std::string& format = s.ColFormat[static_cast<std::size_t>(c)];
         if (!format.empty()) {
             g.setColDataType(c, platform::Grid::DataType::Decimal);
-            g.setColFormat(c, q(format));
+            g.setColFormat(c, qs(format));
         }
-        g.setColComboList(c, q(s.ColComboList[static_cast<std::size_t>(c)]));
+        g.setColComboList(c, qs(s.ColComboList[static_cast<std::size_t>(c)]));
     }
     g.setCurrentCell(s.CurRow, s.CurCol);
     g.setTextSize(GridTextPoints);
@@ -92,7 +70,7 @@ void layOut(platform::Grid& g, const SideGrid& s) {
 }
 
 void showRow(platform::Grid& g, const SideGrid& s, int row) {
-    for (int c = 1; c < s.Cols; ++c) g.setTextMatrix(row, c, q(s.Text(row, c)));
+    for (int c = 1; c < s.Cols; ++c) g.setTextMatrix(row, c, qs(s.Text(row, c)));
 }
 
 } // namespace
@@ -115,8 +93,10 @@ QComboBox* SettingsControls::combo(int index, QWidget* parent, int label) {
     box->setObjectName(QString("cboPc_%1").arg(index));
     box->setMaxVisibleItems(20);
     cboPc.at(static_cast<std::size_t>(index)) = box;
-    connect(box, &QComboBox::activated, this,
-            [this, index](int position) { refused(UserChoosePc(p_, m_, index, position), Ctl::Pc, index); });
+    connect(box, &QComboBox::activated, this, [this, index](int position) {
+        app::Guarded("frmChMem->cboPc_Click",
+                     [&] { refused(UserChoosePc(p_, m_, index, position), Ctl::Pc, index); });
+    });
     return box;
 }
 
@@ -125,7 +105,8 @@ QCheckBox* SettingsControls::check(int index, QWidget* parent) {
     box->setObjectName(QString("chkPc_%1").arg(index));
     chkPc.at(static_cast<std::size_t>(index)) = box;
     connect(box, &QCheckBox::clicked, this, [this, index](bool ticked) {
-        refused(UserTickPc(p_, m_, index, ticked ? 1 : 0), Ctl::Chk, index);
+        app::Guarded("frmChMem->chkPc_Click",
+                     [&] { refused(UserTickPc(p_, m_, index, ticked ? 1 : 0), Ctl::Chk, index); });
     });
     return box;
 }
@@ -137,11 +118,13 @@ QLineEdit* SettingsControls::text(int index, QWidget* parent) {
     box->setMaxLength(p_.txtPc.at(static_cast<std::size_t>(index)).MaxLength);
     txtPc.at(static_cast<std::size_t>(index)) = box;
     connect(box, &QLineEdit::textEdited, this, [this, box, index](const QString& typed) {
-        // A text the handler corrects keeps the caret where the user typed.
-        p_.txtPc[static_cast<std::size_t>(index)].SelStart = box->cursorPosition();
-        const bool taken = UserTypePc(p_, m_, index, typed.toStdString());
-        if (taken) showText(index, index >= 4 && index <= 7);
-        refused(taken, Ctl::Txt, index);
+        app::Guarded("frmChMem->txtPc_Change", [&] {
+            // A text the handler corrects keeps the caret where the user typed.
+            p_.txtPc[static_cast<std::size_t>(index)].SelStart = box->cursorPosition();
+            const bool taken = UserTypePc(p_, m_, index, typed.toStdString());
+            if (taken) showText(index, index >= 4 && index <= 7);
+            refused(taken, Ctl::Txt, index);
+        });
     });
     return box;
 }
@@ -157,7 +140,8 @@ QPushButton* SettingsControls::button(int index, QWidget* parent) {
     auto* b = new QPushButton(parent);
     b->setObjectName(QString("cmdPc_%1").arg(index));
     cmdPc.at(static_cast<std::size_t>(index)) = b;
-    connect(b, &QPushButton::clicked, this, [this, index] { UserPressPc(p_, m_, index); });
+    connect(b, &QPushButton::clicked, this,
+            [this, index] { app::Guarded("frmChMem->cmdPc_Click", [&] { UserPressPc(p_, m_, index); }); });
     return b;
 }
 
@@ -167,7 +151,9 @@ QListWidget* SettingsControls::keyList(int key, QWidget* parent) {
     list->setObjectName(QString("listSkKey_%1").arg(key));
     listSkKey.at(static_cast<std::size_t>(key)) = list;
     connect(list, &QListWidget::currentRowChanged, this, [this, key](int row) {
-        if (row >= 0) refused(UserChooseKey(p_, m_, key, row), Ctl::Key, key);
+        if (row < 0) return;
+        app::Guarded("frmChMem->listSkKey_Click",
+                     [&] { refused(UserChooseKey(p_, m_, key, row), Ctl::Key, key); });
     });
     return list;
 }
@@ -179,7 +165,8 @@ QComboBox* SettingsControls::voxLevel(int level, QWidget* parent) {
     box->setMaxVisibleItems(20);
     cboVoxCmpDat.at(static_cast<std::size_t>(level)) = box;
     connect(box, &QComboBox::activated, this, [this, level](int position) {
-        refused(UserChooseVox(p_, m_, level, position), Ctl::Vox, level);
+        app::Guarded("frmChMem->cboVoxCmpDat_Click",
+                     [&] { refused(UserChooseVox(p_, m_, level, position), Ctl::Vox, level); });
     });
     return box;
 }
@@ -191,10 +178,12 @@ QLineEdit* SettingsControls::autoMem(int memory, QWidget* parent) {
     box->setMaxLength(p_.txtAutoMem.at(static_cast<std::size_t>(memory)).MaxLength);
     txtAutoMem.at(static_cast<std::size_t>(memory)) = box;
     connect(box, &QLineEdit::textEdited, this, [this, box, memory](const QString& typed) {
-        p_.txtAutoMem[static_cast<std::size_t>(memory)].SelStart = box->cursorPosition();
-        const bool taken = UserTypeAutoMem(p_, m_, memory, typed.toStdString());
-        if (taken) showAutoMem(memory, true);
-        refused(taken, Ctl::AutoMem, memory);
+        app::Guarded("frmChMem->txtAutoMem_Change", [&] {
+            p_.txtAutoMem[static_cast<std::size_t>(memory)].SelStart = box->cursorPosition();
+            const bool taken = UserTypeAutoMem(p_, m_, memory, typed.toStdString());
+            if (taken) showAutoMem(memory, true);
+            refused(taken, Ctl::AutoMem, memory);
+        });
     });
     return box;
 }
@@ -206,7 +195,10 @@ platform::Grid* SettingsControls::twoToneGrid(int member, QWidget* parent) {
     // Member 1 of the hidden holder is never laid out, filled or read.
     if (member != 0) return g;
     connect(g, &platform::Grid::afterEdit, this, [this, g](int row, int col) {
-        refused(UserEditTwoTone(p_, m_, row, col, g->textMatrix(row, col).toStdString()), Ctl::TwoTone, row);
+        app::Guarded("frmChMem->vsfgGridTwoTone_AfterEdit", [&] {
+            refused(UserEditTwoTone(p_, m_, row, col, g->textMatrix(row, col).toStdString()), Ctl::TwoTone,
+                    row);
+        });
     });
     return g;
 }
@@ -215,7 +207,9 @@ platform::Grid* SettingsControls::radioGrid(QWidget* parent) {
     auto* g = vsfgGridRadio = new platform::Grid(parent);
     g->setObjectName(QStringLiteral("vsfgGridRadio"));
     connect(g, &platform::Grid::afterEdit, this, [this, g](int row, int col) {
-        refused(UserEditRadio(p_, m_, row, col, g->textMatrix(row, col).toStdString()), Ctl::Radio, row);
+        app::Guarded("frmChMem->vsfgGridRadio_AfterEdit", [&] {
+            refused(UserEditRadio(p_, m_, row, col, g->textMatrix(row, col).toStdString()), Ctl::Radio, row);
+        });
     });
     return g;
 }
@@ -224,8 +218,10 @@ platform::Grid* SettingsControls::phoneBookGrid(QWidget* parent) {
     auto* g = vsfgGridPhoneBook = new platform::Grid(parent);
     g->setObjectName(QStringLiteral("vsfgGridPhoneBook"));
     connect(g, &platform::Grid::afterEdit, this, [this, g](int row, int col) {
-        refused(UserEditPhoneBook(p_, m_, row, col, g->textMatrix(row, col).toStdString()), Ctl::PhoneBook,
-                row);
+        app::Guarded("frmChMem->vsfgGridPhoneBook_AfterEdit", [&] {
+            refused(UserEditPhoneBook(p_, m_, row, col, g->textMatrix(row, col).toStdString()),
+                    Ctl::PhoneBook, row);
+        });
     });
     return g;
 }
@@ -240,24 +236,27 @@ void SettingsControls::serialControls(QWidget* parent) {
     cboImportSeq->setMinimumContentsLength(14);
     for (int i = 0; i < 2; ++i) {
         cmdSeqSwitch[static_cast<std::size_t>(i)] = new QPushButton(i == 0 ? "<<" : ">>", parent);
-        connect(cmdSeqSwitch[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { refused(UserSeqSwitch(p_, m_, i), Ctl::Serial, 0); });
+        connect(cmdSeqSwitch[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] {
+            app::Guarded("frmChMem->cmdSeqSwitch_Click",
+                         [&] { refused(UserSeqSwitch(p_, m_, i), Ctl::Serial, 0); });
+        });
     }
     chkAutoNextSn = new QCheckBox(parent);
-    txtSeqExample = new QPlainTextEdit(q(SerialExampleText()), parent);
+    txtSeqExample = new QPlainTextEdit(qs(SerialExampleText()), parent);
     txtSeqExample->setReadOnly(true);
     connect(cmdImportSeq, &QPushButton::clicked, this, [this] {
-        try {
-            refused(UserImportSerialList(p_, m_), Ctl::Serial, 0);
-        } catch (const std::exception& e) {
-            // A list that cannot be read is no list; what was shown stays.
-            app::VbErrNumDes("frmChMem->cmdImportSeq_Click", e);
-        }
+        // A list that cannot be read is no list; what was shown stays.
+        app::Guarded("frmChMem->cmdImportSeq_Click",
+                     [&] { refused(UserImportSerialList(p_, m_), Ctl::Serial, 0); });
     });
-    connect(cboImportSeq, &QComboBox::activated, this,
-            [this](int index) { refused(UserChooseSerialEntry(p_, m_, index), Ctl::Serial, 0); });
-    connect(chkAutoNextSn, &QCheckBox::clicked, this,
-            [this](bool ticked) { refused(UserTickAutoNextSn(p_, ticked ? 1 : 0), Ctl::Serial, 0); });
+    // The entry chosen ends silently on a failure.
+    connect(cboImportSeq, &QComboBox::activated, this, [this](int index) {
+        app::Guarded(app::Unreported, [&] { refused(UserChooseSerialEntry(p_, m_, index), Ctl::Serial, 0); });
+    });
+    connect(chkAutoNextSn, &QCheckBox::clicked, this, [this](bool ticked) {
+        app::Guarded("frmChMem->chkAutoNextSn_Click",
+                     [&] { refused(UserTickAutoNextSn(p_, ticked ? 1 : 0), Ctl::Serial, 0); });
+    });
     showSerial();
 }
 
@@ -275,18 +274,19 @@ void SettingsControls::rdWrCodeControls(QWidget* parent) {
     // The boxes have no loading guard and no lock: nobody but code reaches them.
     // A text shown back in place of the typed one keeps the caret where the
     // user typed.
-    auto typed = [this](QLineEdit* box, auto change) {
-        connect(box, &QLineEdit::textEdited, this, [this, box, change](const QString& t) {
+    auto typed = [this](QLineEdit* box, auto change, const char* tag) {
+        connect(box, &QLineEdit::textEdited, this, [this, box, change, tag](const QString& t) {
             const int caret = box->cursorPosition();
-            change(m_, p_.rdWr, t.toStdString());
+            app::Guarded(tag, [&] { change(m_, p_.rdWr, t.toStdString()); });
             if (box->text() != t)
                 box->setCursorPosition(std::min(caret, static_cast<int>(box->text().size())));
         });
     };
-    typed(txtRdWrCode, RdWrCodeChange);
-    typed(txtNewRdWrCode, NewRdWrCodeChange);
-    connect(chkNewRdWrCode, &QCheckBox::clicked, this,
-            [this](bool ticked) { NewRdWrCodeClick(p_.rdWr, ticked ? 1 : 0); });
+    typed(txtRdWrCode, RdWrCodeChange, "frmChMem->txtRdWrCode_Change");
+    typed(txtNewRdWrCode, NewRdWrCodeChange, "frmChMem->txtNewRdWrCode_Change");
+    connect(chkNewRdWrCode, &QCheckBox::clicked, this, [this](bool ticked) {
+        app::Guarded("frmChMem->chkNewRdWrCode_Click", [&] { NewRdWrCodeClick(p_.rdWr, ticked ? 1 : 0); });
+    });
     showRdWrCode();
 }
 
@@ -395,38 +395,33 @@ void SettingsControls::refused(bool taken, Ctl control, int index) {
 }
 
 void SettingsControls::showCombo(int index) {
-    showComboBox(cboPc[static_cast<std::size_t>(index)], p_.cboPc[static_cast<std::size_t>(index)]);
+    const auto i = static_cast<std::size_t>(index);
+    platform::show(cboPc[i], p_.cboPc[i]);
 }
 
 void SettingsControls::showCheck(int index) {
-    QCheckBox* box = chkPc[static_cast<std::size_t>(index)];
-    const CheckBox& c = p_.chkPc[static_cast<std::size_t>(index)];
-    const QSignalBlocker quiet(box);
-    box->setChecked(c.Value != 0);
-    box->setEnabled(c.Enabled);
+    const auto i = static_cast<std::size_t>(index);
+    platform::show(chkPc[i], p_.chkPc[i]);
 }
 
 void SettingsControls::showText(int index, bool caretFromState) {
-    showLine(txtPc[static_cast<std::size_t>(index)], p_.txtPc[static_cast<std::size_t>(index)],
-             caretFromState);
+    const auto i = static_cast<std::size_t>(index);
+    platform::show(txtPc[i], p_.txtPc[i], caretFromState);
 }
 
 void SettingsControls::showVox(int level) {
-    showComboBox(cboVoxCmpDat[static_cast<std::size_t>(level)],
-                 p_.cboVoxCmpDat[static_cast<std::size_t>(level)]);
+    const auto i = static_cast<std::size_t>(level);
+    platform::show(cboVoxCmpDat[i], p_.cboVoxCmpDat[i]);
 }
 
 void SettingsControls::showKey(int key) {
-    QListWidget* list = listSkKey[static_cast<std::size_t>(key)];
-    const ListBox& l = p_.listSkKey[static_cast<std::size_t>(key)];
-    const QSignalBlocker quiet(list);
-    platform::showItems(list, l.items);
-    list->setCurrentRow(l.ListIndex);
+    const auto i = static_cast<std::size_t>(key);
+    platform::show(listSkKey[i], p_.listSkKey[i]);
 }
 
 void SettingsControls::showAutoMem(int memory, bool caretFromState) {
-    showLine(txtAutoMem[static_cast<std::size_t>(memory)], p_.txtAutoMem[static_cast<std::size_t>(memory)],
-             caretFromState);
+    const auto i = static_cast<std::size_t>(memory);
+    platform::show(txtAutoMem[i], p_.txtAutoMem[i], caretFromState);
 }
 
 platform::Grid* SettingsControls::gridOf(Ctl grid) const {
@@ -445,13 +440,9 @@ void SettingsControls::showGridRow(Ctl grid, int row) {
 
 void SettingsControls::showRdWrCode() {
     const RdWrCodeState& s = p_.rdWr;
-    for (auto [box, text] :
-         {std::pair{txtRdWrCode, &s.RdWrCodeText}, std::pair{txtNewRdWrCode, &s.NewRdWrCodeText}}) {
-        const QSignalBlocker quiet(box);
-        if (box->text() != q(*text)) box->setText(q(*text));
-    }
-    const QSignalBlocker quiet(chkNewRdWrCode);
-    chkNewRdWrCode->setChecked(s.NewRdWrCodeValue == 1);
+    platform::show(txtRdWrCode, s.RdWrCodeText);
+    platform::show(txtNewRdWrCode, s.NewRdWrCodeText);
+    platform::show(chkNewRdWrCode, s.NewRdWrCodeValue);
     for (QWidget* w : {static_cast<QWidget*>(lblNewRdWrCode), static_cast<QWidget*>(txtNewRdWrCode),
                        static_cast<QWidget*>(lblRdWrCodeHint[1])})
         w->setVisible(s.NewRdWrCodeShown);
@@ -459,19 +450,14 @@ void SettingsControls::showRdWrCode() {
 
 void SettingsControls::showSerial() {
     const SerialListState& s = p_.serial;
-    {
-        const QSignalBlocker quiet(cboImportSeq);
-        QStringList texts;
-        texts.reserve(static_cast<qsizetype>(s.Entries.size()));
-        for (const SerialEntry& e : s.Entries) texts << q(SerialEntryText(e));
-        platform::showItems(cboImportSeq, texts);
-        cboImportSeq->setCurrentIndex(s.ListIndex);
-    }
+    std::vector<std::string> texts;
+    texts.reserve(s.Entries.size());
+    for (const SerialEntry& e : s.Entries) texts.push_back(SerialEntryText(e));
+    platform::show(cboImportSeq, texts, s.ListIndex);
     // Hidden widgets stay hidden with their page; shown ones follow the list.
     for (QPushButton* b : cmdSeqSwitch) b->setVisible(s.SwitchVisible);
     chkAutoNextSn->setVisible(s.AutoVisible);
-    const QSignalBlocker quiet(chkAutoNextSn);
-    chkAutoNextSn->setChecked(s.AutoNextSn == 1);
+    platform::show(chkAutoNextSn, s.AutoNextSn);
     txtSeqExample->setVisible(s.ExampleVisible);
 }
 

@@ -94,12 +94,10 @@ void HiddenHolder::SetFreBandText(int box, const std::string& text) {
 
 void HiddenHolder::txtFreBand_Change(int index) {
     static const char* const defaults[4] = {"134.00000", "174.00000", "400.00000", "470.00000"};
-    try {
+    app::Guarded("frmChMem->txtFreBand_Change", [&] {
         if (!platform::isNumeric(txtFreBand_.at(static_cast<std::size_t>(index))))
             SetFreBandText(index, defaults[index]);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->txtFreBand_Change", e);
-    }
+    });
 }
 
 } // namespace channels

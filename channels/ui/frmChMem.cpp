@@ -1,6 +1,5 @@
 #include "channels/ui/frmChMem.h"
 
-#include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "app/ui/Face.h"
 #include "channels/ChannelTexts.h"
@@ -128,21 +127,13 @@ void frmChMem::setSysSetFramesEnabled(bool enabled) {
 }
 
 void frmChMem::closeEvent(QCloseEvent* event) {
-    try {
-        if (app::shell().AppClosing != 1) event->ignore();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->Form_QueryUnload:", e);
-    }
+    if (app::shell().AppClosing != 1) event->ignore();
 }
 
 void frmChMem::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    try {
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && !sub->isMaximized())
-            sub->showMaximized();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmChMem->Form_Resize:", e);
-    }
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()); sub && !sub->isMaximized())
+        sub->showMaximized();
 }
 
 // ---- What the model shows, passed on to the page that holds it ----

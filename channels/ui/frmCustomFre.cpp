@@ -36,15 +36,12 @@ frmCustomFre::frmCustomFre(model::ChannelWindow& chMem, QWidget* parent)
     cmdOk->setDefault(true);
     connect(cmdOk, &QPushButton::clicked, this, &frmCustomFre::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmCustomFre::cmdCancel_Click);
-    try {
-        InitFace();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmCustomFre->Form_Load", e);
-    }
+    // The dialog's load is its captions, which have the guard.
+    InitFace();
 }
 
 void frmCustomFre::InitFace() {
-    try {
+    app::Guarded("frmCustomFre->InitFace", [&] {
         setWindowTitle(app::face(kTextCustomTitle));
         lblFreMin->setText(app::face(kTextCustomMin));
         lblFreMax->setText(app::face(kTextCustomMax));
@@ -52,21 +49,21 @@ void frmCustomFre::InitFace() {
         cmdCancel->setText(app::face(kTextCustomCancel));
         txtFreMin->setText(QString::fromStdString(WholeMhzText(chMem_.FreBandText(2))));
         txtFreMax->setText(QString::fromStdString(WholeMhzText(chMem_.FreBandText(3))));
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmCustomFre->InitFace", e);
-    }
+    });
 }
 
 void frmCustomFre::cmdOk_Click() {
-    auto& s = app::shell();
-    const std::string low = txtFreMin->text().toStdString(), high = txtFreMax->text().toStdString();
-    const CustomBandCheck check = CheckCustomBand(low, high);
-    if (check != CustomBandCheck::Ok) {
-        platform::dialogs().message(CustomBandRefusal(check, s.LangIndex), app::text(app::kTextNotice),
-                                    platform::Buttons::Ok, platform::Icon::Exclamation);
-        return;
-    }
-    try {
+    // After a failure the dialog closes, and the band list shows the band the window holds.
+    const auto closed = [this](const app::Caught&) { reject(); };
+    app::Guarded("frmCustomFre->cmdOk_Click", closed, [&] {
+        auto& s = app::shell();
+        const std::string low = txtFreMin->text().toStdString(), high = txtFreMax->text().toStdString();
+        const CustomBandCheck check = CheckCustomBand(low, high);
+        if (check != CustomBandCheck::Ok) {
+            platform::dialogs().message(CustomBandRefusal(check, s.LangIndex), app::text(app::kTextNotice),
+                                        platform::Buttons::Ok, platform::Icon::Exclamation);
+            return;
+        }
         s.MsgAnswer = platform::AnswerYes;
         shell::SetCurrentFile(s.DefFilePath);
         chMem_.SetFreBandText(2, low);
@@ -74,10 +71,7 @@ void frmCustomFre::cmdOk_Click() {
         model::FreBandSol(model::state(), 2);
         model::FreBandSol(model::state(), 3);
         accept();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmCustomFre->cmdOk_Click", e);
-        reject();
-    }
+    });
 }
 
 void frmCustomFre::cmdCancel_Click() {

@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace channels {
@@ -19,9 +18,7 @@ namespace {
 
 constexpr int FirstLevel = 1, LastLevel = 10;
 
-QString q(const std::string& s) {
-    return QString::fromStdString(s);
-}
+using platform::qs;
 
 } // namespace
 
@@ -73,39 +70,29 @@ frmSetVolume::~frmSetVolume() = default;
 
 void frmSetVolume::InitFace() {
     const VolumeTexts t = VolumeDialogTexts();
-    setWindowTitle(q(t.Caption));
+    setWindowTitle(qs(t.Caption));
     for (int i = FirstLevel; i <= LastLevel; ++i)
         lblVolumeLevel[static_cast<std::size_t>(i)]->setText(
-            q(t.lblVolumeLevel[static_cast<std::size_t>(i)]));
-    cmdDefault->setText(q(t.cmdDefault));
-    chkVolumeIic->setText(q(t.chkVolumeIic));
-    chkVolMode->setText(q(t.chkVolMode));
-    cmdOk->setText(q(t.cmdOk));
+            qs(t.lblVolumeLevel[static_cast<std::size_t>(i)]));
+    cmdDefault->setText(qs(t.cmdDefault));
+    chkVolumeIic->setText(qs(t.chkVolumeIic));
+    chkVolMode->setText(qs(t.chkVolMode));
+    cmdOk->setText(qs(t.cmdOk));
     app::UseFaceFont({this});
 }
 
 template <class F> void frmSetVolume::handle(const char* tag, F work) {
-    try {
-        work();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes(tag, e);
-    }
-    Show();
+    app::Guarded(tag, work);
+    // The dialog shows what the logic holds, also after a failure.
+    app::Guarded(tag, [this] { Show(); });
 }
 
 void frmSetVolume::Show() {
-    for (int i = FirstLevel; i <= LastLevel; ++i) {
-        QComboBox* box = cboVolumeDat[static_cast<std::size_t>(i)];
-        const ComboBox& c = d_.cboVolumeDat[static_cast<std::size_t>(i)];
-        const QSignalBlocker quiet(box);
-        platform::showItems(box, c.items);
-        box->setCurrentIndex(c.ListIndex);
-    }
-    for (auto [box, value] :
-         {std::pair{chkVolumeIic, d_.chkVolumeIic.Value}, std::pair{chkVolMode, d_.chkVolMode.Value}}) {
-        const QSignalBlocker quiet(box);
-        box->setChecked(value == 1);
-    }
+    for (int i = FirstLevel; i <= LastLevel; ++i)
+        platform::show(cboVolumeDat[static_cast<std::size_t>(i)],
+                       d_.cboVolumeDat[static_cast<std::size_t>(i)]);
+    platform::show(chkVolumeIic, d_.chkVolumeIic);
+    platform::show(chkVolMode, d_.chkVolMode);
 }
 
 } // namespace channels

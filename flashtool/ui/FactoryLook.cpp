@@ -16,9 +16,4 @@ QColor ColourOf(std::uint32_t number) {
                   static_cast<int>(number >> 16 & 0xFF));
 }
 
-void ShowText(QLineEdit* box, const std::string& text) {
-    const QString shown = Qs(text);
-    if (box->text() != shown) box->setText(shown);
-}
-
 } // namespace flashtool::ui

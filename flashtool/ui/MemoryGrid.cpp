@@ -1,5 +1,6 @@
 #include "flashtool/ui/MemoryGrid.h"
 
+#include "app/ErrorReporter.h"
 #include "flashtool/GridText.h"
 #include "flashtool/MemoryGrids.h"
 #include "flashtool/ui/FactoryLook.h"
@@ -16,6 +17,14 @@ namespace {
 
 std::span<const std::uint8_t> bytesOf(const ToolState& t, int grid) {
     return {t.bytes(grid), ShapeOf(grid)->size};
+}
+
+// The tag of a grid's handler, by the grid's form name.
+std::string tagOf(int grid, const char* handler) {
+    static const char* const names[] = {"vsfgGridFlash", "vsfgGridInRam", "vsfgGridExtRam"};
+    const char* name =
+        grid >= radiolink::GridFlash && grid <= radiolink::GridExtRam ? names[grid - 1] : "vsfgGrid";
+    return std::string("frmMain->") + name + "_" + handler;
 }
 
 } // namespace
@@ -65,18 +74,21 @@ void MemoryGrid::GoTo(Cell cell) {
 }
 
 void MemoryGrid::AfterEdit(int row, int col) {
-    EditCell(t_, grid_, row, col, textMatrix(row, col).toStdString());
-    // Taken or refused, the cell shows its byte again.
+    app::Guarded(tagOf(grid_, "AfterEdit"),
+                 [&] { EditCell(t_, grid_, row, col, textMatrix(row, col).toStdString()); });
+    // Taken, refused or failed, the cell shows its byte again.
     refreshRows(row, row);
 }
 
 void MemoryGrid::MouseMove() {
     const int row = mouseRow(), col = mouseCol();
     if (row < 1 || col < 1) return;
-    if (const std::optional<std::string> tip = CellTipHint(t_, grid_, row, col)) {
-        // The tip ends in CR LF for the tip box; a tool tip shows one line.
-        view()->viewport()->setToolTip(QString::fromStdString(*tip).trimmed());
-    }
+    app::Guarded(tagOf(grid_, "MouseMove"), [&] {
+        if (const std::optional<std::string> tip = CellTipHint(t_, grid_, row, col)) {
+            // The tip ends in CR LF for the tip box; a tool tip shows one line.
+            view()->viewport()->setToolTip(QString::fromStdString(*tip).trimmed());
+        }
+    });
     if (!isEditing()) setCurrentCell(row, col);
 }
 

@@ -1,5 +1,6 @@
 #include "flashtool/ui/frmFlashSoft.h"
 
+#include "app/ErrorReporter.h"
 #include "flashtool/FlashTexts.h"
 #include "flashtool/ui/FactoryLook.h"
 #include "platform/Dialogs.h"
@@ -17,12 +18,6 @@ namespace flashtool::ui {
 namespace {
 
 QPointer<frmFlashSoft> g_window;
-
-// A drop-down list showing items with index selected (-1: none).
-void showList(QComboBox* box, const std::vector<std::string>& items, int index) {
-    platform::showItems(box, items);
-    box->setCurrentIndex(index);
-}
 
 QLineEdit* shownBox(QWidget* parent, const char* name) {
     auto* box = new QLineEdit(parent);
@@ -115,51 +110,66 @@ frmFlashSoft::~frmFlashSoft() {
 
 void frmFlashSoft::ShowState() {
     const FlashSoftWindow& w = flashSoft();
-    showList(cboModelSelect, w.cboModelSelectItems, w.cboModelSelect);
-    showList(cboSoftVer, w.cboSoftVerItems, w.cboSoftVer);
-    ShowText(txtSoftSpecial, w.txtSoftSpecial);
-    cmdChkLeadSoftVer->setText(Qs(w.cmdChkLeadSoftVerCaption));
-    chkWrSelectSoftVer->setChecked(w.chkWrSelectSoftVer == 1);
-    showList(cboSoftFileAddr, w.cboSoftFileAddrItems, w.cboSoftFileAddr);
-    if (cboSaveAddr->currentText() != Qs(w.cboSaveAddr)) cboSaveAddr->setEditText(Qs(w.cboSaveAddr));
-    ShowText(txtSoftCode, w.converted.code);
-    ShowText(txtSoftVersion, w.converted.version);
-    ShowText(txtSoftDay, w.converted.day);
-    ShowText(txtSoftSpe, w.converted.identity);
+    platform::show(cboModelSelect, w.cboModelSelectItems, w.cboModelSelect);
+    platform::show(cboSoftVer, w.cboSoftVerItems, w.cboSoftVer);
+    platform::show(txtSoftSpecial, w.txtSoftSpecial);
+    cmdChkLeadSoftVer->setText(platform::qs(w.cmdChkLeadSoftVerCaption));
+    platform::show(chkWrSelectSoftVer, w.chkWrSelectSoftVer);
+    platform::show(cboSoftFileAddr, w.cboSoftFileAddrItems, w.cboSoftFileAddr);
+    if (const QString path = platform::qs(w.cboSaveAddr); cboSaveAddr->currentText() != path)
+        cboSaveAddr->setEditText(path);
+    platform::show(txtSoftCode, w.converted.code);
+    platform::show(txtSoftVersion, w.converted.version);
+    platform::show(txtSoftDay, w.converted.day);
+    platform::show(txtSoftSpe, w.converted.identity);
 }
 
+namespace {
+
+// A handler's work in the guard; after a failure the window shows what the
+// logic holds.
+template <class Work> void handled(frmFlashSoft& w, const char* tag, Work&& work) {
+    app::Guarded(
+        tag, [&w](const app::Caught&) { w.ShowState(); }, work);
+}
+
+} // namespace
+
 void frmFlashSoft::cboModelSelect_Click(int index) {
-    flashSoft().cboModelSelect_Click(index);
+    handled(*this, "frmFlashSoft->cboModelSelect_Click", [&] { flashSoft().cboModelSelect_Click(index); });
 }
 
 void frmFlashSoft::cboSoftVer_Click(int position) {
-    flashSoft().cboSoftVer_Click(position);
+    handled(*this, "frmFlashSoft->cboSoftVer_Click", [&] { flashSoft().cboSoftVer_Click(position); });
 }
 
 void frmFlashSoft::chkWrSelectSoftVer_Click() {
-    flashSoft().chkWrSelectSoftVer_Click(chkWrSelectSoftVer->isChecked() ? 1 : 0);
+    handled(*this, "frmFlashSoft->chkWrSelectSoftVer_Click",
+            [&] { flashSoft().chkWrSelectSoftVer_Click(chkWrSelectSoftVer->isChecked() ? 1 : 0); });
 }
 
 void frmFlashSoft::cmdChkLeadSoftVer_Click() {
-    flashSoft().cmdChkLeadSoftVer_Click();
+    handled(*this, "frmFlashSoft->cmdChkLeadSoftVer_Click", [] { flashSoft().cmdChkLeadSoftVer_Click(); });
 }
 
 void frmFlashSoft::cboSoftFileAddr_Click(int index) {
-    flashSoft().cboSoftFileAddr_Click(index);
+    handled(*this, "frmFlashSoft->cboSoftFileAddr_Click", [&] { flashSoft().cboSoftFileAddr_Click(index); });
 }
 
 void frmFlashSoft::cmdSoftConvert_Click() {
-    const ConvertOutcome outcome = flashSoft().cmdSoftConvert_Click();
-    if (!outcome.ok)
-        platform::dialogs().message(outcome.message, texts::NoticeTitle, platform::Buttons::Ok,
-                                    platform::Icon::Exclamation);
+    handled(*this, "frmFlashSoft->cmdSoftConvert_Click", [] {
+        const ConvertOutcome outcome = flashSoft().cmdSoftConvert_Click();
+        if (!outcome.ok)
+            platform::dialogs().message(outcome.message, texts::NoticeTitle, platform::Buttons::Ok,
+                                        platform::Icon::Exclamation);
+    });
 }
 
 void frmFlashSoft::closeEvent(QCloseEvent* event) {
     // Discarded: the next use creates a new window, even before this one is gone.
     view_.reset();
     if (g_window == this) g_window = nullptr;
-    flashSoft().Unload();
+    app::Guarded("frmFlashSoft->Form_Unload", [] { flashSoft().Unload(); });
     event->accept();
 }
 

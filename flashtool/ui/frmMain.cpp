@@ -1,13 +1,14 @@
 #include "flashtool/ui/frmMain.h"
 
+#include "app/ErrorReporter.h"
 #include "flashtool/ToolWindowLogic.h"
 #include "flashtool/ui/FactoryLook.h"
 #include "flashtool/ui/MemoryGrid.h"
 #include "flashtool/ui/frmPartFill.h"
 #include "link/FirmwareTable.h"
 #include "link/PortChoice.h"
-#include "link/ui/TimerView.h"
 #include "link/ui/frmToolCom.h"
+#include "platform/ui/Widgets.h"
 
 #include <QCloseEvent>
 #include <QPointer>
@@ -26,8 +27,21 @@ radiolink::ToolWindow& controls() {
 QStringList itemsOf(const std::vector<std::string>& items) {
     QStringList list;
     list.reserve(static_cast<qsizetype>(items.size()));
-    for (const std::string& item : items) list << Qs(item);
+    for (const std::string& item : items) list << platform::qs(item);
     return list;
+}
+
+// A page box: its tick and its colour.
+void showPageBox(QCheckBox* b, const radiolink::PageBox& box) {
+    platform::show(b, box);
+    // The system's face unless the link gave the box a colour; set only
+    // when it changes, as the link shows every step of a transfer.
+    const QColor given = ColourOf(box.BackColor);
+    const QColor back = given.isValid() ? given : b->parentWidget()->palette().color(QPalette::Window);
+    if (b->palette().color(QPalette::Window) == back) return;
+    QPalette palette = b->palette();
+    palette.setColor(QPalette::Window, back);
+    b->setPalette(palette);
 }
 
 } // namespace
@@ -82,7 +96,7 @@ void frmMain::GridScrolled(int number, Cell cell) {
 }
 
 void frmMain::TipChanged() {
-    ShowText(txtAddrNote, tool().txtAddrNote);
+    platform::show(txtAddrNote, tool().txtAddrNote);
 }
 
 void frmMain::WindowChanged() {
@@ -90,60 +104,40 @@ void frmMain::WindowChanged() {
 }
 
 void frmMain::AutoWriteRestarted() {
-    const radiolink::Timer& timer = controls().tmrAutoWr;
+    const platform::Timer& timer = controls().tmrAutoWr;
     if (timer.Enabled) tmrAutoWr.start(std::max(1, timer.Interval));
 }
 
 void frmMain::ShowState() {
     const ToolState& t = tool();
     const radiolink::ToolWindow& w = t.link.frmMain;
-    for (int n = 0; n < 64; ++n) {
-        const radiolink::PageBox& box = w.chkFlashPage[n];
-        QCheckBox* b = chkFlashPage[n];
-        b->setChecked(box.Value == 1);
-        b->setEnabled(box.Enabled);
-        // The system's face unless the link gave the box a colour; set only
-        // when it changes, as the link shows every step of a transfer.
-        const QColor given = ColourOf(box.BackColor);
-        const QColor back = given.isValid() ? given : b->parentWidget()->palette().color(QPalette::Window);
-        if (b->palette().color(QPalette::Window) != back) {
-            QPalette palette = b->palette();
-            palette.setColor(QPalette::Window, back);
-            b->setPalette(palette);
-        }
-    }
-    chkStopCom->setVisible(w.chkStopCom.Visible);
-    chkStopCom->setChecked(w.chkStopCom.Value == 1);
-    chkStopCom->setEnabled(w.chkStopCom.Enabled);
-    cmdReadFlash->setEnabled(w.cmdReadFlash.Enabled);
-    QFont bold = cmdReadFlash->font();
-    bold.setBold(w.cmdReadFlash.FontBold);
-    cmdReadFlash->setFont(bold);
-    cmdWriteFlash->setEnabled(w.cmdWriteFlash.Enabled);
-    cmdWrInRam->setEnabled(w.cmdWrInRam.Enabled);
-    cmdRdInRam->setEnabled(w.cmdRdInRam.Enabled);
-    cmdWrExtRam->setEnabled(w.cmdWrExtRam.Enabled);
-    cmdRdExtRam->setEnabled(w.cmdRdExtRam.Enabled);
-    lblComStatus->setText(Qs(w.lblComStatus));
-    lblBpsDat->setText(w.lblBpsDat.empty() ? QStringLiteral("19200,n,8,2") : Qs(w.lblBpsDat));
-    if (!w.cmdPortCaption.empty()) cmdPort->setText(Qs(w.cmdPortCaption));
-    cboComBps->setCurrentIndex(w.cboComBps);
-    chkSoftShowGrid->setChecked(w.chkSoftShowGrid.Value == 1);
-    chkGridFlashColor->setChecked(w.chkGridFlashColor.Value == 1);
-    chkGridInRamColor->setChecked(w.chkGridInRamColor.Value == 1);
-    chkGridExtRamColor->setChecked(w.chkGridExtRamColor.Value == 1);
-    ShowText(txtWrInterval, w.txtWrInterval);
-    ShowText(txtWrRightCnt, w.txtWrRightCnt);
-    chkAutoWr->setChecked(t.chkAutoWr == 1);
-    radiolink::ui::FollowTimer(tmrAutoWr, w.tmrAutoWr);
-    cmdFlashPageAll->setText(Qs(t.cmdFlashPageAllCaption));
-    cboFlashPage->setCurrentIndex(t.cboFlashPage);
-    ShowText(txtAddrNote, t.txtAddrNote);
-    lblFileName->setText(Qs(t.lblFileName));
+    for (int n = 0; n < 64; ++n) showPageBox(chkFlashPage[n], w.chkFlashPage[n]);
+    platform::show(chkStopCom, w.chkStopCom);
+    platform::show(cmdReadFlash, w.cmdReadFlash);
+    platform::show(cmdWriteFlash, w.cmdWriteFlash);
+    platform::show(cmdWrInRam, w.cmdWrInRam);
+    platform::show(cmdRdInRam, w.cmdRdInRam);
+    platform::show(cmdWrExtRam, w.cmdWrExtRam);
+    platform::show(cmdRdExtRam, w.cmdRdExtRam);
+    platform::show(lblComStatus, w.lblComStatus);
+    platform::show(lblBpsDat, w.lblBpsDat.empty() ? "19200,n,8,2" : w.lblBpsDat);
+    if (!w.cmdPortCaption.empty()) cmdPort->setText(platform::qs(w.cmdPortCaption));
+    platform::show(cboComBps, w.cboComBps);
+    platform::show(chkSoftShowGrid, w.chkSoftShowGrid);
+    platform::show(chkGridFlashColor, w.chkGridFlashColor);
+    platform::show(chkGridInRamColor, w.chkGridInRamColor);
+    platform::show(chkGridExtRamColor, w.chkGridExtRamColor);
+    platform::show(txtWrInterval, w.txtWrInterval);
+    platform::show(txtWrRightCnt, w.txtWrRightCnt);
+    platform::show(chkAutoWr, t.chkAutoWr);
+    platform::show(tmrAutoWr, w.tmrAutoWr);
+    cmdFlashPageAll->setText(platform::qs(t.cmdFlashPageAllCaption));
+    platform::show(cboFlashPage, t.cboFlashPage);
+    platform::show(txtAddrNote, t.txtAddrNote);
+    platform::show(lblFileName, t.lblFileName);
     showRamLists();
-    const QSignalBlocker blockCtl(sstabCtl), blockData(sstabData);
-    sstabCtl->setCurrentIndex(t.sstabCtl);
-    sstabData->setCurrentIndex(t.sstabData);
+    platform::show(sstabCtl, t.sstabCtl);
+    platform::show(sstabData, t.sstabData);
 }
 
 void frmMain::showRamLists() {
@@ -165,16 +159,20 @@ void frmMain::showRamLists() {
     if ((cboWrInRamFir->count() > 0) != t.ramListsFilled) {
         static const QStringList in = itemsOf(InRamListItems()), ext = itemsOf(ExtRamListItems());
         for (const Shown& list : lists) {
+            const QSignalBlocker quiet(list.box);
             list.box->clear();
             if (t.ramListsFilled) list.box->addItems(list.internal ? in : ext);
         }
     }
     if (!t.ramListsFilled) return;
-    for (const Shown& list : lists) list.box->setCurrentIndex(list.index);
+    for (const Shown& list : lists) platform::show(list.box, list.index);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (!CloseToolWindow(tool())) {
+    // A failed unload still closes: the next use loads the window afresh.
+    bool closed = true;
+    app::Guarded("frmMain->Form_Unload", [&] { closed = CloseToolWindow(tool()); });
+    if (!closed) {
         event->ignore();
         return;
     }
@@ -185,66 +183,86 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+namespace {
+
+// A handler's work in the guard; after a failure the window shows what the
+// state holds.
+template <class Work> void handled(frmMain& w, const char* tag, Work&& work) {
+    app::Guarded(
+        tag, [&w](const app::Caught&) { w.ShowState(); }, work);
+}
+
+} // namespace
+
 void frmMain::cmdReadFlash_Click() {
-    flashtool::cmdReadFlash_Click(tool());
+    handled(*this, "frmMain->cmdReadFlash_Click", [] { flashtool::cmdReadFlash_Click(tool()); });
 }
 
 void frmMain::cmdWriteFlash_Click() {
-    flashtool::cmdWriteFlash_Click(tool());
+    handled(*this, "frmMain->cmdWriteFlash_Click", [] { flashtool::cmdWriteFlash_Click(tool()); });
 }
 
 void frmMain::cmdFlashPageAll_Click() {
-    flashtool::cmdFlashPageAll_Click(tool());
+    handled(*this, "frmMain->cmdFlashPageAll_Click", [] { flashtool::cmdFlashPageAll_Click(tool()); });
 }
 
 void frmMain::cmdZero_Click() {
-    flashtool::cmdZero_Click(tool());
+    handled(*this, "frmMain->cmdZero_Click", [] { flashtool::cmdZero_Click(tool()); });
 }
 
 void frmMain::cmdReadDat_Click() {
-    flashtool::cmdReadDat_Click(tool());
+    handled(*this, "frmMain->cmdReadDat_Click", [] { flashtool::cmdReadDat_Click(tool()); });
 }
 
 void frmMain::chkAutoWr_Click() {
-    if (flashtool::chkAutoWr_Click(tool(), chkAutoWr->isChecked() ? 1 : 0)) cmdWriteFlash_Click();
+    handled(*this, "frmMain->chkAutoWr_Click", [this] {
+        if (flashtool::chkAutoWr_Click(tool(), chkAutoWr->isChecked() ? 1 : 0)) cmdWriteFlash_Click();
+    });
 }
 
 void frmMain::tmrAutoWr_Timer() {
-    if (flashtool::tmrAutoWr_Timer(tool())) cmdWriteFlash_Click();
+    handled(*this, "frmMain->tmrAutoWr_Timer", [this] {
+        if (flashtool::tmrAutoWr_Timer(tool())) cmdWriteFlash_Click();
+    });
 }
 
 void frmMain::chkInitInExtRamAddr_Click() {
-    flashtool::chkInitInExtRamAddr_Click(tool());
+    handled(*this, "frmMain->chkInitInExtRamAddr_Click",
+            [] { flashtool::chkInitInExtRamAddr_Click(tool()); });
 }
 
 void frmMain::cmdWrInRam_Click() {
-    flashtool::cmdWrInRam_Click(tool());
+    handled(*this, "frmMain->cmdWrInRam_Click", [] { flashtool::cmdWrInRam_Click(tool()); });
 }
 
 void frmMain::cmdRdInRam_Click() {
-    flashtool::cmdRdInRam_Click(tool());
+    handled(*this, "frmMain->cmdRdInRam_Click", [] { flashtool::cmdRdInRam_Click(tool()); });
 }
 
 void frmMain::cmdWrExtRam_Click() {
-    flashtool::cmdWrExtRam_Click(tool());
+    handled(*this, "frmMain->cmdWrExtRam_Click", [] { flashtool::cmdWrExtRam_Click(tool()); });
 }
 
 void frmMain::cmdRdExtRam_Click() {
-    flashtool::cmdRdExtRam_Click(tool());
+    handled(*this, "frmMain->cmdRdExtRam_Click", [] { flashtool::cmdRdExtRam_Click(tool()); });
 }
 
 void frmMain::cboComBps_Click() {
-    radiolink::cboComBps_Click(tool().link, cboComBps->currentIndex());
-    ShowState();
+    handled(*this, "frmMain->cboComBps_Click", [this] {
+        radiolink::cboComBps_Click(tool().link, cboComBps->currentIndex());
+        ShowState();
+    });
 }
 
 void frmMain::cmdPort_Click() {
-    radiolink::ui::ShowPortDialog(this);
-    ShowState();
+    handled(*this, "frmMain->cmdPort_Click", [this] {
+        radiolink::ui::ShowPortDialog(this);
+        ShowState();
+    });
 }
 
 void frmMain::cmdPartFill_Click() {
-    ShowPartFill(this);
+    handled(*this, "frmMain->cmdPartFill_Click", [this] { ShowPartFill(this); });
 }
 
 } // namespace flashtool::ui

@@ -1,5 +1,6 @@
 #include "flashtool/ui/frmPartFill.h"
 
+#include "app/ErrorReporter.h"
 #include "flashtool/FlashTexts.h"
 #include "flashtool/ui/FactoryLook.h"
 #include "platform/Dialogs.h"
@@ -96,30 +97,34 @@ void frmPartFill::Form_Load() {
 
 void frmPartFill::ShowState() {
     optGridFlashRam[state.optGridFlashRam]->setChecked(true);
-    ShowText(txtFillData, state.txtFillData);
-    cboFillData->setCurrentIndex(state.cboFillData);
-    ShowText(txtStartAddr, state.txtStartAddr);
-    ShowText(txtEndAddr, state.txtEndAddr);
+    platform::show(txtFillData, state.txtFillData);
+    platform::show(cboFillData, state.cboFillData);
+    platform::show(txtStartAddr, state.txtStartAddr);
+    platform::show(txtEndAddr, state.txtEndAddr);
 }
 
 void frmPartFill::optGridFlashRam_Click(int index) {
-    flashtool::optGridFlashRam_Click(tool(), state, index);
-    ShowState();
+    app::Guarded("frmPartFill->optGridFlashRam_Click",
+                 [&] { flashtool::optGridFlashRam_Click(tool(), state, index); });
+    // The choice shows what the state holds, also after a failure.
+    app::Guarded("frmPartFill->optGridFlashRam_Click", [&] { ShowState(); });
 }
 
 void frmPartFill::txtStartAddr_Change() {
-    flashtool::txtStartAddr_Change(tool(), state);
+    app::Guarded("frmPartFill->txtStartAddr_Change", [&] { flashtool::txtStartAddr_Change(tool(), state); });
 }
 
 void frmPartFill::txtEndAddr_Change() {
-    flashtool::txtEndAddr_Change(tool(), state);
+    app::Guarded("frmPartFill->txtEndAddr_Change", [&] { flashtool::txtEndAddr_Change(tool(), state); });
 }
 
 void frmPartFill::cmdFillData_Click() {
-    const FillOutcome outcome = flashtool::cmdFillData_Click(tool(), state);
-    if (!outcome.filled)
-        platform::dialogs().message(outcome.message, texts::NoticeTitle, platform::Buttons::Ok,
-                                    platform::Icon::Exclamation);
+    app::Guarded("frmPartFill->cmdFillData_Click", [&] {
+        const FillOutcome outcome = flashtool::cmdFillData_Click(tool(), state);
+        if (!outcome.filled)
+            platform::dialogs().message(outcome.message, texts::NoticeTitle, platform::Buttons::Ok,
+                                        platform::Icon::Exclamation);
+    });
 }
 
 void frmPartFill::closeEvent(QCloseEvent* event) {

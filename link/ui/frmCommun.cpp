@@ -10,6 +10,7 @@
 #include "link/LinkHosts.h"
 #include "link/LinkTexts.h"
 #include "platform/Clock.h"
+#include "platform/Failure.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/Widgets.h"
 
@@ -118,7 +119,7 @@ frmCommun::~frmCommun() {
 }
 
 void frmCommun::Form_Load() {
-    try {
+    app::Guarded("frmCommun->Form_Load", [&] {
         InitFace();
         chkAutoUpdate->hide();
         // The box starts unticked: update stays off unless the key says on.
@@ -128,13 +129,11 @@ void frmCommun::Form_Load() {
                             app::keys::Update.n, app::SettingsFile());
         linkState().AutoUpdate = update == 1 ? -1 : 0;
         chkAutoUpdate->setChecked(update == 1);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmCommun->Form_Load", e);
-    }
+    });
 }
 
 void frmCommun::InitFace() {
-    try {
+    app::Guarded("frmCommun->InitFace", [&] {
         app::UseFaceFont({this, fraOne, cmdRead, cmdWrite});
         setWindowTitle(app::face(kTextCommunTitle));
         fraOne->setTitle(app::face(kTextCommunFrame));
@@ -145,14 +144,12 @@ void frmCommun::InitFace() {
         SetStatus(std::string());
         prgCommunicate->setValue(0);
         imgGreen->hide();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmCommun->InitFace", e);
-    }
+    });
 }
 
 void frmCommun::SetStatus(const std::string& text) {
     linkState().frmCommun.lblComStatus = text;
-    const QString shown = QString::fromStdString(text);
+    const QString shown = platform::qs(text);
     if (lblComStatus->text() == shown) return;
     lblComStatus->setText(shown);
     layOut();
@@ -213,7 +210,19 @@ void frmCommun::runRoad(QPushButton* button, int waitMs, bool write,
     LinkState& s = linkState();
     PortPanelHost& panel = platform::host<PortPanelHost>();
     std::string notice;
-    try {
+    // The road's failure is told in the dialog and the status panel, not reported.
+    const auto failed = [&](const app::Caught& c) {
+        s.ComFail = -1;
+        // Anything else thrown is a fault of the program: the road failed, for no reason of the line's.
+        const platform::Failure fault(c.reason());
+        const RoadFailure failure = DescribeRoadFailure(s, write, c.error ? c.error : &fault);
+        notice = failure.notice;
+        panel.LinkFailureShown(failure.panel, failure.notice);
+        SetStatus(notice);
+        DelayNms(s, 750);
+        platform::clock().sleepMs(750);
+    };
+    app::Guarded(app::Unreported, failed, [&] {
         beginRoad(button, waitMs);
         notice = work();
         if (s.ComFail == -1) {
@@ -226,16 +235,10 @@ void frmCommun::runRoad(QPushButton* button, int waitMs, bool write,
         if (!notice.empty()) SetStatus(notice);
         DelayNms(s, 250);
         platform::clock().sleepMs(250);
-    } catch (const std::exception& e) {
-        s.ComFail = -1;
-        const RoadFailure failed = DescribeRoadFailure(s, write, &e);
-        notice = failed.notice;
-        panel.LinkFailureShown(failed.panel, failed.notice);
-        SetStatus(notice);
-        DelayNms(s, 750);
-        platform::clock().sleepMs(750);
-    }
-    endRoad(button, notice);
+    });
+    // Whatever happened, the road ends: the dialog is free again.
+    app::Guarded(write ? "frmCommun->cmdWrite_Click" : "frmCommun->cmdRead_Click",
+                 [&] { endRoad(button, notice); });
 }
 
 void frmCommun::cmdRead_Click() {
@@ -289,9 +292,11 @@ void frmCommun::chkStopCom_Click() {
 }
 
 void frmCommun::chkAutoUpdate_Click() {
-    const bool on = chkAutoUpdate->isChecked();
-    linkState().AutoUpdate = on ? -1 : 0;
-    app::WriteIniStr("Soft", "Update", on ? "1" : "0", app::SettingsFile());
+    app::Guarded("frmCommun->chkAutoUpdate_Click", [&] {
+        const bool on = chkAutoUpdate->isChecked();
+        linkState().AutoUpdate = on ? -1 : 0;
+        app::WriteIniStr("Soft", "Update", on ? "1" : "0", app::SettingsFile());
+    });
 }
 
 void frmCommun::fraOne_DblClick() {
@@ -299,11 +304,7 @@ void frmCommun::fraOne_DblClick() {
 }
 
 void frmCommun::tmrLigGrint_Timer() {
-    try {
-        if (imgGreen->isHidden()) imgGreen->show();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmCommun->tmrLigGrint_Timer", e);
-    }
+    if (imgGreen->isHidden()) imgGreen->show();
 }
 
 void frmCommun::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #include "link/ui/frmToolCom.h"
 
+#include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "app/ui/Face.h"
 #include "link/LinkState.h"
@@ -79,18 +80,16 @@ void frmToolCom::ShowState() {
     // Not exclusive for a moment, so that no button at all may be selected.
     group_.setExclusive(false);
     for (int i = 0; i < 16; ++i) {
-        const PortDialog::Option& o = s.frmToolCom.COM[i];
-        COM[i]->setChecked(o.Value);
-        COM[i]->setEnabled(o.Enabled);
-        COM[i]->setToolTip(o.Enabled ? QString() : QString::fromStdString(s.ComPortWhy[i + 1]));
+        const platform::OptionButton& o = s.frmToolCom.COM[i];
+        platform::show(COM[i], o);
+        COM[i]->setToolTip(o.Enabled ? QString() : platform::qs(s.ComPortWhy[i + 1]));
     }
     group_.setExclusive(true);
     const int inUse = s.ComPortNo;
     const bool failed = inUse >= 1 && inUse <= 16 && !s.ComPortWhy[static_cast<std::size_t>(inUse)].empty();
-    lblComWhy->setText(
-        failed ? QString::fromStdString(app::text(app::TextKey::PortFailed, std::to_string(inUse))) + '\n' +
-                     QString::fromStdString(s.ComPortWhy[static_cast<std::size_t>(inUse)])
-               : QString());
+    platform::show(lblComWhy, failed ? app::text(app::TextKey::PortFailed, std::to_string(inUse)) + '\n' +
+                                           s.ComPortWhy[static_cast<std::size_t>(inUse)]
+                                     : std::string());
     layOut();
 }
 
@@ -109,17 +108,20 @@ void frmToolCom::layOut() {
 }
 
 void frmToolCom::cmdOk_Click() {
-    chosen = true;
-    // A choice the settings file refuses holds for this run only: the user
-    // hears of it as of every other refused setting.
-    app::ShellState& shell = app::shell();
-    shell::NoteSettingsWrite(shell, PortDialogOk(linkState()));
-    shell::TellRefusedSettingsOnce(shell);
-    QDialog::accept();
+    app::Guarded("frmToolCom->cmdOk_Click", [&] {
+        // A choice the settings file refuses holds for this run only: the
+        // user hears of it as of every other refused setting.
+        app::ShellState& shell = app::shell();
+        shell::NoteSettingsWrite(shell, PortDialogOk(linkState()));
+        shell::TellRefusedSettingsOnce(shell);
+        chosen = true;
+        QDialog::accept();
+    });
 }
 
 void frmToolCom::cmdCancel_Click() {
-    PortDialogCancel(linkState());
+    app::Guarded("frmToolCom->cmdCancel_Click", [] { PortDialogCancel(linkState()); });
+    // Cancelled, the dialog closes whatever the cancel did.
     QDialog::reject();
 }
 

@@ -7,7 +7,6 @@
 #include "platform/ui/Twips.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -356,10 +355,6 @@ void Grid::editCell() {
 bool Grid::isEditing() const {
     return table_->editing();
 }
-bool Grid::inDoubleClick() const {
-    return table_->clickClock_.isValid() &&
-           table_->clickClock_.elapsed() <= QApplication::doubleClickInterval();
-}
 QWidget* Grid::editor() const {
     return table_->editing() ? table_->editor_.data() : nullptr;
 }
@@ -378,10 +373,14 @@ bool Grid::eventFilter(QObject* watched, QEvent* event) {
     if (dying_) return false;
     const QEvent::Type type = event->type();
     // The in-place editor: the second click of a double click whose first
-    // click opened it belongs to the grid, and the edit is dropped.
+    // click opened it belongs to the grid, and the edit is dropped. That
+    // first click went up over the grid, before the editor was there; a
+    // double click on the editor itself has a release over it first. No
+    // clock is asked, which a busy machine's late events would outrun.
     if (table_->editor_ &&
         (watched == table_->editor_ || table_->editor_->isAncestorOf(qobject_cast<QWidget*>(watched)))) {
-        if (type == QEvent::MouseButtonDblClick && table_->editorFromClick_ && inDoubleClick()) {
+        if (type == QEvent::MouseButtonRelease) table_->editorReleased_ = true;
+        if (type == QEvent::MouseButtonDblClick && table_->editorFromClick_ && !table_->editorReleased_) {
             table_->editorFromClick_ = false;
             table_->revertEditor(table_->editor_);
             emit doubleClick();

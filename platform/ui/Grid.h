@@ -119,10 +119,6 @@ class Grid : public QWidget {
     // Starts an edit of the current cell whatever the edit mode.
     void editCell();
     bool isEditing() const;
-    // Whether a click now is the second click of a double click whose first
-    // click was on a cell: a control laid over the cell by that click takes
-    // the second, and the double click is the grid's all the same.
-    bool inDoubleClick() const;
     QWidget* editor() const; // the open in-place editor, or nullptr
     // The items offered when a cell of the column is edited, separated by
     // "|"; a leading "|" lets the user type a text of his own. Empty: plain

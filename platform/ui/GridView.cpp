@@ -33,7 +33,6 @@ GridTable::GridTable(Grid* grid) : QTableView(grid), grid_(grid) {
     setSelectionBehavior(SelectItems);
     setTabKeyNavigation(true);
     viewport()->setMouseTracking(true);
-    clickClock_.start();
 }
 
 bool GridTable::editFromCode(const QModelIndex& index) {
@@ -113,7 +112,6 @@ void GridTable::mouseReleaseEvent(QMouseEvent* event) {
     const bool same = pressCell_ == std::pair{grid_->mouseRow_, grid_->mouseCol_};
     pressCell_ = {-2, -2};
     if (event->button() != Qt::LeftButton || !same) return;
-    clickClock_.restart();
     inClick_ = true;
     emit grid_->click();
     // A click on the cell that was already current starts an edit.
@@ -265,6 +263,7 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     }
     table_->editor_ = editor;
     table_->editorFromClick_ = table_->inClick_;
+    table_->editorReleased_ = false;
     editor->installEventFilter(grid_);
     for (QWidget* child : editor->findChildren<QWidget*>()) child->installEventFilter(grid_);
     return editor;

@@ -3,7 +3,6 @@
 // uses them.
 #include "platform/ui/Grid.h"
 
-#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QPointer>
 #include <QStyledItemDelegate>
@@ -34,7 +33,7 @@ class GridTable : public QTableView {
 
     QPointer<QWidget> editor_;
     bool editorFromClick_ = false;
-    QElapsedTimer clickClock_;
+    bool editorReleased_ = false; // a button went up over the editor since it opened
     bool inClick_ = false;
 
   protected:

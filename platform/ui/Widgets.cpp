@@ -1,11 +1,21 @@
 #include "platform/ui/Widgets.h"
 
+#include <QAbstractSlider>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
+#include <QTabWidget>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -16,7 +26,7 @@ namespace {
 QStringList texts(const std::vector<std::string>& items) {
     QStringList out;
     out.reserve(static_cast<qsizetype>(items.size()));
-    for (const std::string& item : items) out << QString::fromStdString(item);
+    for (const std::string& item : items) out << qs(item);
     return out;
 }
 
@@ -26,6 +36,11 @@ template <class Text> bool shows(int count, Text text, const QStringList& items)
     for (int i = 0; i < count; ++i)
         if (text(i) != items[i]) return false;
     return true;
+}
+
+void showTip(QWidget* widget, const std::string& tip) {
+    const QString shown = qs(tip);
+    if (widget->toolTip() != shown) widget->setToolTip(shown);
 }
 
 // How far a window opened from another lies down and right of it: about a
@@ -144,6 +159,107 @@ void showItems(QListWidget* list, const QStringList& items) {
 
 void showItems(QListWidget* list, const std::vector<std::string>& items) {
     showItems(list, texts(items));
+}
+
+void show(QCheckBox* box, const CheckBox& state) {
+    const QSignalBlocker quiet(box);
+    box->setChecked(state.Value == 1);
+    box->setEnabled(state.Enabled);
+    box->setVisible(state.Visible);
+}
+
+void show(QCheckBox* box, int value) {
+    const QSignalBlocker quiet(box);
+    box->setChecked(value == 1);
+}
+
+void show(QRadioButton* option, const OptionButton& state) {
+    const QSignalBlocker quiet(option);
+    option->setChecked(state.Value);
+    option->setEnabled(state.Enabled);
+}
+
+void show(QButtonGroup* group, int id) {
+    // Not exclusive for a moment, so that no button at all may be chosen.
+    const bool exclusive = group->exclusive();
+    group->setExclusive(false);
+    for (QAbstractButton* button : group->buttons()) {
+        const QSignalBlocker quiet(button);
+        button->setChecked(group->id(button) == id);
+    }
+    group->setExclusive(exclusive);
+}
+
+void show(QPushButton* button, const Button& state) {
+    button->setEnabled(state.Enabled);
+    // A font set changes how the button's font follows its window's.
+    if (button->font().bold() == state.FontBold) return;
+    QFont font = button->font();
+    font.setBold(state.FontBold);
+    button->setFont(font);
+}
+
+void show(QComboBox* list, const ComboBox& state) {
+    show(list, state.items, state.ListIndex);
+    list->setEnabled(state.Enabled);
+    showTip(list, state.ToolTip);
+}
+
+void show(QComboBox* list, const std::vector<std::string>& items, int listIndex) {
+    const QSignalBlocker quiet(list);
+    showItems(list, items);
+    list->setCurrentIndex(listIndex);
+}
+
+void show(QComboBox* list, int listIndex) {
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(listIndex);
+}
+
+void show(QListWidget* list, const ListBox& state) {
+    const QSignalBlocker quiet(list);
+    showItems(list, state.items);
+    list->setCurrentRow(state.ListIndex);
+}
+
+void show(QLineEdit* box, const TextBox& state, bool caretFromState) {
+    const QSignalBlocker quiet(box);
+    const QString text = qs(state.Text);
+    if (box->text() != text) {
+        box->setText(text);
+        caretFromState = true;
+    }
+    if (caretFromState) box->setCursorPosition(state.SelStart);
+    showTip(box, state.ToolTip);
+}
+
+void show(QLineEdit* box, const std::string& text) {
+    const QSignalBlocker quiet(box);
+    const QString shown = qs(text);
+    if (box->text() != shown) box->setText(shown);
+}
+
+void show(QLabel* label, const std::string& text) {
+    const QString shown = qs(text);
+    if (label->text() != shown) label->setText(shown);
+}
+
+void show(QAbstractSlider* slider, int value) {
+    const QSignalBlocker quiet(slider);
+    slider->setValue(value);
+}
+
+void show(QTabWidget* tabs, int index) {
+    const QSignalBlocker quiet(tabs);
+    tabs->setCurrentIndex(index);
+}
+
+void show(QTimer& timer, const Timer& state) {
+    if (!state.Enabled || state.Interval <= 0) {
+        timer.stop();
+    } else if (!timer.isActive() || timer.interval() != state.Interval) {
+        timer.start(state.Interval);
+    }
 }
 
 } // namespace platform

@@ -1,12 +1,24 @@
 #pragma once
 // What every window does alike with Qt's widgets.
+#include "platform/Controls.h"
+
+#include <QString>
 #include <QStringList>
 
 #include <string>
 #include <vector>
 
+class QAbstractSlider;
+class QButtonGroup;
+class QCheckBox;
 class QComboBox;
+class QLabel;
+class QLineEdit;
 class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTimer;
 class QWidget;
 
 namespace platform {
@@ -33,5 +45,40 @@ void showItems(QComboBox* list, const QStringList& items);
 void showItems(QComboBox* list, const std::vector<std::string>& items);
 void showItems(QListWidget* list, const QStringList& items);
 void showItems(QListWidget* list, const std::vector<std::string>& items);
+
+// A text of the logic (UTF-8) as Qt's.
+inline QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A window's state shown in its widgets: each control of platform/Controls.h
+// in the widget that shows it. The widget's signals are blocked while it is
+// set, so a state shown raises none of its change signals (the logic has
+// already run what its handlers would), and only what differs is set.
+void show(QCheckBox* box, const CheckBox& state); // ticked at Value 1, enabled, visible
+void show(QCheckBox* box, int value);             // ticked at 1
+void show(QRadioButton* option, const OptionButton& state);
+// The option buttons of a group: the one of this id chosen, none for an id
+// no button has.
+void show(QButtonGroup* group, int id);
+void show(QPushButton* button, const Button& state); // enabled, the caption bold
+// The items (refilled only when one differs), the choice, enabled, the tip.
+void show(QComboBox* list, const ComboBox& state);
+void show(QComboBox* list, const std::vector<std::string>& items, int listIndex);
+void show(QComboBox* list, int listIndex);
+void show(QListWidget* list, const ListBox& state);
+// The text when it differs from the shown one, with the caret at SelStart;
+// the caret also when caretFromState (a typed text the logic corrected);
+// the tip.
+void show(QLineEdit* box, const TextBox& state, bool caretFromState = false);
+// The text only when it differs: the user may be typing in the box.
+void show(QLineEdit* box, const std::string& text);
+void show(QLabel* label, const std::string& text);
+void show(QAbstractSlider* slider, int value);
+void show(QTabWidget* tabs, int index);
+// Runs as the state says: stopped while disabled or at interval 0 (a timer
+// of interval 0 never fires), started when its interval changes; a running
+// timer keeps its phase.
+void show(QTimer& timer, const Timer& state);
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "shell/ui/HelpWindow.h"
 
+#include "app/ErrorReporter.h"
 #include "app/ui/Face.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/Widgets.h"
@@ -31,7 +32,8 @@ QString missingPage(const QUrl& name) {
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     QVariant page = QTextBrowser::loadResource(type, name);
-    if (type == QTextDocument::HtmlResource && page.toByteArray().isEmpty()) return missingPage(name);
+    if (type == QTextDocument::HtmlResource && page.toByteArray().isEmpty())
+        app::Guarded("HelpWindow->loadResource", [&] { page = missingPage(name); });
     return page;
 }
 
@@ -117,10 +119,12 @@ void HelpWindow::GoHome(const QUrl& index) {
 }
 
 void HelpWindow::ShowTitle(const QUrl& shown) {
-    const QString help = app::face(kTextHelpButton);
-    const QString page = txtPage->documentTitle();
-    const bool index = shown.adjusted(QUrl::RemoveFragment) == index_;
-    setWindowTitle(index || page.isEmpty() ? help : help + QStringLiteral(" - ") + page);
+    app::Guarded("HelpWindow->ShowTitle", [&] {
+        const QString help = app::face(kTextHelpButton);
+        const QString page = txtPage->documentTitle();
+        const bool index = shown.adjusted(QUrl::RemoveFragment) == index_;
+        setWindowTitle(index || page.isEmpty() ? help : help + QStringLiteral(" - ") + page);
+    });
 }
 
 } // namespace shell

@@ -50,16 +50,13 @@ frmAboutSoft::frmAboutSoft(QWidget* parent) : QDialog(parent) {
     Form_Load();
 }
 
+// InitFace has the guard.
 void frmAboutSoft::Form_Load() {
-    try {
-        InitFace();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmAboutSoft->Form_Load:", e);
-    }
+    InitFace();
 }
 
 void frmAboutSoft::InitFace() {
-    try {
+    app::Guarded("frmAboutSoft->InitFace:", [&] {
         app::CheckedLangIndex();
         setWindowTitle(app::face(app::TextKey::AboutCaption));
         cmdOk->setText(app::face(app::TextKey::AboutOk));
@@ -68,17 +65,11 @@ void frmAboutSoft::InitFace() {
         lblRights->setText(app::face(app::TextKey::AboutCompany));
         app::UseFaceFont({cmdOk, lblVersion, lblRelease}, 9.75);
         app::UseFaceFont({lblRights}, 9.0);
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmAboutSoft->InitFace:", e);
-    }
+    });
 }
 
 void frmAboutSoft::cmdOk_Click() {
-    try {
-        accept();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("frmAboutSoft->cmdOK_Click:", e);
-    }
+    accept();
 }
 
 } // namespace shell

@@ -105,23 +105,24 @@ bool frmSplash::Form_Load() {
 
 void frmSplash::tmrSoftInit_Timer() {
     tmrSoftInit.stop();
-    mdifrmMain::instance().SoftInit();
+    app::Guarded("frmSplash->tmrSoftInit_Timer", [] { mdifrmMain::instance().SoftInit(); });
 }
 
 bool StartProgram() {
     QApplication::setWindowIcon(ProgramIcon());
     auto* splash = new frmSplash;
-    try {
-        if (!splash->Form_Load()) return false;
-    } catch (const std::exception& e) {
-        // Nothing is loaded that could run without it.
-        app::VbErrNumDes("frmSplash->Form_Load", e);
-        platform::dialogs().message(app::text(app::TextKey::StartFailed) + "\n" + e.what(),
+    const auto refused = [](const app::Caught& c) {
+        platform::dialogs().message(app::text(app::TextKey::StartFailed) + "\n" + c.reason(),
                                     app::text(app::TextKey::StartFailedTitle), platform::Buttons::Ok,
                                     platform::Icon::Critical);
+    };
+    bool loaded = false;
+    if (!app::Guarded("frmSplash->Form_Load", refused, [&] { loaded = splash->Form_Load(); })) {
+        // Nothing is loaded that could run without it.
         delete splash;
         return false;
     }
+    if (!loaded) return false;
     splash->show();
     return true;
 }

@@ -21,6 +21,9 @@
 #include <QStatusBar>
 #include <QStyle>
 
+#include <string>
+#include <type_traits>
+
 namespace shell {
 namespace {
 
@@ -115,8 +118,16 @@ void mdifrmMain::buildMenus() {
     for (const char* item : {"mnuLockFace", "mnuChLock", "mnuLangSel0", "mnuLangSel1", "mnuLangSel2"})
         action(item)->setCheckable(true);
 
+    // Every item's handler runs in the guard, under the item's name.
     auto on = [this](const char* item, auto handler) {
-        connect(action(item), &QAction::triggered, this, handler);
+        connect(action(item), &QAction::triggered, this, [item, handler](bool checked) {
+            app::Guarded(std::string("mdifrmMain->") + item + "_Click", [&] {
+                if constexpr (std::is_invocable_v<decltype(handler), bool>)
+                    handler(checked);
+                else
+                    handler();
+            });
+        });
     };
     on("mnuFileNew", [this] { NewFile(); });
     on("mnuFileOpen", [this] { OpenFile(std::string()); });
@@ -132,17 +143,11 @@ void mdifrmMain::buildMenus() {
         platform::placeWindow(box, this);
         box.exec();
     });
-    on("mnuShowErr", [this] {
-        try {
-            frmShowErr::instance(*this).show();
-        } catch (const std::exception& e) {
-            app::VbErrNumDes("mdifrmMain->mnuShowErr_Click", e);
-        }
-    });
+    on("mnuShowErr", [this] { frmShowErr::instance(*this).show(); });
     // A checkable item has toggled itself when this runs; the handlers start
     // from the mark it had before.
-    on("mnuLockFace", [this](bool now) { mnuLock_Click(QStringLiteral("mnuLockFace"), !now); });
-    on("mnuChLock", [this](bool now) { mnuLock_Click(QStringLiteral("mnuChLock"), !now); });
+    on("mnuLockFace", [this](bool now) { mnuLock_Click(!now); });
+    on("mnuChLock", [this](bool now) { mnuLock_Click(!now); });
     on("mnuLangSel0", [this] { mnuLangSel_Click(1); });
     on("mnuLangSel1", [this] { mnuLangSel_Click(2); });
     on("mnuLangSel2", [this] { mnuLangSel_Click(3); });
@@ -211,7 +216,7 @@ void mdifrmMain::setPanelText(int panel, const QString& text) {
 }
 
 void mdifrmMain::SetSoftFace() {
-    try {
+    app::Guarded("mdimoduMain->SetSoftFace", [&] {
         for (int i = 0; i < kMenuEntryCount; ++i)
             if (kMenuEntries[i].text >= 0)
                 action(QString::fromLatin1(kMenuEntries[i].name))->setText(app::face(kMenuEntries[i].text));
@@ -221,13 +226,11 @@ void mdifrmMain::SetSoftFace() {
         setPanelText(1, app::face(kTextReady));
         ShowComPanel();
         ShowFilePanel();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdimoduMain->SetSoftFace", e);
-    }
+    });
 }
 
 void mdifrmMain::tlbMdiFrmMain_ButtonClick(const QString& key) {
-    try {
+    app::Guarded("mdifrmMain->tlbmdifrmMain_ButtonClick", [&] {
         if (key == QLatin1String("FileNew"))
             NewFile();
         else if (key == QLatin1String("FileOpen"))
@@ -245,26 +248,17 @@ void mdifrmMain::tlbMdiFrmMain_ButtonClick(const QString& key) {
         else if (key == QLatin1String("Exit"))
             ExitSoft();
         // "Print" has nothing to do.
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->tlbmdifrmMain_ButtonClick", e);
-    }
+    });
 }
 
 void mdifrmMain::Help() {
-    try {
-        // Our own window: help works where no desktop can open a page.
-        HelpWindow::ShowIndex(this, HelpFilePath(app::shell()));
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->Help", e);
-    }
+    // Our own window: help works where no desktop can open a page.
+    app::Guarded("mdifrmMain->Help", [&] { HelpWindow::ShowIndex(this, HelpFilePath(app::shell())); });
 }
 
+// The exit question and the unload have their own guards.
 void mdifrmMain::ExitSoft() {
-    try {
-        close();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->ExitSoft", e);
-    }
+    close();
 }
 
 void mdifrmMain::closeEvent(QCloseEvent* event) {
@@ -281,11 +275,7 @@ void mdifrmMain::MDIForm_QueryUnload(bool& cancel) {
         cancel = true;
         return;
     }
-    try {
-        unloadWindows();
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->MDIForm_QueryUnload", e);
-    }
+    app::Guarded("mdifrmMain->MDIForm_QueryUnload", [&] { unloadWindows(); });
 }
 
 void mdifrmMain::unloadWindows() {

@@ -103,7 +103,7 @@ class mdifrmMain : public QMainWindow, public MainWindowHost, public radiolink::
     void buildMenus();
     void buildToolbar();
     void buildStatusBar();
-    void mnuLock_Click(const QString& item, bool wasChecked);
+    void mnuLock_Click(bool wasChecked);
     void unloadWindows();
 
     QHash<QString, QAction*> actions_;

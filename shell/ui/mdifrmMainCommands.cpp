@@ -1,5 +1,6 @@
 // The main window's commands: files, the roads into the read/write and port
 // dialogs, and the channel window it hosts.
+#include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "link/LinkState.h"
 #include "shell/FileCommands.h"
@@ -59,9 +60,12 @@ ChannelWindowSlot* mdifrmMain::touchChannelWindow() {
 }
 
 void mdifrmMain::ShowTitle() {
-    const QString caption = chMemWindow_ ? chMemWindow_->windowTitle() : QString();
-    setWindowTitle(caption.isEmpty() ? app::face(kTextTitle)
-                                     : app::face(kTextTitle) + QStringLiteral(" - [") + caption + ']');
+    // Also the answer to the channel window's title and state changes.
+    app::Guarded("mdifrmMain->ShowTitle", [&] {
+        const QString caption = chMemWindow_ ? chMemWindow_->windowTitle() : QString();
+        setWindowTitle(caption.isEmpty() ? app::face(kTextTitle)
+                                         : app::face(kTextTitle) + QStringLiteral(" - [") + caption + ']');
+    });
 }
 
 void mdifrmMain::ShowFilePanel() {

@@ -8,7 +8,7 @@
 namespace shell {
 
 void mdifrmMain::LockFaceOperate(int locked) {
-    try {
+    app::Guarded("mdifrmMain->LockFaceOperate", [&] {
         const bool on = locked == -1;
         // A tone chosen before the lock is kept, not dropped by it.
         if (ChannelWindowSlot* open = channelWindow(); open && on) open->cboGridChCtdcs_LostFocus();
@@ -22,41 +22,40 @@ void mdifrmMain::LockFaceOperate(int locked) {
             ch->setGridSelectionColor(on ? ch->ChGridBackColor() : ch->ChGridSelColor());
             ch->setSysSetFramesEnabled(!on);
         }
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->LockFaceOperate", e);
-    }
+    });
 }
 
 void mdifrmMain::mnuLockFace_Click() {
     action(QStringLiteral("mnuLockFace"))->trigger();
 }
 
-void mdifrmMain::mnuLock_Click(const QString& item, bool wasChecked) {
-    try {
-        action(QStringLiteral("mnuLockFace"))->setChecked(!wasChecked);
-        action(QStringLiteral("mnuChLock"))->setChecked(!wasChecked);
-        LockFaceOperate(wasChecked ? 0 : -1);
-        StoreFaceLock(app::shell());
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->" + item.toStdString() + "_Click", e);
-    }
+// Its menu item's guard reports a failure under the item's name.
+void mdifrmMain::mnuLock_Click(bool wasChecked) {
+    action(QStringLiteral("mnuLockFace"))->setChecked(!wasChecked);
+    action(QStringLiteral("mnuChLock"))->setChecked(!wasChecked);
+    LockFaceOperate(wasChecked ? 0 : -1);
+    StoreFaceLock(app::shell());
 }
 
 void mdifrmMain::tmrChLock_Timer() {
-    if (action(QStringLiteral("mnuChLock"))->isChecked() && panelText(1) == app::face(kTextReady)) {
-        setPanelText(1, app::face(kTextLocked));
-        tmrChLockBlink.start();
-    }
+    app::Guarded("mdifrmMain->tmrChLock_Timer", [&] {
+        if (action(QStringLiteral("mnuChLock"))->isChecked() && panelText(1) == app::face(kTextReady)) {
+            setPanelText(1, app::face(kTextLocked));
+            tmrChLockBlink.start();
+        }
+    });
 }
 
 void mdifrmMain::tmrChLockBlink_Timer() {
-    if (!action(QStringLiteral("mnuChLock"))->isChecked()) return;
-    auto& s = app::shell();
-    s.BlinkCount = static_cast<std::int16_t>((s.BlinkCount + 1) % 2);
-    // Another operation's status text stays until it is gone.
-    const QString shown = panelText(1);
-    if (shown == app::face(kTextLocked) || shown == app::face(kTextReady) || shown.isEmpty())
-        setPanelText(1, app::face(s.BlinkCount == 0 ? kTextReady : kTextLocked));
+    app::Guarded("mdifrmMain->tmrChLockBlink_Timer", [&] {
+        if (!action(QStringLiteral("mnuChLock"))->isChecked()) return;
+        auto& s = app::shell();
+        s.BlinkCount = static_cast<std::int16_t>((s.BlinkCount + 1) % 2);
+        // Another operation's status text stays until it is gone.
+        const QString shown = panelText(1);
+        if (shown == app::face(kTextLocked) || shown == app::face(kTextReady) || shown.isEmpty())
+            setPanelText(1, app::face(s.BlinkCount == 0 ? kTextReady : kTextLocked));
+    });
 }
 
 void mdifrmMain::CheckLanguage(int lang) {

@@ -30,7 +30,7 @@ void showCentred(QWidget& w) {
 
 void mdifrmMain::SoftInit() {
     app::ShellState& s = app::shell();
-    try {
+    app::Guarded("mdifrmMain->SoftInit", [&] {
         showCentred(*this);
         ChooseRunPort(radiolink::linkState(), radiolink::firmware());
         // Colours and the band boxes of the channel window, which this first
@@ -68,9 +68,7 @@ void mdifrmMain::SoftInit() {
             splash->hide();
             splash->close();
         }
-    } catch (const std::exception& e) {
-        app::VbErrNumDes("mdifrmMain->SoftInit", e);
-    }
+    });
     TellRefusedSettingsOnce(s);
 }
 

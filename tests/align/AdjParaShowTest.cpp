@@ -261,7 +261,6 @@ namespace {
 
 // The data-file reader runs the program's display once it is registered.
 TEST_F(AdjParaShowTest, ADataFileReadRunsTheRegisteredDisplay) {
-    ResetAlign();
     radiolink::linkState().TmFlag = -1;
     AlignmentDisplay display;
     platform::Host<app::AlignmentDisplayHost>::Scoped registered(display);
@@ -276,8 +275,6 @@ TEST_F(AdjParaShowTest, ADataFileReadRunsTheRegisteredDisplay) {
     EXPECT_EQ(program[0xE890], 150);
     EXPECT_EQ(program[0xE84B], 142);
     EXPECT_EQ(state().frmAdjMore->fields.at(C::cboVoiceGainRx41H, 0).Value, 14);
-    radiolink::linkState().TmFlag = 0;
-    ResetAlign();
 }
 
 } // namespace

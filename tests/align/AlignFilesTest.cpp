@@ -18,19 +18,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// HOME points into the test's folder while it lives.
-class HomeFolder {
-  public:
-    explicit HomeFolder(const std::string& path) {
-        if (const char* h = std::getenv("HOME")) previous_ = h;
-        ::setenv("HOME", path.c_str(), 1);
-    }
-    ~HomeFolder() { ::setenv("HOME", previous_.c_str(), 1); }
-
-  private:
-    std::string previous_;
-};
-
 class AlignFilesTest : public aligntest::AlignTest {
   protected:
     AlignFilesTest() {
@@ -41,7 +28,6 @@ class AlignFilesTest : public aligntest::AlignTest {
     }
     std::string series(const char* folder) const { return home.file("生产文件/") + folder; }
 
-    HomeFolder homeFolder{home.path()};
     testsupport::ScriptedDialogs dialogs;
     testsupport::ErrorLog errors;
     std::unique_ptr<model::ModelState> m = std::make_unique<model::ModelState>();

@@ -9,7 +9,7 @@
 #include "model/ImageMap.h"
 #include "model/Model.h"
 #include "platform/Host.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/FreshStart.h"
 
 #include <gtest/gtest.h>
 
@@ -50,10 +50,9 @@ class RecordingHost : public align::AlignWindowsHost, public app::FlashGridHost 
     platform::Host<app::FlashGridHost>::Scoped grid_{*this};
 };
 
-class AlignTest : public ::testing::Test {
+class AlignTest : public ::testing::Test, public testsupport::FreshStart {
   protected:
     AlignTest() {
-        app::ResetShell();
         app::shell().SettingsFile = home.file("tavorin.def");
         std::mt19937 random(20240518);
         for (auto& b : image) b = static_cast<std::uint8_t>(random());
@@ -67,7 +66,6 @@ class AlignTest : public ::testing::Test {
     }
     Bytes bytes(Addr at, std::size_t n) const { return Bytes(image.begin() + at, image.begin() + at + n); }
 
-    testsupport::TempHome home;
     std::unique_ptr<align::AlignState> aPtr = std::make_unique<align::AlignState>();
     align::AlignState& a = *aPtr;
     std::unique_ptr<radiolink::LinkState> linkPtr = std::make_unique<radiolink::LinkState>();

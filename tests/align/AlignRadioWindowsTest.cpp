@@ -66,7 +66,6 @@ class AlignRadioWindowsTest : public QObject {
         platform::setEventPump([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
     }
     void cleanup() {
-        platform::setEventPump(nullptr);
         f.reset();
         clock.reset();
         radio.reset();

@@ -1,8 +1,8 @@
 #pragma once
-// The factory windows' tests: a fresh program folder (also the home of the
-// production folders), the program's link, model and alignment state as a
-// run starts them, dialogs that answer from a script, the flash tools'
-// windows as a double, and the access-code dialog answered by typing.
+// The factory windows' tests: a fresh start (its program folder is also the
+// home of the production folders), the program's link as a run starts it,
+// dialogs that answer from a script, the flash tools' windows as a double,
+// and the access-code dialog answered by typing.
 #include "align/AccessCodes.h"
 #include "align/AlignState.h"
 #include "align/ui/AlignWindows.h"
@@ -13,8 +13,8 @@
 #include "model/Model.h"
 #include "tests/linkui/LinkUiSupport.h"
 #include "tests/support/ErrorLog.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempHome.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -40,22 +40,15 @@ struct FlashTools : align::ui::FlashToolsHost {
     std::vector<std::string> calls;
 };
 
-struct WindowFixture {
-    testsupport::TempHome home;
-    std::optional<std::string> previousHome =
-        std::getenv("HOME") ? std::optional<std::string>(std::getenv("HOME")) : std::nullopt; // none: unset
+struct WindowFixture : testsupport::FreshStart {
     testsupport::ScriptedDialogs dialogs;
     testsupport::ErrorLog errors;
     FlashTools flashTools;
     platform::Host<align::ui::FlashToolsHost>::Scoped flashToolsRegistered{flashTools};
 
     WindowFixture() {
-        ::setenv("TAVORIN_QUIET", "1", 1);
-        ::setenv("HOME", home.path().c_str(), 1);
         linkui::WriteSettings(home, {});
-        linkui::ResetProgramLink(home);
-        model::ResetModel();
-        align::ResetAlign();
+        linkui::StartProgramLink(home);
         align::ui::InstallAlignWindows();
     }
     ~WindowFixture() {
@@ -63,11 +56,6 @@ struct WindowFixture {
                            static_cast<QWidget*>(align::ui::frmAdjMore::existing()),
                            static_cast<QWidget*>(align::ui::frmAdjMode::existing())})
             delete w;
-        align::ResetAlign();
-        if (previousHome)
-            ::setenv("HOME", previousHome->c_str(), 1);
-        else
-            ::unsetenv("HOME");
     }
 
     // Once the access-code dialog asks, types `text` into its box and lets

@@ -3,6 +3,7 @@
 #include "app/Shell.h"
 #include "platform/Failure.h"
 #include "tests/support/ErrorLog.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +19,10 @@ using testsupport::TempHome;
 
 namespace {
 
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public ::testing::Test, public testsupport::FreshStart {
   protected:
-    void SetUp() override {
-        ResetShell();
-        shell().SettingsFile = home.file("tavorin.def");
-    }
+    void SetUp() override { shell().SettingsFile = home.file("tavorin.def"); }
     void store(const std::string& content) { home.write("tavorin.def", content); }
-    TempHome home;
 };
 
 TEST_F(SettingsTest, KeysAreCutToTheirLength) {

@@ -20,6 +20,7 @@
 #include "model/NameFields.h"
 #include "shell/FileCommands.h"
 #include "tests/bench/Bench.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/TempHome.h"
 
 #include <QApplication>
@@ -72,11 +73,8 @@ double msOf(const QElapsedTimer& t) {
 } // namespace
 
 std::vector<Row> WindowAndFileRows() {
-    ::setenv("TAVORIN_QUIET", "1", 1);
-    testsupport::TempHome home;
-    app::ResetShell();
-    model::ResetModel();
-    channels::ResetChMem();
+    testsupport::FreshStart fresh;
+    const testsupport::TempHome& home = fresh.home;
     auto& s = app::shell();
     s.SettingsFile = home.file("tavorin.def");
     s.LangIndex = 1;

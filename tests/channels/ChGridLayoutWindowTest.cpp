@@ -7,9 +7,7 @@
 
 #include "app/DataFile.h"
 #include "app/Settings.h"
-#include "platform/IniFile.h"
-#include "tests/channels/ProgramFixture.h"
-#include "tests/support/ErrorLog.h"
+#include "tests/program/ProgramFixture.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -42,13 +40,12 @@ std::vector<std::uint8_t> channelArea(const model::Image& image) {
     return {from, from + 0x1800};
 }
 
-struct Started {
-    testsupport::ErrorLog errors; // from the start on
-    chmemtest::Program p;
+// The program started with those channels and a layout without the data
+// column; its failures logged from the start on.
+struct Started : programtest::StartedProgram {
     explicit Started(int lang)
-        : p(lang, addChannels, [lang](const std::string& file) {
-              platform::IniFile::write(file, "ChInfo", std::to_string(app::ChInfoBase(lang) + 2), "0");
-          }) {}
+        : programtest::StartedProgram(lang, addChannels,
+                                      {{"ChInfo", std::to_string(app::ChInfoBase(lang) + 2), "0"}}) {}
 };
 
 } // namespace
@@ -64,8 +61,7 @@ class ChGridLayoutWindowTest : public QObject {
     }
     void noDataColumn() {
         QFETCH(int, lang);
-        Started s(lang);
-        chmemtest::Program& p = s.p;
+        Started p(lang);
         const model::Image loaded = m().IicDat;
         platform::Grid& grid = *p.chMem->channelPage().vsfgGridCh;
         QCOMPARE(m().ChColCount, std::int16_t(0));
@@ -91,7 +87,7 @@ class ChGridLayoutWindowTest : public QObject {
         app::ReadDataFile(file, saved);
         QVERIFY(channelArea(m().IicDat) == channelArea(loaded));
         QVERIFY(channelArea(saved) == channelArea(loaded));
-        QCOMPARE(s.errors.tags, std::vector<std::string>{});
+        QCOMPARE(p.errors.tags, std::vector<std::string>{});
     }
 };
 

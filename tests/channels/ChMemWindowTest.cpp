@@ -15,15 +15,16 @@
 #include "app/FaceText.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
+#include "link/ui/frmCommun.h"
 #include "platform/IniFile.h"
 #include "platform/ui/QtDialogs.h"
 #include "shell/FileCommands.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
-#include "tests/channels/ProgramFixture.h"
+#include "tests/program/ProgramFixture.h"
 #include "tests/support/ErrorLog.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempHome.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -99,8 +100,7 @@ model::Image imageWithChannels(const std::string& defaultImage, int count) {
 
 // A fresh program folder whose default image holds a dozen channels, and the
 // channel window started as the program starts it.
-struct Window {
-    testsupport::TempHome home;
+struct Window : testsupport::FreshStart {
     testsupport::ScriptedDialogs dialogs;
     testsupport::ErrorLog errors;
     std::vector<std::string>& reported = errors.tags;
@@ -108,10 +108,6 @@ struct Window {
     QElapsedTimer sinceClick; // from the end of the last click or double click
 
     Window() {
-        ::setenv("TAVORIN_QUIET", "1", 1);
-        app::ResetShell();
-        model::ResetModel();
-        channels::ResetChMem();
         auto& s = app::shell();
         s.SettingsFile = home.file("tavorin.def");
         s.LangIndex = 3;
@@ -185,9 +181,9 @@ struct Window {
 
 // The program started as a user starts it, with a dozen channels in its
 // default image.
-struct Program : chmemtest::Program {
+struct Program : programtest::StartedProgram {
     explicit Program(int lang)
-        : chmemtest::Program(lang, [](model::Image& image) { addChannels(image, 12); }) {}
+        : programtest::StartedProgram(lang, [](model::Image& image) { addChannels(image, 12); }) {}
 };
 
 } // namespace
@@ -599,7 +595,8 @@ class ChMemWindowTest : public QObject {
 
         // Write commits a tone still in the drop-down first.
         typeTone(3, "131.8");
-        p.main->WriteRoad();
+        programtest::modal<radiolink::ui::frmCommun>([&] { p.main->WriteRoad(); },
+                                                     [](radiolink::ui::frmCommun& d) { d.close(); });
         QCOMPARE(m().ChCtdcs[3][0], "131.8");
         QCOMPARE(grid.textMatrix(3, ColTxTone), QString("131.8"));
     }

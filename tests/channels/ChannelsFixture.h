@@ -15,7 +15,7 @@
 #include "app/Shell.h"
 #include "platform/Failure.h"
 #include "tests/support/ErrorLog.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/FreshStart.h"
 
 #include <gtest/gtest.h>
 
@@ -95,11 +95,9 @@ class FakeGrid : public model::ChannelWindow, public channels::ChGridView {
     platform::Host<model::ChannelWindow>::Scoped registered_{*this};
 };
 
-class ChannelsTest : public ::testing::Test {
+class ChannelsTest : public ::testing::Test, public testsupport::FreshStart {
   protected:
     ChannelsTest() {
-        ::setenv("TAVORIN_QUIET", "1", 1);
-        app::ResetShell();
         auto& s = app::shell();
         s.SettingsFile = home.file("tavorin.def");
         s.LangIndex = 3;
@@ -128,7 +126,6 @@ class ChannelsTest : public ::testing::Test {
         return std::find(reported.begin(), reported.end(), tag) != reported.end();
     }
 
-    testsupport::TempHome home;
     std::unique_ptr<model::ModelState> owned = std::make_unique<model::ModelState>();
     model::ModelState& m = *owned;
     channels::ChMemState s;

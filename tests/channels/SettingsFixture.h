@@ -18,7 +18,7 @@
 #include "app/Shell.h"
 #include "charcode/HanZi.h"
 #include "tests/support/ErrorLog.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/FreshStart.h"
 
 #include <gtest/gtest.h>
 
@@ -35,11 +35,9 @@ namespace settingstest {
 using channels::Ctl;
 using model::map::Addr;
 
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public ::testing::Test, public testsupport::FreshStart {
   protected:
     SettingsTest() {
-        ::setenv("TAVORIN_QUIET", "1", 1);
-        app::ResetShell();
         app::shell().SettingsFile = home.file("tavorin.def");
         app::shell().LangIndex = 3;
         app::InitFaceText();
@@ -74,7 +72,6 @@ class SettingsTest : public ::testing::Test {
     }
     void lock() { app::shell().FaceLockState = "ShowLock"; }
 
-    testsupport::TempHome home;
     std::unique_ptr<model::ModelState> owned = std::make_unique<model::ModelState>();
     model::ModelState& m = *owned;
     std::unique_ptr<channels::SettingsPages> ownedPages = std::make_unique<channels::SettingsPages>();

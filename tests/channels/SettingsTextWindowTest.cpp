@@ -12,7 +12,7 @@
 #include "app/Shell.h"
 #include "charcode/HanZi.h"
 #include "shell/FileCommands.h"
-#include "tests/channels/ProgramFixture.h"
+#include "tests/program/ProgramFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,9 +55,9 @@ void emptyTexts(model::Image& image) {
     std::fill_n(image.begin() + model::map::RdWrCode, 14, 0xFF);
 }
 
-struct Program : chmemtest::Program {
+struct Program : programtest::StartedProgram {
     explicit Program(int lang, const std::function<void(model::Image&)>& image = {})
-        : chmemtest::Program(lang, image) {}
+        : programtest::StartedProgram(lang, image) {}
 
     channels::SettingsControls& c() const { return chMem->settings(); }
 
@@ -187,6 +187,26 @@ class SettingsTextWindowTest : public QObject {
         QCOMPARE(bytes(0xE6D0, 14), Bytes(typed.begin() + 0xE6D0, typed.begin() + 0xE6DE));
         QCOMPARE(bytes(model::map::RdWrCode, 14),
                  Bytes(typed.begin() + model::map::RdWrCode, typed.begin() + model::map::RdWrCode + 14));
+    }
+
+    // The power-on message holds six characters: what is typed past a
+    // space that filled the line goes, and the space stays, as a letter
+    // typed past the sixth does.
+    void aWordPastAFullPowerOnLineGoes() {
+        Program p(3, emptyTexts);
+        QLineEdit* powerOn = p.c().txtPc[9];
+        p.pageOf(powerOn);
+        typeAtEnd(powerOn, "hello world");
+        QCOMPARE(powerOn->text(), QString("HELLO "));
+        QCOMPARE(bytes(0xE6D7, 6), (Bytes{17, 14, 21, 21, 24, 36}));
+        typeAtEnd(powerOn, "x");
+        QCOMPARE(powerOn->text(), QString("HELLO "));
+        QCOMPARE(bytes(0xE6D7, 6), (Bytes{17, 14, 21, 21, 24, 36}));
+        // Without the space a letter past the sixth goes too.
+        QTest::keyClick(powerOn, Qt::Key_Backspace);
+        typeAtEnd(powerOn, "wo");
+        QCOMPARE(powerOn->text(), QString("HELLOW"));
+        QCOMPARE(bytes(0xE6D7, 6), (Bytes{17, 14, 21, 21, 24, 32}));
     }
 
     // A list that would give two radios one number is refused with a

@@ -15,14 +15,14 @@
 #include "app/DataFile.h"
 #include "app/Settings.h"
 #include "app/Shell.h"
+#include "link/ui/frmCommun.h"
 #include "platform/IniFile.h"
 #include "platform/ui/Grid.h"
 #include "shell/FileCommands.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
-#include "tests/channels/ProgramFixture.h"
 #include "tests/channels/SettingsShown.h"
-#include "tests/support/ErrorLog.h"
+#include "tests/program/ProgramFixture.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -57,12 +57,11 @@ model::ModelState& m() {
 
 // The program started in a language, its main window at the size start-up
 // gives it.
-struct Program : chmemtest::Program {
-    testsupport::ErrorLog errors;
+struct Program : programtest::StartedProgram {
     channels::frmChMem*& w = chMem;
 
     explicit Program(int lang = 3, const std::function<void(model::Image&)>& image = {})
-        : chmemtest::Program(lang, image) {}
+        : programtest::StartedProgram(lang, image) {}
 
     channels::SettingsControls& c() const { return w->settings(); }
     void page(int i) const {
@@ -439,7 +438,8 @@ class SettingsWindowTest : public QObject {
         book.setCurrentCell(2, 1);
         book.editCell();
         QTest::keyClicks(book.editor(), "77");
-        p.main->WriteRoad();
+        programtest::modal<radiolink::ui::frmCommun>([&] { p.main->WriteRoad(); },
+                                                     [](radiolink::ui::frmCommun& d) { d.close(); });
         QVERIFY(!book.isEditing());
         QCOMPARE(p.bytes(0xE160, 3), (Bytes{0x37, 0x37, 0xFF}));
     }

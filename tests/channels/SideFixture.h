@@ -16,7 +16,7 @@
 #include "charcode/HanZi.h"
 #include "platform/Failure.h"
 #include "tests/support/ErrorLog.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/FreshStart.h"
 
 #include <gtest/gtest.h>
 
@@ -31,11 +31,9 @@ namespace sidetest {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class SideTest : public ::testing::Test {
+class SideTest : public ::testing::Test, public testsupport::FreshStart {
   protected:
     SideTest() {
-        ::setenv("TAVORIN_QUIET", "1", 1);
-        app::ResetShell();
         charcode::InitHanZiTbl(charcode::HanZiTbl());
         model::GetValidCharTbl(m);
         m.IicDat.fill(0xFF);
@@ -65,7 +63,6 @@ class SideTest : public ::testing::Test {
         return image;
     }
 
-    testsupport::TempHome home;
     std::unique_ptr<model::ModelState> owned = std::make_unique<model::ModelState>();
     model::ModelState& m = *owned;
     std::unique_ptr<channels::SettingsPages> ownedPages = std::make_unique<channels::SettingsPages>();

@@ -7,8 +7,7 @@
 #include "model/Model.h"
 #include "platform/ui/Grid.h"
 
-#include "tests/channels/ProgramFixture.h"
-#include "tests/support/ErrorLog.h"
+#include "tests/program/ProgramFixture.h"
 
 #include <QElapsedTimer>
 #include <QTabBar>
@@ -19,11 +18,10 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-struct Program : chmemtest::Program {
-    testsupport::ErrorLog errors;
+struct Program : programtest::StartedProgram {
     QElapsedTimer sinceClick;
 
-    Program() : chmemtest::Program(3) {}
+    Program() : programtest::StartedProgram(3) {}
 
     channels::SettingsControls& c() const { return chMem->settings(); }
     Bytes bytes(std::size_t at, std::size_t n) const {

@@ -1,16 +1,16 @@
 #pragma once
-// A fresh tool window state over its own image and link, in a fresh program
-// folder that is also the user's home (so the production folder lies in it),
-// with a view that records what the window was told to show again and a
-// count of the alignment display's runs.
+// A fresh tool window state over its own image and link, on a fresh start
+// (its program folder is also the user's home, so the production folder lies
+// in it), with a view that records what the window was told to show again
+// and a count of the alignment display's runs.
 #include "app/Shell.h"
 #include "flashtool/ToolState.h"
 #include "link/FirmwareTable.h"
 #include "link/LinkState.h"
 #include "model/Model.h"
 #include "tests/flashtool/Doubles.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempHome.h"
 
 #include <gtest/gtest.h>
 
@@ -21,20 +21,15 @@
 
 namespace flashtest {
 
-class FlashFixture : public ::testing::Test {
+class FlashFixture : public ::testing::Test, public testsupport::FreshStart {
   protected:
     FlashFixture() {
-        if (const char* h = std::getenv("HOME")) previousHome = h;
-        ::setenv("HOME", home.path().c_str(), 1);
-        ::setenv("TAVORIN_QUIET", "1", 1);
-        app::ResetShell();
         app::shell().SettingsFile = home.file("tavorin.def");
         image = std::make_unique<model::Image>();
         link = std::make_unique<radiolink::LinkState>();
         tool = std::make_unique<flashtool::ToolState>(*image, *link);
         radiolink::InitFlashSoftModel(fw);
     }
-    ~FlashFixture() override { ::setenv("HOME", previousHome.c_str(), 1); }
 
     // Every byte different from its neighbours, none 0xA5.
     void scribble() {
@@ -44,9 +39,7 @@ class FlashFixture : public ::testing::Test {
         }
     }
 
-    testsupport::TempHome home;
     testsupport::ScriptedDialogs dialogs;
-    std::string previousHome;
     std::unique_ptr<model::Image> image;
     std::unique_ptr<radiolink::LinkState> link;
     std::unique_ptr<flashtool::ToolState> tool;

@@ -9,7 +9,6 @@
 #include "tests/link/TransferFixture.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 using namespace radiolink;
 using linktest::Bytes;
@@ -19,8 +18,6 @@ namespace {
 class RadioWriteUpdateTest : public linktest::TransferFixture {
   protected:
     RadioWriteUpdateTest() {
-        if (const char* h = std::getenv("HOME")) previousHome = h;
-        ::setenv("HOME", home.path().c_str(), 1);
         s.FreMode = -1;
         s.AutoUpdate = -1;
         radio.setExtRam(0xF1, Bytes{0x00});
@@ -28,7 +25,6 @@ class RadioWriteUpdateTest : public linktest::TransferFixture {
         window.Form_Load();
         for (std::size_t a = 0; a < image.size(); ++a) image[a] = static_cast<std::uint8_t>(a * 13 + 7);
     }
-    ~RadioWriteUpdateTest() override { ::setenv("HOME", previousHome.c_str(), 1); }
 
     Bytes imageRange(std::size_t first, std::size_t last) const {
         return Bytes(image.begin() + first, image.begin() + last + 1);
@@ -40,7 +36,6 @@ class RadioWriteUpdateTest : public linktest::TransferFixture {
         return pages;
     }
 
-    std::string previousHome;
     FirmwareState fw;
     flashtool::ToolState tool{image, s};
     flashtool::FlashSoftWindow window{fw, tool};

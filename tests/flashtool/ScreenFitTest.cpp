@@ -118,9 +118,7 @@ class ScreenFitTest : public QObject {
 
     void init() {
         program = std::make_unique<flashtest::ProgramFlashTools>();
-        model::ResetModel();
         flashtest::ScribbleImage();
-        align::ResetAlign();
         InstallAlignWindows();
         // The main window at its design size in the middle of the screen, as
         // the program shows it.
@@ -140,7 +138,6 @@ class ScreenFitTest : public QObject {
              {static_cast<QWidget*>(frmVitualKey::existing()), static_cast<QWidget*>(frmAdjMore::existing()),
               static_cast<QWidget*>(frmAdjMode::existing())})
             delete w;
-        align::ResetAlign();
         mainWindow.reset();
         program.reset();
     }

@@ -84,13 +84,14 @@ class ToolWindowRadioTest : public QObject {
 
   private slots:
     void init() {
-        clock = std::make_unique<testsupport::VirtualClock>();
         radio = std::make_unique<radiosim::Radio>(radiosim::Radio::Driven{});
-        clock->attach(*radio);
         radio->setFlash(0, randomBytes(65536, 1));
         radio->setExtRam(0xF1, Bytes{0x00});
         program = std::make_unique<flashtest::ProgramFlashTools>(
             std::map<int, std::string>{{1, radio->devicePath()}}, "[Config]\nCOM=1\n");
+        // On the fresh start, which puts the steady clock back.
+        clock = std::make_unique<testsupport::VirtualClock>();
+        clock->attach(*radio);
         const Bytes mine = randomBytes(65536, 2);
         std::copy(mine.begin(), mine.end(), model::IicDat().begin());
         radiolink::EnsureSerialHost(s, radiolink::firmware()); // as start-up runs it
@@ -99,7 +100,6 @@ class ToolWindowRadioTest : public QObject {
     }
     void cleanup() {
         program.reset();
-        platform::setEventPump(nullptr);
         clock.reset();
         radio.reset();
     }

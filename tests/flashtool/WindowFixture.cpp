@@ -12,48 +12,16 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include <cstdlib>
-
 namespace flashtest {
-namespace {
-
-void resetTool(flashtool::ToolState& t) {
-    t.flash = flashtool::GridState(flashtool::FlashGridShape);
-    t.inRam = flashtool::GridState(flashtool::InRamGridShape);
-    t.extRam = flashtool::GridState(flashtool::ExtRamGridShape);
-    t.FlashShadow.fill(0);
-    t.txtAddrNote.clear();
-    t.cmdFlashPageAllCaption = flashtool::texts::SelectAll;
-    t.lblFileName.clear();
-    t.cboFlashPage = 63;
-    t.ramListsFilled = false;
-    t.sstabCtl = t.sstabData = 0;
-    t.chkAutoWr = 0;
-    t.FillStartAddr = 0xC800;
-    t.FillEndAddr = 0xFFFF;
-    t.unloaded = false;
-    t.link.InRamDat.fill(0);
-    t.link.ExtRamDat.fill(0);
-}
-
-} // namespace
 
 ProgramFlashTools::ProgramFlashTools(const std::map<int, std::string>& devices, const std::string& settings) {
-    if (const char* h = std::getenv("HOME")) previousHome_ = h;
-    ::setenv("HOME", home.path().c_str(), 1);
-    ::setenv("TAVORIN_QUIET", "1", 1);
-    CloseFlashWindows();
     linkui::WriteSettings(home, devices, settings);
-    linkui::ResetProgramLink(home);
-    resetTool(flashtool::tool());
-    flashtool::flashSoft().Unload();
-    model::IicDat().fill(0);
+    linkui::StartProgramLink(home);
     flashtool::ui::InstallFlashTools();
 }
 
 ProgramFlashTools::~ProgramFlashTools() {
     CloseFlashWindows();
-    ::setenv("HOME", previousHome_.c_str(), 1);
 }
 
 void CloseFlashWindows() {

@@ -1,21 +1,20 @@
 #pragma once
 // The program's flash tools as a fresh run has them, for window tests: a
-// fresh program folder that is also the user's home (so the production
-// folder lies in it), the program's link, tool window state, firmware
-// window and RAM images as at the start of a run, the flash tools' hosts
-// installed as main() installs them, and doubles for the dialogs, the
-// desktop and the alignment display. The flash tools' windows close when it
-// goes.
+// fresh start (its program folder is also the user's home, so the
+// production folder lies in it), the program's link as start-up leaves it,
+// the flash tools' hosts installed as the program's assembly installs them,
+// and doubles for the dialogs, the desktop and the alignment display. The
+// flash tools' windows close when it goes.
 #include "tests/flashtool/Doubles.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempHome.h"
 
 #include <map>
 #include <string>
 
 namespace flashtest {
 
-class ProgramFlashTools {
+class ProgramFlashTools : public testsupport::FreshStart {
   public:
     // devices: the serial ports that lead somewhere (every other port leads
     // to no device); settings: further sections of the settings file.
@@ -25,13 +24,9 @@ class ProgramFlashTools {
     ProgramFlashTools(const ProgramFlashTools&) = delete;
     ProgramFlashTools& operator=(const ProgramFlashTools&) = delete;
 
-    testsupport::TempHome home;
     testsupport::ScriptedDialogs dialogs;
     CountingAlignmentDisplay alignment;
     OpenedDocuments desktop;
-
-  private:
-    std::string previousHome_;
 };
 
 // Closes the memory tool window, the part fill and the firmware window when

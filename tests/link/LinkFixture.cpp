@@ -1,7 +1,5 @@
 #include "tests/link/LinkFixture.h"
 
-#include "platform/Clock.h"
-
 #include <cctype>
 
 namespace linktest {
@@ -28,7 +26,6 @@ std::vector<Bytes> requestBytes(const radiosim::Radio& radio) {
 
 LinkFixture::LinkFixture() {
     clock.attach(radio);
-    app::ResetShell();
     app::shell().SettingsFile = home.file("tavorin.def");
     auto& t = app::shell().FaceText;
     t[77] = "Communication success";
@@ -41,10 +38,6 @@ LinkFixture::LinkFixture() {
         const std::string& now = s.frmCommun.lblComStatus;
         if (now != (statuses.empty() ? std::string() : statuses.back())) statuses.push_back(now);
     };
-}
-
-LinkFixture::~LinkFixture() {
-    platform::setEventPump(nullptr);
 }
 
 void LinkFixture::mapPorts(const std::map<int, std::string>& devices, const std::string& extra) {

@@ -1,8 +1,8 @@
 #pragma once
-// A link over a real pseudo-terminal: a fresh program folder whose settings
-// map port 1 to a simulated radio (and every other port to no device, so a
-// test never touches the machine's own serial ports), a fresh LinkState, and
-// the status texts the link shows. The link's waits run on a virtual clock
+// A link over a real pseudo-terminal, on a fresh start: settings in its
+// program folder that map port 1 to a simulated radio (and every other port
+// to no device, so a test never touches the machine's own serial ports), a
+// LinkState of its own, and the status texts the link shows. The link's waits run on a virtual clock
 // that also drives the radio, so a test that runs out retry budgets takes no
 // real time and may check their lengths to the millisecond.
 #include "app/Settings.h"
@@ -11,7 +11,7 @@
 #include "link/LinkState.h"
 #include "link/Protocol.h"
 #include "tests/link/LinkHooks.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/VirtualClock.h"
 #include "tools/radiosim/Radio.h"
 
@@ -36,15 +36,13 @@ extern const Bytes kStage1, kStage2, kClosing;
 // The bytes of every request the radio heard, in order.
 std::vector<Bytes> requestBytes(const radiosim::Radio& radio);
 
-class LinkFixture : public ::testing::Test {
+class LinkFixture : public ::testing::Test, public testsupport::FreshStart {
   protected:
     LinkFixture();
-    ~LinkFixture() override;
 
     // Writes [Ports] with the given devices, every other port missing.
     void mapPorts(const std::map<int, std::string>& devices, const std::string& extra = "");
 
-    testsupport::TempHome home;
     testsupport::VirtualClock clock;
     radiosim::Radio radio{radiosim::Radio::Driven{}};
     std::unique_ptr<radiolink::LinkState> state = std::make_unique<radiolink::LinkState>();

@@ -8,6 +8,7 @@
 #include "platform/SerialPort.h"
 #include "tests/link/TransferFixture.h"
 #include "tests/support/Capabilities.h"
+#include "tests/support/Environment.h"
 #include "tests/support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -173,7 +174,7 @@ TEST_F(PortLockTest, NoSecondOpenerWhileThePortIsOpen) {
 TEST_F(PortLockTest, ALockFolderThatTakesNoFileStillOpens) {
     ::chmod(home.file("lock").c_str(), 0555);
     for (const std::string& folder : {home.file("lock"), home.file("no-such-folder")}) {
-        ::setenv("TAVORIN_LOCK_DIR", folder.c_str(), 1);
+        testsupport::setEnv("TAVORIN_LOCK_DIR", folder);
         testsupport::WithoutCapabilities user({CAP_DAC_OVERRIDE});
         SerialPort first;
         EXPECT_EQ(openProblem(first, pty.devicePath()), std::nullopt) << folder;

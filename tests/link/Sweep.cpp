@@ -7,7 +7,6 @@
 #include "model/ImageMap.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace sweep {
 
@@ -29,9 +28,8 @@ int pageOf(const radiosim::Request& r) {
 
 SweepFixture::SweepFixture() {
     // The firmware window remembers its model in the settings and names the
-    // converter's files in the production folder: both in this test's home.
-    if (const char* h = std::getenv("HOME")) previousHome = h;
-    ::setenv("HOME", home.path().c_str(), 1);
+    // converter's files in the production folder: both in this test's home,
+    // which is also the user's (testsupport::TempHome).
     static const bool hanZi = [] {
         charcode::InitHanZiTbl(charcode::HanZiTbl());
         return true;
@@ -62,13 +60,6 @@ SweepFixture::SweepFixture() {
     list.SwitchVisible = list.AutoVisible = true;
     list.AutoNextSn = 1;
     channels::ChooseSerialEntry(*pages, m, 0);
-}
-
-SweepFixture::~SweepFixture() {
-    if (previousHome)
-        ::setenv("HOME", previousHome->c_str(), 1);
-    else
-        ::unsetenv("HOME");
 }
 
 Bytes SweepFixture::imagePage(int p) const {

@@ -65,7 +65,6 @@ struct ShownImages : model::ChannelWindow {
 class SweepFixture : public linktest::TransferFixture {
   protected:
     SweepFixture();
-    ~SweepFixture() override;
 
     // Runs the transfer broken in one way at every request of a good run (at
     // every page for wrong sums); returns how many broken runs.
@@ -92,7 +91,6 @@ class SweepFixture : public linktest::TransferFixture {
     Transfer keypadKey(bool side);
     Transfer powerAdjust();
 
-    std::optional<std::string> previousHome; // none: HOME was unset
     std::unique_ptr<model::ModelState> modelState = std::make_unique<model::ModelState>();
     model::ModelState& m = *modelState;
     model::Image firmware{}; // the built-in program as a load leaves it

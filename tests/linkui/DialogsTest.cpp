@@ -16,6 +16,7 @@
 #include "platform/ui/Twips.h"
 #include "tests/linkui/LinkUiSupport.h"
 #include "tests/support/Capabilities.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -119,7 +120,8 @@ std::vector<std::string> communStatusTexts() {
 class DialogsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
+    std::unique_ptr<testsupport::FreshStart> fresh;
+    const testsupport::TempHome* home = nullptr;
     std::unique_ptr<platform::PseudoTerminal> pty1, pty2;
 
     std::string stored(const char* section, const char* key) {
@@ -127,16 +129,17 @@ class DialogsTest : public QObject {
     }
 
   private slots:
-    void initTestCase() { radiolink::ui::InstallLinkWindows(); }
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
+        fresh = std::make_unique<testsupport::FreshStart>();
+        home = &fresh->home;
         pty1 = std::make_unique<platform::PseudoTerminal>();
         pty2 = std::make_unique<platform::PseudoTerminal>();
-        linkui::ResetProgramLink(*home);
+        linkui::StartProgramLink(*home);
+        radiolink::ui::InstallLinkWindows();
     }
     void cleanup() {
         delete frmCommun::existing();
-        home.reset();
+        fresh.reset();
     }
 
     void cancelGoesBackToThePortInUseWhenShown() {

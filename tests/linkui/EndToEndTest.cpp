@@ -26,6 +26,7 @@
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
 #include "tests/linkui/LinkUiSupport.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 #include "tests/support/VirtualClock.h"
@@ -95,7 +96,8 @@ struct PatternFirmware : FirmwareWindow {
 class EndToEndTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
+    std::unique_ptr<testsupport::FreshStart> fresh;
+    const testsupport::TempHome* home = nullptr;
     std::unique_ptr<testsupport::ScriptedDialogs> dialogs;
     std::unique_ptr<testsupport::VirtualClock> clock;
     std::unique_ptr<radiosim::Radio> radio;
@@ -176,7 +178,8 @@ class EndToEndTest : public QObject {
 
   private slots:
     void init() {
-        home = std::make_unique<testsupport::TempHome>();
+        fresh = std::make_unique<testsupport::FreshStart>();
+        home = &fresh->home;
         dialogs = std::make_unique<testsupport::ScriptedDialogs>();
         clock = std::make_unique<testsupport::VirtualClock>();
         radio = std::make_unique<radiosim::Radio>(radiosim::Radio::Driven{});
@@ -192,7 +195,7 @@ class EndToEndTest : public QObject {
         for (int n = 1; n <= 16; ++n)
             platform::IniFile::write(def, "Ports", std::to_string(n),
                                      n == 1 ? radio->devicePath() : home->file("no-port"));
-        linkui::ResetProgramLink(*home);
+        linkui::StartProgramLink(*home);
         // As the program's start installs it: the link's waits run events.
         platform::setEventPump([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
         channels::InstallChannelWindow();
@@ -200,17 +203,15 @@ class EndToEndTest : public QObject {
         firmwareWindow = PatternFirmware{};
         shown.clear();
         platform::Host<LinkDialogsHost>::set(&watched);
-        model::ResetModel();
         start();
     }
     void cleanup() {
         shell::mdifrmMain::destroyInstance();
         delete shell::frmSplash::existing();
-        platform::setEventPump(nullptr);
         clock.reset();
         radio.reset();
         dialogs.reset();
-        home.reset();
+        fresh.reset();
     }
 
     void readShowsTheRadioAndWriteSendsExactlyTheEdit() {

@@ -13,6 +13,7 @@
 #include "platform/PseudoTerminal.h"
 #include "tests/linkui/LinkUiSupport.h"
 #include "tests/support/Capabilities.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/Screenshot.h"
 #include "tests/support/TempHome.h"
 
@@ -46,7 +47,6 @@ class LinkScreenshots : public QObject {
     void initTestCase() {
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
         QVERIFY(QDir().mkpath(folder()));
-        ui::InstallLinkWindows();
     }
 
     void portDialogWithoutPermission_data() {
@@ -56,9 +56,11 @@ class LinkScreenshots : public QObject {
     }
     void portDialogWithoutPermission() {
         QFETCH(int, lang);
-        testsupport::TempHome home;
+        testsupport::FreshStart fresh;
+        const testsupport::TempHome& home = fresh.home;
         platform::PseudoTerminal pty;
-        linkui::ResetProgramLink(home);
+        linkui::StartProgramLink(home);
+        ui::InstallLinkWindows();
         useLanguage(lang);
         home.write("ttyUSB0", "");
         ::chmod(home.file("ttyUSB0").c_str(), 0);
@@ -88,8 +90,10 @@ class LinkScreenshots : public QObject {
     void readWriteDialogWithANotice() {
         QFETCH(int, lang);
         QFETCH(bool, failed);
-        testsupport::TempHome home;
-        linkui::ResetProgramLink(home);
+        testsupport::FreshStart fresh;
+        const testsupport::TempHome& home = fresh.home;
+        linkui::StartProgramLink(home);
+        ui::InstallLinkWindows();
         linkui::WriteSettings(home, {});
         useLanguage(lang);
         ui::frmCommun& d = ui::frmCommun::instance();

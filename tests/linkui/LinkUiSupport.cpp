@@ -8,26 +8,13 @@
 
 namespace linkui {
 
-void ResetProgramLink(const testsupport::TempHome& home) {
-    app::ResetShell();
-    app::shell().SettingsFile = home.file("tavorin.def");
-    app::shell().LangIndex = 3;
-    app::InitFaceText(app::shell());
-    radiolink::LinkState& s = radiolink::linkState();
-    if (s.comCommun.PortOpen()) s.comCommun.Close();
-    s.ComPortNo = 1;
-    s.ComPortState.fill(0);
-    s.ComPortWhy = {};
-    s.ComFail = s.ComStop = s.ComBusy = 0;
-    s.FreMode = s.CommunBusy = s.AutoUpdate = 0;
-    s.SerialHostLoaded = false;
-    s.frmMain = {};
-    s.frmToolCom = {};
-    s.frmCommun = {};
-    radiolink::InitComCode(s);
-    radiolink::FirmwareState& fw = radiolink::firmware();
-    fw = radiolink::FirmwareState{};
-    radiolink::InitFlashSoftModel(fw);
+void StartProgramLink(const testsupport::TempHome& home) {
+    app::ShellState& shell = app::shell();
+    shell.SettingsFile = home.file("tavorin.def");
+    shell.LangIndex = 3;
+    app::InitFaceText(shell);
+    radiolink::InitComCode(radiolink::linkState());
+    radiolink::InitFlashSoftModel(radiolink::firmware());
 }
 
 void WriteSettings(const testsupport::TempHome& home, const std::map<int, std::string>& devices,

@@ -1,7 +1,8 @@
 #pragma once
-// The program-wide link as a fresh run has it, and settings whose serial
-// ports are the devices a test gives (every other port maps to no device,
-// so no test touches the machine's own ports).
+// The program-wide link as a run's start-up leaves it, and settings whose
+// serial ports are the devices a test gives (every other port maps to no
+// device, so no test touches the machine's own ports).
+#include "tests/support/FreshStart.h"
 #include "tests/support/TempHome.h"
 
 #include <map>
@@ -9,9 +10,10 @@
 
 namespace linkui {
 
-// Link, firmware tables, shell texts (English) and the dialogs' hooks as at
-// the start of a run, with the settings file in home.
-void ResetProgramLink(const testsupport::TempHome& home);
+// On a fresh start (testsupport::FreshStart): the settings file in home,
+// the shell's texts in English, the link's tables and the firmware tables,
+// as start-up leaves them; no port probed.
+void StartProgramLink(const testsupport::TempHome& home);
 
 // Writes the settings file: `extra` sections, then [Ports].
 void WriteSettings(const testsupport::TempHome& home, const std::map<int, std::string>& devices,

@@ -1,5 +1,5 @@
 #pragma once
-// A fresh model, shell and program folder per test, a fake channel window and
+// A fresh start per test, a model of its own with a fake channel window, and
 // the tags of every failure the model reported.
 #include "tests/model/FakeChannelWindow.h"
 
@@ -9,7 +9,7 @@
 #include "app/ErrorReporter.h"
 #include "app/Shell.h"
 #include "tests/support/ErrorLog.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/FreshStart.h"
 
 #include <gtest/gtest.h>
 
@@ -22,11 +22,9 @@
 
 namespace modeltest {
 
-class ModelTest : public ::testing::Test {
+class ModelTest : public ::testing::Test, public testsupport::FreshStart {
   protected:
     ModelTest() {
-        ::setenv("TAVORIN_QUIET", "1", 1);
-        app::ResetShell();
         app::shell().SettingsFile = home.file("tavorin.def");
         app::shell().EmptyCellColor = "16777215";
     }
@@ -46,7 +44,6 @@ class ModelTest : public ::testing::Test {
         m.ValidFreRange = {460000, 470000 - 500, 460000, 470000, low, high - 500, low, high};
     }
 
-    testsupport::TempHome home;
     std::unique_ptr<model::ModelState> owned = std::make_unique<model::ModelState>();
     model::ModelState& m = *owned;
     FakeChannelWindow window{m};

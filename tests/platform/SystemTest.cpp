@@ -1,4 +1,5 @@
 #include "platform/System.h"
+#include "tests/support/Environment.h"
 #include "tests/support/TempHome.h"
 
 #include <gtest/gtest.h>
@@ -16,14 +17,14 @@ TEST(System, LocaleIds) {
 }
 
 TEST(System, LocaleVariablesInOrder) {
-    ::setenv("LC_ALL", "", 1);
-    ::setenv("LC_MESSAGES", "zh_TW.UTF-8", 1);
-    ::setenv("LANG", "zh_CN.UTF-8", 1);
+    testsupport::setEnv("LC_ALL", "");
+    testsupport::setEnv("LC_MESSAGES", "zh_TW.UTF-8");
+    testsupport::setEnv("LANG", "zh_CN.UTF-8");
     EXPECT_EQ(systemLocaleId(), 1028);
-    ::setenv("LC_ALL", "zh_CN.UTF-8", 1);
+    testsupport::setEnv("LC_ALL", "zh_CN.UTF-8");
     EXPECT_EQ(systemLocaleId(), 2052);
-    ::unsetenv("LC_ALL");
-    ::unsetenv("LC_MESSAGES");
+    testsupport::unsetEnv("LC_ALL");
+    testsupport::unsetEnv("LC_MESSAGES");
     EXPECT_EQ(systemLocaleId(), 2052);
 }
 

@@ -24,8 +24,6 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include <memory>
-
 using namespace programtest;
 using align::ui::frmAdjMode;
 using flashtool::ui::frmMain;
@@ -129,12 +127,13 @@ class FactoryToolsTest : public QObject {
     }
 
     void aWriteWithUpdateFromTheReadWriteDialogSendsTheBuiltInProgram() {
-        auto clock = std::make_unique<testsupport::VirtualClock>();
         radiosim::Radio radio{radiosim::Radio::Driven{}};
-        clock->attach(radio);
         radio.setIdentity({0x09, 0x2C, 0x14, 0x68, 0x65}, 101); // older than the built-in 10
         Program program(
             {{"Ports", "1", radio.devicePath()}, {"Config", "COM", "1"}, {"Setting", "COM", "1"}});
+        // On the fresh start, which puts the steady clock back.
+        testsupport::VirtualClock clock;
+        clock.attach(radio);
         shell::mdifrmMain& main = program.start();
         radio.clearLog();
         // The radio's calibration and the user's channels are the image's own.

@@ -6,6 +6,7 @@
 #include "app/FaceText.h"
 #include "platform/Desktop.h"
 #include "tests/program/ProgramFixture.h"
+#include "tests/support/Environment.h"
 #include "tests/support/Screenshot.h"
 
 #include <QDir>
@@ -39,9 +40,7 @@ struct Desktop : platform::Desktop {
 // A PATH that holds no program at all, xdg-open included, while it lives.
 struct NoOpener {
     testsupport::TempHome empty;
-    std::string previous = std::getenv("PATH") ? std::getenv("PATH") : "";
-    NoOpener() { ::setenv("PATH", empty.path().c_str(), 1); }
-    ~NoOpener() { ::setenv("PATH", previous.c_str(), 1); }
+    testsupport::ScopedEnv path{"PATH", empty.path()};
 };
 
 const char* const kIndexes[] = {"ChsHelp.html", "ChtHelp.html", "EngHelp.html"};

@@ -1,12 +1,13 @@
 #pragma once
-// The whole program as main() puts it together, started as a user first
-// starts it, and what a user does in it: clicks on buttons and tabs that can
-// be seen, menu items of shown menus, toolbar buttons, list entries chosen in
-// the open list, access codes typed into the access-code dialog, and modal
-// windows answered once they are up.
+// The whole program as main() puts it together (program::AssembleProgram),
+// started as a user starts it, and what a user does in it: clicks on buttons
+// and tabs that can be seen, menu items of shown menus, toolbar buttons, list
+// entries chosen in the open list, access codes typed into the access-code
+// dialog, and modal windows answered once they are up.
 #include "align/AlignState.h"
 #include "align/ui/AlignWindows.h"
 #include "align/ui/frmInputCode.h"
+#include "app/DataFile.h"
 #include "app/Shell.h"
 #include "channels/ChMem.h"
 #include "channels/ui/frmChMem.h"
@@ -16,14 +17,16 @@
 #include "flashtool/ui/frmMain.h"
 #include "flashtool/ui/frmPartFill.h"
 #include "link/ui/LinkWindows.h"
+#include "main/ProgramAssembly.h"
 #include "model/Model.h"
 #include "platform/Clock.h"
+#include "platform/Desktop.h"
 #include "platform/IniFile.h"
 #include "shell/ui/MainMenus.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
-#include "tests/linkui/LinkUiSupport.h"
 #include "tests/support/ErrorLog.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -46,15 +49,13 @@
 
 namespace programtest {
 
+// A key of the settings file, written before the start.
 struct Setting {
-    const char* section;
-    const char* key;
+    std::string section;
+    std::string key;
     std::string value;
 };
 
-// The shipped files as installed (FirRun 1), the production folders in a
-// home of its own, every serial port leading to no device unless `settings`
-// says otherwise, and the window libraries registered as main() does.
 // Hears the splash being shown.
 struct SplashWatch : QObject {
     bool shown = false;
@@ -64,38 +65,61 @@ struct SplashWatch : QObject {
     }
 };
 
-struct Program {
-    testsupport::TempHome home;
-    std::string previousHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+// The desktop in a test: it opens no document and starts no program (both
+// say false, as with no desktop at all), and remembers what it was asked.
+struct RecordingDesktop : platform::Desktop {
+    bool OpenDocument(const std::string& path) override {
+        opened.push_back(path);
+        return false;
+    }
+    bool RestartProgram() override {
+        ++restarts;
+        return false;
+    }
+    std::vector<std::string> opened;
+    int restarts = 0;
+
+  private:
+    platform::Host<platform::Desktop>::Scoped registered_{*this};
+};
+
+// The program put together as main() puts it together, on the fresh start
+// before it and under the doubles after it.
+struct Assembled {
+    Assembled() { program::AssembleProgram(); }
+};
+
+// A fresh start (the program folder is also the user's home, so the
+// production folders lie in it), the program put together as main() does,
+// then the dialogs, the error reporter's host and the desktop taken over by
+// doubles; the shipped files as installed (FirRun 1), every serial port
+// leading to no device unless `settings` says otherwise, and the default
+// image as `image` leaves it. A clock or a double of the test's own comes
+// after it: the fresh start takes back what came before.
+struct Program : testsupport::FreshStart, Assembled {
     testsupport::ScriptedDialogs dialogs;
     testsupport::ErrorLog errors;
+    RecordingDesktop desktop;
 
-    explicit Program(const std::vector<Setting>& settings = {}) {
-        ::setenv("HOME", home.path().c_str(), 1);
-        ::setenv("TAVORIN_QUIET", "1", 1);
+    explicit Program(const std::vector<Setting>& settings = {},
+                     const std::function<void(model::Image&)>& image = {}) {
         for (const char* f : {"tavorin.def", "zezirev.def", "DefRadioSet.def"}) home.copyShipped(f);
         const std::string def = home.file("tavorin.def");
         for (int n = 1; n <= 16; ++n)
             platform::IniFile::write(def, "Ports", std::to_string(n), home.file("no-port"));
         for (const Setting& s : settings) platform::IniFile::write(def, s.section, s.key, s.value);
-        linkui::ResetProgramLink(home);
-        model::ResetModel();
-        channels::ResetChMem();
-        align::ResetAlign();
-        flashtool::flashSoft().Unload();
-        platform::setEventPump([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
-        channels::InstallChannelWindow();
-        radiolink::ui::InstallLinkWindows();
-        align::ui::InstallAlignWindows();
-        flashtool::ui::InstallFlashTools();
+        if (image) {
+            model::Image defaults{};
+            app::ReadDataFile(home.file("zezirev.def"), defaults);
+            image(defaults);
+            app::WriteDataFile(home.file("zezirev.def"), defaults);
+        }
     }
     ~Program() {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w != shell::mdifrmMain::existing()) w->close();
         shell::mdifrmMain::destroyInstance();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        platform::setEventPump(nullptr);
-        ::setenv("HOME", previousHome.c_str(), 1);
     }
 
     // Starts the program; the splash shows, then the main window. On a busy
@@ -127,6 +151,23 @@ struct Program {
         for (const std::string& tag : errors.tags) all += tag + " ";
         return all;
     }
+};
+
+// The settings of a program whose first start is done, in language `lang`.
+inline std::vector<Setting> startedBefore(int lang, std::vector<Setting> more = {}) {
+    more.insert(more.begin(), {{"Setting", "FirRun", "0"}, {"Setting", "Language", std::to_string(lang)}});
+    return more;
+}
+
+// The program started again after its first start, in language `lang`, at
+// once: its main window shown, the channel window in it.
+struct StartedProgram : Program {
+    explicit StartedProgram(int lang, const std::function<void(model::Image&)>& image = {},
+                            const std::vector<Setting>& settings = {})
+        : Program(startedBefore(lang, settings), image), main(&start()), chMem(&channelWindow()) {}
+
+    shell::mdifrmMain* main;
+    channels::frmChMem* chMem;
 };
 
 // The form names of the windows the user saw shown.

@@ -2,6 +2,7 @@
 #include "app/DataFile.h"
 #include "app/ErrorReporter.h"
 #include "app/FaceText.h"
+#include "app/ImageViews.h"
 #include "app/Shell.h"
 #include "model/ImageMap.h"
 #include "model/Model.h"
@@ -9,7 +10,9 @@
 #include "shell/MainWindowHost.h"
 #include "shell/ShellTexts.h"
 #include "tests/model/FakeChannelWindow.h"
+#include "tests/support/Environment.h"
 #include "tests/support/ErrorLog.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -19,6 +22,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <new>
+#include <stdexcept>
 #include <sys/stat.h>
 
 using namespace app;
@@ -32,11 +37,9 @@ bool inArea(std::size_t a) {
     return (a >= DataArea1First && a <= DataArea1Last) || (a >= DataArea2First && a <= DataArea2Last);
 }
 
-class FileCommandsTest : public ::testing::Test {
+class FileCommandsTest : public ::testing::Test, public testsupport::FreshStart {
   protected:
     FileCommandsTest() {
-        ::setenv("TAVORIN_QUIET", "1", 1);
-        ResetShell();
         app::shell().SettingsFile = home.file("tavorin.def");
         app::shell().EmptyCellColor = "16777215";
         auto& t = app::shell().FaceText;
@@ -63,7 +66,6 @@ class FileCommandsTest : public ::testing::Test {
     }
     std::string dataFile(const std::string& name) const { return home.file("Data/" + name); }
 
-    testsupport::TempHome home;
     testsupport::ScriptedDialogs dialogs;
     std::unique_ptr<model::ModelState> owned = std::make_unique<model::ModelState>();
     model::ModelState& m = *owned;
@@ -92,7 +94,7 @@ TEST_F(FileCommandsTest, GenerateDatFolderMakesTheDefaultFileCurrent) {
 
     // A program folder where no folder can be made still gets its names.
     home.write("plain", "");
-    ::setenv("TAVORIN_HOME", home.file("plain").c_str(), 1);
+    testsupport::setEnv("TAVORIN_HOME", home.file("plain"));
     ResetShell();
     GenerateDatFolder();
     EXPECT_EQ(reported, std::vector<std::string>{"mdifrmMain->GenerateDatFolder"});
@@ -254,6 +256,39 @@ TEST_F(FileCommandsTest, TheReasonForARefusedFileIsInTheInterfaceLanguage) {
     OpenFile(dataFile("missing.LDat"), m);
     ASSERT_EQ(dialogs.asked.size(), 1u);
     EXPECT_NE(dialogs.asked[0].text.find("找不到文件：" + dataFile("missing.LDat")), std::string::npos);
+}
+
+// A failure that is no worded reason is the program's own fault: the message
+// says so in the interface language, never in a library's English.
+TEST_F(FileCommandsTest, AnInternalFaultIsToldInTheInterfaceLanguage) {
+    struct Faulty : app::FlashGridHost, shell::MainWindowHost {
+        void RefreshFlashRange(int, int) override { throw std::out_of_range("vector::_M_range_check: __n"); }
+        void ShowFilePanel(const std::string&) override { throw std::bad_alloc(); }
+    } faulty;
+    WriteDataFile(dataFile("a.LDat"), m.IicDat);
+    for (int lang : {1, 2, 3}) {
+        app::shell().LangIndex = static_cast<std::int16_t>(lang);
+        app::InitFaceText(app::shell());
+        dialogs.asked.clear();
+        {
+            platform::Host<app::FlashGridHost>::Scoped refreshing(faulty);
+            OpenFile(dataFile("a.LDat"), m);
+        }
+        scribble(static_cast<std::uint8_t>(lang));
+        const model::Image before = m.IicDat;
+        m.ChInfo[1][1] = m.ChInfo[1][2] = 43500000;
+        {
+            platform::Host<shell::MainWindowHost>::Scoped showing(faulty);
+            EXPECT_FALSE(SaveDatFile(dataFile("b.LDat"), m));
+        }
+        EXPECT_EQ(m.IicDat, before) << "the failed save puts the image back";
+        ASSERT_EQ(dialogs.asked.size(), 2u);
+        EXPECT_EQ(dialogs.asked[0].text, text(kTextWrongFile) + "\n\n" + text(TextKey::InternalFault));
+        EXPECT_EQ(dialogs.asked[1].text, text(kTextWriteFailed) + "\n\n" + text(TextKey::CauseNoMemory));
+        for (const auto& asked : dialogs.asked) EXPECT_EQ(asked.text.find("vector"), std::string::npos);
+    }
+    EXPECT_EQ(std::count(reported.begin(), reported.end(), "mdifrmMain->OpenFile"), 3);
+    EXPECT_EQ(std::count(reported.begin(), reported.end(), "mdifrmMain->SaveDatFile"), 3);
 }
 
 TEST_F(FileCommandsTest, SaveAsksThenSavesTheEncodedChannelTable) {

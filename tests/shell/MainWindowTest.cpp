@@ -20,6 +20,7 @@
 #include "shell/ui/mdifrmMain.h"
 #include "tests/shell/LanguageDialogs.h"
 #include "tests/support/ChannelStandIn.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/TempHome.h"
 
 #include <QFileDialog>
@@ -179,10 +180,11 @@ struct Roads : shell::LinkWindowsHost {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testsupport::TempHome> home;
+    std::unique_ptr<testsupport::FreshStart> fresh;
+    const testsupport::TempHome* home = nullptr;
     std::unique_ptr<shelltest::LanguageDialogs> dialogs;
     std::unique_ptr<Desktop> desktop;
-    testsupport::StandInChannelWindows channelWindows;
+    std::unique_ptr<testsupport::StandInChannelWindows> channelWindows;
     std::unique_ptr<mdifrmMain> w;
 
     void language(int lang) {
@@ -202,7 +204,6 @@ class MainWindowTest : public QObject {
             platform::Host<shell::ChannelWindowHost>::Scoped registered(channels);
             w->touchChannelWindow();
         }
-        model::ResetModel();
         home->copyShipped("zezirev.def");
         platform::makeFolder(home->file("Data"));
         channels.ch->InitChMem();
@@ -214,9 +215,10 @@ class MainWindowTest : public QObject {
   private slots:
     void init() {
         platform::installQtTranslations(3);
-        home = std::make_unique<testsupport::TempHome>();
+        fresh = std::make_unique<testsupport::FreshStart>();
+        home = &fresh->home;
         dialogs = std::make_unique<shelltest::LanguageDialogs>();
-        ResetShell();
+        channelWindows = std::make_unique<testsupport::StandInChannelWindows>();
         app::shell().SettingsFile = home->file("tavorin.def");
         app::shell().CurFilePath = home->file("Data/Untitled.LDat");
         desktop = std::make_unique<Desktop>();
@@ -226,8 +228,9 @@ class MainWindowTest : public QObject {
     void cleanup() {
         w.reset();
         desktop.reset();
+        channelWindows.reset();
         dialogs.reset();
-        home.reset();
+        fresh.reset();
     }
 
     void captionsComeFromTheTextTable_data() {

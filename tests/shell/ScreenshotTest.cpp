@@ -9,6 +9,7 @@
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
 #include "tests/support/ChannelStandIn.h"
+#include "tests/support/FreshStart.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -32,10 +33,9 @@ class ScreenshotTest : public QObject {
     static void save(QWidget& w, const QString& name) { testsupport::saveScreenshot(w, folder(), name); }
 
     // The program started in a language, with the default image and no
-    // serial port of this machine.
+    // serial port of this machine, on a fresh start.
     static void start(const testsupport::TempHome& home, int lang) {
         home.copyShipped("zezirev.def");
-        ResetShell();
         QString content = QString("[Setting]\nFirRun=0\nLanguage=%1\nEngFont=DejaVu Sans\n"
                                   "ChsFont=WenQuanYi Micro Hei\n[Ports]\n")
                               .arg(lang);
@@ -60,7 +60,8 @@ class ScreenshotTest : public QObject {
     }
     void threeLanguages() {
         QFETCH(int, lang);
-        testsupport::TempHome home;
+        testsupport::FreshStart fresh;
+        const testsupport::TempHome& home = fresh.home;
         testsupport::ScriptedDialogs dialogs;
         testsupport::StandInChannelWindows channelWindows;
         start(home, lang);
@@ -82,7 +83,8 @@ class ScreenshotTest : public QObject {
 
     // Qt's own dialogs in Simplified Chinese: the Open dialog and a question.
     void dialogsInSimplifiedChinese() {
-        testsupport::TempHome home;
+        testsupport::FreshStart fresh;
+        const testsupport::TempHome& home = fresh.home;
         testsupport::StandInChannelWindows channelWindows;
         start(home, 1);
         mdifrmMain::instance().activateWindow();
@@ -116,7 +118,8 @@ class ScreenshotTest : public QObject {
     }
     void overwriteQuestion() {
         QFETCH(int, lang);
-        testsupport::TempHome home;
+        testsupport::FreshStart fresh;
+        const testsupport::TempHome& home = fresh.home;
         testsupport::StandInChannelWindows channelWindows;
         platform::QtDialogs qt;
         platform::Host<platform::Dialogs>::Scoped real(qt);

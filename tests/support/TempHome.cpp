@@ -12,10 +12,9 @@ TempHome::TempHome() {
     std::string tmpl = (std::filesystem::temp_directory_path() / "tavorin-test-XXXXXX").string();
     if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
     path_ = tmpl;
-    for (Saved* saved : {&home_, &locks_})
-        if (const char* prev = std::getenv(saved->name)) saved->value = prev, saved->had = true;
-    ::setenv(home_.name, path_.c_str(), 1);
-    ::setenv(locks_.name, file("lock").c_str(), 1);
+    home_ = std::make_unique<ScopedEnv>("TAVORIN_HOME", path_);
+    user_ = std::make_unique<ScopedEnv>("HOME", path_);
+    locks_ = std::make_unique<ScopedEnv>("TAVORIN_LOCK_DIR", file("lock"));
 }
 
 TempHome::~TempHome() {
@@ -26,12 +25,6 @@ TempHome::~TempHome() {
         std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ec);
     std::filesystem::remove_all(path_, ec);
-    for (const Saved* saved : {&home_, &locks_}) {
-        if (saved->had)
-            ::setenv(saved->name, saved->value.c_str(), 1);
-        else
-            ::unsetenv(saved->name);
-    }
 }
 
 void TempHome::write(const std::string& name, const std::string& content) const {

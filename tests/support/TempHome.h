@@ -1,8 +1,13 @@
 #pragma once
 // A fresh, empty program folder for one test: TAVORIN_HOME points at it while
-// the object lives, and it is removed afterwards. The serial ports' lock
-// files go to its folder "lock" meanwhile (TAVORIN_LOCK_DIR; a test that
-// wants them makes the folder), never to the system's.
+// the object lives, and it is removed afterwards. It is the user's home too
+// (HOME), so that the production folders lie in it, never in the real home;
+// and the serial ports' lock files go to its folder "lock" meanwhile
+// (TAVORIN_LOCK_DIR; a test that wants them makes the folder), never to the
+// system's. The environment it found comes back when it goes.
+#include "tests/support/Environment.h"
+
+#include <memory>
 #include <string>
 
 namespace testsupport {
@@ -23,12 +28,7 @@ class TempHome {
 
   private:
     std::string path_;
-    struct Saved {
-        const char* name;
-        std::string value;
-        bool had = false;
-    };
-    Saved home_{"TAVORIN_HOME", {}, false}, locks_{"TAVORIN_LOCK_DIR", {}, false};
+    std::unique_ptr<ScopedEnv> home_, user_, locks_;
 };
 
 } // namespace testsupport
