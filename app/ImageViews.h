@@ -6,9 +6,10 @@ namespace app {
 
 // The flash grid of the memory tool window shows the image; after the image
 // changed in [first, last] (a data-file read, a flash page read from the
-// radio, a battery value of the register window) it shows that range again.
-// Answered by the flash tools' state (flashtool::ToolHosts), whether or not
-// the window is open.
+// radio, a battery value of the register window, the pages a failed radio
+// read or a radio write puts back) it shows that range again. Answered by the
+// flash tools' state (flashtool::ToolHosts), whether or not the window is
+// open.
 class FlashGridHost {
   public:
     virtual ~FlashGridHost() = default;
@@ -16,9 +17,9 @@ class FlashGridHost {
 };
 
 // The alignment display (AdjParaShow): after the image changed under them (a
-// data-file read; the flash tools' cell edit, HEX load and part fill) the
-// alignment and register windows' states take the alignment pages again (in
-// test mode only). Answered by align::AlignmentDisplay.
+// data-file read; the flash tools' cell edit, part fill and a HEX load shown
+// in the grid) the alignment and register windows' states take the alignment
+// pages again (in test mode only). Answered by align::AlignmentDisplay.
 class AlignmentDisplayHost {
   public:
     virtual ~AlignmentDisplayHost() = default;
