@@ -4,7 +4,7 @@
 #                            builds and runs every test, in a normal build and in a
 #                            sanitizer build, then runs each fuzz target over a
 #                            bounded number of inputs
-# ./build.sh format-check    names every tracked .cpp and .h file that drifts from
+# ./build.sh format-check    names every .cpp and .h file that drifts from
 #                            .clang-format (tools/format-check.sh)
 # ./build.sh fuzz [seconds]  runs each fuzz target for that long (60 s), four at a
 #                            time, keeping what they learn in build/fuzz/corpus

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Checks every tracked .cpp and .h file against the project's clang-format
+# Checks every .cpp and .h file of the project against its clang-format
 # style (.clang-format, clang-format 14) and names each file that drifts.
 # Run by hand, or by ./build.sh test and ./build.sh format-check.
 # Mend a file with: clang-format -i <file>
@@ -14,7 +14,13 @@ fi
 list=$(mktemp)
 report=$(mktemp)
 trap 'rm -f "$list" "$report"' EXIT
-git ls-files -z -- '*.cpp' '*.h' >"$list"
+# The files git tracks; a tree without git (a fresh machine that was given
+# the sources alone) has every one outside the build folders.
+if command -v git >/dev/null 2>&1 && git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files -z -- '*.cpp' '*.h' >"$list"
+else
+    find . \( -path './build*' -o -path ./.git \) -prune -o -type f \( -name '*.cpp' -o -name '*.h' \) -print0 >"$list"
+fi
 # clang-format names the file at the start of each line it complains about.
 status=0
 xargs -0 clang-format --dry-run --Werror <"$list" >"$report" 2>&1 || status=$?
