@@ -1,15 +1,18 @@
 #!/bin/sh
 # ./build.sh run             installs what is missing, builds and starts the program
-# ./build.sh test            installs what is missing, builds and runs every test,
-#                            in a normal build and in a sanitizer build, then runs
-#                            each fuzz target over a bounded number of inputs
+# ./build.sh test            installs what is missing, checks the files' format,
+#                            builds and runs every test, in a normal build and in a
+#                            sanitizer build, then runs each fuzz target over a
+#                            bounded number of inputs
+# ./build.sh format-check    names every .cpp and .h file that drifts from
+#                            .clang-format (tools/format-check.sh)
 # ./build.sh fuzz [seconds]  runs each fuzz target for that long (60 s), four at a
 #                            time, keeping what they learn in build/fuzz/corpus
 # ./build.sh bench           builds a release and prints the benchmark table
 set -eu
 cd "$(dirname "$0")"
 
-packages="qt6-base-dev qt6-translations-l10n xvfb xauth fonts-wqy-microhei cmake ninja-build libgtest-dev libgmock-dev g++ clang libclang-rt-14-dev"
+packages="qt6-base-dev qt6-translations-l10n xvfb xauth fonts-wqy-microhei cmake ninja-build libgtest-dev libgmock-dev g++ clang libclang-rt-14-dev clang-format"
 
 install_missing() {
     missing=""
@@ -77,6 +80,7 @@ run)
     ;;
 test)
     install_missing
+    tools/format-check.sh
     build build/release
     run_tests build/release
     build build/sanitize -DTAVORIN_SANITIZE=ON
@@ -110,6 +114,10 @@ fuzz)
     for p in $pids; do wait "$p" || found=1; done
     exit $found
     ;;
+format-check)
+    install_missing
+    exec tools/format-check.sh
+    ;;
 bench)
     install_missing
     build build/release
@@ -117,7 +125,7 @@ bench)
     xvfb-run -a build/release/tests/bench_all
     ;;
 *)
-    echo "usage: $0 run|test|fuzz [seconds]|bench" >&2
+    echo "usage: $0 run|test|format-check|fuzz [seconds]|bench" >&2
     exit 2
     ;;
 esac

@@ -57,7 +57,13 @@ enum class TextKey {
     UpdateFirmware,    // the read/write dialog's automatic update box
     NoBuiltInFirmware, // after a write that could not update model %1
     PortButton,        // the memory tool window's port button: the prefix of the number
-    ToneOff,           // the tone text of "no tone"
+    // The hidden holder's read/write code boxes keep the captions they were
+    // designed with, in every language.
+    RdWrCodeCaption,
+    RdWrCodeHint,
+    NewRdWrCodeTick,
+    NewRdWrCodeCaption,
+    ToneOff, // the tone text of "no tone"
     CustomBandNotNumbers,
     CustomBandOutOfRange,
     CustomBandNoRoom,

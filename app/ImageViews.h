@@ -1,13 +1,15 @@
 #pragma once
-// Views of the memory image that live in windows above the shell services.
-// Host interfaces (platform/Host.h): until the tools above register, the
-// calls do nothing.
+// Views of the memory image kept by the tools above the shell services, told
+// when the image changed under them. Host interfaces (platform/Host.h): until
+// the tools register at start-up, the calls do nothing.
 namespace app {
 
 // The flash grid of the memory tool window shows the image; after the image
 // changed in [first, last] (a data-file read, a flash page read from the
-// radio) it shows that range again. Implemented by the flash tools
-// (flashtool::ToolHosts), registered at start-up for the whole run.
+// radio, a battery value of the register window, the pages a failed radio
+// read or a radio write puts back) it shows that range again. Answered by the
+// flash tools' state (flashtool::ToolHosts), whether or not the window is
+// open.
 class FlashGridHost {
   public:
     virtual ~FlashGridHost() = default;
@@ -15,9 +17,9 @@ class FlashGridHost {
 };
 
 // The alignment display (AdjParaShow): after the image changed under them (a
-// data-file read; the flash tools' cell edit, HEX load and part fill) the
-// alignment windows show the alignment pages again (in test mode only). Implemented by
-// the alignment tools (align/ui), registered at start-up.
+// data-file read; the flash tools' cell edit, part fill and a HEX load shown
+// in the grid) the alignment and register windows' states take the alignment
+// pages again (in test mode only). Answered by align::AlignmentDisplay.
 class AlignmentDisplayHost {
   public:
     virtual ~AlignmentDisplayHost() = default;

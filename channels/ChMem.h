@@ -4,6 +4,7 @@
 // (ToneBox.h) and the band presets (BandPresets.h) work on these, so the
 // window only reads its controls and shows the result.
 #include "app/Shell.h"
+#include "platform/GridEditMode.h"
 
 #include <cstdint>
 #include <string>
@@ -32,9 +33,7 @@ void ResetChMem();
 // The channel grid and its tone drop-down as the editing logic sees them.
 // Rows are channels 1..ChCount, columns 1..ChColCount; a cell the grid does
 // not have fails (throws). Colours are colour numbers 0x00BBGGRR. The
-// operations raise no handler. The signatures of SetChGridText,
-// SetChGridTextColor and HideCtdcs are those of model::ChannelWindow, so the
-// channel window implements both at once.
+// operations raise no handler. The channel page (channels/ui) answers it.
 class ChGridView {
   public:
     virtual ~ChGridView() = default;
@@ -48,7 +47,7 @@ class ChGridView {
 };
 
 // The edit mode the grid gets before an edit, by the handler and column.
-enum class EditMode { None, Keyboard, KeyboardMouse };
+using platform::EditMode;
 enum class GridEvent { BeforeEdit, Click, DblClick };
 EditMode EditModeFor(GridEvent event, int col);
 

@@ -4,6 +4,7 @@
 #include "channels/SettingsPages.h"
 #include "channels/SettingsSupport.h"
 
+#include "app/DataFile.h"
 #include "app/ErrorReporter.h"
 #include "model/CodeFields.h"
 #include "model/ImageMap.h"
@@ -43,7 +44,7 @@ AlignmentArea keptAlignment(const model::Image& image) {
     return a;
 }
 
-void putBack(std::span<std::uint8_t, 65536> image, const AlignmentArea& a) {
+void putBack(app::ImageSpan image, const AlignmentArea& a) {
     std::copy(a.page58.begin(), a.page58.end(), image.begin() + Page58);
     std::copy(a.page62.begin(), a.page62.end(), image.begin() + Page62);
     std::uint8_t& b = image[model::map::SharedCrystalByte];
@@ -82,7 +83,7 @@ bool UserPressPc(SettingsPages& p, model::ModelState& m, int index) {
 void RestoreDefaultSetting(model::ModelState& m) {
     const AlignmentArea kept = keptAlignment(m.IicDat);
     shell::OpenFile(platform::joinPath(platform::programFolder(), "DefRadioSet.def"), m,
-                    [&kept](std::span<std::uint8_t, 65536> image) { putBack(image, kept); });
+                    [&kept](app::ImageSpan image) { putBack(image, kept); });
 }
 
 // ---- The side grids ----

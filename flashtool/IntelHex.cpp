@@ -3,6 +3,7 @@
 #include "flashtool/FlashTexts.h"
 
 #include "app/Reasons.h"
+#include "model/ImageMap.h"
 #include "platform/FileIo.h"
 #include "platform/Numbers.h"
 
@@ -122,13 +123,9 @@ HexImage ParseHexLines(std::span<const std::string> lines) {
     return hex;
 }
 
-HexImage ParseHexText(std::string_view text) {
-    return ParseHexLines(SplitHexLines(text));
-}
-
 void ApplyHexImage(const HexImage& hex, std::uint32_t count, model::Image& image, std::uint32_t keepFrom) {
     const std::uint32_t fillEnd = std::min<std::uint32_t>(count, 0xFFFF);
-    std::fill(image.begin(), image.begin() + fillEnd + 1, HexFill);
+    std::fill(image.begin(), image.begin() + fillEnd + 1, model::map::HexFillByte);
     for (const HexRecord& r : hex.records) {
         for (std::size_t k = 0; k < r.data.size(); ++k) {
             const std::uint32_t a = r.address + static_cast<std::uint32_t>(k);

@@ -21,7 +21,6 @@ namespace flashtool {
 
 // The most lines an image may have, the end record included.
 inline constexpr int HexLineLimit = 4001;
-inline constexpr std::uint8_t HexFill = 0xA5;
 // The largest file read: 4,001 lines of 43 characters are about 180 KB, so
 // a file larger than this is no image for this radio.
 inline constexpr std::size_t HexFileLimit = 4 * 1024 * 1024;
@@ -60,7 +59,6 @@ HexFile ReadHexFile(const std::string& path);
 
 // Reads lines up to the first end record; lines after it are not read.
 HexImage ParseHexLines(std::span<const std::string> lines);
-HexImage ParseHexText(std::string_view text);
 
 // Fills bytes 0..count with 0xA5, then stores the records' bytes in file
 // order (a later record overwrites an earlier one). Bytes at keepFrom and

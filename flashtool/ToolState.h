@@ -65,7 +65,7 @@ struct ToolState {
     GridState inRam{InRamGridShape};
     GridState extRam{ExtRamGridShape};
     // The image as the last change scan saw it; all zero at start.
-    std::array<std::uint8_t, 65536> FlashShadow{};
+    model::Image FlashShadow{};
 
     std::string txtAddrNote; // the tip box
     std::string cmdFlashPageAllCaption = texts::SelectAll;

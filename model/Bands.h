@@ -16,10 +16,8 @@
 
 namespace model {
 
-inline constexpr std::int32_t FreStep1 = 250; // 2.5 kHz in 10 Hz units
-inline constexpr double FreStep1Mhz = 0.0025;
-inline constexpr std::int32_t FreStep2 = 625; // 6.25 kHz
-inline constexpr double FreStep2Mhz = 0.00625;
+inline constexpr std::int32_t FreStep1 = 250;         // 2.5 kHz in 10 Hz units
+inline constexpr std::int32_t FreStep2 = 625;         // 6.25 kHz
 inline constexpr std::int32_t ValidRangeMargin = 500; // 5 kHz below a band's high limit
 
 struct BandPreset {

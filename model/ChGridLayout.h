@@ -8,9 +8,6 @@
 
 namespace model {
 
-inline constexpr std::int16_t DefaultChCount = 16;
-inline constexpr std::int16_t DefaultChColCount = 9;
-
 // Fills ChCount, ChRowHeight, ChColCount, ChGridFormat, ChColWidth and
 // ChColList. A count outside its range (channels 1-256, data columns 0-20),
 // or a row height or width that is no 16-bit number, takes its default

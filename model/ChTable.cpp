@@ -33,57 +33,81 @@ std::uint8_t* nameSlot(ModelState& m, int ch) {
 }
 
 // ---- Option bits of record bytes 12-15 ----
-// A 1-bit field is set exactly for 1; a 2-bit field holds 1-3, anything else 00.
-std::uint8_t bit(std::int32_t field, int at) {
-    return field == 1 ? static_cast<std::uint8_t>(1u << at) : 0;
-}
-std::uint8_t twoBits(std::int32_t field, int at) {
-    return field >= 1 && field <= 3 ? static_cast<std::uint8_t>(field << at) : 0;
-}
+// A choice stores 1..top and stores 0 for any other value; bits above top
+// are not valid, decode as 0 and are cleared in the image. A count above top
+// is set to top in the table; a negative one cannot be stored and keeps the
+// image's bits.
+enum class OptionKind { Choice, Count };
+struct OptionBits {
+    int field;
+    int byte; // of the record
+    int shift;
+    int width;
+    OptionKind kind;
+    std::int32_t top;
+};
+using enum OptionKind;
+constexpr OptionBits Options[] = {
+    {18, 12, 7, 1, Choice, 1}, {9, 12, 6, 1, Choice, 1},  {6, 12, 5, 1, Choice, 1},
+    {5, 12, 4, 1, Choice, 1},  {7, 12, 2, 1, Choice, 1},  {8, 12, 0, 2, Choice, 2},
+    {17, 13, 6, 2, Choice, 3}, {10, 13, 5, 1, Choice, 1}, {14, 13, 0, 4, Count, 15},
+    {12, 14, 6, 2, Choice, 3}, {16, 14, 0, 5, Count, 31}, {13, 15, 6, 2, Choice, 3},
+    {15, 15, 0, 5, Count, 31},
+};
+constexpr int OptionBytes = 4;
+// Bit 3 of byte 12 is no field's and not valid: it goes. The other bits no
+// field owns (byte 13 bit 4, bytes 14 and 15 bit 5) pass through.
+constexpr std::array<std::uint8_t, OptionBytes> ClearedBits{0x08, 0x00, 0x00, 0x00};
 
-// A count field clamped to its top in the table; a negative one cannot be
-// stored and keeps the image's bits.
-std::uint8_t countBits(std::int32_t& field, std::uint8_t top, std::uint8_t old) {
-    if (field < 0) return old & top;
-    if (field >= top) field = top;
-    return static_cast<std::uint8_t>(field);
+constexpr std::uint8_t mask(const OptionBits& o) {
+    return static_cast<std::uint8_t>(((1u << o.width) - 1) << o.shift);
 }
+constexpr bool OptionsApart() {
+    std::array<std::uint8_t, OptionBytes> used = ClearedBits;
+    for (const auto& o : Options) {
+        const int i = o.byte - static_cast<int>(map::RecOptions);
+        if (i < 0 || i >= OptionBytes || o.shift + o.width > 8 || o.top < 1 || o.top >= (1 << o.width) ||
+            (used[i] & mask(o)) != 0)
+            return false;
+        used[i] |= mask(o);
+    }
+    return true;
+}
+static_assert(OptionsApart(), "each option bit belongs to one field, and each top fits its width");
 
 void IcChParaSol(ModelState& m, int ch) {
     std::uint8_t* r = record(m, ch);
     auto& f = m.ChInfo[ch];
-    const std::uint8_t b12 = r[12], b13 = r[13], b14 = r[14], b15 = r[15];
-    f[18] = (b12 >> 7) & 1;
-    f[9] = (b12 >> 6) & 1;
-    f[6] = (b12 >> 5) & 1;
-    f[5] = (b12 >> 4) & 1;
-    f[7] = (b12 >> 2) & 1;
-    const int b8 = b12 & 0x03;
-    f[8] = b8 == 1 || b8 == 2 ? b8 : 0;
-    // Bit 3 and the pattern 11 in bits 1-0 are not valid; they go.
-    r[12] = static_cast<std::uint8_t>((b12 & ~0x08) & (b8 == 3 ? ~0x03 : 0xFF));
-    f[17] = (b13 >> 6) & 3;
-    f[10] = (b13 >> 5) & 1;
-    f[14] = b13 & 0x0F;
-    f[12] = (b14 >> 6) & 3;
-    f[16] = b14 & 0x1F;
-    f[13] = (b15 >> 6) & 3;
-    f[15] = b15 & 0x1F;
+    for (const auto& o : Options) {
+        std::int32_t v = (r[o.byte] & mask(o)) >> o.shift;
+        if (v > o.top) {
+            v = 0;
+            r[o.byte] = static_cast<std::uint8_t>(r[o.byte] & ~mask(o));
+        }
+        f[o.field] = v;
+    }
+    for (int i = 0; i < OptionBytes; ++i)
+        r[map::RecOptions + i] &= static_cast<std::uint8_t>(~ClearedBits[i]);
     std::copy_n(nameSlot(m, ch), map::NameLength, m.ChNameDat[ch].begin());
 }
 
 void CiChParaSol(ModelState& m, int ch) {
     std::uint8_t* r = record(m, ch);
     auto& f = m.ChInfo[ch];
-    r[12] =
-        static_cast<std::uint8_t>(bit(f[18], 7) | bit(f[9], 6) | bit(f[6], 5) | bit(f[5], 4) | bit(f[7], 2) |
-                                  (f[8] == 1   ? 0x01
-                                   : f[8] == 2 ? 0x02
-                                               : 0x00));
-    r[13] = static_cast<std::uint8_t>(twoBits(f[17], 6) | bit(f[10], 5) | (r[13] & 0x10) |
-                                      countBits(f[14], 15, r[13]));
-    r[14] = static_cast<std::uint8_t>(twoBits(f[12], 6) | (r[14] & 0x20) | countBits(f[16], 31, r[14]));
-    r[15] = static_cast<std::uint8_t>(twoBits(f[13], 6) | (r[15] & 0x20) | countBits(f[15], 31, r[15]));
+    for (int i = 0; i < OptionBytes; ++i)
+        r[map::RecOptions + i] &= static_cast<std::uint8_t>(~ClearedBits[i]);
+    for (const auto& o : Options) {
+        std::int32_t& v = f[o.field];
+        std::int32_t stored = 0;
+        if (o.kind == Choice) {
+            stored = v >= 1 && v <= o.top ? v : 0;
+        } else {
+            if (v < 0) continue;
+            if (v > o.top) v = o.top;
+            stored = v;
+        }
+        r[o.byte] = static_cast<std::uint8_t>((r[o.byte] & ~mask(o)) | (stored << o.shift));
+    }
     std::copy_n(m.ChNameDat[ch].begin(), map::NameLength, nameSlot(m, ch));
 }
 

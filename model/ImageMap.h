@@ -1,9 +1,10 @@
 #pragma once
 // The map of the 64 KB memory image: pages, the page sets that travel
-// together, and the offset of every area of the data pages. Every part of the
-// program addresses the image through these names; the areas' codecs live
-// with their owners (channel records and text fields here in model/, the
-// settings block in the channel editor, page 58 and 62 in the alignment tools).
+// together, and the areas that more than one field or part of the program
+// reaches. The areas' codecs live with their owners (channel records and text
+// fields here in model/, the settings block in the channel editor, page 58
+// and 62 in the alignment tools), whose field tables give each field's own
+// address.
 //
 // Conventions of every area: multi-byte values are stored least significant
 // byte first; 0xFF (erased flash) marks an empty field; frequencies are 8
@@ -18,26 +19,17 @@ using Addr = std::size_t;
 
 // Pages
 inline constexpr Addr PageSize = 1024;
-inline constexpr int PageCount = 64;
 constexpr Addr PageStart(int page) {
     return static_cast<Addr>(page) * PageSize;
 }
 
-inline constexpr int BootFirstPage = 0, BootLastPage = 5;          // boot program
-inline constexpr int ProgramFirstPage = 6, ProgramLastPage = 49;   // radio program (and page 63)
 inline constexpr int FirmwareFirstPage = 7, FirmwareLastPage = 49; // what a firmware update writes
-inline constexpr int DataFirstPage = 50, DataLastPage = 62;
-inline constexpr int SpareFirstPage = 60, SpareLastPage = 61; // used by no editor
 
 // Page sets
 // Read and written by the main window's read/write dialog.
 inline constexpr std::array<int, 9> FrequencyPageSet{50, 51, 52, 53, 54, 55, 56, 57, 59};
 // Read and written by the alignment window; also the pages of a data file.
 inline constexpr std::array<int, 11> AlignmentPageSet{50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 62};
-inline constexpr std::array<int, 11> DataFilePages = AlignmentPageSet;
-// The data file holds these two ranges, in this order (11,264 bytes).
-inline constexpr Addr DataFileRange1First = 0xC800, DataFileRange1Last = 0xEFFF;
-inline constexpr Addr DataFileRange2First = 0xF800, DataFileRange2Last = 0xFBFF;
 
 // Bounds of the Intel HEX loaders
 inline constexpr Addr FlashLastAddr = 0xFFFF; // the whole image
@@ -64,18 +56,10 @@ inline constexpr Addr RecRxFre = 0, RecTxFre = 4, RecRxTone = 8, RecTxTone = 10,
 
 // DTMF byte-code fields
 inline constexpr Addr AutoDialBase = 0xE000; // 16 memories of 16 bytes
-inline constexpr int AutoDialCount = 16;
 inline constexpr Addr AutoDialSize = 16;
 constexpr Addr AutoDialAddr(int j) {
     return AutoDialBase + AutoDialSize * static_cast<Addr>(j);
 }
-inline constexpr Addr PttIdBeginCode = 0xE100; // txtPc(4), 16 bytes
-inline constexpr Addr PttIdEndCode = 0xE110;   // txtPc(5), 16 bytes
-inline constexpr Addr IdCode = 0xE120;         // txtPc(6), 10 bytes
-inline constexpr Addr StunCode = 0xE130;       // txtPc(7), 10 bytes
-inline constexpr Addr LongCodeSize = 16, ShortCodeSize = 10;
-inline constexpr Addr DtmfSymbolByte = 0xE146; // cboPc(52)
-inline constexpr Addr DtmfFlagByte = 0xE149;   // cboPc(53)
 
 // Phone book, entries 1-25
 inline constexpr int PhoneBookCount = 25;
@@ -92,10 +76,7 @@ constexpr Addr PhoneBookNameAddr(int n) {
 
 // Two-tone list, records 1-32 of 8 bytes; byte 7 = UsedMarker when in use
 inline constexpr Addr TwoToneBase = 0xE400;
-inline constexpr int TwoToneCount = 32;
 inline constexpr Addr TwoToneSize = 8;
-
-inline constexpr Addr VolumeByte = 0xE602; // cboPc(57), a register byte through VolumeTbl
 
 // Message lines: 16 radio character codes each (32 bytes)
 inline constexpr Addr MessageLine1 = 0xE610, MessageLine2 = 0xE630;
@@ -103,7 +84,6 @@ inline constexpr int MessageLineChars = 16;
 
 // FM broadcast stations 1-25, 4 bytes of frequency encoding each
 inline constexpr Addr FmStationBase = 0xE650;
-inline constexpr int FmStationCount = 25;
 inline constexpr Addr FmStationSize = 4;
 
 // Power-on message: two lines of six name-alphabet codes (0xE6D6 and 0xE6DD untouched)
@@ -121,27 +101,15 @@ inline constexpr std::array<std::uint8_t, 8> Band1Placeholder{0x00, 0x00, 0x46, 
 inline constexpr Addr ModelByte = 0xE710;    // kept with the band block across File New
 inline constexpr Addr BandAndModelSize = 17; // 0xE700-0xE710
 
-inline constexpr Addr Pc38Byte = 0xE711;          // bit 2: cboPc(38)
-inline constexpr Addr Pc34To37Bytes = 0xE712;     // cboPc(34)-(37), one byte each
 inline constexpr Addr FullResetCode = 0xE717;     // as the power-on code
 inline constexpr Addr VoxLevelBase = 0xE720;      // level i (1-10) at VoxLevelBase + i
 inline constexpr Addr VolumeLevelBase = 0xE730;   // level i (0-10) at VolumeLevelBase + i
 inline constexpr Addr VolumeTableMarker = 0xE73B; // UsedMarker or 0xFF
 inline constexpr Addr RdWrCode = 0xE780;          // six radio character codes (12 bytes)
 inline constexpr int RdWrCodeChars = 6;
-inline constexpr Addr RdWrCodeTail = 0xE78C; // 2 bytes, 0xFF with the code when it is emptied
 
 // ---- Page 58 (0xE800-0xEBFF): alignment values ----
-inline constexpr Addr DeviationBase = 0xE800;  // 12 bytes
-inline constexpr Addr RxResponseRegs = 0xE817; // 42H low, 42H high, 43H low, 43H high
-inline constexpr Addr GainRegs = 0xE81B;       // 2 bytes: 41H TX voice gain, 0AH PGA, 44H TX gain
-inline constexpr Addr SqlCalcEnable = 0xE81E;  // 8 enable bits
-inline constexpr Addr SqlThresholds = 0xE820;  // 18 bytes of packed 7-bit values
-inline constexpr Addr Reg5A = 0xE832;          // 2 bytes
-inline constexpr Addr SoftMuteByte = 0xE840;
 inline constexpr Addr Reg34H = 0xE841;        // word, default 0x2986
-inline constexpr Addr LocalOscWord = 0xE843;  // 0x0000 off, 0x2A28 on
-inline constexpr Addr AfcWord = 0xE845;       // 0x7320 off, 0x5320 on
 inline constexpr Addr Reg65HWide = 0xE847;    // word, default 0x248A
 inline constexpr Addr Reg65HNarrow = 0xE849;  // word, default 0x2494
 inline constexpr Addr RxVoiceGain = 0xE84B;   // value + 128
@@ -151,15 +119,11 @@ inline constexpr Addr BatteryPara = 0xE907;   // 17 bytes
 // A radio write keeps the alignment pages of a loaded firmware image only when
 // the image's first battery byte is at least this.
 inline constexpr std::uint8_t AlignmentKeptFrom = 0x21;
-inline constexpr Addr ToneTimes = 0xE92B;      // 4 bytes
 inline constexpr Addr WriteMarkBytes = 0xE951; // 10 bytes, 0x8F..0x98 before every frequency write
-inline constexpr Addr BandGroups = 0xE95D;     // 3 bytes, 150 or 255
 inline constexpr Addr FreRangeCopy = 0xE960;   // copy of the frequency-range block
-inline constexpr Addr CompanyNameIndex = 0xEA0A;
-inline constexpr Addr MenuOrderBase = 0xEA80; // row r at MenuOrderBase + r - 1
+inline constexpr Addr MenuOrderBase = 0xEA80;  // row r at MenuOrderBase + r - 1
 
 // ---- Page 59 (0xEC00-0xEFFF): radio-wide settings block ----
-inline constexpr Addr SettingsBlock = 0xEC00;
 inline constexpr Addr SharedCrystalByte = 0xECA2; // bits 7-6 crystal, bit 4 chkPc(35), bit 1 FM 32.768 kHz
 
 // ---- Page 62 (0xF800-0xFBFF): alignment tables ----
@@ -167,7 +131,5 @@ inline constexpr Addr PowerTable = 0xF800; // 51 bytes
 inline constexpr int PowerTableSize = 51;
 inline constexpr Addr PowerTableSum = 0xF833; // 0x5A5A + the 51 bytes, low byte first
 inline constexpr std::uint16_t PowerTableSeed = 0x5A5A;
-inline constexpr Addr SqlWideTable = 0xF840;   // 31 values
-inline constexpr Addr SqlNarrowTable = 0xF860; // 31 values
 
 } // namespace model::map

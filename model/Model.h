@@ -9,14 +9,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <span>
 #include <string>
 
 namespace model {
 
 // The 64 KB flash of the radio, indexed by flash address.
 using Image = std::array<std::uint8_t, 65536>;
-using ImageSpan = std::span<std::uint8_t, 65536>;
 
 inline constexpr int ChTableLast = 260; // rows 1-260; only 1-256 have a record
 inline constexpr int ChFieldLast = 20;

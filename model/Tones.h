@@ -14,7 +14,6 @@
 namespace model {
 
 inline constexpr std::uint16_t ToneOff = 0xFFFF;
-inline constexpr int CtdcsListSize = 261; // off, 50 CTCSS, 105 DCS normal, 105 inverted
 
 // The text of the tone code 256 x high + low. Never fails.
 std::string QtDqtIicToChar(const ModelState& m, std::uint8_t high, std::uint8_t low);

@@ -8,8 +8,8 @@ namespace {
 
 class SteadyClock : public Clock {
   public:
-    std::int64_t nowMs() override { return platform::nowMs(); }
-    void sleepMs(int ms) override { platform::sleepMs(ms); }
+    std::int64_t nowMs() override { return deviceNowMs(); }
+    void sleepMs(int ms) override { deviceSleepMs(ms); }
 };
 
 SteadyClock steady;
@@ -30,12 +30,12 @@ void setClock(Clock* clock) {
     installed = clock;
 }
 
-std::int64_t nowMs() {
+std::int64_t deviceNowMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void sleepMs(int ms) {
+void deviceSleepMs(int ms) {
     if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 

@@ -4,9 +4,10 @@
 //
 // Every wait of the link reads and spends time through clock(), so a test can
 // install a clock of its own (one that moves on by itself on each sleep) and
-// run out a retry budget without waiting it out. nowMs() and sleepMs() below
-// are the machine's steady clock itself, for deadlines that belong to a device
-// rather than to the link.
+// run out a retry budget without waiting it out. deviceNowMs() and
+// deviceSleepMs() below are the machine's steady clock itself, which no test
+// replaces: for deadlines that belong to a device or another process rather
+// than to the link, and for seeds.
 #include <cstdint>
 #include <functional>
 
@@ -27,8 +28,8 @@ class Clock {
 Clock& clock();
 void setClock(Clock* clock);
 
-std::int64_t nowMs(); // steady clock
-void sleepMs(int ms);
+std::int64_t deviceNowMs(); // the steady clock
+void deviceSleepMs(int ms);
 
 // The window layer installs its pump at start-up; without one, waits only sleep.
 void setEventPump(std::function<void()> pump);

@@ -172,7 +172,7 @@ std::string randomPart() {
     static std::uint64_t counter = 0;
     std::uint64_t v = 0;
     if (::getrandom(&v, sizeof v, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof v))
-        v = static_cast<std::uint64_t>(nowMs()) * 6364136223846793005u;
+        v = static_cast<std::uint64_t>(deviceNowMs()) * 6364136223846793005u;
     v ^= (static_cast<std::uint64_t>(::getpid()) << 32) ^ ++counter;
     static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
     std::string out(kRandomLength, '0');
@@ -344,7 +344,7 @@ RewriteLock::RewriteLock(const std::string& path, int waitMs) {
     if (!followLinks(path, target)) return;
     fd_ = ::open(parentOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd_ < 0) return;
-    const std::int64_t until = nowMs() + waitMs;
+    const std::int64_t until = deviceNowMs() + waitMs;
     int pause = 1;
     for (;;) {
         if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
@@ -352,8 +352,8 @@ RewriteLock::RewriteLock(const std::string& path, int waitMs) {
             return;
         }
         if (errno == EINTR) continue;
-        if (errno != EWOULDBLOCK || nowMs() >= until) return;
-        sleepMs(pause);
+        if (errno != EWOULDBLOCK || deviceNowMs() >= until) return;
+        deviceSleepMs(pause);
         pause = std::min(pause * 2, 8);
     }
 }

@@ -5,8 +5,6 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace platform {
@@ -175,23 +173,6 @@ double leadingValue(std::string_view text) {
         compact.pop_back();
     auto v = parseNumber(compact);
     return v ? *v : 0.0;
-}
-
-std::string numberText(double value) {
-    if (value == 0) return "0";
-    char buf[64];
-    for (int precision = 1; precision <= 17; ++precision) {
-        std::snprintf(buf, sizeof buf, "%.*g", precision, value);
-        if (std::strtod(buf, nullptr) == value) break;
-    }
-    std::string s = buf;
-    if (s.find('e') != std::string::npos) {
-        std::snprintf(buf, sizeof buf, "%.15f", value);
-        s = buf;
-        while (!s.empty() && s.back() == '0') s.pop_back();
-        if (!s.empty() && s.back() == '.') s.pop_back();
-    }
-    return s;
 }
 
 } // namespace platform

@@ -41,8 +41,4 @@ int hexPrefixValue(std::string_view text);
 // number are skipped, and reading stops at the first other character.
 double leadingValue(std::string_view text);
 
-// Text of a number in the shortest form the original runtime prints
-// ("12", "-3.5", "0.25"): no exponent for ordinary magnitudes.
-std::string numberText(double value);
-
 } // namespace platform

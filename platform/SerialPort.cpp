@@ -164,9 +164,9 @@ void SerialPort::close() {
     if (fd_ < 0) return;
     // What the line has not taken within a second is dropped, so that a
     // stalled adapter cannot hold the close for the driver's long wait.
-    const std::int64_t end = nowMs() + 1000;
+    const std::int64_t end = deviceNowMs() + 1000;
     int pending = 0;
-    while (::ioctl(fd_, TIOCOUTQ, &pending) == 0 && pending > 0 && nowMs() < end) sleepMs(1);
+    while (::ioctl(fd_, TIOCOUTQ, &pending) == 0 && pending > 0 && deviceNowMs() < end) deviceSleepMs(1);
     ::tcflush(fd_, pending > 0 ? TCIOFLUSH : TCIFLUSH);
     int fd = fd_;
     fd_ = -1;
@@ -228,7 +228,7 @@ void SerialPort::flushOutput() {
 
 void SerialPort::write(std::span<const std::uint8_t> bytes, int timeoutMs) {
     if (fd_ < 0) throw Failure("serial port not open");
-    const std::int64_t end = nowMs() + timeoutMs;
+    const std::int64_t end = deviceNowMs() + timeoutMs;
     std::size_t done = 0;
     while (done < bytes.size()) {
         ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
@@ -237,7 +237,7 @@ void SerialPort::write(std::span<const std::uint8_t> bytes, int timeoutMs) {
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) fail("sending");
-        int left = static_cast<int>(end - nowMs());
+        int left = static_cast<int>(end - deviceNowMs());
         if (left <= 0) throw Failure("the line took no data for " + std::to_string(timeoutMs) + " ms");
         pollfd p{fd_, POLLOUT, 0};
         if (::poll(&p, 1, std::min(left, 50)) < 0 && errno != EINTR) fail("waiting to send");

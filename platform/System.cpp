@@ -58,7 +58,7 @@ Random& Random::instance() {
     return r;
 }
 
-Random::Random() : engine_(static_cast<std::uint32_t>(nowMs())) {}
+Random::Random() : engine_(static_cast<std::uint32_t>(deviceNowMs())) {}
 
 double Random::next() {
     return std::uniform_real_distribution<double>(0.0, 1.0)(engine_);

@@ -12,8 +12,8 @@
 namespace shell {
 namespace {
 
-void tellLinkBusy(const app::ShellState& s) {
-    platform::dialogs().message(s.FaceText[app::kTextCommunicating], s.FaceText[app::kTextNotice],
+void tellLinkBusy() {
+    platform::dialogs().message(app::text(app::kTextCommunicating), app::text(app::kTextNotice),
                                 platform::Buttons::Ok, platform::Icon::Exclamation);
 }
 
@@ -36,7 +36,7 @@ Switched SwiLangFace(app::ShellState& s, int lang) {
             return;
         }
         switched = Switched::Kept;
-        platform::dialogs().messageIn(kLanguageNoticeLanguage, s.FaceText[kTextLanguageChanged],
+        platform::dialogs().messageIn(kLanguageNoticeLanguage, app::text(kTextLanguageChanged),
                                       app::text(app::TextKey::LanguageNoticeTitle), platform::Buttons::Ok,
                                       platform::Icon::Question);
         if (!platform::desktop().RestartProgram()) {
@@ -70,7 +70,7 @@ LanguageChoice ChooseLanguage(app::ShellState& s, int lang, bool linkBusy,
     if (running == lang) return LanguageChoice::Unchanged;
     // The restart would start a second program while this one cannot close.
     if (linkBusy) {
-        tellLinkBusy(s);
+        tellLinkBusy();
         return LanguageChoice::Unchanged;
     }
     // The restart ends the program and what its window holds: saved first
@@ -95,14 +95,14 @@ bool ConfirmExit(app::ShellState& s, bool linkBusy) {
     const bool asked = app::Guarded("mdifrmMain->MDIForm_QueryUnload", [&] {
         // Closing in the middle of a transfer would leave the radio half written.
         if (linkBusy) {
-            tellLinkBusy(s);
+            tellLinkBusy();
             return;
         }
         if (s.NoExitAsk != 0)
             s.ExitAnswer = platform::AnswerYes;
         else
             s.ExitAnswer = static_cast<std::int16_t>(
-                platform::dialogs().message(s.FaceText[kTextExitQuestion], s.FaceText[app::kTextNotice],
+                platform::dialogs().message(app::text(kTextExitQuestion), app::text(app::kTextNotice),
                                             platform::Buttons::YesNo, platform::Icon::Question));
         if (s.ExitAnswer != platform::AnswerYes) return;
         s.AppClosing = 1;

@@ -23,9 +23,9 @@
 #include "platform/ui/Widgets.h"
 #include "shell/FileCommands.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -47,18 +47,6 @@ constexpr long ChannelNumberColour = 0x00FF0000; // blue
 
 model::ModelState& m() {
     return model::state();
-}
-
-platform::Grid::EditMode gridMode(EditMode mode) {
-    switch (mode) {
-    case EditMode::None:
-        return platform::Grid::EditMode::None;
-    case EditMode::Keyboard:
-        return platform::Grid::EditMode::Keyboard;
-    case EditMode::KeyboardMouse:
-        break;
-    }
-    return platform::Grid::EditMode::KeyboardMouse;
 }
 
 // A change of the focus that the user made, not a popup or another window.
@@ -308,7 +296,7 @@ void ChannelPage::ShowChTblGrid() {
 }
 
 void ChannelPage::setEditMode(EditMode mode) {
-    vsfgGridCh->setEditMode(gridMode(mode));
+    vsfgGridCh->setEditMode(mode);
 }
 
 void ChannelPage::clearHighlights(int firstCol) {

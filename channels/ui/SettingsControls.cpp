@@ -29,11 +29,6 @@ namespace channels {
 namespace {
 
 constexpr double GridTextPoints = 10;
-// The read/write code boxes keep the captions they were designed with.
-const char* const RdWrCodeCaption = "读写密码";
-const char* const RdWrCodeHint = "[可输入:中文,0-9,A-Z等]";
-const char* const NewRdWrCodeTick = "设置新密码";
-const char* const NewRdWrCodeCaption = "新密码";
 constexpr int RdWrCodeChars = 6;
 
 using platform::qs;
@@ -266,13 +261,13 @@ void SettingsControls::serialControls(QWidget* parent) {
 }
 
 void SettingsControls::rdWrCodeControls(QWidget* parent) {
-    lblRdWrCode = new QLabel(QString::fromUtf8(RdWrCodeCaption), parent);
+    lblRdWrCode = new QLabel(app::face(app::TextKey::RdWrCodeCaption), parent);
     txtRdWrCode = new QLineEdit(parent);
     txtRdWrCode->setObjectName(QStringLiteral("txtRdWrCode"));
     txtRdWrCode->setMaxLength(RdWrCodeChars);
-    for (QLabel*& hint : lblRdWrCodeHint) hint = new QLabel(QString::fromUtf8(RdWrCodeHint), parent);
-    chkNewRdWrCode = new QCheckBox(QString::fromUtf8(NewRdWrCodeTick), parent);
-    lblNewRdWrCode = new QLabel(QString::fromUtf8(NewRdWrCodeCaption), parent);
+    for (QLabel*& hint : lblRdWrCodeHint) hint = new QLabel(app::face(app::TextKey::RdWrCodeHint), parent);
+    chkNewRdWrCode = new QCheckBox(app::face(app::TextKey::NewRdWrCodeTick), parent);
+    lblNewRdWrCode = new QLabel(app::face(app::TextKey::NewRdWrCodeCaption), parent);
     txtNewRdWrCode = new QLineEdit(parent);
     txtNewRdWrCode->setObjectName(QStringLiteral("txtNewRdWrCode"));
     txtNewRdWrCode->setMaxLength(RdWrCodeChars);

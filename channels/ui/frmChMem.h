@@ -2,10 +2,12 @@
 // The channel window: the permanent child of the main window. A façade over
 // its pages: the tab control sstabSetMode holds the channel page (page 0)
 // and the four settings pages, and a hidden holder (SSTab1) keeps the
-// controls the user never sees. It is the model's channel window (what
-// SoftDisplay and the codec show into it, registered while it exists) and
-// the main window's view of it (shell::ChannelWindowSlot); both pass the
-// call on to the page that holds the control.
+// controls the user never sees. It implements two interfaces, each with its
+// own overrides: the model's channel window (what SoftDisplay and the codec
+// show into it, registered while it exists) and the main window's view of it
+// (shell::ChannelWindowSlot). A call goes on to the page that holds the
+// control, or to every page (the pending edit, the lock); the caption and the
+// band boxes' colours it answers itself.
 #include "channels/ui/ChMemPage.h"
 #include "model/ChannelWindow.h"
 #include "platform/Host.h"
@@ -35,7 +37,6 @@ class frmChMem : public QWidget, public shell::ChannelWindowSlot, public model::
     QTabWidget* sstabSetMode;
     std::array<QWidget*, 5> fraSysSet{}; // the frames of pages 0-4
     ChannelPage& channelPage() const { return *channelPage_; }
-    HiddenHolder& hiddenHolder() const { return *holder_; }
     // The controls of the settings pages and the hidden holder.
     SettingsControls& settings() const { return *settings_; }
 

@@ -60,7 +60,7 @@ void frmCustomFre::cmdOk_Click() {
         const std::string low = txtFreMin->text().toStdString(), high = txtFreMax->text().toStdString();
         const CustomBandCheck check = CheckCustomBand(low, high);
         if (check != CustomBandCheck::Ok) {
-            platform::dialogs().message(CustomBandRefusal(check, s.LangIndex), s.FaceText[app::kTextNotice],
+            platform::dialogs().message(CustomBandRefusal(check, s.LangIndex), app::text(app::kTextNotice),
                                         platform::Buttons::Ok, platform::Icon::Exclamation);
             return;
         }

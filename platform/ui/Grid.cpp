@@ -7,7 +7,6 @@
 #include "platform/ui/Twips.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -363,11 +362,6 @@ QWidget* Grid::editor() const {
 void Grid::setColComboList(int col, const QString& list) {
     checkCell(0, col);
     columns_[static_cast<std::size_t>(col)].comboList = list;
-}
-
-QString Grid::colComboList(int col) const {
-    checkCell(0, col);
-    return columns_[static_cast<std::size_t>(col)].comboList;
 }
 
 void Grid::setMouseCell(int row, int col) {

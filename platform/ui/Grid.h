@@ -16,6 +16,7 @@
 // handler reads the typed text with textMatrix, stores what it accepts into
 // the source's data and calls refreshRows for the row: the cell then shows
 // the data, whether the text was taken or refused.
+#include "platform/GridEditMode.h"
 #include "platform/ui/GridSource.h"
 
 #include <QColor>
@@ -36,7 +37,7 @@ class GridModel;
 class Grid : public QWidget {
     Q_OBJECT
   public:
-    enum class EditMode { None, Keyboard, KeyboardMouse };
+    using EditMode = platform::EditMode;
     enum class DataType { Text, Decimal };
 
     explicit Grid(QWidget* parent = nullptr);
@@ -100,7 +101,6 @@ class Grid : public QWidget {
     void setCurrentCell(int row, int col);
     void showCell(int row, int col); // scrolls the cell into view
     QString currentText() const { return textMatrix(row(), col()); }
-    void setCurrentText(const QString& text) { setTextMatrix(row(), col(), text); }
     // Where a cell lies in container() coordinates (empty for fixed cells).
     QRect cellRect(int row, int col) const;
     // The widget that holds the cells; controls laid over cells go in it.
@@ -116,7 +116,6 @@ class Grid : public QWidget {
 
     // Editing.
     void setEditMode(EditMode mode) { editMode_ = mode; }
-    EditMode editMode() const { return editMode_; }
     // Starts an edit of the current cell whatever the edit mode.
     void editCell();
     bool isEditing() const;
@@ -125,7 +124,6 @@ class Grid : public QWidget {
     // "|"; a leading "|" lets the user type a text of his own. Empty: plain
     // text editing.
     void setColComboList(int col, const QString& list);
-    QString colComboList(int col) const;
     // Position of the item chosen in the last drop-down edit, -1 for none.
     int comboIndex() const { return comboIndex_; }
 

@@ -3,6 +3,8 @@
 #include "app/ui/Face.h"
 #include "platform/ui/Twips.h"
 
+#include <QPointer>
+
 namespace shell {
 
 frmShowErr::frmShowErr(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -14,9 +16,18 @@ frmShowErr::frmShowErr(QWidget* parent) : QWidget(parent, Qt::Window) {
                              platform::twips(7440));
 }
 
-frmShowErr& frmShowErr::instance() {
-    static frmShowErr* w = new frmShowErr;
-    return *w;
+namespace {
+
+QPointer<frmShowErr> g_window;
+
+} // namespace
+
+frmShowErr& frmShowErr::instance(QObject& owner) {
+    if (!g_window) {
+        g_window = new frmShowErr;
+        QObject::connect(&owner, &QObject::destroyed, g_window, [w = g_window.data()] { delete w; });
+    }
+    return *g_window;
 }
 
 } // namespace shell

@@ -143,7 +143,7 @@ void mdifrmMain::buildMenus() {
         platform::placeWindow(box, this);
         box.exec();
     });
-    on("mnuShowErr", [this] { platform::showModeless(frmShowErr::instance(), this); });
+    on("mnuShowErr", [this] { platform::showModeless(frmShowErr::instance(*this), this); });
     // A checkable item has toggled itself when this runs; the handlers start
     // from the mark it had before.
     on("mnuLockFace", [this](bool now) { mnuLock_Click(!now); });

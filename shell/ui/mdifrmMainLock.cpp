@@ -28,9 +28,6 @@ void mdifrmMain::LockFaceOperate(int locked) {
 void mdifrmMain::mnuLockFace_Click() {
     action(QStringLiteral("mnuLockFace"))->trigger();
 }
-void mdifrmMain::mnuChLock_Click() {
-    action(QStringLiteral("mnuChLock"))->trigger();
-}
 
 // Its menu item's guard reports a failure under the item's name.
 void mdifrmMain::mnuLock_Click(bool wasChecked) {

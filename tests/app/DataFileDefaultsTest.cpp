@@ -23,7 +23,7 @@ platform::Bytes load(const std::string& path) {
 }
 
 TEST(DefaultImage, EmptyChannelsThe400To470BandAndAConsistentPowerTable) {
-    const datagen::Image image = datagen::BuildDefaultImage();
+    const model::Image image = datagen::BuildDefaultImage();
     for (std::size_t a = 0xC800; a <= 0xDFFF; ++a) ASSERT_EQ(image[a], 0xFF) << "channel area " << a;
 
     const std::uint8_t band[16] = {0x00, 0x00, 0x46, 0x00, 0x00, 0x00, 0x47, 0x00,
@@ -42,7 +42,7 @@ TEST(DefaultImage, EmptyChannelsThe400To470BandAndAConsistentPowerTable) {
 // alignment display give, written out here rather than taken from the tables:
 // loading the default image must repair nothing.
 TEST(DefaultImage, HoldsTheValuesTheEditorsRepairToAndTheirDefaults) {
-    const datagen::Image image = datagen::BuildDefaultImage();
+    const model::Image image = datagen::BuildDefaultImage();
     struct Byte {
         std::uint16_t at;
         std::uint8_t value;
@@ -103,9 +103,9 @@ TEST(DefaultImage, ShippedFilesCarryItAndEveryBuildWritesTheSameBytes) {
     TempHome home;
     home.copyShipped("zezirev.def");
     home.copyShipped("DefRadioSet.def");
-    const datagen::Image expected = datagen::BuildDefaultImage();
+    const model::Image expected = datagen::BuildDefaultImage();
     for (const char* name : {"zezirev.def", "DefRadioSet.def"}) {
-        datagen::Image image{};
+        model::Image image{};
         app::ReadDataFile(home.file(name), image);
         EXPECT_EQ(image, expected) << name;
     }

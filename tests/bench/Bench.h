@@ -51,15 +51,16 @@ inline void figure(const char* what, double ms) {
 // their text. True when within the bound.
 inline bool bounded(const char* what, double ms, double bound) {
     const bool ok = ms <= bound;
-    std::printf("%-62s %8.2f ms  (bound %.0f ms) %s\n", what, ms, bound, ok ? "ok" : "OVER");
+    std::printf("%-62s %8.2f ms  (bound %g ms) %s\n", what, ms, bound, ok ? "ok" : "OVER");
     return ok;
 }
 
 // The lines of the flash tools' window benchmark (tests/flashtool) that
-// bench_all takes into its table.
+// bench_all takes into its table, and the bound of every flash grid figure.
 inline constexpr const char* kFlashGridShownLine = "show the whole grid in the window (the two above)";
 inline constexpr const char* kChangeScanAllLine = "one change scan, every byte changed, window painted";
 inline constexpr const char* kChangeScanNoneLine = "one change scan, no byte changed";
+inline constexpr double kFlashGridBoundMs = 15;
 
 // The radio link at 9600 baud 8N2 against a radio that paces its bytes at
 // the line rate: page sets read and written, and the CPU share.

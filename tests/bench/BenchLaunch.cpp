@@ -60,21 +60,21 @@ std::vector<Row> LaunchRows(const std::string& self, const std::string& program)
         const std::string out = output(command);
         const double start = after(out, "start "), shown = after(out, "shown ");
         if (start < 0 || shown < 0)
-            return {{"launch to the main window shown (xvfb-run)", -1, "ms", 200, "no stamp"}};
+            return {{"launch to the main window shown (xvfb-run)", -1, "ms", 150, "no stamp"}};
         if (i > 0) starts.push_back((shown - start) / 1e6);
     }
-    return {{"launch to the main window shown (xvfb-run)", median(starts), "ms", 200,
+    return {{"launch to the main window shown (xvfb-run)", median(starts), "ms", 150,
              "median of " + std::to_string(kStarts) + " starts"}};
 }
 
 std::vector<Row> FlashGridRows(const std::string& folder) {
     const std::string out = output("TAVORIN_QUIET=1 '" + folder + "/flashtool_bench_window' 2>/dev/null");
-    return {{"flash grid shown whole in the memory tool window", after(out, kFlashGridShownLine), "ms", 20,
-             "tests/flashtool/BenchToolWindow.cpp"},
-            {"flash grid: change scan, every byte changed", after(out, kChangeScanAllLine), "ms", 20,
-             "once a second; the window painted"},
-            {"flash grid: change scan, no byte changed", after(out, kChangeScanNoneLine), "ms", 20,
-             "once a second; the window painted"}};
+    return {{"flash grid shown whole in the memory tool window", after(out, kFlashGridShownLine), "ms",
+             kFlashGridBoundMs, "tests/flashtool/BenchToolWindow.cpp"},
+            {"flash grid: change scan, every byte changed", after(out, kChangeScanAllLine), "ms",
+             kFlashGridBoundMs, "once a second; the window painted"},
+            {"flash grid: change scan, no byte changed", after(out, kChangeScanNoneLine), "ms",
+             kFlashGridBoundMs, "once a second; the window painted"}};
 }
 
 } // namespace bench

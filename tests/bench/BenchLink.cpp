@@ -101,13 +101,13 @@ std::vector<Row> LinkRows() {
         const double b = pageSet(rows, "alignment pages", map::AlignmentPageSet, read);
         if (read) busiest = std::max(a, b);
     }
-    rows.push_back({"CPU share during a page read (the busier set)", busiest, "%", 3, ""});
+    rows.push_back({"CPU share during a page read (the busier set)", busiest, "%", 2.5, ""});
 
     // A connect against a radio that never answers: 11 probe runs of 25 waits.
     Link link;
     link.radio.injectFault(radiosim::Fault::Silence);
     Timed t = timed([&] { radiolink::ConnectRadio(*link.s); });
-    rows.push_back({"CPU share waiting on a silent radio (a connect)", 100.0 * t.cpu / t.wall, "%", 3,
+    rows.push_back({"CPU share waiting on a silent radio (a connect)", 100.0 * t.cpu / t.wall, "%", 2.5,
                     "over " + std::to_string(static_cast<int>(t.wall + 0.5)) + " s"});
     return rows;
 }

@@ -28,7 +28,7 @@ void print(const std::vector<Row>& rows) {
         char value[32] = "-", bound[32];
         if (r.value >= 0)
             std::snprintf(value, sizeof value, r.unit.empty() ? "%.4f" : "%.2f %s", r.value, r.unit.c_str());
-        std::snprintf(bound, sizeof bound, r.unit.empty() ? "%.2f" : "%.0f %s", r.bound, r.unit.c_str());
+        std::snprintf(bound, sizeof bound, r.unit.empty() ? "%.2f" : "%g %s", r.bound, r.unit.c_str());
         const char* verdict = r.value < 0 ? "" : r.value <= r.bound ? "ok" : "OVER";
         std::printf("%-58s %10s %9s  %-4s %s\n", r.what.c_str(), value, bound, verdict, r.note.c_str());
     }

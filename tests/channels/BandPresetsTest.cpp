@@ -5,6 +5,7 @@
 #include "app/FaceText.h"
 #include "channels/BandPresets.h"
 #include "channels/ChGridEdit.h"
+#include "channels/ChannelTexts.h"
 #include "model/ChTable.h"
 
 #include "platform/Numbers.h"
@@ -95,7 +96,8 @@ TEST_F(BandTest, TheShippedLayoutMatchesTheChannelRecord) {
         EXPECT_EQ(std::count(m.ChGridFormat.begin(), m.ChGridFormat.end(), '|'), m.ChColCount);
         // The channel-number header says "channel" as the interface does.
         app::InitFaceText(app::shell());
-        EXPECT_EQ(m.ChGridFormat.substr(0, m.ChGridFormat.find('|')), "^" + app::shell().FaceText[713]);
+        EXPECT_EQ(m.ChGridFormat.substr(0, m.ChGridFormat.find('|')),
+                  "^" + app::text(channels::kTextFirstWorkMode));
         for (int c = channels::FirstOptionCol; c <= m.ChColCount; ++c) {
             if (c == channels::ColName) continue;
             SCOPED_TRACE(c);

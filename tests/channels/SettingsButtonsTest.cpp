@@ -116,7 +116,7 @@ class AlignmentDisplay : public app::AlignmentDisplayHost {
 class RestoreDefaultsTest : public SettingsTest {
   protected:
     RestoreDefaultsTest() {
-        const datagen::Image d = datagen::BuildDefaultImage();
+        const model::Image d = datagen::BuildDefaultImage();
         std::copy(d.begin(), d.end(), defaults.begin());
         std::fill_n(defaults.begin() + 0xE800, 1024, 0x11);
         std::fill_n(defaults.begin() + 0xF800, 1024, 0x22);

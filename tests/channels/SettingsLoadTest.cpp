@@ -169,7 +169,7 @@ TEST_P(LoadKeepsTheImage, ExceptForTheNamedRepairs) {
 INSTANTIATE_TEST_SUITE_P(Images, LoadKeepsTheImage, ::testing::Values(0u, 1u, 15u, 1046u, 65535u));
 
 TEST_F(SettingsTest, TheDefaultImageLoadsUnchanged) {
-    const datagen::Image image = datagen::BuildDefaultImage();
+    const model::Image image = datagen::BuildDefaultImage();
     std::copy(image.begin(), image.end(), m.IicDat.begin());
     channels::InitOpt(p, m);
     EXPECT_EQ(diff(m.IicDat, image), std::set<Addr>{});

@@ -236,7 +236,8 @@ class ToneBoxWindowTest : public QObject {
         QTest::mouseClick(line, Qt::LeftButton);
         QTest::mousePress(line, Qt::LeftButton);
         QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(line->rect().center()),
-                           line->mapToGlobal(QPointF(line->rect().center())), Qt::LeftButton, Qt::LeftButton, {});
+                           line->mapToGlobal(QPointF(line->rect().center())), Qt::LeftButton, Qt::LeftButton,
+                           {});
         QApplication::sendEvent(line, &second);
         QTest::mouseRelease(line, Qt::LeftButton);
         QCOMPARE(m().ChCtdcs[5][0], std::string("None"));

@@ -2,6 +2,7 @@
 // byte changed (the first scan after a HEX load or a radio read) and one that
 // finds none (every other second). Prints each figure beside its bound.
 #include "flashtool/MemoryGrids.h"
+#include "tests/bench/Bench.h"
 
 #include <chrono>
 #include <cstdio>
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr double kBoundMs = 20.0;
+constexpr double kBoundMs = bench::kFlashGridBoundMs;
 
 // The best of several runs of `scan`, each after `prepare`.
 template <typename P, typename F> double bestOfMs(int runs, P prepare, F scan) {
@@ -41,7 +42,7 @@ int main() {
         scan);
     const double none = bestOfMs(
         20, [] {}, scan);
-    std::printf("change scan, every byte changed: %.3f ms (bound %.0f ms)\n", all, kBoundMs);
-    std::printf("change scan, no byte changed:    %.3f ms (bound %.0f ms)\n", none, kBoundMs);
+    std::printf("change scan, every byte changed: %.3f ms (bound %g ms)\n", all, kBoundMs);
+    std::printf("change scan, no byte changed:    %.3f ms (bound %g ms)\n", none, kBoundMs);
     return all < kBoundMs && none < kBoundMs ? 0 : 1;
 }

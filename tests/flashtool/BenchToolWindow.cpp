@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr double BoundMs = 20.0;
+constexpr double BoundMs = bench::kFlashGridBoundMs;
 constexpr int Runs = 7;
 
 double ms(const QElapsedTimer& t) {

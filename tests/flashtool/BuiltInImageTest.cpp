@@ -84,7 +84,7 @@ TEST(BuiltInImageTest, ItsDataAreaIsTheDefaultImageKeepingTheRadiosAlignment) {
     model::Image image;
     image.fill(0);
     ApplyHexImage(ParseHexLines(builtInLines()), 0xC7FF, image);
-    const datagen::Image defaults = datagen::BuildDefaultImage();
+    const model::Image defaults = datagen::BuildDefaultImage();
     for (const Range& r : kRanges) {
         for (std::uint32_t a = std::max<std::uint32_t>(r.first, 0xC800); a <= r.last && a < 0xFC00; ++a) {
             if (a == model::map::BatteryPara) continue;

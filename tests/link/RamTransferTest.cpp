@@ -28,9 +28,8 @@ TEST_F(RamTransferTest, WholeInternalRangeRead) {
     EXPECT_EQ(lastRequest(), hex("5A36 6E24B8D3 37 0030 00D0 5E89"));
     EXPECT_EQ(Bytes(s.InRamDat.begin() + 0x30, s.InRamDat.end()), Bytes(ram.begin() + 0x30, ram.end()));
     EXPECT_EQ(s.InRamDat[0x2F], 0); // outside the range
-    EXPECT_EQ(gridCalls, (std::vector<linktest::GridCall>{{"mark", 2, 2, 0, 0},
-                                                          {"showIn", 0x30, 0xFF, 0, 0},
-                                                          {"mark", 1, 2, 0x30, 208}}));
+    EXPECT_EQ(gridCalls, (std::vector<linktest::GridCall>{
+                             {"mark", 2, 2, 0, 0}, {"showIn", 0x30, 0xFF, 0, 0}, {"mark", 1, 2, 0x30, 208}}));
     EXPECT_EQ(statuses, (std::vector<std::string>{"Try To Read.....", "Reading...50 %", "Reading...100 %",
                                                   "Read Successful"}));
     EXPECT_TRUE(s.frmMain.cmdRdInRam.Enabled);

@@ -287,7 +287,7 @@ class DialogsTest : public QObject {
         QVERIFY2(told.text.rfind(app::text(app::TextKey::SettingsRefused, lang) + "\n", 0) == 0,
                  told.text.c_str());
         QVERIFY2(told.text.find(home->file("tavorin.def")) != std::string::npos, told.text.c_str());
-        QCOMPARE(told.title, app::shell().FaceText[app::kTextNotice]);
+        QCOMPARE(told.title, app::text(app::kTextNotice));
         QCOMPARE(told.icon, platform::Icon::Exclamation);
     }
 
@@ -413,10 +413,10 @@ class DialogsTest : public QObject {
         app::shell().LangIndex = static_cast<std::int16_t>(lang);
         app::InitFaceText(app::shell());
         frmCommun& d = frmCommun::instance();
-        QCOMPARE(d.windowTitle(), QString::fromStdString(app::shell().FaceText[102]));
-        QCOMPARE(d.fraOne->title(), QString::fromStdString(app::shell().FaceText[156]));
-        QCOMPARE(d.cmdRead->text(), QString::fromStdString(app::shell().FaceText[100]));
-        QCOMPARE(d.cmdWrite->text(), QString::fromStdString(app::shell().FaceText[101]));
+        QCOMPARE(d.windowTitle(), QString::fromStdString(app::text(radiolink::kTextCommunTitle)));
+        QCOMPARE(d.fraOne->title(), QString::fromStdString(app::text(radiolink::kTextCommunFrame)));
+        QCOMPARE(d.cmdRead->text(), QString::fromStdString(app::text(radiolink::kTextReadButton)));
+        QCOMPARE(d.cmdWrite->text(), QString::fromStdString(app::text(radiolink::kTextWriteButton)));
         QCOMPARE(d.chkStopCom->text(), stop);
         QVERIFY(d.lblComStatus->text().isEmpty());
         QVERIFY(d.imgGreen->isHidden());

@@ -3,6 +3,7 @@
 #include "model/ChTable.h"
 #include "model/Frequency.h"
 
+#include <bit>
 #include <random>
 
 using namespace model;
@@ -197,6 +198,61 @@ TEST_F(ChTableTest, UnownedBitsSurviveWhateverTheTableHolds) {
         EXPECT_EQ(record(1)[13] & 0x10, fill & 0x10);
         EXPECT_EQ(record(1)[14] & 0x20, fill & 0x20);
         EXPECT_EQ(record(1)[15] & 0x20, fill & 0x20);
+    }
+}
+
+// Where each option field lies in record bytes 12-15, and the largest value
+// it stores. A count above it is set to it; any other field stores 0 for a
+// value outside 1..top.
+struct OptionField {
+    int field;
+    int byte;
+    std::uint8_t mask;
+    std::int32_t top;
+    bool count;
+};
+constexpr OptionField OptionLayout[] = {
+    {18, 12, 0x80, 1, false}, {9, 12, 0x40, 1, false},  {6, 12, 0x20, 1, false},  {5, 12, 0x10, 1, false},
+    {7, 12, 0x04, 1, false},  {8, 12, 0x03, 2, false},  {17, 13, 0xC0, 3, false}, {10, 13, 0x20, 1, false},
+    {14, 13, 0x0F, 15, true}, {12, 14, 0xC0, 3, false}, {16, 14, 0x1F, 31, true}, {13, 15, 0xC0, 3, false},
+    {15, 15, 0x1F, 31, true},
+};
+
+// Every value of every field, and values beyond it, over two backgrounds
+// that between them flip every bit a decode keeps: the encode changes that
+// field's bits alone, and the next decode gives the value stored and every
+// other field as it was.
+TEST_F(ChTableTest, EachOptionFieldIsStoredInItsOwnBitsAlone) {
+    const Bytes backgrounds[] = {{0xF5, 0xE7, 0xDF, 0x5A}, {0x02, 0x18, 0x20, 0xA5}};
+    for (const Bytes& bg : backgrounds) {
+        for (const auto& o : OptionLayout) {
+            const int shift = std::countr_zero(o.mask);
+            const std::int32_t old = (bg[o.byte - 12] & o.mask) >> shift;
+            std::vector<std::pair<std::int32_t, std::int32_t>> cases; // value, value stored
+            for (std::int32_t v = 0; v <= o.top; ++v) cases.emplace_back(v, v);
+            cases.emplace_back(o.top + 1, o.count ? o.top : 0);
+            cases.emplace_back(1000, o.count ? o.top : 0);
+            cases.emplace_back(-1, o.count ? old : 0);
+            for (const auto& [value, stored] : cases) {
+                Bytes r = Present;
+                std::copy(bg.begin(), bg.end(), r.begin() + 12);
+                record(1, r);
+                IicDatToChInfo(m);
+                const auto before = m.ChInfo[1];
+                m.ChInfo[1][o.field] = value;
+                ChInfoToIicDat(m);
+                const std::string at = "field " + std::to_string(o.field) + " = " + std::to_string(value) +
+                                       " over " + std::to_string(bg[0]);
+                EXPECT_EQ(m.ChInfo[1][o.field], o.count && value > o.top ? o.top : value) << at;
+                Bytes expected = r;
+                expected[o.byte] = static_cast<std::uint8_t>((r[o.byte] & ~o.mask) | (stored << shift));
+                EXPECT_EQ(record(1), expected) << at;
+                IicDatToChInfo(m);
+                auto after = before;
+                after[o.field] = stored;
+                EXPECT_EQ(m.ChInfo[1], after) << at;
+            }
+        }
     }
 }
 

@@ -12,6 +12,7 @@
 #include "platform/Desktop.h"
 #include "platform/IniFile.h"
 #include "platform/ui/QtDialogs.h"
+#include "shell/ShellTexts.h"
 #include "shell/SoftInit.h"
 #include "shell/Startup.h"
 #include "shell/ui/HelpWindow.h"
@@ -313,16 +314,16 @@ class MainWindowTest : public QObject {
 
     void exitAsksAndNoKeepsEverything() {
         w->show();
-        frmShowErr::instance().show();
+        frmShowErr::instance(*w).show();
         dialogs->answers = {AnswerNo};
         w->action("mnuExit")->trigger();
         QCOMPARE(dialogs->asked.size(), std::size_t(1));
-        QCOMPARE(dialogs->asked[0].text, app::shell().FaceText[73]);
-        QCOMPARE(dialogs->asked[0].title, app::shell().FaceText[70]);
+        QCOMPARE(dialogs->asked[0].text, app::text(kTextExitQuestion));
+        QCOMPARE(dialogs->asked[0].title, app::text(kTextNotice));
         QCOMPARE(dialogs->asked[0].buttons, platform::Buttons::YesNo);
         QCOMPARE(dialogs->asked[0].icon, platform::Icon::Question);
         QVERIFY(w->isVisible());
-        QVERIFY(frmShowErr::instance().isVisible());
+        QVERIFY(frmShowErr::instance(*w).isVisible());
         QCOMPARE(app::shell().AppClosing, std::int16_t(0));
         QCOMPARE(app::shell().ExitAnswer, std::int16_t(AnswerNo));
     }
@@ -330,12 +331,12 @@ class MainWindowTest : public QObject {
     void exitYesUnloadsEveryWindow() {
         w->show();
         w->touchChannelWindow();
-        frmShowErr::instance().show();
+        frmShowErr::instance(*w).show();
         dialogs->answers = {AnswerYes};
         QVERIFY(w->close());
         QCOMPARE(app::shell().AppClosing, std::int16_t(1));
         QVERIFY(!w->isVisible());
-        QVERIFY(!frmShowErr::instance().isVisible());
+        QVERIFY(!frmShowErr::instance(*w).isVisible());
     }
 
     void noCloseAndNoLanguageSwitchWhileTheLinkRuns() {
@@ -555,8 +556,8 @@ class MainWindowTest : public QObject {
         w->action(item)->trigger(); // the Save question answered No
         QCOMPARE(stored("Setting", "Language"), std::to_string(to));
         QCOMPARE(dialogs->asked.size(), std::size_t(2)); // no exit question
-        QCOMPARE(dialogs->asked[0].text, app::shell().FaceText[82]);
-        QCOMPARE(dialogs->asked[0].title, app::shell().FaceText[70]);
+        QCOMPARE(dialogs->asked[0].text, app::text(kTextSaveQuestion));
+        QCOMPARE(dialogs->asked[0].title, app::text(kTextNotice));
         QCOMPARE(dialogs->asked[0].buttons, platform::Buttons::YesNo);
         QCOMPARE(dialogs->asked[0].icon, platform::Icon::Question);
         QCOMPARE(dialogs->asked[1].text,
@@ -643,7 +644,7 @@ class MainWindowTest : public QObject {
 
         w->action("mnuLangSel0")->trigger();
         QCOMPARE(ch.commits, 1);
-        QCOMPARE(dialogs->asked[0].text, app::shell().FaceText[82]);
+        QCOMPARE(dialogs->asked[0].text, app::text(kTextSaveQuestion));
         QCOMPARE(dialogs->asked[0].buttons, platform::Buttons::YesNo);
         QCOMPARE(dialogs->fileRequests.size(), std::size_t(answer == AnswerYes ? 1 : 0));
         const bool saved = switches && answer == AnswerYes;
@@ -679,7 +680,7 @@ class MainWindowTest : public QObject {
         } else {
             QCOMPARE(dialogs->asked.size(), std::size_t(2));
             QCOMPARE(dialogs->asked[1].icon, platform::Icon::Critical);
-            QVERIFY(dialogs->asked[1].text.rfind(app::shell().FaceText[86], 0) == 0);
+            QVERIFY(dialogs->asked[1].text.rfind(app::text(kTextWriteFailed), 0) == 0);
             QVERIFY(!platform::fileExists(file));
         }
         // Once saved, the same switch goes through.

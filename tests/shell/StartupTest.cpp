@@ -1,6 +1,7 @@
 // The start-up from the splash to the sized main window, on the offscreen
 // platform: which windows open and what the settings file holds after.
 #include "app/DataFile.h"
+#include "app/FaceText.h"
 #include "app/Shell.h"
 #include "charcode/HanZi.h"
 #include "link/LinkState.h"
@@ -11,6 +12,7 @@
 #include "platform/PseudoTerminal.h"
 #include "platform/ui/QtDialogs.h"
 #include "shell/FileCommands.h"
+#include "shell/ShellTexts.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
 #include "tests/shell/LanguageDialogs.h"
@@ -205,7 +207,7 @@ class StartupTest : public QObject {
         }
         QVERIFY(main && main->isVisible());
         QCOMPARE(app::shell().LangIndex, std::int16_t(langIndex));
-        QCOMPARE(main->windowTitle(), QString::fromStdString(app::shell().FaceText[16]));
+        QCOMPARE(main->windowTitle(), QString::fromStdString(app::text(kTextTitle)));
         QVERIFY(main->action(QStringLiteral("mnuLangSel0"))->isChecked() == (langIndex == 1));
         QVERIFY(main->action(QStringLiteral("mnuLangSel1"))->isChecked() == (langIndex == 2));
         QVERIFY(main->action(QStringLiteral("mnuLangSel2"))->isChecked() == (langIndex == 3));
@@ -323,7 +325,7 @@ class StartupTest : public QObject {
         QCOMPARE(app::shell().LangIndex, std::int16_t(2)); // the locale's, though it could not be stored
         QCOMPARE(dialogs->asked.size(), std::size_t(1));
         QCOMPARE(dialogs->asked[0].icon, platform::Icon::Exclamation);
-        QCOMPARE(dialogs->asked[0].title, app::shell().FaceText[70]);
+        QCOMPARE(dialogs->asked[0].title, app::text(kTextNotice));
         QCOMPARE(dialogs->asked[0].text,
                  text(TextKey::SettingsRefused, 2) + "\n檔案為唯讀：" + home->file("tavorin.def"));
         QCOMPARE(home->read("tavorin.def"), before);
@@ -512,7 +514,7 @@ class StartupTest : public QObject {
         QCOMPARE(main.action(QStringLiteral("mnuChLock"))->isChecked(), locked);
         QCOMPARE(main.action(QStringLiteral("mnuLockFace"))->isChecked(), locked);
         QCOMPARE(app::shell().FaceLockState, std::string(locked ? "ShowLock" : "ShowNo"));
-        QCOMPARE(main.panelText(1), QString::fromStdString(app::shell().FaceText[locked ? 116 : 94]));
+        QCOMPARE(main.panelText(1), QString::fromStdString(app::text(locked ? kTextLocked : kTextReady)));
         auto* ch = dynamic_cast<testsupport::ChannelStandIn*>(main.channelWindow());
         QVERIFY(ch);
         QCOMPARE(ch->framesEnabled, !locked);

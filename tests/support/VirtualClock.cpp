@@ -18,7 +18,6 @@ void VirtualClock::runEnds() {
 
 void VirtualClock::sleepMs(int ms) {
     if (ms <= 0) return;
-    ++sleeps_;
     const std::int64_t target = nowUs_ + std::int64_t{ms} * 1000;
     for (;;) {
         runEnds();
@@ -37,10 +36,10 @@ void VirtualClock::sleepMs(int ms) {
 }
 
 bool waitUntil(const std::function<bool()>& done, int limitMs) {
-    const std::int64_t end = platform::nowMs() + limitMs;
+    const std::int64_t end = platform::deviceNowMs() + limitMs;
     while (!done()) {
-        if (platform::nowMs() >= end) return done();
-        platform::sleepMs(1);
+        if (platform::deviceNowMs() >= end) return done();
+        platform::deviceSleepMs(1);
     }
     return true;
 }

@@ -35,7 +35,6 @@ class VirtualClock : public platform::Clock {
     }
 
     std::int64_t nowUs() const { return nowUs_; }
-    int sleeps() const { return sleeps_; }
 
   private:
     struct End {
@@ -45,7 +44,6 @@ class VirtualClock : public platform::Clock {
     void runEnds();
 
     std::int64_t nowUs_ = 0;
-    int sleeps_ = 0;
     std::vector<End> ends_;
 };
 

@@ -207,12 +207,12 @@ constexpr Field kAlignmentDefaults[] = {
     {0xF860, 0xF87E, 0, "squelch table, narrow"},
 };
 
-void apply(Image& image, std::span<const Field> fields) {
+void apply(model::Image& image, std::span<const Field> fields) {
     for (const Field& f : fields) std::fill(image.begin() + f.first, image.begin() + f.last + 1, f.value);
 }
 
 // Eight BCD digits, lowest digit pair first.
-void putFrequency(Image& image, const BandLimit& limit) {
+void putFrequency(model::Image& image, const BandLimit& limit) {
     std::uint32_t v = limit.tenHz;
     for (int i = 0; i < 4; ++i, v /= 100)
         image[limit.address + i] = static_cast<std::uint8_t>((v % 100 / 10) << 4 | v % 10);
@@ -233,8 +233,8 @@ std::span<const Field> AlignmentDefaults() {
     return kAlignmentDefaults;
 }
 
-Image BuildDefaultImage() {
-    Image image{};
+model::Image BuildDefaultImage() {
+    model::Image image{};
     std::fill(image.begin() + app::DataArea1First, image.begin() + app::DataArea1Last + 1, 0xFF);
     std::fill(image.begin() + app::DataArea2First, image.begin() + app::DataArea2Last + 1, 0xFF);
     for (auto table : {EmptyAreas(), SettingsDefaults(), AlignmentDefaults()}) apply(image, table);
@@ -249,7 +249,7 @@ Image BuildDefaultImage() {
 
 void WriteDefaultFiles(const std::string& folder) {
     platform::Random::instance().seed(0x7A5E11);
-    const Image image = BuildDefaultImage();
+    const model::Image image = BuildDefaultImage();
     for (const char* name : {"zezirev.def", "DefRadioSet.def"})
         app::WriteDataFile(platform::joinPath(folder, name), image);
 }

@@ -3,6 +3,7 @@
 // setting and alignment value at its default, the band block of the
 // 400-470 MHz preset. zezirev.def and DefRadioSet.def are written from it.
 #include "align/AlignMap.h"
+#include "model/Model.h"
 
 #include <array>
 #include <cstdint>
@@ -10,8 +11,6 @@
 #include <string>
 
 namespace datagen {
-
-using Image = std::array<std::uint8_t, 65536>;
 
 // One default: the bytes first..last all hold value.
 struct Field {
@@ -36,7 +35,7 @@ std::span<const BandLimit> BandLimits();    // 0xE700-0xE70F
 
 // Outside the data pages every byte is 0; inside, a byte no table names is
 // 0xFF, as erased flash.
-Image BuildDefaultImage();
+model::Image BuildDefaultImage();
 
 // The power table's sum, as the alignment tools compute and store it.
 using align::PowerTableSum;

@@ -9,6 +9,12 @@
 namespace firmgen {
 namespace {
 
+// A range of addresses the image fills, both ends included.
+struct Range {
+    std::uint16_t first;
+    std::uint16_t last;
+};
+
 constexpr Range kRanges[] = {
     {0x0000, 0x0002}, {0x0029, 0x0038}, {0x007B, 0x007C}, {0x0080, 0x00A1}, {0x0200, 0x02C4},
     {0x0300, 0x075C}, {0x0A00, 0x12E8}, {0x1500, 0x5CA5}, {0x6000, 0x9072}, {0xA000, 0xC57F},
@@ -33,8 +39,8 @@ std::uint32_t segmentOf(std::uint32_t address) {
     return kDataSegment;
 }
 
-datagen::Image placeholderBytes() {
-    datagen::Image image = datagen::BuildDefaultImage();
+model::Image placeholderBytes() {
+    model::Image image = datagen::BuildDefaultImage();
     // Keep the radio's alignment pages on an update: a write puts them back
     // only when this byte of the loaded image is at least the threshold.
     image[model::map::BatteryPara] = model::map::AlignmentKeptFrom;
@@ -45,7 +51,7 @@ datagen::Image placeholderBytes() {
     return image;
 }
 
-void appendSegment(std::vector<Record>& out, const datagen::Image& image, std::uint32_t first,
+void appendSegment(std::vector<Record>& out, const model::Image& image, std::uint32_t first,
                    std::uint32_t last) {
     for (std::uint32_t a = first; a <= last;) {
         const std::uint32_t n = std::min<std::uint32_t>(16, last - a + 1);
@@ -56,12 +62,8 @@ void appendSegment(std::vector<Record>& out, const datagen::Image& image, std::u
 
 } // namespace
 
-std::span<const Range> ImageRanges() {
-    return kRanges;
-}
-
 std::vector<Record> PlaceholderRecords() {
-    const datagen::Image image = placeholderBytes();
+    const model::Image image = placeholderBytes();
     std::vector<Record> records;
     for (const Range& r : kRanges) {
         std::uint32_t start = r.first;

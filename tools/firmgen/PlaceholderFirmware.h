@@ -5,20 +5,10 @@
 // program bytes are a repeated notice and whose data area is the program's
 // own default image. It is not firmware for any radio.
 #include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
 namespace firmgen {
-
-// A range of addresses the image fills, both ends included.
-struct Range {
-    std::uint16_t first;
-    std::uint16_t last;
-};
-
-// The 18 ranges, ascending.
-std::span<const Range> ImageRanges();
 
 // The identity the image carries at 0x1C20: version 10 (BCD), plausibility
 // byte, day 20, a free byte, model code 101.

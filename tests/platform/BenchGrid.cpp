@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr double BoundMs = 20.0;
+constexpr double BoundMs = bench::kFlashGridBoundMs;
 constexpr int Runs = 7;
 
 std::array<std::uint8_t, 0x10000> image;
