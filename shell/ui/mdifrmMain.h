@@ -80,7 +80,6 @@ class mdifrmMain : public QMainWindow, public MainWindowHost, public radiolink::
 
     // Interface lock.
     void LockFaceOperate(int locked);
-    void mnuLockFace_Click();
     void tmrChLock_Timer();
     void tmrChLockBlink_Timer();
     QTimer tmrChLock;

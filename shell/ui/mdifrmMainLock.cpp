@@ -25,10 +25,6 @@ void mdifrmMain::LockFaceOperate(int locked) {
     });
 }
 
-void mdifrmMain::mnuLockFace_Click() {
-    action(QStringLiteral("mnuLockFace"))->trigger();
-}
-
 // Its menu item's guard reports a failure under the item's name.
 void mdifrmMain::mnuLock_Click(bool wasChecked) {
     action(QStringLiteral("mnuLockFace"))->setChecked(!wasChecked);

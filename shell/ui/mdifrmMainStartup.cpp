@@ -65,7 +65,8 @@ void mdifrmMain::SoftInit() {
         g.moveLeft(qRound(g.left() - (width - g.width()) / 2.0f));
         QSize size(static_cast<int>(width), static_cast<int>(height));
         if (QScreen* screen = this->screen())
-            size = size.boundedTo(screen->availableGeometry().size() - (frameGeometry().size() - this->size()));
+            size =
+                size.boundedTo(screen->availableGeometry().size() - (frameGeometry().size() - this->size()));
         g.setSize(size);
         setGeometry(g);
         show();

@@ -565,11 +565,11 @@ class ChMemWindowTest : public QObject {
         // The lock paints the selection in the grid's own colour and locks
         // the band and file controls; unlocking brings both back.
         const QColor designed = grid.selectionColor();
-        p.main->mnuLockFace_Click();
+        p.main->action("mnuLockFace")->trigger();
         QCOMPARE(app::shell().FaceLockState, std::string("ShowLock"));
         QCOMPARE(grid.selectionColor(), grid.backColor());
         QVERIFY(!p.chMem->channelPage().fraPc0->isEnabled());
-        p.main->mnuLockFace_Click();
+        p.main->action("mnuLockFace")->trigger();
         QCOMPARE(grid.selectionColor(), designed);
         QVERIFY(p.chMem->channelPage().fraPc0->isEnabled());
 
@@ -585,12 +585,12 @@ class ChMemWindowTest : public QObject {
 
         // Locking commits a tone still in the drop-down, as Save does.
         typeTone(4, "136.5");
-        p.main->mnuLockFace_Click();
+        p.main->action("mnuLockFace")->trigger();
         QCOMPARE(m().ChCtdcs[4][0], "136.5");
         const std::size_t tone = model::map::ChRecordAddr(4) + 8;
         QCOMPARE(m().IicDat[tone] | m().IicDat[tone + 1] << 8, 1365);
         QVERIFY(toneBox.isHidden());
-        p.main->mnuLockFace_Click();
+        p.main->action("mnuLockFace")->trigger();
         QTest::qWait(QApplication::doubleClickInterval() + 20);
 
         // Write commits a tone still in the drop-down first.

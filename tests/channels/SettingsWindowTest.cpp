@@ -320,7 +320,7 @@ class SettingsWindowTest : public QObject {
     void withTheLockNoPageStoresAnything() {
         Program p;
         channels::SettingsControls& c = p.c();
-        p.main->mnuLockFace_Click();
+        p.main->action("mnuLockFace")->trigger();
         QCOMPARE(app::shell().FaceLockState, std::string("ShowLock"));
         for (int i = 1; i <= 4; ++i) QVERIFY(!p.w->fraSysSet[static_cast<std::size_t>(i)]->isEnabled());
         const model::Image before = m().IicDat;
@@ -351,7 +351,7 @@ class SettingsWindowTest : public QObject {
         QCOMPARE(app::shell().CurFilePath, file);
         QVERIFY(m().IicDat == before);
 
-        p.main->mnuLockFace_Click();
+        p.main->action("mnuLockFace")->trigger();
         for (int i = 1; i <= 4; ++i) QVERIFY(p.w->fraSysSet[static_cast<std::size_t>(i)]->isEnabled());
         choose(c.cboPc[4], 3);
         QCOMPARE(p.at(0xEC0C), 3);

@@ -191,7 +191,7 @@ class ToneBoxWindowTest : public QObject {
         p.stored(4, kTyped[1]);
 
         // While the interface is locked a key opens nothing.
-        p.main->mnuLockFace_Click();
+        p.main->action("mnuLockFace")->trigger();
         p.click(1, ColRxTone);
         QCOMPARE(p.grid().col(), ColRxTone);
         Program::keys("1");

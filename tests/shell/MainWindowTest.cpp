@@ -466,7 +466,7 @@ class MainWindowTest : public QObject {
 
     void lockOnAndOff() {
         ChannelStandIn& ch = channel();
-        w->mnuLockFace_Click();
+        w->action("mnuLockFace")->trigger();
         QVERIFY(w->action("mnuLockFace")->isChecked());
         QVERIFY(w->action("mnuChLock")->isChecked());
         QCOMPARE(app::shell().FaceLockState, std::string("ShowLock"));
@@ -476,7 +476,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!ch.framesEnabled);
         QCOMPARE(stored("Setting", "ChannelLock"), std::string("ShowLock"));
 
-        w->mnuLockFace_Click();
+        w->action("mnuLockFace")->trigger();
         QVERIFY(!w->action("mnuLockFace")->isChecked());
         QVERIFY(!w->action("mnuChLock")->isChecked());
         QCOMPARE(app::shell().FaceLockState, std::string("ShowNo"));
@@ -495,7 +495,7 @@ class MainWindowTest : public QObject {
         w->tmrChLockBlink_Timer();
         QCOMPARE(w->panelText(1), face(94));
 
-        w->mnuLockFace_Click(); // BlinkCount stays at its phase 0
+        w->action("mnuLockFace")->trigger(); // BlinkCount stays at its phase 0
         QCOMPARE(app::shell().BlinkCount, std::int16_t(0));
         w->tmrChLockBlink_Timer();
         QCOMPARE(w->panelText(1), face(116));
@@ -520,9 +520,9 @@ class MainWindowTest : public QObject {
     void lockThatCannotBeStoredIsToldOnce() {
         home->write("tavorin.def", "[Setting]\nChannelLock=ShowNo\n");
         ::chmod(SettingsFile().c_str(), 0444);
-        w->mnuLockFace_Click();
-        w->mnuLockFace_Click();
-        w->mnuLockFace_Click();
+        w->action("mnuLockFace")->trigger();
+        w->action("mnuLockFace")->trigger();
+        w->action("mnuLockFace")->trigger();
         QCOMPARE(dialogs->asked.size(), std::size_t(1));
         QCOMPARE(dialogs->asked[0].icon, platform::Icon::Exclamation);
         QCOMPARE(app::shell().FaceLockState, std::string("ShowLock")); // the running program keeps it

@@ -482,14 +482,13 @@ class StartupTest : public QObject {
         QVERIFY(start());
         mdifrmMain& main = mdifrmMain::instance();
         const QRect area = main.screen()->availableGeometry();
-        QVERIFY2(area.contains(main.frameGeometry()),
-                 qPrintable(QString("%1,%2 %3 x %4 on %5 x %6")
-                                .arg(main.frameGeometry().x())
-                                .arg(main.frameGeometry().y())
-                                .arg(main.frameGeometry().width())
-                                .arg(main.frameGeometry().height())
-                                .arg(area.width())
-                                .arg(area.height())));
+        QVERIFY2(area.contains(main.frameGeometry()), qPrintable(QString("%1,%2 %3 x %4 on %5 x %6")
+                                                                     .arg(main.frameGeometry().x())
+                                                                     .arg(main.frameGeometry().y())
+                                                                     .arg(main.frameGeometry().width())
+                                                                     .arg(main.frameGeometry().height())
+                                                                     .arg(area.width())
+                                                                     .arg(area.height())));
         const QSize frame = main.frameGeometry().size() - main.size();
         QCOMPARE(main.size(), QSize(881, 639).boundedTo(area.size() - frame));
     }
