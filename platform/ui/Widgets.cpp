@@ -30,12 +30,20 @@ QStringList texts(const std::vector<std::string>& items) {
     return out;
 }
 
-// Whether a list of count items, item i reading text(i), shows these items.
-template <class Text> bool shows(int count, Text text, const QStringList& items) {
-    if (count != items.size()) return false;
-    for (int i = 0; i < count; ++i)
-        if (text(i) != items[i]) return false;
-    return true;
+QString itemText(const QComboBox* list, int i) {
+    return list->itemText(i);
+}
+QString itemText(const QListWidget* list, int i) {
+    return list->item(i)->text();
+}
+
+// Refilled only when its items differ: a refill loses the choice.
+template <class List> void replaceItems(List* list, const QStringList& items) {
+    bool same = list->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i) same = itemText(list, i) == items[i];
+    if (same) return;
+    list->clear();
+    list->addItems(items);
 }
 
 void showTip(QWidget* widget, const std::string& tip) {
@@ -138,27 +146,19 @@ void showModeless(QWidget& window, const QWidget* opener) {
 }
 
 void showItems(QComboBox* list, const QStringList& items) {
-    if (shows(
-            list->count(), [list](int i) { return list->itemText(i); }, items))
-        return;
-    list->clear();
-    list->addItems(items);
+    replaceItems(list, items);
 }
 
 void showItems(QComboBox* list, const std::vector<std::string>& items) {
-    showItems(list, texts(items));
+    replaceItems(list, texts(items));
 }
 
 void showItems(QListWidget* list, const QStringList& items) {
-    if (shows(
-            list->count(), [list](int i) { return list->item(i)->text(); }, items))
-        return;
-    list->clear();
-    list->addItems(items);
+    replaceItems(list, items);
 }
 
 void showItems(QListWidget* list, const std::vector<std::string>& items) {
-    showItems(list, texts(items));
+    replaceItems(list, texts(items));
 }
 
 void show(QCheckBox* box, const CheckBox& state) {

@@ -5,6 +5,7 @@
 // folders run by hand.
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -18,6 +19,17 @@ struct Row {
     double bound = 0; // at or below
     std::string note;
 };
+
+// On an X server (xvfb-run) as the program runs; else offscreen. Called
+// before the application is made, while no other thread reads the
+// environment.
+inline void onXServerOrOffscreen() {
+    const auto empty = [](const char* name) {
+        const char* v = std::getenv(name);
+        return !v || !*v;
+    };
+    if (empty("QT_QPA_PLATFORM") && empty("DISPLAY")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
 
 // The CPU time of the calling thread: the program's (a simulated radio
 // serves on a thread of its own).

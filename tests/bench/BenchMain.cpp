@@ -45,9 +45,7 @@ int main(int argc, char** argv) {
         ::execl(argv[2], argv[2], static_cast<char*>(nullptr));
         return 1;
     }
-    // On an X server (xvfb-run) as the program runs; else offscreen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::onXServerOrOffscreen();
     const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe");
     const std::filesystem::path program = self.parent_path().parent_path() / "bin" / "tavorin";
     qInstallMessageHandler(bench::quiet);

@@ -97,8 +97,7 @@ Figures measure(int run) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::onXServerOrOffscreen();
     QApplication app(argc, argv);
     {
         // The program has shown windows before: style and fonts are loaded.

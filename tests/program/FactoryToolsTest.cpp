@@ -31,8 +31,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 namespace {
 
-const std::string kAlignment = align::codes::kAlignment;
-
 model::Image& image() {
     return model::IicDat();
 }
@@ -48,11 +46,9 @@ QString powerShown(int i) {
 
 // The alignment window and the memory tool window, opened with their codes.
 std::pair<frmAdjMode*, frmMain*> openFactoryWindows(Program& program) {
-    pressWithCode(program.channelWindow().channelPage().cmdPc[4], kAlignment);
-    frmAdjMode* adjMode = frmAdjMode::existing();
+    frmAdjMode* adjMode = openAlignmentWindow(program);
     if (!adjMode) return {};
-    pressWithCode(adjMode->cmdFlash, kAlignment + align::codes::kFlashWord);
-    return {adjMode, frmMain::existing()};
+    return {adjMode, openMemoryToolWindow(*adjMode)};
 }
 
 } // namespace
@@ -75,12 +71,8 @@ class FactoryToolsTest : public QObject {
         QCOMPARE(powerShown(0), QStringLiteral("123"));
 
         // So does a part fill of the flash image.
-        press(tool->cmdPartFill);
-        flashtool::ui::frmPartFill* fill = flashtool::ui::frmPartFill::existing();
+        flashtool::ui::frmPartFill* fill = openPartFill(*tool, "F801", "F801", "2A");
         QVERIFY(fill);
-        retype(fill->txtStartAddr, QStringLiteral("F801"));
-        retype(fill->txtEndAddr, QStringLiteral("F801"));
-        retype(fill->txtFillData, QStringLiteral("2A"));
         press(fill->cmdFillData);
         QCOMPARE(image()[0xF801], 0x2A);
         QCOMPARE(powerShown(1), QStringLiteral("42"));

@@ -78,11 +78,6 @@ void typeInto(platform::Grid& g, int row, const QString& keys) {
     QTRY_VERIFY(!g.isEditing());
 }
 
-frmAdjMode* openAlignmentWindow(Program& program) {
-    pressWithCode(program.channelWindow().channelPage().cmdPc[4], codes::kAlignment);
-    return frmAdjMode::existing();
-}
-
 } // namespace
 
 class HandlerGuardTest : public QObject {
@@ -315,8 +310,7 @@ class HandlerGuardTest : public QObject {
         program.start();
         frmAdjMode* adjMode = openAlignmentWindow(program);
         QVERIFY(adjMode);
-        pressWithCode(adjMode->cmdFlash, std::string(codes::kAlignment) + codes::kFlashWord);
-        flashtool::ui::frmMain* tool = flashtool::ui::frmMain::existing();
+        flashtool::ui::frmMain* tool = openMemoryToolWindow(*adjMode);
         QVERIFY(tool);
         press(tool->chkSoftShowGrid);
         press(tool->chkFlashPage[58]);
@@ -340,12 +334,8 @@ class HandlerGuardTest : public QObject {
         QCOMPARE(link.ComFail, std::int16_t(0));
 
         // The part fill: the alignment window's display of the filled bytes fails.
-        press(tool->cmdPartFill);
-        flashtool::ui::frmPartFill* fill = flashtool::ui::frmPartFill::existing();
+        flashtool::ui::frmPartFill* fill = openPartFill(*tool, "F801", "F801", "2A");
         QVERIFY(fill);
-        retype(fill->txtStartAddr, QStringLiteral("F801"));
-        retype(fill->txtEndAddr, QStringLiteral("F801"));
-        retype(fill->txtFillData, QStringLiteral("2A"));
         {
             struct : app::AlignmentDisplayHost {
                 void AdjParaShow() override { fail(); }

@@ -4,8 +4,10 @@
 // and tabs that can be seen, menu items of shown menus, toolbar buttons, list
 // entries chosen in the open list, access codes typed into the access-code
 // dialog, and modal windows answered once they are up.
+#include "align/AccessCodes.h"
 #include "align/AlignState.h"
 #include "align/ui/AlignWindows.h"
+#include "align/ui/frmAdjMode.h"
 #include "align/ui/frmInputCode.h"
 #include "app/DataFile.h"
 #include "app/Shell.h"
@@ -295,6 +297,32 @@ template <class W> void closeWindow(W* w) {
     w->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!W::existing() || !W::existing()->isVisible());
+}
+
+// The alignment window, opened with its code from the channel page's small
+// fifth button.
+inline align::ui::frmAdjMode* openAlignmentWindow(const Program& program) {
+    pressWithCode(program.channelWindow().channelPage().cmdPc[4], align::codes::kAlignment);
+    return align::ui::frmAdjMode::existing();
+}
+
+// The memory tool window, opened with its code from the alignment window.
+inline flashtool::ui::frmMain* openMemoryToolWindow(align::ui::frmAdjMode& adjMode) {
+    pressWithCode(adjMode.cmdFlash, std::string(align::codes::kAlignment) + align::codes::kFlashWord);
+    return flashtool::ui::frmMain::existing();
+}
+
+// The part fill, opened from the memory tool window, its range and byte
+// typed in.
+inline flashtool::ui::frmPartFill* openPartFill(flashtool::ui::frmMain& tool, const QString& start,
+                                                const QString& end, const QString& data) {
+    press(tool.cmdPartFill);
+    flashtool::ui::frmPartFill* fill = flashtool::ui::frmPartFill::existing();
+    if (!fill) return nullptr;
+    retype(fill->txtStartAddr, start);
+    retype(fill->txtEndAddr, end);
+    retype(fill->txtFillData, data);
+    return fill;
 }
 
 } // namespace programtest

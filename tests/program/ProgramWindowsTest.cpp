@@ -93,8 +93,7 @@ class ProgramWindowsTest : public QObject {
         closeWindow(adjMore);
 
         // The memory tool window, its part fill and its port dialog.
-        pressWithCode(adjMode->cmdFlash, std::string(kAlignment) + align::codes::kFlashWord);
-        flashtool::ui::frmMain* tool = flashtool::ui::frmMain::existing();
+        flashtool::ui::frmMain* tool = openMemoryToolWindow(*adjMode);
         sawShown(tool);
         modal<radiolink::ui::frmToolCom>([&] { press(tool->cmdPort); }, cancelPort);
         press(tool->cmdPartFill);
