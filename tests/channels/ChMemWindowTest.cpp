@@ -24,6 +24,7 @@
 #include "tests/program/ProgramFixture.h"
 #include "tests/support/ErrorLog.h"
 #include "tests/support/FreshStart.h"
+#include "tests/support/Screenshot.h"
 #include "tests/support/ScriptedDialogs.h"
 
 #include <QComboBox>
@@ -604,20 +605,19 @@ class ChMemWindowTest : public QObject {
     // Run under xvfb-run with TAVORIN_SCREENSHOT_DIR set: the window as a
     // user sees it, saved for a look.
     void screenshot() {
-        const char* dir = std::getenv("TAVORIN_SCREENSHOT_DIR");
-        if (!dir) QSKIP("TAVORIN_SCREENSHOT_DIR is not set");
+        const QString dir = testsupport::askedScreenshotFolder();
+        if (dir.isEmpty()) QSKIP("TAVORIN_SCREENSHOT_DIR is not set");
         Window t;
         t.w->resize(1500, 700);
         t.click(5, ColRxTone); // the tone drop-down open over a cell
         QTest::qWait(200);
-        QDir().mkpath(dir);
-        const QString path = QString::fromUtf8(dir) + "/frmChMem.png";
+        const QString path = dir + "/frmChMem.png";
         QVERIFY(t.w->grab().save(path));
         qInfo("saved %s", qPrintable(path));
         for (int lang : {1, 2, 3}) {
             Program p(lang);
             QTest::qWait(300);
-            const QString shot = QString::fromUtf8(dir) + QString("/mdifrmMain-frmChMem-%1.png").arg(lang);
+            const QString shot = dir + QString("/mdifrmMain-frmChMem-%1.png").arg(lang);
             QVERIFY(p.main->grab().save(shot));
         }
     }

@@ -23,6 +23,7 @@
 #include "shell/ui/mdifrmMain.h"
 #include "tests/channels/SettingsShown.h"
 #include "tests/program/ProgramFixture.h"
+#include "tests/support/Screenshot.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -527,17 +528,15 @@ class SettingsWindowTest : public QObject {
     // Run under xvfb-run with TAVORIN_SCREENSHOT_DIR set: the four settings
     // pages in the three languages, saved for a look.
     void screenshots() {
-        const char* dir = std::getenv("TAVORIN_SCREENSHOT_DIR");
-        if (!dir) QSKIP("TAVORIN_SCREENSHOT_DIR is not set");
-        QDir().mkpath(dir);
+        const QString dir = testsupport::askedScreenshotFolder();
+        if (dir.isEmpty()) QSKIP("TAVORIN_SCREENSHOT_DIR is not set");
         for (int lang : {1, 2, 3}) {
             Program p(lang);
             importList(p, "[SerialNo]\n1=SN-0001\n");
             for (int i = 1; i <= 4; ++i) {
                 p.page(i);
                 QTest::qWait(200);
-                const QString shot =
-                    QString::fromUtf8(dir) + QString("/frmChMem-page%1-%2.png").arg(i).arg(lang);
+                const QString shot = dir + QString("/frmChMem-page%1-%2.png").arg(i).arg(lang);
                 QVERIFY(p.main->grab().save(shot));
                 qInfo("saved %s", qPrintable(shot));
             }

@@ -89,9 +89,8 @@ bool shownWhole(const QLabel* label) {
 // Under xvfb-run with TAVORIN_SCREENSHOT_DIR set: the window in front, as
 // the screen shows it, and the whole screen around it.
 void shoot(QWidget& w, const QString& name) {
-    const QString dir = qEnvironmentVariable("TAVORIN_SCREENSHOT_DIR");
+    const QString dir = testsupport::askedScreenshotFolder();
     if (dir.isEmpty() || QGuiApplication::platformName() != QStringLiteral("xcb")) return;
-    QDir().mkpath(dir);
     w.raise();
     QTest::qWait(300);
     testsupport::saveScreenshot(w, dir, name);

@@ -20,6 +20,7 @@
 #include "tests/flashtool/GridKeys.h"
 #include "tests/flashtool/HexLines.h"
 #include "tests/flashtool/WindowFixture.h"
+#include "tests/support/Screenshot.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -420,13 +421,12 @@ class ToolWindowUiTest : public QObject {
 
     // Run under xvfb-run with TAVORIN_SCREENSHOT_DIR set (ctest does).
     void screenshots() {
-        const QByteArray dir = qgetenv("TAVORIN_SCREENSHOT_DIR");
+        const QString dir = testsupport::askedScreenshotFolder();
         if (dir.isEmpty()) QSKIP("TAVORIN_SCREENSHOT_DIR is not set");
-        QDir().mkpath(QString::fromLocal8Bit(dir));
         auto save = [&](QWidget* w, const char* name) {
             QVERIFY(QTest::qWaitForWindowExposed(w));
             QTest::qWait(200);
-            const QString path = QString::fromLocal8Bit(dir) + "/" + name + ".png";
+            const QString path = dir + "/" + name + ".png";
             QVERIFY(w->grab().save(path));
             qInfo("saved %s", qPrintable(path));
         };

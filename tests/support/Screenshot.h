@@ -26,7 +26,15 @@ inline QString screenshotFolder() {
     return folder;
 }
 
-// Saves the window into that folder once it is shown and has painted.
+// The folder a run that asks for pictures names (TAVORIN_SCREENSHOT_DIR),
+// made if missing; empty when the run asks for none.
+inline QString askedScreenshotFolder() {
+    const QString folder = qEnvironmentVariable("TAVORIN_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) QDir().mkpath(folder);
+    return folder;
+}
+
+// Saves the window into the first folder once it is shown and has painted.
 inline void saveShown(QWidget& w, const QString& name) {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTest::qWait(200);
