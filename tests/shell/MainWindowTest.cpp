@@ -19,6 +19,7 @@
 #include "shell/ui/frmAboutSoft.h"
 #include "shell/ui/frmShowErr.h"
 #include "shell/ui/mdifrmMain.h"
+#include "tests/shell/FileDialogTyping.h"
 #include "tests/shell/LanguageDialogs.h"
 #include "tests/support/ChannelStandIn.h"
 #include "tests/support/FreshStart.h"
@@ -762,14 +763,11 @@ class MainWindowTest : public QObject {
             [&answers](const QMessageBox&) { return answers++ == 0 ? QMessageBox::No : QMessageBox::Yes; });
         bool stillOpenAfterNo = false;
         QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QLineEdit* name = shelltest::typeFileName(typed);
             QVERIFY(name);
-            QTest::keyClicks(name, typed);
             QTest::keyClick(name, Qt::Key_Return); // asked, answered No
-            stillOpenAfterNo =
-                dialog->isVisible() && home->read("Data/my radio file.LDat") == "the user's earlier file";
+            stillOpenAfterNo = name->window()->isVisible() &&
+                               home->read("Data/my radio file.LDat") == "the user's earlier file";
             QTest::keyClick(name, Qt::Key_Return); // asked again, answered Yes
         });
         clickMenuItem(*w, {"mnuFile"}, "mnuFileSaveAs");

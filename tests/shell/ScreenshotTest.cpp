@@ -8,6 +8,7 @@
 #include "shell/ui/frmAboutSoft.h"
 #include "shell/ui/frmSplash.h"
 #include "shell/ui/mdifrmMain.h"
+#include "tests/shell/FileDialogTyping.h"
 #include "tests/support/ChannelStandIn.h"
 #include "tests/support/FreshStart.h"
 #include "tests/support/LanguageRows.h"
@@ -111,11 +112,8 @@ class ScreenshotTest : public QObject {
         home.write("Data/my radio file.LDat", "an earlier file");
         bool asked = false;
         QTimer::singleShot(400, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QLineEdit* name = shelltest::typeFileName(QStringLiteral("my radio file"));
             QVERIFY(name);
-            QTest::keyClicks(name, QStringLiteral("my radio file"));
             QTimer::singleShot(400, [&] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 QVERIFY(box);
@@ -125,7 +123,7 @@ class ScreenshotTest : public QObject {
                 box->button(QMessageBox::No)->click();
             });
             QTest::keyClick(name, Qt::Key_Return);
-            dialog->reject();
+            qobject_cast<QFileDialog*>(name->window())->reject();
         });
         mdifrmMain::instance().action(QStringLiteral("mnuFileSaveAs"))->trigger();
         QVERIFY(asked);
