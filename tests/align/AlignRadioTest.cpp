@@ -9,11 +9,7 @@
 #include "tests/model/FakeChannelWindow.h"
 
 using namespace align;
-using linktest::Bytes;
-using linktest::hex;
-using linktest::kClosing;
-using linktest::kStage1;
-using linktest::kStage2;
+using namespace linktest; // the frames and bytes written out by hand
 
 namespace {
 

@@ -5,11 +5,7 @@
 #include "tests/link/LinkFixture.h"
 
 using namespace radiolink;
-using linktest::Bytes;
-using linktest::hex;
-using linktest::kClosing;
-using linktest::kStage1;
-using linktest::kStage2;
+using namespace linktest; // the frames and bytes written out by hand
 
 namespace {
 
