@@ -22,11 +22,7 @@ class RdWrCodeTest : public SideTest {
 };
 
 TEST_F(RdWrCodeTest, ALoadShowsTheCodeAndStoresNothing) {
-    struct Case {
-        const char* what;
-        Bytes stored;
-        const char* shown;
-    } cases[] = {
+    const StoredShown cases[] = {
         {"two characters",
          {0x41, 0x00, 0x42, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
          "AB"},
@@ -36,7 +32,7 @@ TEST_F(RdWrCodeTest, ALoadShowsTheCodeAndStoresNothing) {
         {"a leading space", {0x00, 0x00, 0x41, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF}, " A"},
         {"no code", Bytes(14, 0xFF), ""},
     };
-    for (const Case& c : cases) {
+    for (const StoredShown& c : cases) {
         SCOPED_TRACE(c.what);
         put(map::RdWrCode, c.stored);
         code.RdWrCodeText = "XY"; // what the box held before

@@ -31,6 +31,13 @@ namespace sidetest {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// A case of a load: the bytes stored and the text they show.
+struct StoredShown {
+    const char* what;
+    Bytes stored;
+    const char* shown;
+};
+
 class SideTest : public ::testing::Test, public testsupport::FreshStart {
   protected:
     SideTest() {

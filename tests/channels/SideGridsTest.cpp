@@ -354,11 +354,7 @@ TEST_F(SideTest, TwoToneEditOutsideTheDataCellsChangesNothing) {
 // ---- FM stations ----
 
 TEST_F(SideTest, StationLoadShowsDecimalStationsInRangeAndGoesOnPastOthers) {
-    struct Case {
-        const char* what;
-        Bytes stored;
-        const char* shown;
-    } cases[] = {
+    const StoredShown cases[] = {
         {"98.1 MHz", {0x00, 0x00, 0x81, 0x09}, "98.1"},
         {"98.15 MHz shows its 0.1 MHz step", {0x00, 0x50, 0x81, 0x09}, "98.1"},
         {"lowest 87.0 MHz", {0x00, 0x00, 0x70, 0x08}, "87.0"},
@@ -372,7 +368,7 @@ TEST_F(SideTest, StationLoadShowsDecimalStationsInRangeAndGoesOnPastOthers) {
         {"a high nibble above 9", {0x00, 0x00, 0x81, 0xA9}, " "},
     };
     put(station(25), {0x00, 0x00, 0x81, 0x09});
-    for (const Case& c : cases) {
+    for (const StoredShown& c : cases) {
         SCOPED_TRACE(c.what);
         put(station(1), c.stored);
         const model::Image before = m.IicDat;
