@@ -493,14 +493,19 @@ void Radio::setPacing(int baud, bool requestsToo) {
 }
 
 namespace {
+// A memory's bytes copied in or out under the radio's lock, clipped to the
+// memory's end.
 template <std::size_t N>
-void copyIn(std::array<std::uint8_t, N>& to, std::uint32_t address, std::span<const std::uint8_t> bytes) {
+void copyIn(std::mutex& mutex, std::array<std::uint8_t, N>& to, std::uint32_t address,
+            std::span<const std::uint8_t> bytes) {
+    std::lock_guard lock(mutex);
     if (address >= N) return;
     std::copy_n(bytes.begin(), std::min<std::size_t>(bytes.size(), N - address), to.begin() + address);
 }
 template <std::size_t N>
-std::vector<std::uint8_t> copyOut(const std::array<std::uint8_t, N>& from, std::uint32_t address,
-                                  std::size_t n) {
+std::vector<std::uint8_t> copyOut(std::mutex& mutex, const std::array<std::uint8_t, N>& from,
+                                  std::uint32_t address, std::size_t n) {
+    std::lock_guard lock(mutex);
     if (address >= N) return {};
     n = std::min<std::size_t>(n, N - address);
     return {from.begin() + address, from.begin() + address + n};
@@ -508,28 +513,22 @@ std::vector<std::uint8_t> copyOut(const std::array<std::uint8_t, N>& from, std::
 } // namespace
 
 void Radio::setFlash(std::uint32_t a, std::span<const std::uint8_t> b) {
-    std::lock_guard lock(impl_->mutex);
-    copyIn(impl_->flash, a, b);
+    copyIn(impl_->mutex, impl_->flash, a, b);
 }
 std::vector<std::uint8_t> Radio::flash(std::uint32_t a, std::size_t n) const {
-    std::lock_guard lock(impl_->mutex);
-    return copyOut(impl_->flash, a, n);
+    return copyOut(impl_->mutex, impl_->flash, a, n);
 }
 void Radio::setInRam(std::uint32_t a, std::span<const std::uint8_t> b) {
-    std::lock_guard lock(impl_->mutex);
-    copyIn(impl_->inRam, a, b);
+    copyIn(impl_->mutex, impl_->inRam, a, b);
 }
 std::vector<std::uint8_t> Radio::inRam(std::uint32_t a, std::size_t n) const {
-    std::lock_guard lock(impl_->mutex);
-    return copyOut(impl_->inRam, a, n);
+    return copyOut(impl_->mutex, impl_->inRam, a, n);
 }
 void Radio::setExtRam(std::uint32_t a, std::span<const std::uint8_t> b) {
-    std::lock_guard lock(impl_->mutex);
-    copyIn(impl_->extRam, a, b);
+    copyIn(impl_->mutex, impl_->extRam, a, b);
 }
 std::vector<std::uint8_t> Radio::extRam(std::uint32_t a, std::size_t n) const {
-    std::lock_guard lock(impl_->mutex);
-    return copyOut(impl_->extRam, a, n);
+    return copyOut(impl_->mutex, impl_->extRam, a, n);
 }
 
 void Radio::setIdentity(const std::array<std::uint8_t, 5>& stamp, std::uint8_t model) {
