@@ -12,7 +12,7 @@
 set -eu
 cd "$(dirname "$0")"
 
-packages="qt6-base-dev qt6-translations-l10n xvfb xauth fonts-wqy-microhei cmake ninja-build libgtest-dev libgmock-dev g++ clang libclang-rt-14-dev clang-format"
+packages="qt6-base-dev qt6-translations-l10n xvfb xauth fonts-wqy-microhei fonts-dejavu-core cmake ninja-build libgtest-dev libgmock-dev g++ clang libclang-rt-14-dev clang-format"
 
 install_missing() {
     missing=""
