@@ -31,6 +31,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -195,7 +196,9 @@ class ScreenFitTest : public QObject {
 
         // The memory tool window's status line in sight on every tab.
         for (int tab = 0; tab < tool->sstabCtl->count(); ++tab) {
-            tool->sstabCtl->setCurrentIndex(tab);
+            QTabBar* tabs = tool->sstabCtl->tabBar();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+            QCOMPARE(tool->sstabCtl->currentIndex(), tab);
             QVERIFY2(inSight(tool->lblComStatus), qPrintable(QString::number(tab)));
             QVERIFY(inSight(tool->lblFileName));
         }
@@ -237,10 +240,16 @@ class ScreenFitTest : public QObject {
         QVERIFY2(inSight(tool->lblComStatus) && shownWhole(tool->lblComStatus),
                  qPrintable(tool->lblComStatus->text()));
         shoot(*tool, QStringLiteral("frmMain-status"));
-        // A long file name wraps in its own line instead of widening the window.
+        // A file loaded from a folder of a long name: the name wraps in its
+        // own line instead of widening the window.
         const QSize before = tool->size();
-        tool->lblFileName->setText(QString::fromUtf8("文件名: ") + QString::fromStdString(missing) +
-                                   QString::fromStdString(missing));
+        const std::string folder = "生产文件/测试模式/" + std::string(120, 'x');
+        QVERIFY(QDir().mkpath(QString::fromStdString(program->home.file(folder))));
+        program->home.write(folder + "/一个很长的文件名-0123456789.hex", ":0100000055AA\r\n:00000001FF\r\n");
+        program->dialogs.files.push_back(program->home.file(folder + "/一个很长的文件名-0123456789.hex"));
+        QTest::mouseClick(tool->cmdReadDat, Qt::LeftButton);
+        QVERIFY2(tool->lblFileName->text().contains(QString::fromStdString(folder)),
+                 qPrintable(tool->lblComStatus->text()));
         QTest::qWait(0);
         QCOMPARE(tool->size(), before);
         QVERIFY(inSight(tool->lblFileName) && shownWhole(tool->lblFileName));
