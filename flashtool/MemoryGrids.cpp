@@ -24,6 +24,11 @@ void makeCurrent(GridState& g, Cell cell) {
 
 } // namespace
 
+void ShowStatus(ToolState& t, const std::string& text) {
+    t.link.frmMain.lblComStatus = text;
+    view().WindowChanged();
+}
+
 std::string CellText(const ToolState& t, int grid, std::uint32_t address) {
     const GridShape* shape = ShapeOf(grid);
     if (!shape || address >= shape->size) return {};
@@ -80,8 +85,7 @@ CellEdit EditCell(ToolState& t, int grid, int row, int col, std::string_view tex
     const bool editable = *a >= g->shape.editFirst && *a <= g->shape.editLast;
     if (!value || !editable) {
         // The cell shows its byte again; the status says why.
-        t.link.frmMain.lblComStatus = editable ? texts::CellTooBig : texts::CellNotEditable;
-        view().WindowChanged();
+        ShowStatus(t, editable ? texts::CellTooBig : texts::CellNotEditable);
         return {false, before};
     }
     t.bytes(grid)[*a] = *value;

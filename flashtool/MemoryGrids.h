@@ -14,6 +14,9 @@ namespace flashtool {
 
 // The text of the cell of address a: flash always the image byte, a RAM
 // grid its byte once shown, else "".
+// The window's status line shows text.
+void ShowStatus(ToolState& t, const std::string& text);
+
 std::string CellText(const ToolState& t, int grid, std::uint32_t address);
 
 // Range refresh of the flash grid after image bytes first..last changed.

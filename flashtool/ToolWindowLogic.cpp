@@ -25,11 +25,6 @@ void windowChanged(ToolState&) {
     view().WindowChanged();
 }
 
-void showStatus(ToolState& t, const std::string& text) {
-    t.link.frmMain.lblComStatus = text;
-    windowChanged(t);
-}
-
 struct ListPair {
     int radiolink::ToolWindow::*first;
     int radiolink::ToolWindow::*last;
@@ -64,7 +59,7 @@ bool isInternal(RamList list) {
 bool ramListsReady(ToolState& t, RamList list) {
     const ListPair pair = pairOf(list);
     if (t.ramListsFilled && t.link.frmMain.*pair.first >= 0 && t.link.frmMain.*pair.last >= 0) return true;
-    showStatus(t, texts::RamListsEmpty);
+    ShowStatus(t, texts::RamListsEmpty);
     return false;
 }
 
@@ -138,7 +133,7 @@ bool chkAutoWr_Click(ToolState& t, int value) {
     const std::optional<int> interval = radiolink::AutoWriteInterval(t.link.frmMain.txtWrInterval);
     if (!interval) {
         t.chkAutoWr = 0;
-        showStatus(t, texts::BadInterval);
+        ShowStatus(t, texts::BadInterval);
         return false;
     }
     t.chkAutoWr = 1;
@@ -234,7 +229,7 @@ platform::IoResult GenerateDatFolder() {
 
 bool LoadHexFile(ToolState& t, const std::string& path) {
     auto refuse = [&](const std::string& why) {
-        showStatus(t, why);
+        ShowStatus(t, why);
         platform::dialogs().message(why, texts::NoticeTitle, platform::Buttons::Ok,
                                     platform::Icon::Exclamation);
         return false;
@@ -246,13 +241,13 @@ bool LoadHexFile(ToolState& t, const std::string& path) {
     ShowLoadedImage(t, model::map::FlashLastAddr);
     t.lblFileName = texts::FileNameLabel + path;
     t.link.frmMain.cmdWriteFlash.Enabled = true;
-    showStatus(t, texts::HexLoaded);
+    ShowStatus(t, texts::HexLoaded);
     return true;
 }
 
 bool cmdReadDat_Click(ToolState& t) {
     // Without the folder the dialog opens elsewhere; the status says why.
-    if (platform::IoResult r = GenerateDatFolder(); !r) showStatus(t, app::IoText(r, texts::Language));
+    if (platform::IoResult r = GenerateDatFolder(); !r) ShowStatus(t, app::IoText(r, texts::Language));
     platform::FileRequest request;
     request.filter = texts::HexFilter;
     request.initialDir = TestModeFolderPath();

@@ -327,9 +327,8 @@ void ChannelPage::vsfgGridCh_BeforeEdit(int row, int col, bool& cancel) {
 }
 
 void ChannelPage::vsfgGridCh_AfterEdit(int row, int col) {
-    app::Guarded("frmChMem->vsfgGridCh_AfterEdit:", [&] {
-        AfterEdit(m(), app::shell(), *this, row, col, vsfgGridCh->textMatrix(row, col).toStdString());
-    });
+    // The edit guards itself.
+    AfterEdit(m(), app::shell(), *this, row, col, vsfgGridCh->textMatrix(row, col).toStdString());
 }
 
 void ChannelPage::vsfgGridCh_Click() {

@@ -141,7 +141,7 @@ QPushButton* SettingsControls::button(int index, QWidget* parent) {
     b->setObjectName(QString("cmdPc_%1").arg(index));
     cmdPc.at(static_cast<std::size_t>(index)) = b;
     connect(b, &QPushButton::clicked, this,
-            [this, index] { app::Guarded("frmChMem->cmdPc_Click", [&] { UserPressPc(p_, m_, index); }); });
+            [this, index] { UserPressPc(p_, m_, index); }); // the button's work guards itself
     return b;
 }
 

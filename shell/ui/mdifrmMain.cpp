@@ -252,8 +252,9 @@ void mdifrmMain::tlbMdiFrmMain_ButtonClick(const QString& key) {
 }
 
 void mdifrmMain::Help() {
-    // Our own window: help works where no desktop can open a page.
-    app::Guarded("mdifrmMain->Help", [&] { HelpWindow::ShowIndex(this, HelpFilePath(app::shell())); });
+    // Our own window: help works where no desktop can open a page. Its
+    // callers, the menu item and the toolbar button, guard it.
+    HelpWindow::ShowIndex(this, HelpFilePath(app::shell()));
 }
 
 // The exit question and the unload have their own guards.

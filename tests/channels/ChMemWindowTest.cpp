@@ -122,7 +122,8 @@ struct Window : testsupport::FreshStart {
         s.Band1Color = std::to_string(w->bandBoxForeColor(0));
         s.OtherBandColor = std::to_string(w->bandBoxForeColor(2));
         w->InitChMem();
-        w->resize(1400, 800);
+        // No roomier than the main window at its start size.
+        w->resize(881, 639);
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
@@ -173,7 +174,6 @@ struct Window : testsupport::FreshStart {
         click(row, col);
         QWidget* editor = grid().editor();
         if (!editor) return false;
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->selectAll();
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
         return QTest::qWaitFor([this] { return !grid().isEditing(); });
@@ -325,7 +325,6 @@ class ChMemWindowTest : public QObject {
         // The user types an inverted DCS code and clicks another cell.
         t.click(2, ColTxTone);
         QVERIFY(box->isVisible());
-        box->lineEdit()->selectAll();
         QTest::keyClicks(box->lineEdit(), "023i");
         t.click(7, ColName);
         QCOMPARE(t.cell(2, ColTxTone), QString("D023I"));
@@ -382,7 +381,6 @@ class ChMemWindowTest : public QObject {
         Window t;
         QVERIFY(t.type(1, ColRxFre, "440")); // an unsaved edit
         t.click(2, ColRxTone);
-        t.w->channelPage().cboGridChCtdcs->lineEdit()->selectAll();
         QTest::keyClicks(t.w->channelPage().cboGridChCtdcs->lineEdit(), "D754N"); // pending, not committed
         t.w->channelPage().cboFrequency->setCurrentIndex(8);
         emit t.w->channelPage().cboFrequency->activated(8);
@@ -580,7 +578,6 @@ class ChMemWindowTest : public QObject {
             grid.showCell(row, ColRxTone);
             QTest::mouseClick(grid.container(), Qt::LeftButton, {}, grid.cellRect(row, ColRxTone).center());
             QVERIFY(toneBox.isVisible());
-            toneBox.lineEdit()->selectAll();
             QTest::keyClicks(toneBox.lineEdit(), tone);
         };
 
@@ -608,7 +605,7 @@ class ChMemWindowTest : public QObject {
         const QString dir = testsupport::askedScreenshotFolder();
         if (dir.isEmpty()) QSKIP("TAVORIN_SCREENSHOT_DIR is not set");
         Window t;
-        t.w->resize(1500, 700);
+        t.w->resize(881, 639);
         t.click(5, ColRxTone); // the tone drop-down open over a cell
         QTest::qWait(200);
         const QString path = dir + "/frmChMem.png";
