@@ -38,14 +38,14 @@ void beginRoad(LinkState& s) {
 
 } // namespace
 
-RoadFailure DescribeRoadFailure(const LinkState& s, bool write, const std::exception* error) {
+RoadFailure DescribeRoadFailure(const LinkState& s, bool write, const app::Caught* thrown) {
     const std::string join = app::text(app::TextKey::ReasonJoin);
     RoadFailure f;
     f.notice = f.panel = app::text(write ? kTextWriteFailed : kTextReadFailed);
     std::string reason, detail;
-    if (const auto* unknown = dynamic_cast<const UnknownModel*>(error)) {
+    if (const auto* unknown = dynamic_cast<const UnknownModel*>(thrown ? thrown->error : nullptr)) {
         reason = app::text(app::TextKey::LinkUnknownModel, std::to_string(unknown->model));
-    } else if (!error) {
+    } else if (!thrown) {
         if (std::optional<app::TextKey> key = reasonOf(s.ComFailWhy)) {
             const int port = s.ComPortNo;
             reason = s.ComFailWhy == FailWhy::PortNotOpened ? app::text(*key, std::to_string(port))

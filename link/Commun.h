@@ -3,6 +3,7 @@
 // the road of the radio read or write, with what the channel window shows
 // after a read and the serial number after a good write. The window
 // (frmCommun) keeps the buttons, the busy light and the waits.
+#include "app/ErrorReporter.h"
 #include "link/FirmwareTable.h"
 #include "link/LinkState.h"
 #include "link/RadioRoads.h"
@@ -42,12 +43,13 @@ struct CommunWriteResult {
 // after a write that sent the radio a page, that the radio may now hold
 // part of the new data and that writing again completes it. `notice` is
 // the dialog's account, `panel` the short one for the main window's status
-// panel. error: what the road threw, if it threw.
+// panel. thrown: what the road threw, if it threw (its reason is told only
+// for an unknown model; anything else thrown leaves the line no reason).
 struct RoadFailure {
     std::string notice;
     std::string panel;
 };
-RoadFailure DescribeRoadFailure(const LinkState& s, bool write, const std::exception* error = nullptr);
+RoadFailure DescribeRoadFailure(const LinkState& s, bool write, const app::Caught* thrown = nullptr);
 
 // Reads the frequency page set and shows the image in the channel window,
 // also after a failed read (which leaves the image as it was).

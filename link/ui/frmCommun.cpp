@@ -210,14 +210,14 @@ void frmCommun::runRoad(QPushButton* button, int waitMs, bool write,
     LinkState& s = linkState();
     PortPanelHost& panel = platform::host<PortPanelHost>();
     std::string notice;
+    const auto tell = [&](const RoadFailure& failure) {
+        notice = failure.notice;
+        panel.LinkFailureShown(failure.panel, failure.notice);
+    };
     // The road's failure is told in the dialog and the status panel, not reported.
     const auto failed = [&](const app::Caught& c) {
         s.ComFail = -1;
-        // Anything else thrown is a fault of the program: the road failed, for no reason of the line's.
-        const platform::Failure fault(c.reason());
-        const RoadFailure failure = DescribeRoadFailure(s, write, c.error ? c.error : &fault);
-        notice = failure.notice;
-        panel.LinkFailureShown(failure.panel, failure.notice);
+        tell(DescribeRoadFailure(s, write, &c));
         SetStatus(notice);
         DelayNms(s, 750);
         platform::clock().sleepMs(750);
@@ -226,9 +226,7 @@ void frmCommun::runRoad(QPushButton* button, int waitMs, bool write,
         beginRoad(button, waitMs);
         notice = work();
         if (s.ComFail == -1) {
-            const RoadFailure failed = DescribeRoadFailure(s, write);
-            notice = failed.notice;
-            panel.LinkFailureShown(failed.panel, failed.notice);
+            tell(DescribeRoadFailure(s, write));
         } else {
             panel.LinkFailureShown(std::string(), std::string());
         }

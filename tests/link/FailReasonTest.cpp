@@ -100,10 +100,12 @@ TEST_F(FailReasonTest, ARoadStoppedByAnErrorSaysWhatItKnows) {
     s.ComFailWhy = FailWhy::NoAnswer; // of an exchange before: not the reason
     s.WritePagesSent = false;
     const UnknownModel unknown(99);
-    EXPECT_EQ(DescribeRoadFailure(s, true, &unknown).notice, "Write Fail: unknown model 99");
-    EXPECT_EQ(DescribeRoadFailure(s, true, &unknown).panel, "Write Fail: unknown model 99");
+    const app::Caught unknownThrown{&unknown};
+    EXPECT_EQ(DescribeRoadFailure(s, true, &unknownThrown).notice, "Write Fail: unknown model 99");
+    EXPECT_EQ(DescribeRoadFailure(s, true, &unknownThrown).panel, "Write Fail: unknown model 99");
     const std::runtime_error other("a table overflowed");
-    EXPECT_EQ(DescribeRoadFailure(s, false, &other).notice, "Read Failed");
+    const app::Caught otherThrown{&other};
+    EXPECT_EQ(DescribeRoadFailure(s, false, &otherThrown).notice, "Read Failed");
 }
 
 } // namespace

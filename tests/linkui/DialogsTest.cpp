@@ -112,7 +112,8 @@ std::vector<std::string> communStatusTexts() {
             texts.push_back(DescribeRoadFailure(*link, write).notice);
         }
     const radiolink::UnknownModel unknown(255);
-    texts.push_back(DescribeRoadFailure(*link, true, &unknown).notice);
+    const app::Caught unknownThrown{&unknown};
+    texts.push_back(DescribeRoadFailure(*link, true, &unknownThrown).notice);
     return texts;
 }
 

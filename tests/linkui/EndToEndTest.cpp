@@ -546,7 +546,8 @@ class EndToEndTest : public QObject {
                 accounts.push_back(DescribeRoadFailure(*link, write));
             }
         const UnknownModel unknown(255);
-        accounts.push_back(DescribeRoadFailure(*link, true, &unknown));
+        const app::Caught unknownThrown{&unknown};
+        accounts.push_back(DescribeRoadFailure(*link, true, &unknownThrown));
         for (const RoadFailure& f : accounts) {
             main.LinkFailureShown(f.panel, f.notice);
             QCoreApplication::processEvents(); // the status bar lays its panels out again
