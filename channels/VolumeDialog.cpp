@@ -94,8 +94,8 @@ void chkVolumeIic_Click(VolumeDialog& d, model::ModelState& m) {
 void chkVolMode_Click(VolumeDialog& d, model::ModelState& m) {
     m.VolumeMode = static_cast<std::int16_t>(modeIndex(d));
     app::ShellState& s = app::shell();
-    shell::NoteSettingsWrite(s, app::WriteSetting(app::keys::VolumeMode, std::to_string(m.VolumeMode)));
-    shell::TellRefusedSettingsOnce(s);
+    shell::NoteAndTellSettingsWrite(s,
+                                    app::WriteSetting(app::keys::VolumeMode, std::to_string(m.VolumeMode)));
     SeqVolumeDatToSeq(d, m);
 }
 

@@ -60,8 +60,7 @@ void SetFaceLock(app::ShellState& s, bool locked) {
 }
 
 void StoreFaceLock(app::ShellState& s) {
-    NoteSettingsWrite(s, app::WriteSetting(app::keys::ChannelLock, s.FaceLockState, s.SettingsFile));
-    TellRefusedSettingsOnce(s);
+    NoteAndTellSettingsWrite(s, app::WriteSetting(app::keys::ChannelLock, s.FaceLockState, s.SettingsFile));
 }
 
 LanguageChoice ChooseLanguage(app::ShellState& s, int lang, bool linkBusy,

@@ -114,6 +114,11 @@ void TellRefusedSettingsOnce(app::ShellState& s) {
     if (!s.SettingsWriteTold) TellRefusedSettings(s);
 }
 
+void NoteAndTellSettingsWrite(app::ShellState& s, const platform::IoResult& r) {
+    NoteSettingsWrite(s, r);
+    TellRefusedSettingsOnce(s);
+}
+
 void TellRefusedSettings(app::ShellState& s) {
     if (s.SettingsWriteRefusal.ok) return;
     s.SettingsWriteTold = true;

@@ -51,6 +51,8 @@ void TellIn(int langIndex, const std::string& text, platform::Icon icon);
 // language of the moment it is told (LangIndex).
 void NoteSettingsWrite(app::ShellState& s, const platform::IoResult& r);
 void TellRefusedSettingsOnce(app::ShellState& s);
+// Both, for a write the user made by a choice of their own.
+void NoteAndTellSettingsWrite(app::ShellState& s, const platform::IoResult& r);
 void TellRefusedSettings(app::ShellState& s);
 
 } // namespace shell

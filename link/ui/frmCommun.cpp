@@ -13,6 +13,7 @@
 #include "platform/Failure.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/Widgets.h"
+#include "shell/Startup.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
@@ -293,7 +294,7 @@ void frmCommun::chkAutoUpdate_Click() {
     app::Guarded("frmCommun->chkAutoUpdate_Click", [&] {
         const bool on = chkAutoUpdate->isChecked();
         linkState().AutoUpdate = on ? -1 : 0;
-        app::WriteIniStr("Soft", "Update", on ? "1" : "0", app::SettingsFile());
+        shell::NoteAndTellSettingsWrite(app::shell(), app::WriteSetting(app::keys::Update, on ? "1" : "0"));
     });
 }
 

@@ -112,8 +112,7 @@ void frmToolCom::cmdOk_Click() {
         // A choice the settings file refuses holds for this run only: the
         // user hears of it as of every other refused setting.
         app::ShellState& shell = app::shell();
-        shell::NoteSettingsWrite(shell, PortDialogOk(linkState()));
-        shell::TellRefusedSettingsOnce(shell);
+        shell::NoteAndTellSettingsWrite(shell, PortDialogOk(linkState()));
         chosen = true;
         QDialog::accept();
     });

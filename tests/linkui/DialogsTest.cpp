@@ -401,6 +401,22 @@ class DialogsTest : public QObject {
         QCOMPARE(linkState().AutoUpdate, std::int16_t(0));
     }
 
+    // A click on the update box that the settings file refuses is told, as
+    // every other refused setting, and the box still decides this run.
+    void anUpdateChoiceTheSettingsRefuseIsTold() {
+        testsupport::ScriptedDialogs dialogs;
+        linkui::WriteSettings(*home, {}, "[Soft]\nUpdate=0\n");
+        frmCommun& d = frmCommun::instance();
+        ::chmod(home->file("tavorin.def").c_str(), 0444);
+        QTest::mouseDClick(d.fraOne, Qt::LeftButton);
+        QTest::mouseClick(d.chkAutoUpdate, Qt::LeftButton);
+        QCOMPARE(linkState().AutoUpdate, std::int16_t(-1));
+        QCOMPARE(stored("Soft", "Update"), std::string("0"));
+        QCOMPARE(dialogs.asked.size(), std::size_t(1));
+        QVERIFY2(dialogs.asked[0].text.rfind(app::text(app::TextKey::SettingsRefused) + "\n", 0) == 0,
+                 dialogs.asked[0].text.c_str());
+    }
+
     void captionsAndTheStopBox_data() {
         QTest::addColumn<int>("lang");
         QTest::addColumn<QString>("stop");
