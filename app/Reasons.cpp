@@ -84,8 +84,12 @@ constexpr std::pair<int, TextKey> kCauses[] = {
 
 } // namespace
 
+std::string WithCause(const std::string& reason, const std::string& cause, int langIndex) {
+    return cause.empty() ? reason : reason + text(TextKey::ReasonJoin, langIndex) + cause;
+}
+
 std::string WithCause(const std::string& reason, const std::string& cause) {
-    return cause.empty() ? reason : reason + text(TextKey::ReasonJoin) + cause;
+    return WithCause(reason, cause, shell().LangIndex);
 }
 
 std::string SystemCause(int sysError, int langIndex) {
@@ -103,9 +107,8 @@ std::string SystemCause(int sysError) {
 
 std::string IoText(const platform::IoResult& r, int langIndex) {
     if (r.problem == platform::IoProblem::None) return r.error;
-    const std::string cause = SystemCause(r.sysError, langIndex);
-    const std::string reason = text(keyOf(r.problem), r.path, langIndex);
-    return cause.empty() ? reason : reason + text(TextKey::ReasonJoin, langIndex) + cause;
+    return WithCause(text(keyOf(r.problem), r.path, langIndex), SystemCause(r.sysError, langIndex),
+                     langIndex);
 }
 
 std::string IoText(const platform::IoResult& r) {

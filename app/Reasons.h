@@ -24,6 +24,7 @@ std::string WithCause(const std::string& reason, const std::string& cause);
 // The same in a language of the window's own (LangIndex 1-3), as the factory
 // windows speak Simplified Chinese whatever the interface language.
 std::string IoText(const platform::IoResult& r, int langIndex);
+std::string WithCause(const std::string& reason, const std::string& cause, int langIndex);
 std::string SystemCause(int sysError, int langIndex);
 
 } // namespace app

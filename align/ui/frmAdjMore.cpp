@@ -9,7 +9,6 @@
 #include "platform/ui/Widgets.h"
 
 #include <QGroupBox>
-#include <QScreen>
 #include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -100,10 +99,7 @@ void frmAdjMore::growToPanels() {
     // The layouts keep the sizes they last asked for until told.
     for (int tab = 0; tab < sstabAdjMore->count(); ++tab) sstabAdjMore->widget(tab)->updateGeometry();
     sstabAdjMore->updateGeometry();
-    QSize hint = sizeHint();
-    if (isVisible() && screen())
-        hint = hint.boundedTo(screen()->availableGeometry().size() - (frameGeometry().size() - size()));
-    const QSize wanted = size().expandedTo(hint);
+    const QSize wanted = size().expandedTo(sizeHint());
     if (wanted == size()) return;
     resize(wanted);
     if (isVisible()) platform::keepOnScreen(*this);

@@ -133,9 +133,13 @@ void placeWindow(QWidget& window, const QWidget* opener) {
 void keepOnScreen(QWidget& window) {
     QScreen* screen = window.screen();
     if (!screen) return;
-    const QRect frame = window.frameGeometry();
-    const QPoint corner = inside(frame.topLeft(), frame.size(), screen->availableGeometry());
-    if (corner != frame.topLeft()) window.move(corner);
+    const QRect area = screen->availableGeometry();
+    const QSize extra = frameExtra(window, nullptr);
+    const QSize least = window.minimumSize().expandedTo(window.minimumSizeHint());
+    const QSize size = window.size().boundedTo(area.size() - extra).expandedTo(least);
+    if (size != window.size()) window.resize(size);
+    const QPoint corner = inside(window.frameGeometry().topLeft(), size + extra, area);
+    if (corner != window.frameGeometry().topLeft()) window.move(corner);
 }
 
 void showModeless(QWidget& window, const QWidget* opener) {

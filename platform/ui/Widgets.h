@@ -31,8 +31,9 @@ namespace platform {
 // either the window opens in the middle of the primary screen.
 void placeWindow(QWidget& window, const QWidget* opener = nullptr);
 
-// Moves a shown window that grew past its screen's available area back
-// inside it, as far as it fits.
+// Brings a window that grew past its screen's available area back inside
+// it: no larger than the area leaves room for (nor than its least size),
+// and moved in.
 void keepOnScreen(QWidget& window);
 
 // Shows a modeless window in front of the others and gives it the focus; a

@@ -63,11 +63,7 @@ void mdifrmMain::SoftInit() {
         QRect g = geometry();
         g.moveTop(qRound(g.top() - (height - g.height()) / 2.0f));
         g.moveLeft(qRound(g.left() - (width - g.width()) / 2.0f));
-        QSize size(static_cast<int>(width), static_cast<int>(height));
-        if (QScreen* screen = this->screen())
-            size =
-                size.boundedTo(screen->availableGeometry().size() - (frameGeometry().size() - this->size()));
-        g.setSize(size);
+        g.setSize(QSize(static_cast<int>(width), static_cast<int>(height)));
         setGeometry(g);
         show();
         platform::keepOnScreen(*this);
