@@ -77,7 +77,7 @@ class ChGridLayoutWindowTest : public QObject {
         // Saved, every channel keeps its bytes.
         const std::string file = p.home.file("Data/none.LDat");
         p.dialogs.files.push_back(file);
-        p.main->SaveAsFile();
+        programtest::choose(*p.main, "mnuFileSaveAs");
         QCOMPARE(app::shell().CurFilePath, file);
         model::Image saved{};
         app::ReadDataFile(file, saved);

@@ -564,11 +564,11 @@ class ChMemWindowTest : public QObject {
         // The lock paints the selection in the grid's own colour and locks
         // the band and file controls; unlocking brings both back.
         const QColor designed = grid.selectionColor();
-        p.main->action("mnuLockFace")->trigger();
+        programtest::choose(*p.main, "mnuLockFace");
         QCOMPARE(app::shell().FaceLockState, std::string("ShowLock"));
         QCOMPARE(grid.selectionColor(), grid.backColor());
         QVERIFY(!p.chMem->channelPage().fraPc0->isEnabled());
-        p.main->action("mnuLockFace")->trigger();
+        programtest::choose(*p.main, "mnuLockFace");
         QCOMPARE(grid.selectionColor(), designed);
         QVERIFY(p.chMem->channelPage().fraPc0->isEnabled());
 
@@ -583,17 +583,17 @@ class ChMemWindowTest : public QObject {
 
         // Locking commits a tone still in the drop-down, as Save does.
         typeTone(4, "136.5");
-        p.main->action("mnuLockFace")->trigger();
+        programtest::choose(*p.main, "mnuLockFace");
         QCOMPARE(m().ChCtdcs[4][0], "136.5");
         const std::size_t tone = model::map::ChRecordAddr(4) + 8;
         QCOMPARE(m().IicDat[tone] | m().IicDat[tone + 1] << 8, 1365);
         QVERIFY(toneBox.isHidden());
-        p.main->action("mnuLockFace")->trigger();
+        programtest::choose(*p.main, "mnuLockFace");
         QTest::qWait(QApplication::doubleClickInterval() + 20);
 
         // Write commits a tone still in the drop-down first.
         typeTone(3, "131.8");
-        programtest::modal<radiolink::ui::frmCommun>([&] { p.main->WriteRoad(); },
+        programtest::modal<radiolink::ui::frmCommun>([&] { programtest::click(*p.main, "Write"); },
                                                      [](radiolink::ui::frmCommun& d) { d.close(); });
         QCOMPARE(m().ChCtdcs[3][0], "131.8");
         QCOMPARE(grid.textMatrix(3, ColTxTone), QString("131.8"));

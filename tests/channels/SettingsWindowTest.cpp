@@ -321,7 +321,7 @@ class SettingsWindowTest : public QObject {
     void withTheLockNoPageStoresAnything() {
         Program p;
         channels::SettingsControls& c = p.c();
-        p.main->action("mnuLockFace")->trigger();
+        programtest::choose(*p.main, "mnuLockFace");
         QCOMPARE(app::shell().FaceLockState, std::string("ShowLock"));
         for (int i = 1; i <= 4; ++i) QVERIFY(!p.w->fraSysSet[static_cast<std::size_t>(i)]->isEnabled());
         const model::Image before = m().IicDat;
@@ -352,7 +352,7 @@ class SettingsWindowTest : public QObject {
         QCOMPARE(app::shell().CurFilePath, file);
         QVERIFY(m().IicDat == before);
 
-        p.main->action("mnuLockFace")->trigger();
+        programtest::choose(*p.main, "mnuLockFace");
         for (int i = 1; i <= 4; ++i) QVERIFY(p.w->fraSysSet[static_cast<std::size_t>(i)]->isEnabled());
         choose(c.cboPc[4], 3);
         QCOMPARE(p.at(0xEC0C), 3);
@@ -439,7 +439,7 @@ class SettingsWindowTest : public QObject {
         book.setCurrentCell(2, 1);
         book.editCell();
         QTest::keyClicks(book.editor(), "77");
-        programtest::modal<radiolink::ui::frmCommun>([&] { p.main->WriteRoad(); },
+        programtest::modal<radiolink::ui::frmCommun>([&] { programtest::click(*p.main, "Write"); },
                                                      [](radiolink::ui::frmCommun& d) { d.close(); });
         QVERIFY(!book.isEditing());
         QCOMPARE(p.bytes(0xE160, 3), (Bytes{0x37, 0x37, 0xFF}));

@@ -191,7 +191,7 @@ class ToneBoxWindowTest : public QObject {
         p.stored(4, kTyped[1]);
 
         // While the interface is locked a key opens nothing.
-        p.main->action("mnuLockFace")->trigger();
+        programtest::choose(*p.main, "mnuLockFace");
         p.click(1, ColRxTone);
         QCOMPARE(p.grid().col(), ColRxTone);
         Program::keys("1");
