@@ -86,7 +86,7 @@ QLineEdit* FieldWidgets::scrollText(Control control, int index) const {
 void FieldWidgets::fill(Element& e, const FieldControl& c) {
     if (e.listCount == c.ListCount && e.firstNumber == c.FirstNumber && e.texts == c.Texts.data()) return;
     QStringList entries;
-    for (int k = 0; k < c.ListCount; ++k) entries << platform::qs(c.EntryText(k));
+    for (int k = 0; k < c.ListCount; ++k) entries << QString::fromStdString(c.EntryText(k));
     auto* list = static_cast<QComboBox*>(e.widget);
     const QSignalBlocker blocker(list);
     list->clear();

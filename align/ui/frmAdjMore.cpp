@@ -89,7 +89,8 @@ void frmAdjMore::ShowState() {
         panel->setVisible(visible);
     }
     for (int row = 1; row <= kMenuRows; ++row)
-        vsfgGridMenu->setTextMatrix(row, 1, platform::qs(w.fields.at(Control::vsfgGridMenu, row).Text));
+        vsfgGridMenu->setTextMatrix(row, 1,
+                                    QString::fromStdString(w.fields.at(Control::vsfgGridMenu, row).Text));
     if (shown) growToPanels();
 }
 

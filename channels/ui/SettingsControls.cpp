@@ -31,8 +31,6 @@ namespace {
 constexpr double GridTextPoints = 10;
 constexpr int RdWrCodeChars = 6;
 
-using platform::qs;
-
 bool inside(QWidget* within, QWidget* w) {
     return w && (w == within || within->isAncestorOf(w));
 }
@@ -42,7 +40,7 @@ void layOut(platform::Grid& g, const SideGrid& s) {
     g.setCols(1);
     g.setRows(1);
     // Headers centred like their columns.
-    g.setFormatString("^" + qs(s.FormatString).split('|').join("|^"));
+    g.setFormatString("^" + QString::fromStdString(s.FormatString).split('|').join("|^"));
     g.setCols(s.Cols);
     g.setRowHeight(0, s.RowHeight);
     for (int r = 1; r <= s.Rows; ++r) {
@@ -55,9 +53,9 @@ void layOut(platform::Grid& g, const SideGrid& s) {
         const std::string& format = s.ColFormat[static_cast<std::size_t>(c)];
         if (!format.empty()) {
             g.setColDataType(c, platform::Grid::DataType::Decimal);
-            g.setColFormat(c, qs(format));
+            g.setColFormat(c, QString::fromStdString(format));
         }
-        g.setColComboList(c, qs(s.ColComboList[static_cast<std::size_t>(c)]));
+        g.setColComboList(c, QString::fromStdString(s.ColComboList[static_cast<std::size_t>(c)]));
     }
     g.setCurrentCell(s.CurRow, s.CurCol);
     g.setTextSize(GridTextPoints);
@@ -70,7 +68,7 @@ void layOut(platform::Grid& g, const SideGrid& s) {
 }
 
 void showRow(platform::Grid& g, const SideGrid& s, int row) {
-    for (int c = 1; c < s.Cols; ++c) g.setTextMatrix(row, c, qs(s.Text(row, c)));
+    for (int c = 1; c < s.Cols; ++c) g.setTextMatrix(row, c, QString::fromStdString(s.Text(row, c)));
 }
 
 } // namespace
@@ -242,7 +240,7 @@ void SettingsControls::serialControls(QWidget* parent) {
         });
     }
     chkAutoNextSn = new QCheckBox(parent);
-    txtSeqExample = new QPlainTextEdit(qs(SerialExampleText()), parent);
+    txtSeqExample = new QPlainTextEdit(QString::fromStdString(SerialExampleText()), parent);
     txtSeqExample->setReadOnly(true);
     connect(cmdImportSeq, &QPushButton::clicked, this, [this] {
         // A list that cannot be read is no list; what was shown stays.

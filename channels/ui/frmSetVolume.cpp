@@ -18,8 +18,6 @@ namespace {
 
 constexpr int FirstLevel = 1, LastLevel = 10;
 
-using platform::qs;
-
 } // namespace
 
 frmSetVolume::frmSetVolume(model::ModelState& m, QWidget* parent) : QDialog(parent), m_(m) {
@@ -70,14 +68,14 @@ frmSetVolume::~frmSetVolume() = default;
 
 void frmSetVolume::InitFace() {
     const VolumeTexts t = VolumeDialogTexts();
-    setWindowTitle(qs(t.Caption));
+    setWindowTitle(QString::fromStdString(t.Caption));
     for (int i = FirstLevel; i <= LastLevel; ++i)
         lblVolumeLevel[static_cast<std::size_t>(i)]->setText(
-            qs(t.lblVolumeLevel[static_cast<std::size_t>(i)]));
-    cmdDefault->setText(qs(t.cmdDefault));
-    chkVolumeIic->setText(qs(t.chkVolumeIic));
-    chkVolMode->setText(qs(t.chkVolMode));
-    cmdOk->setText(qs(t.cmdOk));
+            QString::fromStdString(t.lblVolumeLevel[static_cast<std::size_t>(i)]));
+    cmdDefault->setText(QString::fromStdString(t.cmdDefault));
+    chkVolumeIic->setText(QString::fromStdString(t.chkVolumeIic));
+    chkVolMode->setText(QString::fromStdString(t.chkVolMode));
+    cmdOk->setText(QString::fromStdString(t.cmdOk));
     app::UseFaceFont({this});
 }
 

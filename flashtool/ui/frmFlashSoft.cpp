@@ -113,10 +113,10 @@ void frmFlashSoft::ShowState() {
     platform::show(cboModelSelect, w.cboModelSelectItems, w.cboModelSelect);
     platform::show(cboSoftVer, w.cboSoftVerItems, w.cboSoftVer);
     platform::show(txtSoftSpecial, w.txtSoftSpecial);
-    cmdChkLeadSoftVer->setText(platform::qs(w.cmdChkLeadSoftVerCaption));
+    cmdChkLeadSoftVer->setText(QString::fromStdString(w.cmdChkLeadSoftVerCaption));
     platform::show(chkWrSelectSoftVer, w.chkWrSelectSoftVer);
     platform::show(cboSoftFileAddr, w.cboSoftFileAddrItems, w.cboSoftFileAddr);
-    if (const QString path = platform::qs(w.cboSaveAddr); cboSaveAddr->currentText() != path)
+    if (const QString path = QString::fromStdString(w.cboSaveAddr); cboSaveAddr->currentText() != path)
         cboSaveAddr->setEditText(path);
     platform::show(txtSoftCode, w.converted.code);
     platform::show(txtSoftVersion, w.converted.version);

@@ -27,7 +27,7 @@ radiolink::ToolWindow& controls() {
 QStringList itemsOf(const std::vector<std::string>& items) {
     QStringList list;
     list.reserve(static_cast<qsizetype>(items.size()));
-    for (const std::string& item : items) list << platform::qs(item);
+    for (const std::string& item : items) list << QString::fromStdString(item);
     return list;
 }
 
@@ -121,7 +121,7 @@ void frmMain::ShowState() {
     platform::show(cmdRdExtRam, w.cmdRdExtRam);
     platform::show(lblComStatus, w.lblComStatus);
     platform::show(lblBpsDat, w.lblBpsDat.empty() ? "19200,n,8,2" : w.lblBpsDat);
-    if (!w.cmdPortCaption.empty()) cmdPort->setText(platform::qs(w.cmdPortCaption));
+    if (!w.cmdPortCaption.empty()) cmdPort->setText(QString::fromStdString(w.cmdPortCaption));
     platform::show(cboComBps, w.cboComBps);
     platform::show(chkSoftShowGrid, w.chkSoftShowGrid);
     platform::show(chkGridFlashColor, w.chkGridFlashColor);
@@ -131,7 +131,7 @@ void frmMain::ShowState() {
     platform::show(txtWrRightCnt, w.txtWrRightCnt);
     platform::show(chkAutoWr, t.chkAutoWr);
     platform::show(tmrAutoWr, w.tmrAutoWr);
-    cmdFlashPageAll->setText(platform::qs(t.cmdFlashPageAllCaption));
+    cmdFlashPageAll->setText(QString::fromStdString(t.cmdFlashPageAllCaption));
     platform::show(cboFlashPage, t.cboFlashPage);
     platform::show(txtAddrNote, t.txtAddrNote);
     platform::show(lblFileName, t.lblFileName);

@@ -150,7 +150,7 @@ void frmCommun::InitFace() {
 
 void frmCommun::SetStatus(const std::string& text) {
     linkState().frmCommun.lblComStatus = text;
-    const QString shown = platform::qs(text);
+    const QString shown = QString::fromStdString(text);
     if (lblComStatus->text() == shown) return;
     lblComStatus->setText(shown);
     layOut();

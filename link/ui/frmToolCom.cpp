@@ -82,7 +82,7 @@ void frmToolCom::ShowState() {
     for (int i = 0; i < 16; ++i) {
         const platform::OptionButton& o = s.frmToolCom.COM[i];
         platform::show(COM[i], o);
-        COM[i]->setToolTip(o.Enabled ? QString() : platform::qs(s.ComPortWhy[i + 1]));
+        COM[i]->setToolTip(o.Enabled ? QString() : QString::fromStdString(s.ComPortWhy[i + 1]));
     }
     group_.setExclusive(true);
     const int inUse = s.ComPortNo;

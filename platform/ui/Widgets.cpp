@@ -26,7 +26,7 @@ namespace {
 QStringList texts(const std::vector<std::string>& items) {
     QStringList out;
     out.reserve(static_cast<qsizetype>(items.size()));
-    for (const std::string& item : items) out << qs(item);
+    for (const std::string& item : items) out << QString::fromStdString(item);
     return out;
 }
 
@@ -47,7 +47,7 @@ template <class List> void replaceItems(List* list, const QStringList& items) {
 }
 
 void showTip(QWidget* widget, const std::string& tip) {
-    const QString shown = qs(tip);
+    const QString shown = QString::fromStdString(tip);
     if (widget->toolTip() != shown) widget->setToolTip(shown);
 }
 
@@ -228,7 +228,7 @@ void show(QListWidget* list, const ListBox& state) {
 
 void show(QLineEdit* box, const TextBox& state, bool caretFromState) {
     const QSignalBlocker quiet(box);
-    const QString text = qs(state.Text);
+    const QString text = QString::fromStdString(state.Text);
     if (box->text() != text) {
         box->setText(text);
         caretFromState = true;
@@ -239,12 +239,12 @@ void show(QLineEdit* box, const TextBox& state, bool caretFromState) {
 
 void show(QLineEdit* box, const std::string& text) {
     const QSignalBlocker quiet(box);
-    const QString shown = qs(text);
+    const QString shown = QString::fromStdString(text);
     if (box->text() != shown) box->setText(shown);
 }
 
 void show(QLabel* label, const std::string& text) {
-    const QString shown = qs(text);
+    const QString shown = QString::fromStdString(text);
     if (label->text() != shown) label->setText(shown);
 }
 

@@ -47,11 +47,6 @@ void showItems(QComboBox* list, const std::vector<std::string>& items);
 void showItems(QListWidget* list, const QStringList& items);
 void showItems(QListWidget* list, const std::vector<std::string>& items);
 
-// A text of the logic (UTF-8) as Qt's.
-inline QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 // A window's state shown in its widgets: each control of platform/Controls.h
 // in the widget that shows it. The widget's signals are blocked while it is
 // set, so a state shown raises none of its change signals (the logic has
