@@ -6,6 +6,7 @@
 #include "align/ui/FieldWidgets.h"
 #include "align/ui/frmInputCode.h"
 #include "app/ErrorReporter.h"
+#include "app/ui/GuardedThenShown.h"
 #include "link/FirmwareTable.h"
 #include "link/ui/frmToolCom.h"
 #include "model/Model.h"
@@ -333,53 +334,41 @@ void frmAdjMode::ShowState() {
 
 // ---- Handlers ----
 
-namespace {
-
-// A handler's work in the guard, then the window shows its state, which the
-// work may have changed also where it failed.
-template <class Work> void handled(frmAdjMode& w, const char* tag, Work&& work) {
-    app::Guarded(tag, work);
-    app::Guarded(tag, [&] { w.ShowState(); });
-}
-
-} // namespace
-
 void frmAdjMode::FieldChanged(Control control, int index, int value) {
-    const auto show = [this](const app::Caught&) { ShowState(); };
-    app::Guarded("frmAdjMode->FieldChanged", show, [&] {
+    const bool ran = app::GuardedThenShown("frmAdjMode->FieldChanged", *this, [&] {
         Busy busy(*this);
         AdjModeFieldChanged(state(), radiolink::linkState(), model::IicDat(), control, index, value);
-        ShowState();
-        if (control == Control::cboPwrAdj && adjMode().chkOnlineAdj.Value == 1) cboPwrAdj(index)->setFocus();
     });
+    if (ran && control == Control::cboPwrAdj && adjMode().chkOnlineAdj.Value == 1)
+        cboPwrAdj(index)->setFocus();
 }
 
 void frmAdjMode::cmdRead_Click() {
-    handled(*this, "frmAdjMode->cmdRead_Click", [&] {
+    app::GuardedThenShown("frmAdjMode->cmdRead_Click", *this, [&] {
         Busy busy(*this);
         AdjReadRadio(radiolink::linkState(), model::state());
     });
 }
 
 void frmAdjMode::cmdWrite_Click() {
-    handled(*this, "frmAdjMode->cmdWrite_Click", [&] {
+    app::GuardedThenShown("frmAdjMode->cmdWrite_Click", *this, [&] {
         Busy busy(*this);
         AdjWriteRadio(radiolink::linkState(), radiolink::firmware(), model::state());
     });
 }
 
 void frmAdjMode::optRwSort_Click(int k) {
-    handled(*this, "frmAdjMode->optRwSort_Click", [&] { align::optRwSort_Click(state(), k); });
+    app::GuardedThenShown("frmAdjMode->optRwSort_Click", *this, [&] { align::optRwSort_Click(state(), k); });
 }
 
 void frmAdjMode::chkExitTryCom_Click() {
-    handled(*this, "frmAdjMode->chkExitTryCom_Click", [&] {
+    app::GuardedThenShown("frmAdjMode->chkExitTryCom_Click", *this, [&] {
         align::chkExitTryCom_Click(state(), radiolink::linkState(), chkExitTryCom->isChecked() ? 1 : 0);
     });
 }
 
 void frmAdjMode::chkAutoWr_Click() {
-    handled(*this, "frmAdjMode->chkAutoWr_Click", [&] {
+    app::GuardedThenShown("frmAdjMode->chkAutoWr_Click", *this, [&] {
         align::chkAutoWr_Click(state(), chkAutoWr->isChecked() ? 1 : 0);
         // Every click starts the interval afresh.
         tmrAutoWr.stop();
@@ -397,12 +386,13 @@ void frmAdjMode::chkOnlineAdj_Click() {
 }
 
 void frmAdjMode::chkBps_Click() {
-    handled(*this, "frmAdjMode->chkBps_Click",
-            [&] { align::chkBps_Click(state(), radiolink::linkState(), chkBps->isChecked() ? 1 : 0); });
+    app::GuardedThenShown("frmAdjMode->chkBps_Click", *this, [&] {
+        align::chkBps_Click(state(), radiolink::linkState(), chkBps->isChecked() ? 1 : 0);
+    });
 }
 
 void frmAdjMode::chkAutoShowFlash_Click() {
-    handled(*this, "frmAdjMode->chkAutoShowFlash_Click", [&] {
+    app::GuardedThenShown("frmAdjMode->chkAutoShowFlash_Click", *this, [&] {
         align::chkAutoShowFlash_Click(state(), chkAutoShowFlash->isChecked() ? 1 : 0);
         tmrAutoShowFlash.stop();
     });
@@ -414,11 +404,12 @@ void frmAdjMode::txtWrInterval_Change() {
 }
 
 void frmAdjMode::txtWrInterval_DblClick() {
-    handled(*this, "frmAdjMode->txtWrInterval_DblClick", [&] { align::txtWrInterval_DblClick(state()); });
+    app::GuardedThenShown("frmAdjMode->txtWrInterval_DblClick", *this,
+                          [&] { align::txtWrInterval_DblClick(state()); });
 }
 
 void frmAdjMode::cmdReadDat_Click() {
-    handled(*this, "frmAdjMode->cmdReadDat_Click", [&] {
+    app::GuardedThenShown("frmAdjMode->cmdReadDat_Click", *this, [&] {
         Busy busy(*this);
         if (const auto path = align::cmdReadDat_Click(cboModel->currentIndex(), model::state()))
             lblFileName->setText(QString::fromStdString(*path));
@@ -475,7 +466,7 @@ void frmAdjMode::cmdAutoTest_Click() {
 }
 
 void frmAdjMode::tmrAutoWr_Timer() {
-    handled(*this, "frmAdjMode->tmrAutoWr_Timer", [&] {
+    app::GuardedThenShown("frmAdjMode->tmrAutoWr_Timer", *this, [&] {
         Busy busy(*this);
         switch (align::tmrAutoWr_Timer(state(), radiolink::linkState())) {
         case AutoRwStep::Read:

@@ -4,6 +4,7 @@
 #include "align/ui/FieldWidgets.h"
 #include "align/ui/frmInputCode.h"
 #include "app/ErrorReporter.h"
+#include "app/ui/GuardedThenShown.h"
 #include "model/Model.h"
 #include "platform/ui/Grid.h"
 #include "platform/ui/Widgets.h"
@@ -106,20 +107,9 @@ void frmAdjMore::growToPanels() {
     if (isVisible()) platform::keepOnScreen(*this);
 }
 
-namespace {
-
-// A handler's work in the guard, then the window shows its state, which the
-// work may have changed also where it failed.
-template <class Work> void handled(frmAdjMore& w, const char* tag, Work&& work) {
-    app::Guarded(tag, work);
-    app::Guarded(tag, [&] { w.ShowState(); });
-}
-
-} // namespace
-
 void frmAdjMore::FieldChanged(Control control, int index, int value) {
-    handled(*this, "frmAdjMore->FieldChanged",
-            [&] { AdjMoreFieldChanged(state(), model::IicDat(), control, index, value); });
+    app::GuardedThenShown("frmAdjMore->FieldChanged", *this,
+                          [&] { AdjMoreFieldChanged(state(), model::IicDat(), control, index, value); });
 }
 
 void frmAdjMore::cmdReg34H_Def_Click() {
@@ -141,21 +131,21 @@ void frmAdjMore::vsfgGridMenu_AfterEdit(int row, int col) {
 }
 
 void frmAdjMore::cmdMenuAdjust_Click() {
-    handled(*this, "frmAdjMore->cmdMenuAdjust_Click", [&] {
+    app::GuardedThenShown("frmAdjMore->cmdMenuAdjust_Click", *this, [&] {
         AskAccessCode(this, CodeButton::cmdMenuAdjust);
         PanelCodeAnswered(state(), CodeButton::cmdMenuAdjust, state().InputCode);
     });
 }
 
 void frmAdjMore::cmdSqlPara_Click() {
-    handled(*this, "frmAdjMore->cmdSqlPara_Click", [&] {
+    app::GuardedThenShown("frmAdjMore->cmdSqlPara_Click", *this, [&] {
         AskAccessCode(this, CodeButton::cmdSqlPara);
         PanelCodeAnswered(state(), CodeButton::cmdSqlPara, state().InputCode);
     });
 }
 
 void frmAdjMore::cmdRespDevSql_Click() {
-    handled(*this, "frmAdjMore->cmdRespDevSql_Click", [&] {
+    app::GuardedThenShown("frmAdjMore->cmdRespDevSql_Click", *this, [&] {
         AskAccessCode(this, CodeButton::cmdRespDevSql);
         PanelCodeAnswered(state(), CodeButton::cmdRespDevSql, state().InputCode);
     });

@@ -2,6 +2,7 @@
 
 #include "align/VitualKey.h"
 #include "app/ErrorReporter.h"
+#include "app/ui/GuardedThenShown.h"
 #include "link/LinkState.h"
 #include "platform/ui/Widgets.h"
 
@@ -137,25 +138,14 @@ void frmVitualKey::ShowState() {
     for (int i = 0; i < 3; ++i) platform::show(chkKeyPf[i], w.chkKeyPf[i]);
 }
 
-namespace {
-
-// A key's work in the guard, then the keypad shows its state, which the
-// work may have changed also where it failed.
-template <class Work> void handled(frmVitualKey& w, const char* tag, Work&& work) {
-    app::Guarded(tag, work);
-    app::Guarded(tag, [&] { w.ShowState(); });
-}
-
-} // namespace
-
 void frmVitualKey::cmdKeyPf_Click(int index) {
-    handled(*this, "frmVitualKey->cmdKeyPf_Click",
-            [&] { align::cmdKeyPf_Click(state(), radiolink::linkState(), index); });
+    app::GuardedThenShown("frmVitualKey->cmdKeyPf_Click", *this,
+                          [&] { align::cmdKeyPf_Click(state(), radiolink::linkState(), index); });
 }
 
 void frmVitualKey::cmdKeyMa_Click(int index) {
-    handled(*this, "frmVitualKey->cmdKeyMa_Click",
-            [&] { align::cmdKeyMa_Click(state(), radiolink::linkState(), index); });
+    app::GuardedThenShown("frmVitualKey->cmdKeyMa_Click", *this,
+                          [&] { align::cmdKeyMa_Click(state(), radiolink::linkState(), index); });
 }
 
 void frmVitualKey::chkKeyPf_Click(int index) {

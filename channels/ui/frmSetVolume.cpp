@@ -1,7 +1,7 @@
 #include "channels/ui/frmSetVolume.h"
 
-#include "app/ErrorReporter.h"
 #include "app/ui/FaceFont.h"
+#include "app/ui/GuardedThenShown.h"
 #include "platform/ui/Twips.h"
 #include "platform/ui/Widgets.h"
 
@@ -35,7 +35,8 @@ frmSetVolume::frmSetVolume(model::ModelState& m, QWidget* parent) : QDialog(pare
         grid->addWidget(lblVolumeLevel[k], i - 1, 0);
         grid->addWidget(cboVolumeDat[k], i - 1, 1);
         connect(cboVolumeDat[k], &QComboBox::activated, this, [this, i](int position) {
-            handle("frmSetVolume->cboVolumeDat_Click", [&] { SetVolumeListIndex(d_, m_, i, position); });
+            app::GuardedThenShown("frmSetVolume->cboVolumeDat_Click", *this,
+                                  [&] { SetVolumeListIndex(d_, m_, i, position); });
         });
     }
     cmdDefault = new QPushButton(fraMain);
@@ -51,17 +52,20 @@ frmSetVolume::frmSetVolume(model::ModelState& m, QWidget* parent) : QDialog(pare
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(chkVolumeIic, &QCheckBox::clicked, this, [this](bool ticked) {
-        handle("frmSetVolume->chkVolumeIic_Click", [&] { SetVolumeIic(d_, m_, ticked ? 1 : 0); });
+        app::GuardedThenShown("frmSetVolume->chkVolumeIic_Click", *this,
+                              [&] { SetVolumeIic(d_, m_, ticked ? 1 : 0); });
     });
     connect(chkVolMode, &QCheckBox::clicked, this, [this](bool ticked) {
-        handle("frmSetVolume->chkVolMode_Click", [&] { SetVolMode(d_, m_, ticked ? 1 : 0); });
+        app::GuardedThenShown("frmSetVolume->chkVolMode_Click", *this,
+                              [&] { SetVolMode(d_, m_, ticked ? 1 : 0); });
     });
-    connect(cmdDefault, &QPushButton::clicked, this,
-            [this] { handle("frmSetVolume->cmdDefault_Click", [&] { cmdDefault_Click(d_, m_); }); });
+    connect(cmdDefault, &QPushButton::clicked, this, [this] {
+        app::GuardedThenShown("frmSetVolume->cmdDefault_Click", *this, [&] { cmdDefault_Click(d_, m_); });
+    });
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
 
     InitFace();
-    handle("frmSetVolume->Form_Load", [&] { frmSetVolume_Load(d_, m_); });
+    app::GuardedThenShown("frmSetVolume->Form_Load", *this, [&] { frmSetVolume_Load(d_, m_); });
 }
 
 frmSetVolume::~frmSetVolume() = default;
@@ -79,13 +83,7 @@ void frmSetVolume::InitFace() {
     app::UseFaceFont({this});
 }
 
-template <class F> void frmSetVolume::handle(const char* tag, F work) {
-    app::Guarded(tag, work);
-    // The dialog shows what the logic holds, also after a failure.
-    app::Guarded(tag, [this] { Show(); });
-}
-
-void frmSetVolume::Show() {
+void frmSetVolume::ShowState() {
     for (int i = FirstLevel; i <= LastLevel; ++i)
         platform::show(cboVolumeDat[static_cast<std::size_t>(i)],
                        d_.cboVolumeDat[static_cast<std::size_t>(i)]);

@@ -34,13 +34,11 @@ class frmSetVolume : public QDialog {
     QPushButton* cmdOk;
 
     const VolumeDialog& state() const { return d_; }
+    // Shows what the logic holds, no handler raised.
+    void ShowState();
 
   private:
     void InitFace();
-    void Show();
-    // Runs a handler of the dialog, then shows the state; a failure is
-    // reported under tag and ends the handler.
-    template <class F> void handle(const char* tag, F work);
 
     model::ModelState& m_;
     VolumeDialog d_;

@@ -1,6 +1,7 @@
 #include "flashtool/ui/frmFlashSoft.h"
 
 #include "app/ErrorReporter.h"
+#include "app/ui/GuardedThenShown.h"
 #include "flashtool/FlashTexts.h"
 #include "flashtool/ui/FactoryLook.h"
 #include "platform/Dialogs.h"
@@ -124,40 +125,34 @@ void frmFlashSoft::ShowState() {
     platform::show(txtSoftSpe, w.converted.identity);
 }
 
-namespace {
-
-// A handler's work in the guard; after a failure the window shows what the
-// logic holds.
-template <class Work> void handled(frmFlashSoft& w, const char* tag, Work&& work) {
-    app::Guarded(
-        tag, [&w](const app::Caught&) { w.ShowState(); }, work);
-}
-
-} // namespace
-
 void frmFlashSoft::cboModelSelect_Click(int index) {
-    handled(*this, "frmFlashSoft->cboModelSelect_Click", [&] { flashSoft().cboModelSelect_Click(index); });
+    app::GuardedThenShown("frmFlashSoft->cboModelSelect_Click", *this,
+                          [&] { flashSoft().cboModelSelect_Click(index); });
 }
 
 void frmFlashSoft::cboSoftVer_Click(int position) {
-    handled(*this, "frmFlashSoft->cboSoftVer_Click", [&] { flashSoft().cboSoftVer_Click(position); });
+    app::GuardedThenShown("frmFlashSoft->cboSoftVer_Click", *this,
+                          [&] { flashSoft().cboSoftVer_Click(position); });
 }
 
 void frmFlashSoft::chkWrSelectSoftVer_Click() {
-    handled(*this, "frmFlashSoft->chkWrSelectSoftVer_Click",
-            [&] { flashSoft().chkWrSelectSoftVer_Click(chkWrSelectSoftVer->isChecked() ? 1 : 0); });
+    app::GuardedThenShown("frmFlashSoft->chkWrSelectSoftVer_Click", *this, [&] {
+        flashSoft().chkWrSelectSoftVer_Click(chkWrSelectSoftVer->isChecked() ? 1 : 0);
+    });
 }
 
 void frmFlashSoft::cmdChkLeadSoftVer_Click() {
-    handled(*this, "frmFlashSoft->cmdChkLeadSoftVer_Click", [] { flashSoft().cmdChkLeadSoftVer_Click(); });
+    app::GuardedThenShown("frmFlashSoft->cmdChkLeadSoftVer_Click", *this,
+                          [] { flashSoft().cmdChkLeadSoftVer_Click(); });
 }
 
 void frmFlashSoft::cboSoftFileAddr_Click(int index) {
-    handled(*this, "frmFlashSoft->cboSoftFileAddr_Click", [&] { flashSoft().cboSoftFileAddr_Click(index); });
+    app::GuardedThenShown("frmFlashSoft->cboSoftFileAddr_Click", *this,
+                          [&] { flashSoft().cboSoftFileAddr_Click(index); });
 }
 
 void frmFlashSoft::cmdSoftConvert_Click() {
-    handled(*this, "frmFlashSoft->cmdSoftConvert_Click", [] {
+    app::GuardedThenShown("frmFlashSoft->cmdSoftConvert_Click", *this, [] {
         const ConvertOutcome outcome = flashSoft().cmdSoftConvert_Click();
         if (!outcome.ok)
             platform::dialogs().message(outcome.message, texts::NoticeTitle, platform::Buttons::Ok,

@@ -1,6 +1,7 @@
 #include "flashtool/ui/frmMain.h"
 
 #include "app/ErrorReporter.h"
+#include "app/ui/GuardedThenShown.h"
 #include "flashtool/ToolWindowLogic.h"
 #include "flashtool/ui/FactoryLook.h"
 #include "flashtool/ui/MemoryGrid.h"
@@ -183,86 +184,73 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-namespace {
-
-// A handler's work in the guard; after a failure the window shows what the
-// state holds.
-template <class Work> void handled(frmMain& w, const char* tag, Work&& work) {
-    app::Guarded(
-        tag, [&w](const app::Caught&) { w.ShowState(); }, work);
-}
-
-} // namespace
-
 void frmMain::cmdReadFlash_Click() {
-    handled(*this, "frmMain->cmdReadFlash_Click", [] { flashtool::cmdReadFlash_Click(tool()); });
+    app::GuardedThenShown("frmMain->cmdReadFlash_Click", *this,
+                          [] { flashtool::cmdReadFlash_Click(tool()); });
 }
 
 void frmMain::cmdWriteFlash_Click() {
-    handled(*this, "frmMain->cmdWriteFlash_Click", [] { flashtool::cmdWriteFlash_Click(tool()); });
+    app::GuardedThenShown("frmMain->cmdWriteFlash_Click", *this,
+                          [] { flashtool::cmdWriteFlash_Click(tool()); });
 }
 
 void frmMain::cmdFlashPageAll_Click() {
-    handled(*this, "frmMain->cmdFlashPageAll_Click", [] { flashtool::cmdFlashPageAll_Click(tool()); });
+    app::GuardedThenShown("frmMain->cmdFlashPageAll_Click", *this,
+                          [] { flashtool::cmdFlashPageAll_Click(tool()); });
 }
 
 void frmMain::cmdZero_Click() {
-    handled(*this, "frmMain->cmdZero_Click", [] { flashtool::cmdZero_Click(tool()); });
+    app::GuardedThenShown("frmMain->cmdZero_Click", *this, [] { flashtool::cmdZero_Click(tool()); });
 }
 
 void frmMain::cmdReadDat_Click() {
-    handled(*this, "frmMain->cmdReadDat_Click", [] { flashtool::cmdReadDat_Click(tool()); });
+    app::GuardedThenShown("frmMain->cmdReadDat_Click", *this, [] { flashtool::cmdReadDat_Click(tool()); });
 }
 
 void frmMain::chkAutoWr_Click() {
-    handled(*this, "frmMain->chkAutoWr_Click", [this] {
+    app::GuardedThenShown("frmMain->chkAutoWr_Click", *this, [this] {
         if (flashtool::chkAutoWr_Click(tool(), chkAutoWr->isChecked() ? 1 : 0)) cmdWriteFlash_Click();
     });
 }
 
 void frmMain::tmrAutoWr_Timer() {
-    handled(*this, "frmMain->tmrAutoWr_Timer", [this] {
+    app::GuardedThenShown("frmMain->tmrAutoWr_Timer", *this, [this] {
         if (flashtool::tmrAutoWr_Timer(tool())) cmdWriteFlash_Click();
     });
 }
 
 void frmMain::chkInitInExtRamAddr_Click() {
-    handled(*this, "frmMain->chkInitInExtRamAddr_Click",
-            [] { flashtool::chkInitInExtRamAddr_Click(tool()); });
+    app::GuardedThenShown("frmMain->chkInitInExtRamAddr_Click", *this,
+                          [] { flashtool::chkInitInExtRamAddr_Click(tool()); });
 }
 
 void frmMain::cmdWrInRam_Click() {
-    handled(*this, "frmMain->cmdWrInRam_Click", [] { flashtool::cmdWrInRam_Click(tool()); });
+    app::GuardedThenShown("frmMain->cmdWrInRam_Click", *this, [] { flashtool::cmdWrInRam_Click(tool()); });
 }
 
 void frmMain::cmdRdInRam_Click() {
-    handled(*this, "frmMain->cmdRdInRam_Click", [] { flashtool::cmdRdInRam_Click(tool()); });
+    app::GuardedThenShown("frmMain->cmdRdInRam_Click", *this, [] { flashtool::cmdRdInRam_Click(tool()); });
 }
 
 void frmMain::cmdWrExtRam_Click() {
-    handled(*this, "frmMain->cmdWrExtRam_Click", [] { flashtool::cmdWrExtRam_Click(tool()); });
+    app::GuardedThenShown("frmMain->cmdWrExtRam_Click", *this, [] { flashtool::cmdWrExtRam_Click(tool()); });
 }
 
 void frmMain::cmdRdExtRam_Click() {
-    handled(*this, "frmMain->cmdRdExtRam_Click", [] { flashtool::cmdRdExtRam_Click(tool()); });
+    app::GuardedThenShown("frmMain->cmdRdExtRam_Click", *this, [] { flashtool::cmdRdExtRam_Click(tool()); });
 }
 
 void frmMain::cboComBps_Click() {
-    handled(*this, "frmMain->cboComBps_Click", [this] {
-        radiolink::cboComBps_Click(tool().link, cboComBps->currentIndex());
-        ShowState();
-    });
+    app::GuardedThenShown("frmMain->cboComBps_Click", *this,
+                          [this] { radiolink::cboComBps_Click(tool().link, cboComBps->currentIndex()); });
 }
 
 void frmMain::cmdPort_Click() {
-    handled(*this, "frmMain->cmdPort_Click", [this] {
-        radiolink::ui::ShowPortDialog(this);
-        ShowState();
-    });
+    app::GuardedThenShown("frmMain->cmdPort_Click", *this, [this] { radiolink::ui::ShowPortDialog(this); });
 }
 
 void frmMain::cmdPartFill_Click() {
-    handled(*this, "frmMain->cmdPartFill_Click", [this] { ShowPartFill(this); });
+    app::GuardedThenShown("frmMain->cmdPartFill_Click", *this, [this] { ShowPartFill(this); });
 }
 
 } // namespace flashtool::ui

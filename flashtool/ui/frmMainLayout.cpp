@@ -1,7 +1,7 @@
 // The memory tool window's controls with their fixed captions (Simplified
 // Chinese and English whatever the interface language), and which handler
 // each control runs.
-#include "app/ErrorReporter.h"
+#include "app/ui/GuardedThenShown.h"
 #include "flashtool/ToolWindowLogic.h"
 #include "flashtool/ui/MemoryGrid.h"
 #include "flashtool/ui/frmMain.h"
@@ -307,14 +307,16 @@ void frmMain::connectHandlers() {
         {cboRdExtRamFir, RdExtRamFir}, {cboRdExtRamLast, RdExtRamLast},
     };
     for (const auto& [box, which] : lists)
-        connect(box, &QComboBox::activated, this, [&t, which](int index) {
-            app::Guarded("frmMain->RamListChosen", [&] { RamListChosen(t, which, index); });
+        connect(box, &QComboBox::activated, this, [this, &t, which](int index) {
+            app::GuardedThenShown("frmMain->RamListChosen", *this, [&] { RamListChosen(t, which, index); });
         });
 
-    connect(sstabCtl, &QTabWidget::currentChanged, this,
-            [&t](int tab) { app::Guarded("frmMain->sstabCtl_Click", [&] { sstabCtl_Click(t, tab); }); });
-    connect(sstabData, &QTabWidget::currentChanged, this,
-            [&t](int tab) { app::Guarded("frmMain->sstabData_Click", [&] { sstabData_Click(t, tab); }); });
+    connect(sstabCtl, &QTabWidget::currentChanged, this, [this, &t](int tab) {
+        app::GuardedThenShown("frmMain->sstabCtl_Click", *this, [&] { sstabCtl_Click(t, tab); });
+    });
+    connect(sstabData, &QTabWidget::currentChanged, this, [this, &t](int tab) {
+        app::GuardedThenShown("frmMain->sstabData_Click", *this, [&] { sstabData_Click(t, tab); });
+    });
 }
 
 } // namespace flashtool::ui

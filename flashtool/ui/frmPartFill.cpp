@@ -1,6 +1,7 @@
 #include "flashtool/ui/frmPartFill.h"
 
 #include "app/ErrorReporter.h"
+#include "app/ui/GuardedThenShown.h"
 #include "flashtool/FlashTexts.h"
 #include "flashtool/ui/FactoryLook.h"
 #include "platform/Dialogs.h"
@@ -104,10 +105,8 @@ void frmPartFill::ShowState() {
 }
 
 void frmPartFill::optGridFlashRam_Click(int index) {
-    app::Guarded("frmPartFill->optGridFlashRam_Click",
-                 [&] { flashtool::optGridFlashRam_Click(tool(), state, index); });
-    // The choice shows what the state holds, also after a failure.
-    app::Guarded("frmPartFill->optGridFlashRam_Click", [&] { ShowState(); });
+    app::GuardedThenShown("frmPartFill->optGridFlashRam_Click", *this,
+                          [&] { flashtool::optGridFlashRam_Click(tool(), state, index); });
 }
 
 void frmPartFill::txtStartAddr_Change() {

@@ -2,8 +2,12 @@
 // inside one of its handlers fails (a host that throws, a setting that is no
 // number, a refused settings write told through a failing message box), the
 // user's click or key reaches the handler, the failure is reported under the
-// handler's tag, and the window answers the next click as before.
+// handler's tag, and the window answers the next click as before. And a
+// window that shows its state after a handler shows it after a successful
+// click too, without its logic's help.
 #include "align/AccessCodes.h"
+#include "align/VitualKey.h"
+#include "align/ui/FieldWidgets.h"
 #include "align/ui/FlashToolsHost.h"
 #include "align/ui/frmAdjMode.h"
 #include "align/ui/frmAdjMore.h"
@@ -14,6 +18,7 @@
 #include "channels/ui/SettingsControls.h"
 #include "channels/ui/frmCustomFre.h"
 #include "channels/ui/frmSetVolume.h"
+#include "flashtool/FlashTexts.h"
 #include "link/LinkHosts.h"
 #include "link/LinkState.h"
 #include "link/ui/frmCommun.h"
@@ -29,9 +34,9 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <algorithm>
-#include <memory>
 #include <stdexcept>
 
 using namespace programtest;
@@ -77,6 +82,18 @@ void typeInto(platform::Grid& g, int row, const QString& keys) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_VERIFY(!g.isEditing());
 }
+
+// The program with the factory tools on and a simulated radio on its port,
+// the link's waits on the virtual clock.
+struct WithRadio {
+    radiosim::Radio radio{radiosim::Radio::Driven{}};
+    Program program{{{"Ports", "1", radio.devicePath()},
+                     {"Config", "COM", "1"},
+                     {"Setting", "COM", "1"},
+                     {"Config", "Tm", "1"}}};
+    testsupport::VirtualClock clock;
+    WithRadio() { clock.attach(radio); }
+};
 
 } // namespace
 
@@ -300,13 +317,8 @@ class HandlerGuardTest : public QObject {
     // The link's run helper passes the failure on after its end: the read
     // ends as a failed one, the button comes back, and the next read works.
     void theMemoryToolWindowsFlashReadAndThePartFillKeepRunning() {
-        radiosim::Radio radio{radiosim::Radio::Driven{}};
-        Program program({{"Ports", "1", radio.devicePath()},
-                         {"Config", "COM", "1"},
-                         {"Setting", "COM", "1"},
-                         {"Config", "Tm", "1"}});
-        auto clock = std::make_unique<testsupport::VirtualClock>();
-        clock->attach(radio);
+        WithRadio withRadio;
+        Program& program = withRadio.program;
         program.start();
         frmAdjMode* adjMode = openAlignmentWindow(program);
         QVERIFY(adjMode);
@@ -349,6 +361,108 @@ class HandlerGuardTest : public QObject {
         press(fill->cmdFillData);
         QCOMPARE(model::IicDat()[0xF801], 0x3B);
         QVERIFY(fill->isVisible());
+    }
+
+    // Each window shows what a successful click left in its state by itself,
+    // also where its logic tells a view, which is kept silent here.
+    void aSuccessfulClickShowsItsStateInEveryFactoryWindowAndTheVolumeDialog() {
+        WithRadio withRadio;
+        Program& program = withRadio.program;
+        program.start();
+
+        // The volume dialog (its button lies on the never-shown holder): the
+        // default levels replace a level just chosen.
+        channels::SettingsControls& c = program.channelWindow().settings();
+        modal<channels::frmSetVolume>([&] { c.cmdPc[3]->click(); },
+                                      [](channels::frmSetVolume& d) { press(d.cmdOk); },
+                                      [](channels::frmSetVolume& d) {
+                                          QComboBox* level = d.cboVolumeDat[1];
+                                          const int other = level->count() - 1;
+                                          chooseEntry(level, other);
+                                          press(d.cmdDefault);
+                                          const int defaults = d.state().cboVolumeDat[1].ListIndex;
+                                          QVERIFY(defaults != other);
+                                          QCOMPARE(level->currentIndex(), defaults);
+                                      });
+
+        // The alignment window: the read option enables the read button.
+        frmAdjMode* adjMode = openAlignmentWindow(program);
+        QVERIFY(adjMode);
+        QVERIFY(!adjMode->cmdRead->isEnabled());
+        press(adjMode->optRwSort[2]);
+        QVERIFY(adjMode->cmdRead->isEnabled());
+        QVERIFY(!adjMode->cmdWrite->isEnabled());
+
+        // The register window: a click on a deviation bar's arrow (at its
+        // right end) shows the new value in the box beside it.
+        pressWithCode(adjMode->cmdAdjDevSql, codes::kAlignment);
+        align::ui::frmAdjMore* adjMore = align::ui::frmAdjMore::existing();
+        QVERIFY(adjMore);
+        QScrollBar* bar = adjMore->fields->scroll(align::Control::hscWideDev134174, 0);
+        QLineEdit* value = adjMore->fields->scrollText(align::Control::hscWideDev134174, 0);
+        const int before = bar->value();
+        QVERIFY(before < bar->maximum());
+        bringToFront(bar);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 2, bar->height() / 2));
+        QCOMPARE(bar->value(), before + 1);
+        QCOMPARE(value->text(), QString::number(before + 1));
+
+        // The keypad: the logic shows it busy while the key is sent, and the
+        // keypad shows itself ready again.
+        pressWithCode(adjMode->cmdKey, std::string(codes::kAlignment) + codes::kKeypadWord);
+        align::ui::frmVitualKey* keypad = align::ui::frmVitualKey::existing();
+        QVERIFY(keypad);
+        {
+            struct BusyOnly : align::AlignWindowsHost {
+                align::AlignWindowsHost& windows = platform::host<align::AlignWindowsHost>();
+                QWidget* keypad = nullptr;
+                bool sawBusy = false;
+                void VitualKeyChanged() override {
+                    if (align::VitualKey(align::state()).Enabled) return;
+                    windows.VitualKeyChanged();
+                    sawBusy = sawBusy || !keypad->isEnabled();
+                }
+            } busyOnly;
+            busyOnly.keypad = keypad;
+            platform::Host<align::AlignWindowsHost>::Scoped registered(busyOnly);
+            press(keypad->cmdKeyMa[1]);
+            QVERIFY(busyOnly.sawBusy);
+        }
+        QVERIFY(keypad->isEnabled());
+
+        // The memory tool window: "select all" ticks every page box.
+        flashtool::ui::frmMain* tool = openMemoryToolWindow(*adjMode);
+        QVERIFY(tool);
+        {
+            flashtool::ToolWindowView silent;
+            platform::Host<flashtool::ToolWindowView>::Scoped registered(silent);
+            QVERIFY(!tool->chkFlashPage[0]->isChecked());
+            press(tool->cmdFlashPageAll);
+        }
+        QVERIFY(std::all_of(std::begin(tool->chkFlashPage), std::end(tool->chkFlashPage),
+                            [](const QCheckBox* b) { return b->isChecked(); }));
+        QCOMPARE(tool->cmdFlashPageAll->text(), QString::fromUtf8(flashtool::texts::SelectNone));
+
+        // The part fill: the internal RAM as target brings the range inside it.
+        press(tool->cmdPartFill);
+        flashtool::ui::frmPartFill* fill = flashtool::ui::frmPartFill::existing();
+        QVERIFY(fill);
+        press(fill->optGridFlashRam[1]);
+        QCOMPARE(fill->txtStartAddr->text(), QStringLiteral("30"));
+        QCOMPARE(fill->txtEndAddr->text(), QStringLiteral("FF"));
+
+        // The firmware window: a model chosen lists its versions, the newest chosen.
+        pressWithCode(adjMode->cmdSoft, std::string(codes::kAlignment) + codes::kSoftWord);
+        flashtool::ui::frmFlashSoft* soft = flashtool::ui::frmFlashSoft::existing();
+        QVERIFY(soft);
+        QCOMPARE(soft->cboSoftVer->count(), 0);
+        {
+            flashtool::FlashSoftView silent;
+            platform::Host<flashtool::FlashSoftView>::Scoped registered(silent);
+            chooseEntry(soft->cboModelSelect, 101); // a model with a built-in version
+        }
+        QVERIFY(soft->cboSoftVer->count() > 0);
+        QCOMPARE(soft->cboSoftVer->currentIndex(), soft->cboSoftVer->count() - 1);
     }
 
     void theFirmwareWindowKeepsRunning() {
