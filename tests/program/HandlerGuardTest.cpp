@@ -211,8 +211,15 @@ class HandlerGuardTest : public QObject {
                                           }
                                           settings = kept;
                                           QVERIFY(reportedAs(program, "frmSetVolume->chkVolMode_Click"));
+                                          // The default levels replace a level just chosen.
+                                          QComboBox* level = d.cboVolumeDat[1];
+                                          const int other = level->count() - 1;
+                                          chooseEntry(level, other);
                                           press(d.cmdDefault);
                                           QVERIFY(d.chkVolumeIic->isChecked());
+                                          const int defaults = d.state().cboVolumeDat[1].ListIndex;
+                                          QVERIFY(defaults != other);
+                                          QCOMPARE(level->currentIndex(), defaults);
                                       });
     }
 
@@ -253,36 +260,59 @@ class HandlerGuardTest : public QObject {
         QCOMPARE(radiolink::ui::frmToolCom::existing(), nullptr);
     }
 
-    void theAlignmentWindowTheRegisterWindowAndTheKeypadKeepRunning() {
-        Program program({{"Config", "Tm", "1"}});
+    // The factory windows, each opened once in one started program: a handler
+    // of each fails and the window answers its next click, and a successful
+    // click shows its new state by the window itself, also where its logic
+    // tells a view, which is kept silent for it.
+    void theFactoryWindowsKeepRunningAndShowWhatASuccessfulClickLeft() {
+        WithRadio withRadio;
+        Program& program = withRadio.program;
         program.start();
         frmAdjMode* adjMode = openAlignmentWindow(program);
         QVERIFY(adjMode);
+        for (auto window : {&HandlerGuardTest::alignmentWindow, &HandlerGuardTest::registerWindow,
+                            &HandlerGuardTest::keypad, &HandlerGuardTest::memoryToolWindowAndPartFill,
+                            &HandlerGuardTest::firmwareWindow}) {
+            (this->*window)(program, *adjMode);
+            if (QTest::currentTestFailed()) return;
+        }
+    }
+
+  private:
+    void alignmentWindow(Program& program, frmAdjMode& adjMode) {
         {
             FailingDialogs failing;
             platform::Host<platform::Dialogs>::Scoped registered(failing);
-            press(adjMode->cmdReadDat);
+            press(adjMode.cmdReadDat);
             QVERIFY(reportedAs(program, "frmAdjMode->cmdReadDat_Click"));
         }
-        const int height = adjMode->HeightTwips();
-        press(adjMode->cmdAdjPwr);
-        QVERIFY(adjMode->HeightTwips() != height);
+        const int height = adjMode.HeightTwips();
+        press(adjMode.cmdAdjPwr);
+        QVERIFY(adjMode.HeightTwips() != height);
         {
             // Its refresh timer: the memory tool window's change scan fails, tick after tick.
             struct : align::ui::FlashToolsHost {
                 void RefreshGridFlash() override { fail(); }
             } failing;
             platform::Host<align::ui::FlashToolsHost>::Scoped registered(failing);
-            press(adjMode->chkAutoShowFlash);
+            press(adjMode.chkAutoShowFlash);
             const std::vector<std::string>& tags = program.errors.tags;
             QTRY_VERIFY_WITH_TIMEOUT(
                 std::count(tags.begin(), tags.end(), "frmAdjMode->tmrAutoShowFlash_Timer") >= 2, 5000);
-            press(adjMode->chkAutoShowFlash);
+            press(adjMode.chkAutoShowFlash);
         }
-        QVERIFY(!adjMode->chkAutoShowFlash->isChecked());
+        QVERIFY(!adjMode.chkAutoShowFlash->isChecked());
 
-        // The register window: a battery value shows in the flash grid, which fails.
-        pressWithCode(adjMode->cmdAdjDevSql, codes::kAlignment);
+        // The read option enables the read button.
+        QVERIFY(!adjMode.cmdRead->isEnabled());
+        press(adjMode.optRwSort[2]);
+        QVERIFY(adjMode.cmdRead->isEnabled());
+        QVERIFY(!adjMode.cmdWrite->isEnabled());
+    }
+
+    void registerWindow(Program& program, frmAdjMode& adjMode) {
+        // A battery value shows in the flash grid, which fails.
+        pressWithCode(adjMode.cmdAdjDevSql, codes::kAlignment);
         align::ui::frmAdjMore* adjMore = align::ui::frmAdjMore::existing();
         QVERIFY(adjMore);
         QComboBox* battery = adjMore->list(align::Control::cboBatVoltPara, 0);
@@ -297,8 +327,21 @@ class HandlerGuardTest : public QObject {
         chooseEntry(battery, 7);
         QCOMPARE(model::IicDat()[0xE907], 7);
 
-        // The keypad: showing it busy fails before anything is sent.
-        pressWithCode(adjMode->cmdKey, std::string(codes::kAlignment) + codes::kKeypadWord);
+        // A click on a deviation bar's arrow (at its right end) shows the new
+        // value in the box beside it.
+        QScrollBar* bar = adjMore->fields->scroll(align::Control::hscWideDev134174, 0);
+        QLineEdit* value = adjMore->fields->scrollText(align::Control::hscWideDev134174, 0);
+        const int before = bar->value();
+        QVERIFY(before < bar->maximum());
+        bringToFront(bar);
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 2, bar->height() / 2));
+        QCOMPARE(bar->value(), before + 1);
+        QCOMPARE(value->text(), QString::number(before + 1));
+    }
+
+    void keypad(Program& program, frmAdjMode& adjMode) {
+        // Showing the keypad busy fails before anything is sent.
+        pressWithCode(adjMode.cmdKey, std::string(codes::kAlignment) + codes::kKeypadWord);
         align::ui::frmVitualKey* keypad = align::ui::frmVitualKey::existing();
         QVERIFY(keypad);
         {
@@ -312,17 +355,32 @@ class HandlerGuardTest : public QObject {
         QVERIFY(keypad->isEnabled());
         press(keypad->chkKeyPf[0]);
         QCOMPARE(align::state().frmVitualKey->chkKeyPf[0].Value, std::int16_t(1));
+
+        // A key sent: the logic shows the keypad busy, the keypad shows itself
+        // ready again.
+        struct BusyOnly : align::AlignWindowsHost {
+            align::AlignWindowsHost& windows = platform::host<align::AlignWindowsHost>();
+            QWidget* keypad = nullptr;
+            bool sawBusy = false;
+            void VitualKeyChanged() override {
+                if (align::VitualKey(align::state()).Enabled) return;
+                windows.VitualKeyChanged();
+                sawBusy = sawBusy || !keypad->isEnabled();
+            }
+        } busyOnly;
+        busyOnly.keypad = keypad;
+        {
+            platform::Host<align::AlignWindowsHost>::Scoped registered(busyOnly);
+            press(keypad->cmdKeyMa[1]);
+        }
+        QVERIFY(busyOnly.sawBusy);
+        QVERIFY(keypad->isEnabled());
     }
 
     // The link's run helper passes the failure on after its end: the read
     // ends as a failed one, the button comes back, and the next read works.
-    void theMemoryToolWindowsFlashReadAndThePartFillKeepRunning() {
-        WithRadio withRadio;
-        Program& program = withRadio.program;
-        program.start();
-        frmAdjMode* adjMode = openAlignmentWindow(program);
-        QVERIFY(adjMode);
-        flashtool::ui::frmMain* tool = openMemoryToolWindow(*adjMode);
+    void memoryToolWindowAndPartFill(Program& program, frmAdjMode& adjMode) {
+        flashtool::ui::frmMain* tool = openMemoryToolWindow(adjMode);
         QVERIFY(tool);
         press(tool->chkSoftShowGrid);
         press(tool->chkFlashPage[58]);
@@ -345,6 +403,17 @@ class HandlerGuardTest : public QObject {
         press(tool->cmdReadFlash);
         QCOMPARE(link.ComFail, std::int16_t(0));
 
+        // "Select all" ticks every page box.
+        {
+            flashtool::ToolWindowView silent;
+            platform::Host<flashtool::ToolWindowView>::Scoped registered(silent);
+            QVERIFY(!tool->chkFlashPage[0]->isChecked());
+            press(tool->cmdFlashPageAll);
+        }
+        QVERIFY(std::all_of(std::begin(tool->chkFlashPage), std::end(tool->chkFlashPage),
+                            [](const QCheckBox* b) { return b->isChecked(); }));
+        QCOMPARE(tool->cmdFlashPageAll->text(), QString::fromUtf8(flashtool::texts::SelectNone));
+
         // The part fill: the alignment window's display of the filled bytes fails.
         flashtool::ui::frmPartFill* fill = openPartFill(*tool, "F801", "F801", "2A");
         QVERIFY(fill);
@@ -361,116 +430,15 @@ class HandlerGuardTest : public QObject {
         press(fill->cmdFillData);
         QCOMPARE(model::IicDat()[0xF801], 0x3B);
         QVERIFY(fill->isVisible());
-    }
 
-    // Each window shows what a successful click left in its state by itself,
-    // also where its logic tells a view, which is kept silent here.
-    void aSuccessfulClickShowsItsStateInEveryFactoryWindowAndTheVolumeDialog() {
-        WithRadio withRadio;
-        Program& program = withRadio.program;
-        program.start();
-
-        // The volume dialog (its button lies on the never-shown holder): the
-        // default levels replace a level just chosen.
-        channels::SettingsControls& c = program.channelWindow().settings();
-        modal<channels::frmSetVolume>([&] { c.cmdPc[3]->click(); },
-                                      [](channels::frmSetVolume& d) { press(d.cmdOk); },
-                                      [](channels::frmSetVolume& d) {
-                                          QComboBox* level = d.cboVolumeDat[1];
-                                          const int other = level->count() - 1;
-                                          chooseEntry(level, other);
-                                          press(d.cmdDefault);
-                                          const int defaults = d.state().cboVolumeDat[1].ListIndex;
-                                          QVERIFY(defaults != other);
-                                          QCOMPARE(level->currentIndex(), defaults);
-                                      });
-
-        // The alignment window: the read option enables the read button.
-        frmAdjMode* adjMode = openAlignmentWindow(program);
-        QVERIFY(adjMode);
-        QVERIFY(!adjMode->cmdRead->isEnabled());
-        press(adjMode->optRwSort[2]);
-        QVERIFY(adjMode->cmdRead->isEnabled());
-        QVERIFY(!adjMode->cmdWrite->isEnabled());
-
-        // The register window: a click on a deviation bar's arrow (at its
-        // right end) shows the new value in the box beside it.
-        pressWithCode(adjMode->cmdAdjDevSql, codes::kAlignment);
-        align::ui::frmAdjMore* adjMore = align::ui::frmAdjMore::existing();
-        QVERIFY(adjMore);
-        QScrollBar* bar = adjMore->fields->scroll(align::Control::hscWideDev134174, 0);
-        QLineEdit* value = adjMore->fields->scrollText(align::Control::hscWideDev134174, 0);
-        const int before = bar->value();
-        QVERIFY(before < bar->maximum());
-        bringToFront(bar);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 2, bar->height() / 2));
-        QCOMPARE(bar->value(), before + 1);
-        QCOMPARE(value->text(), QString::number(before + 1));
-
-        // The keypad: the logic shows it busy while the key is sent, and the
-        // keypad shows itself ready again.
-        pressWithCode(adjMode->cmdKey, std::string(codes::kAlignment) + codes::kKeypadWord);
-        align::ui::frmVitualKey* keypad = align::ui::frmVitualKey::existing();
-        QVERIFY(keypad);
-        {
-            struct BusyOnly : align::AlignWindowsHost {
-                align::AlignWindowsHost& windows = platform::host<align::AlignWindowsHost>();
-                QWidget* keypad = nullptr;
-                bool sawBusy = false;
-                void VitualKeyChanged() override {
-                    if (align::VitualKey(align::state()).Enabled) return;
-                    windows.VitualKeyChanged();
-                    sawBusy = sawBusy || !keypad->isEnabled();
-                }
-            } busyOnly;
-            busyOnly.keypad = keypad;
-            platform::Host<align::AlignWindowsHost>::Scoped registered(busyOnly);
-            press(keypad->cmdKeyMa[1]);
-            QVERIFY(busyOnly.sawBusy);
-        }
-        QVERIFY(keypad->isEnabled());
-
-        // The memory tool window: "select all" ticks every page box.
-        flashtool::ui::frmMain* tool = openMemoryToolWindow(*adjMode);
-        QVERIFY(tool);
-        {
-            flashtool::ToolWindowView silent;
-            platform::Host<flashtool::ToolWindowView>::Scoped registered(silent);
-            QVERIFY(!tool->chkFlashPage[0]->isChecked());
-            press(tool->cmdFlashPageAll);
-        }
-        QVERIFY(std::all_of(std::begin(tool->chkFlashPage), std::end(tool->chkFlashPage),
-                            [](const QCheckBox* b) { return b->isChecked(); }));
-        QCOMPARE(tool->cmdFlashPageAll->text(), QString::fromUtf8(flashtool::texts::SelectNone));
-
-        // The part fill: the internal RAM as target brings the range inside it.
-        press(tool->cmdPartFill);
-        flashtool::ui::frmPartFill* fill = flashtool::ui::frmPartFill::existing();
-        QVERIFY(fill);
+        // The internal RAM as target brings the range inside it.
         press(fill->optGridFlashRam[1]);
         QCOMPARE(fill->txtStartAddr->text(), QStringLiteral("30"));
         QCOMPARE(fill->txtEndAddr->text(), QStringLiteral("FF"));
-
-        // The firmware window: a model chosen lists its versions, the newest chosen.
-        pressWithCode(adjMode->cmdSoft, std::string(codes::kAlignment) + codes::kSoftWord);
-        flashtool::ui::frmFlashSoft* soft = flashtool::ui::frmFlashSoft::existing();
-        QVERIFY(soft);
-        QCOMPARE(soft->cboSoftVer->count(), 0);
-        {
-            flashtool::FlashSoftView silent;
-            platform::Host<flashtool::FlashSoftView>::Scoped registered(silent);
-            chooseEntry(soft->cboModelSelect, 101); // a model with a built-in version
-        }
-        QVERIFY(soft->cboSoftVer->count() > 0);
-        QCOMPARE(soft->cboSoftVer->currentIndex(), soft->cboSoftVer->count() - 1);
     }
 
-    void theFirmwareWindowKeepsRunning() {
-        Program program({{"Config", "Tm", "1"}});
-        program.start();
-        frmAdjMode* adjMode = openAlignmentWindow(program);
-        QVERIFY(adjMode);
-        pressWithCode(adjMode->cmdSoft, std::string(codes::kAlignment) + codes::kSoftWord);
+    void firmwareWindow(Program& program, frmAdjMode& adjMode) {
+        pressWithCode(adjMode.cmdSoft, std::string(codes::kAlignment) + codes::kSoftWord);
         flashtool::ui::frmFlashSoft* soft = flashtool::ui::frmFlashSoft::existing();
         QVERIFY(soft);
         constexpr int kModel = 101; // a model with a built-in version
@@ -486,6 +454,16 @@ class HandlerGuardTest : public QObject {
         chooseEntry(soft->cboModelSelect, kModel);
         QVERIFY(soft->cboSoftVer->count() > 0);
         QCOMPARE(soft->cboModelSelect->currentIndex(), kModel);
+
+        // The boot check tells its outcome on its button.
+        {
+            flashtool::FlashSoftView silent;
+            platform::Host<flashtool::FlashSoftView>::Scoped registered(silent);
+            press(soft->cmdChkLeadSoftVer);
+        }
+        const QString outcome = QString::fromStdString(flashtool::flashSoft().cmdChkLeadSoftVerCaption);
+        QVERIFY(outcome != QString::fromUtf8(flashtool::texts::BootCheckCaption));
+        QCOMPARE(soft->cmdChkLeadSoftVer->text(), outcome);
     }
 };
 
