@@ -9,16 +9,19 @@
 #include "platform/Numbers.h"
 #include "platform/System.h"
 
+#include <climits>
+
 namespace shell {
 namespace {
 
-// A stored whole number; a text that is none gives nullopt.
+// A stored number as a 16-bit integer, a fraction rounded half to even; a
+// text that is no number, or one outside the range, gives nullopt.
 std::optional<std::int16_t> storedInt(const std::string& text) {
-    try {
-        return platform::toInt16(text);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+    const std::optional<double> v = platform::parseNumber(text);
+    if (!v) return std::nullopt;
+    const double r = platform::roundHalfEven(*v);
+    if (!(r >= INT16_MIN && r <= INT16_MAX)) return std::nullopt;
+    return static_cast<std::int16_t>(r);
 }
 
 bool preparing(const app::ShellState& s) {

@@ -176,6 +176,10 @@ class StartupTest : public QObject {
                                      << "-1" << 3;
         QTest::newRow("Language empty") << f0.arg("") << "zh_CN" << true << "0"
                                         << "" << 3;
+        QTest::newRow("Language 2.5 rounds half to even") << f0.arg("2.5") << "zh_CN" << true << "0"
+                                                          << "2.5" << 2;
+        QTest::newRow("Language 0.6 rounds") << f0.arg("0.6") << "zh_CN" << true << "0"
+                                             << "0.6" << 1;
         QTest::newRow("Language no number") << f0.arg("en") << "zh_CN" << true << "0"
                                             << "en" << 3;
         QTest::newRow("Language missing") << "[Setting]\nFirRun=0\n"
