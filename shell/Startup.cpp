@@ -35,7 +35,37 @@ std::string faceTextIn(int entry, int langIndex) {
     return {};
 }
 
+// One line of the restore notice: the section and what it was given.
+std::string restoredLine(const platform::IniAddition& a, int langIndex) {
+    constexpr std::size_t kNamedUpTo = 8;
+    const std::string count = std::to_string(a.keys.size());
+    std::string what;
+    if (a.section == app::ChInfoCount.section) {
+        what = app::text(app::TextKey::SettingsRestoredLayout, count, langIndex);
+    } else if (a.keys.size() > kNamedUpTo) {
+        what = app::text(app::TextKey::SettingsRestoredKeys, count, langIndex);
+    } else {
+        for (const std::string& key : a.keys) what += (what.empty() ? "" : ", ") + key;
+    }
+    return "[" + a.section + "] " + what;
+}
+
 } // namespace
+
+void RestoreSettings(app::ShellState& s) {
+    // A fault here leaves the file as it was, and the start goes on.
+    app::Guarded("frmSplash->RestoreSettings", [&] {
+        NoteSettingsWrite(s, app::RestoreShippedSettings(s.SettingsFile, s.SettingsRestored));
+    });
+}
+
+void TellRestoredSettingsOnce(app::ShellState& s) {
+    if (s.SettingsRestored.empty()) return;
+    std::string text = app::text(app::TextKey::SettingsRestored, s.SettingsFile, s.LangIndex);
+    for (const platform::IniAddition& a : s.SettingsRestored) text += "\n" + restoredLine(a, s.LangIndex);
+    s.SettingsRestored.clear();
+    TellIn(s.LangIndex, text, platform::Icon::Information);
+}
 
 bool PreparingRun(app::ShellState& s) {
     // A FirRun that is no number is no preparing run: the run goes on as a
