@@ -156,7 +156,12 @@ enum class TextKey {
     LinkPartWritten,      // after a write that sent pages: the radio may hold part of them
     LinkPartWrittenShort, // the same in the main window's status panel, with its lead
     InternalFault,        // why an operation failed when the program itself is at fault
-    KeyCount              // not a text: how many keys there are; new keys go above it
+    // The settings file (%1) a start found without the channel grid's layout;
+    // a line per section given back follows.
+    SettingsRestored,
+    SettingsRestoredLayout, // what [ChInfo] holds: %1 the number of keys given back
+    SettingsRestoredKeys,   // %1 the number of keys given back to any other section
+    KeyCount                // not a text: how many keys there are; new keys go above it
 };
 
 struct NamedTextRow {

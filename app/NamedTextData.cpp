@@ -139,6 +139,11 @@ const NamedTextRow kNamedTextRows[] = {
                                 "The radio may now hold part of the new data: writing again completes it."}},
     {TextKey::LinkPartWrittenShort, {"，请重新写入以补全", "，請重新寫入以補全", " - write again to complete"}},
     {TextKey::InternalFault, {"程序内部出错", "程式內部出錯", "the program met an internal fault"}},
+    {TextKey::SettingsRestored, {"设置文件 %1 缺失或不完整，已按程序自带的设置补回其中缺少的内容：",
+                                 "設定檔 %1 遺失或不完整，已依程式隨附的設定補回其中缺少的內容：",
+                                 "The settings file %1 was missing or incomplete. What it lacked has been restored from the settings the program ships with:"}},
+    {TextKey::SettingsRestoredLayout, {"信道表格的布局（%1 个键）", "通道表格的版面配置（%1 個鍵）", "the channel grid's layout (%1 keys)"}},
+    {TextKey::SettingsRestoredKeys, {"%1 个键", "%1 個鍵", "%1 keys"}},
 };
 // clang-format on
 

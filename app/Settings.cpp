@@ -62,4 +62,11 @@ platform::IoResult WriteSetting(const SettingKey& k, const std::string& value, c
     return WriteIniStr(k.section, k.key, value, file);
 }
 
+platform::IoResult RestoreShippedSettings(const std::string& file,
+                                          std::vector<platform::IniAddition>& restored) {
+    restored.clear();
+    if (!platform::IniSection(file, ChInfoCount.section).empty()) return {};
+    return platform::IniFile::addMissing(file, ShippedSettings(), restored);
+}
+
 } // namespace app

@@ -3,9 +3,12 @@
 // a fixed buffer per key, blanks dropped, the value cut to the key's length,
 // a missing key giving the reader's default. Nothing is cached.
 #include "platform/FileIo.h"
+#include "platform/IniFile.h"
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace app {
 
@@ -84,5 +87,17 @@ platform::IoResult WriteIniStr(const std::string& section, const std::string& ke
                                const std::string& file);
 platform::IoResult WriteSetting(const SettingKey& k, const std::string& value,
                                 const std::string& file = SettingsFile());
+
+// The settings file as shipped beside the program (data/tavorin.def), built
+// into the program.
+std::string_view ShippedSettings();
+
+// A settings file without the channel grid's layout (no key in [ChInfo]: a
+// missing or empty file, bytes that are no settings, a file of the user's
+// own) is given every section and key of the shipped file that it lacks;
+// every line it holds stays as it is. `restored` says what was added, and
+// is empty when the file needed nothing or could not take it.
+platform::IoResult RestoreShippedSettings(const std::string& file,
+                                          std::vector<platform::IniAddition>& restored);
 
 } // namespace app

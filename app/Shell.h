@@ -2,10 +2,12 @@
 // Program-wide values of the application shell. One instance for the
 // program; tests reset it with ResetShell().
 #include "platform/FileIo.h"
+#include "platform/IniFile.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace app {
 
@@ -32,6 +34,9 @@ struct ShellState {
     std::int16_t BlinkCount = 0;             // phase 0/1 of the lock notice blink
     platform::IoResult SettingsWriteRefusal; // the first refused settings write, worded when told
     bool SettingsWriteTold = false;          // the user has been told of it
+    // What the start gave the settings file back from the shipped one, until
+    // the user is told.
+    std::vector<platform::IniAddition> SettingsRestored;
 };
 
 ShellState& shell();

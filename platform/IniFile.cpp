@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -257,6 +258,71 @@ IoResult IniFile::writeSection(const std::string& path, const std::string& secti
     }
     for (const auto& [key, value] : entries) insertLine(p, at++, key + "=" + value);
     return store(path, p);
+}
+
+IoResult IniFile::addMissing(const std::string& path, std::string_view from,
+                             std::vector<IniAddition>& added) {
+    added.clear();
+    // The sections of `from` in order, each with its first line of every key.
+    struct Wanted {
+        std::string header;
+        std::string name;
+        std::vector<std::pair<std::string, std::string>> lines; // key, line
+    };
+    std::vector<Wanted> wanted;
+    std::optional<std::size_t> current;
+    forEachLine(from, [&](string_view text, string_view) {
+        if (auto s = sectionOf(text)) {
+            auto same = std::find_if(wanted.begin(), wanted.end(),
+                                     [&](const Wanted& w) { return sameName(w.name, *s); });
+            current = static_cast<std::size_t>(same - wanted.begin());
+            if (same == wanted.end()) wanted.push_back({std::string(text), std::string(*s), {}});
+        } else if (auto kv = keyOf(text); kv && current) {
+            auto& lines = wanted[*current].lines;
+            const bool known = std::any_of(lines.begin(), lines.end(),
+                                           [&](const auto& l) { return sameName(l.first, kv->first); });
+            if (!known) lines.emplace_back(std::string(kv->first), std::string(text));
+        }
+        return true;
+    });
+
+    // Read under the lock, so that what another instance added meanwhile
+    // counts as present.
+    const RewriteLock lock(path);
+    Parsed p;
+    if (IoResult r = load(path, p); !r) return r;
+    for (const Wanted& w : wanted) {
+        std::set<std::string> present;
+        std::optional<std::size_t> lastEntry; // in the first section of the name
+        bool inSection = false, firstDone = false;
+        for (std::size_t i = 0; i < p.lines.size(); ++i) {
+            const std::string& text = p.lines[i].text;
+            if (auto s = sectionOf(text)) {
+                if (inSection) firstDone = true;
+                inSection = sameName(*s, w.name);
+                if (inSection && !firstDone) lastEntry = i;
+            } else if (inSection) {
+                if (!firstDone && !trimmed(text).empty()) lastEntry = i;
+                if (auto kv = keyOf(text)) present.insert(lowerCased(kv->first));
+            }
+        }
+        IniAddition a{w.name, {}};
+        std::size_t at = lastEntry ? *lastEntry + 1 : p.lines.size();
+        for (const auto& [key, line] : w.lines) {
+            if (present.count(lowerCased(key))) continue;
+            if (a.keys.empty() && !lastEntry) {
+                if (!p.lines.empty() && !trimmed(p.lines.back().text).empty()) insertLine(p, at++, "");
+                insertLine(p, at++, w.header);
+            }
+            insertLine(p, at++, line);
+            a.keys.push_back(key);
+        }
+        if (!a.keys.empty()) added.push_back(std::move(a));
+    }
+    if (added.empty()) return {};
+    IoResult r = store(path, p);
+    if (!r) added.clear();
+    return r;
 }
 
 IniSection::IniSection(const std::string& path, const std::string& section) {

@@ -9,10 +9,18 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace platform {
+
+// A section and the keys IniFile::addMissing added to it, in the order of
+// the text they came from.
+struct IniAddition {
+    std::string section;
+    std::vector<std::string> keys;
+};
 
 class IniFile {
   public:
@@ -38,6 +46,16 @@ class IniFile {
     // stays as it was. One atomic rewrite.
     static IoResult writeSection(const std::string& path, const std::string& section,
                                  const std::vector<std::pair<std::string, std::string>>& entries);
+
+    // Adds every key of the INI text `from` that the file lacks (a key of any
+    // section of the same name counts), each as the line `from` writes it:
+    // after the last entry of the file's first section of that name, or in
+    // a new section at the end, parted from what comes before by a blank
+    // line. Every line of the file stays byte for byte. One atomic rewrite
+    // under the RewriteLock, none when nothing lacks; `added` says what the
+    // file was given (nothing when the rewrite failed).
+    static IoResult addMissing(const std::string& path, std::string_view from,
+                               std::vector<IniAddition>& added);
 };
 
 // One section read at once, for a reader of many keys of one file: its read
@@ -47,6 +65,8 @@ class IniSection {
   public:
     IniSection(const std::string& path, const std::string& section);
     std::string read(const std::string& key, const std::string& defaultValue, int size) const;
+    // True when the file holds no key in the section.
+    bool empty() const { return values_.empty(); }
 
   private:
     std::map<std::string, std::string> values_; // lower-cased key, first entry's value

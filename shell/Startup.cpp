@@ -9,16 +9,19 @@
 #include "platform/Numbers.h"
 #include "platform/System.h"
 
+#include <climits>
+
 namespace shell {
 namespace {
 
-// A stored whole number; a text that is none gives nullopt.
+// A stored number as a 16-bit integer, a fraction rounded half to even; a
+// text that is no number, or one outside the range, gives nullopt.
 std::optional<std::int16_t> storedInt(const std::string& text) {
-    try {
-        return platform::toInt16(text);
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+    const std::optional<double> v = platform::parseNumber(text);
+    if (!v) return std::nullopt;
+    const double r = platform::roundHalfEven(*v);
+    if (!(r >= INT16_MIN && r <= INT16_MAX)) return std::nullopt;
+    return static_cast<std::int16_t>(r);
 }
 
 bool preparing(const app::ShellState& s) {
@@ -32,7 +35,37 @@ std::string faceTextIn(int entry, int langIndex) {
     return {};
 }
 
+// One line of the restore notice: the section and what it was given.
+std::string restoredLine(const platform::IniAddition& a, int langIndex) {
+    constexpr std::size_t kNamedUpTo = 8;
+    const std::string count = std::to_string(a.keys.size());
+    std::string what;
+    if (a.section == app::ChInfoCount.section) {
+        what = app::text(app::TextKey::SettingsRestoredLayout, count, langIndex);
+    } else if (a.keys.size() > kNamedUpTo) {
+        what = app::text(app::TextKey::SettingsRestoredKeys, count, langIndex);
+    } else {
+        for (const std::string& key : a.keys) what += (what.empty() ? "" : ", ") + key;
+    }
+    return "[" + a.section + "] " + what;
+}
+
 } // namespace
+
+void RestoreSettings(app::ShellState& s) {
+    // A fault here leaves the file as it was, and the start goes on.
+    app::Guarded("frmSplash->RestoreSettings", [&] {
+        NoteSettingsWrite(s, app::RestoreShippedSettings(s.SettingsFile, s.SettingsRestored));
+    });
+}
+
+void TellRestoredSettingsOnce(app::ShellState& s) {
+    if (s.SettingsRestored.empty()) return;
+    std::string text = app::text(app::TextKey::SettingsRestored, s.SettingsFile, s.LangIndex);
+    for (const platform::IniAddition& a : s.SettingsRestored) text += "\n" + restoredLine(a, s.LangIndex);
+    s.SettingsRestored.clear();
+    TellIn(s.LangIndex, text, platform::Icon::Information);
+}
 
 bool PreparingRun(app::ShellState& s) {
     // A FirRun that is no number is no preparing run: the run goes on as a

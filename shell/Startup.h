@@ -20,6 +20,15 @@ namespace shell {
 // first real start (false).
 bool PreparingRun(app::ShellState& s);
 
+// A settings file without the channel grid's layout is given back what the
+// shipped file holds and it lacks, before the language and the fonts are
+// read, so that this run starts as from the file as installed. The user
+// hears what was restored once, when the main window is up
+// (TellRestoredSettingsOnce); a file that refuses it is told as every refused
+// settings write.
+void RestoreSettings(app::ShellState& s);
+void TellRestoredSettingsOnce(app::ShellState& s);
+
 // The first real start (FirRun other than 0): FirRun becomes 0 and the
 // language follows the system locale. Gives the locale's language when it
 // could not be stored, so this run can still use it.

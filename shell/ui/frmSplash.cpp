@@ -83,6 +83,9 @@ bool frmSplash::Form_Load() {
         close();
         return false;
     }
+    // After the preparing run, which restarts (the run after it restores and
+    // tells), and before the first real start takes the locale's language.
+    RestoreSettings(s);
     ReadLangIndex(s, GetSysLang());
     // Qt's own buttons and dialogs speak the language too, or English.
     platform::installQtTranslations(s.LangIndex);

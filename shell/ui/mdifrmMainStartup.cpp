@@ -72,6 +72,7 @@ void mdifrmMain::SoftInit() {
             splash->close();
         }
     });
+    TellRestoredSettingsOnce(s);
     TellRefusedSettingsOnce(s);
 }
 

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <set>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -91,33 +93,44 @@ TEST_F(SettingsTest, ReporterReachesItsListenerOnly) {
     EXPECT_FALSE(platform::fileExists(SettingsFile()));
 }
 
-// Two instances writing their own keys at the same moment, many rounds:
-// every key of both is in the file afterwards.
-TEST_F(SettingsTest, TwoProgramsWritingAtOnceKeepEachOthersKeys) {
-    constexpr int kRounds = 60;
+// Runs `body` in two processes, given "A" and "B", started at the same
+// moment; their exit codes (-1 for one that did not exit).
+std::multiset<int> twoAtOnce(const std::function<int(const char* who)>& body) {
     int go[2];
-    ASSERT_EQ(::pipe(go), 0);
-    std::vector<pid_t> writers;
+    if (::pipe(go) != 0) return {};
+    std::vector<pid_t> started;
     for (const char* who : {"A", "B"}) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             char start;
             ::close(go[1]);
-            if (::read(go[0], &start, 1) != 0) ::_exit(3); // all start when the pipe closes
-            for (int i = 0; i < kRounds; ++i)
-                if (!WriteIniStr("Setting", who + std::to_string(i), std::to_string(i * 7), SettingsFile()))
-                    ::_exit(1);
-            ::_exit(0);
+            // Both start when the pipe closes.
+            ::_exit(::read(go[0], &start, 1) == 0 ? body(who) : 3);
         }
-        writers.push_back(pid);
+        started.push_back(pid);
     }
     ::close(go[0]);
     ::close(go[1]);
-    for (pid_t pid : writers) {
+    std::multiset<int> exits;
+    for (pid_t pid : started) {
         int status = 0;
         ::waitpid(pid, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        exits.insert(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
     }
+    return exits;
+}
+
+// Two instances writing their own keys at the same moment, many rounds:
+// every key of both is in the file afterwards.
+TEST_F(SettingsTest, TwoProgramsWritingAtOnceKeepEachOthersKeys) {
+    constexpr int kRounds = 60;
+    const auto writes = [](const char* who) {
+        for (int i = 0; i < kRounds; ++i)
+            if (!WriteIniStr("Setting", who + std::to_string(i), std::to_string(i * 7), SettingsFile()))
+                return 1;
+        return 0;
+    };
+    EXPECT_EQ(twoAtOnce(writes), (std::multiset<int>{0, 0}));
     int lost = 0;
     for (const char* who : {"A", "B"})
         for (int i = 0; i < kRounds; ++i)
@@ -125,6 +138,54 @@ TEST_F(SettingsTest, TwoProgramsWritingAtOnceKeepEachOthersKeys) {
                 std::to_string(i * 7))
                 ++lost;
     EXPECT_EQ(lost, 0);
+}
+
+// The program carries the settings file it lays beside itself, byte for byte.
+TEST_F(SettingsTest, TheBuiltInSettingsAreTheShippedFile) {
+    home.copyShipped("tavorin.def");
+    EXPECT_EQ(ShippedSettings(), home.read("tavorin.def"));
+}
+
+// A file that holds a layout key of its own keeps it and gets nothing; one
+// whose [ChInfo] holds none gets the shipped layout into that section.
+TEST_F(SettingsTest, OnlyAFileWithoutALayoutKeyIsRestored) {
+    std::vector<platform::IniAddition> restored{{"stale", {}}};
+    for (const char* content : {"[ChInfo]\n5000=3\n", "[Setting]\nLanguage=1\n[chinfo]\n 1 =\n"}) {
+        store(content);
+        ASSERT_TRUE(RestoreShippedSettings(SettingsFile(), restored));
+        EXPECT_TRUE(restored.empty());
+        EXPECT_EQ(home.read("tavorin.def"), content);
+    }
+    store("[ChInfo]\n; mine\n[Setting]\nFirRun=0\n");
+    ASSERT_TRUE(RestoreShippedSettings(SettingsFile(), restored));
+    ASSERT_EQ(restored.size(), 2u);
+    EXPECT_EQ(restored[0].section, "Setting");
+    EXPECT_EQ(restored[1].section, "ChInfo");
+    EXPECT_EQ(home.read("tavorin.def").rfind("[ChInfo]\n; mine\n1000=256\n", 0), 0u);
+    EXPECT_EQ(ReadChInfo(ChInfoColCount, 5002), "18");
+}
+
+// Two programs starting at once from a file without the layout: one gives it
+// back, the other finds it there, and neither loses a key the other wrote.
+TEST_F(SettingsTest, TwoProgramsRestoringAtOnceAddTheLayoutOnceAndLoseNothing) {
+    // 11: this one gave the layout back, 10: it found it there.
+    const auto starts = [](const char* who) {
+        std::vector<platform::IniAddition> restored;
+        if (!RestoreShippedSettings(SettingsFile(), restored) ||
+            !WriteIniStr("Setting", who, "1", SettingsFile()))
+            return 1;
+        return restored.empty() ? 10 : 11;
+    };
+    for (int round = 0; round < 5; ++round) {
+        store("[Setting]\nFirRun=0\n");
+        const std::multiset<int> exits = twoAtOnce(starts);
+        EXPECT_EQ(exits, (std::multiset<int>{10, 11})) << "round " << round;
+        const std::string after = home.read("tavorin.def");
+        EXPECT_EQ(after.find("[ChInfo]"), after.rfind("[ChInfo]")) << "round " << round;
+        for (const char* who : {"A", "B"})
+            EXPECT_EQ(ReadIniText("Setting", who, "lost", 5, 5, SettingsFile()), "1");
+        EXPECT_EQ(ReadChInfo(ChInfoCount, 5000), "256");
+    }
 }
 
 TEST_F(SettingsTest, AWriteThroughALinkChangesTheFileItLeadsToAndKeepsTheLink) {

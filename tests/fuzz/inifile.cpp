@@ -7,6 +7,9 @@
 //   bytes, its end included (a last line without a line feed gains one
 //   when a line is added after it), the byte-order mark stays as it was,
 //   and writing the same value again changes no byte.
+// - Adding what another text holds and the file lacks (addMissing): each of
+//   its keys then reads, every key the file held reads as before, every line
+//   stays in order with its bytes, and a second addition changes nothing.
 #include "platform/IniFile.h"
 #include "platform/FileIo.h"
 #include "tests/fuzz/FuzzSupport.h"
@@ -71,6 +74,50 @@ void checkRead(const std::string& path, const char* section, const char* key, in
     FUZZ_CHECK(got.size() == bytes);
 }
 
+void checkAddMissing(const std::string& path, const std::string& text) {
+    // Every other section, each with every other key.
+    std::string from;
+    std::array<std::array<bool, kKeys.size()>, kSections.size()> given{};
+    for (std::size_t s = 0; s < kSections.size(); s += 2) {
+        from += "[" + std::string(kSections[s]) + "]\n";
+        for (std::size_t k = s % 3; k < kKeys.size(); k += 2) {
+            from += std::string(kKeys[k]) + "=" + kValues[k] + "\n";
+            given[s][k] = true;
+        }
+    }
+    std::array<std::array<std::optional<std::string>, kKeys.size()>, kSections.size()> before;
+    for (std::size_t s = 0; s < kSections.size(); ++s)
+        for (std::size_t k = 0; k < kKeys.size(); ++k)
+            before[s][k] = IniFile::lookup(path, kSections[s], kKeys[k]);
+    std::vector<platform::IniAddition> added;
+    FUZZ_CHECK(IniFile::addMissing(path, from, added));
+    const std::string now = contentOf(path);
+    for (std::size_t s = 0; s < kSections.size(); ++s)
+        for (std::size_t k = 0; k < kKeys.size(); ++k) {
+            const std::optional<std::string> got = IniFile::lookup(path, kSections[s], kKeys[k]);
+            if (before[s][k])
+                FUZZ_CHECK(got == before[s][k]);
+            else if (given[s][k])
+                FUZZ_CHECK(got == std::string(kValues[k]));
+        }
+    // The old lines in order among the new ones.
+    const fuzz::TextLines oldText = fuzz::linesOf(text), nowText = fuzz::linesOf(now);
+    FUZZ_CHECK(nowText.bom == oldText.bom);
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < oldText.lines.size(); ++i) {
+        const fuzz::Line& l = oldText.lines[i];
+        const bool last = i + 1 == oldText.lines.size();
+        while (at < nowText.lines.size() && nowText.lines[at] != l &&
+               !(last && fuzz::gainedLineEnd(l, nowText.lines[at])))
+            ++at;
+        FUZZ_CHECK(at < nowText.lines.size());
+        ++at;
+    }
+    FUZZ_CHECK(added.empty() == (now == text));
+    FUZZ_CHECK(IniFile::addMissing(path, from, added));
+    FUZZ_CHECK(added.empty() && contentOf(path) == now);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -130,5 +177,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     FUZZ_CHECK(IniFile::write(path, section, key, value));
     FUZZ_CHECK(contentOf(path) == written);
+
+    checkAddMissing(path, written);
     return 0;
 }

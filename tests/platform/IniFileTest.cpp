@@ -205,6 +205,57 @@ TEST(IniWriteSection, ReplacesTheWholeSectionAndNothingElse) {
     }
 }
 
+// The keys of another file that this one lacks join it; what it holds stays
+// byte for byte, its own line ends included.
+TEST(IniAddMissing, AddsWhatLacksAndKeepsEveryLine) {
+    using Added = std::vector<std::pair<std::string, std::vector<std::string>>>;
+    struct Case {
+        const char* name;
+        std::string before; // "<none>": no file
+        std::string after;
+        Added added;
+    };
+    const std::string from = ";shipped\n[A]\nx=1\ny = two \n\n[B]\nz=3\nx=4\n[a]\nw=5\ny=6\n";
+    const std::string whole = "[A]\nx=1\ny = two \nw=5\n\n[B]\nz=3\nx=4\n";
+    const Added all = {{"A", {"x", "y", "w"}}, {"B", {"z", "x"}}};
+    const std::string garbage("\x00\xff[\xfe\r\r=\x01\n\xc3", 10);
+    const Case cases[] = {
+        {"no file", "<none>", whole, all},
+        {"empty file", "", whole, all},
+        {"bytes that are no settings", garbage, garbage + "\n\n" + whole, all},
+        {"the file's own sections, keys, spelling and line ends",
+         "[mine]\r\nk=v\r\n[a]\r\n X = 9\r\n;note\r\n\r\n[Other]\r\nq=1",
+         "[mine]\r\nk=v\r\n[a]\r\n X = 9\r\n;note\r\ny = two \r\nw=5\r\n\r\n[Other]\r\nq=1\r\n\r\n"
+         "[B]\r\nz=3\r\nx=4\r\n",
+         {{"A", {"y", "w"}}, {"B", {"z", "x"}}}},
+        {"a key in a later section of the name counts",
+         "[A]\nx=0\n[C]\n[A]\ny=0\nw=0\n[b]\nZ=0\n",
+         "[A]\nx=0\n[C]\n[A]\ny=0\nw=0\n[b]\nZ=0\nx=4\n",
+         {{"B", {"x"}}}},
+        {"nothing lacks", "[A]\nx=\ny=\nw=\n[B]\nz=\nx=\n", "[A]\nx=\ny=\nw=\n[B]\nz=\nx=\n", {}},
+    };
+    for (const Case& c : cases) {
+        TempHome home;
+        if (c.before != "<none>") home.write("t.ini", c.before);
+        std::vector<platform::IniAddition> added{{"stale", {"k"}}};
+        ASSERT_TRUE(IniFile::addMissing(home.file("t.ini"), from, added)) << c.name;
+        EXPECT_EQ(home.read("t.ini"), c.after) << c.name;
+        Added got;
+        for (const auto& a : added) got.emplace_back(a.section, a.keys);
+        EXPECT_EQ(got, c.added) << c.name;
+    }
+}
+
+TEST(IniAddMissing, AFileThatRefusesStaysAndGetsNothing) {
+    TempHome home;
+    home.write("ro.ini", "[A]\n");
+    ::chmod(home.file("ro.ini").c_str(), 0444);
+    std::vector<platform::IniAddition> added;
+    EXPECT_FALSE(IniFile::addMissing(home.file("ro.ini"), "[A]\nx=1\n", added));
+    EXPECT_TRUE(added.empty());
+    EXPECT_EQ(home.read("ro.ini"), "[A]\n");
+}
+
 // Another instance that keeps the lock (here another open folder of this
 // process, which flock tells apart as it tells processes) delays a write by
 // the bound at most, and the write still lands.

@@ -37,6 +37,7 @@ class ScreenshotTest : public QObject {
                                   "ChsFont=WenQuanYi Micro Hei\n[Ports]\n")
                               .arg(lang);
         for (int port = 1; port <= 16; ++port) content += QString("%1=/nonexistent/tty%1\n").arg(port);
+        content += "[ChInfo]\n5000=16\n";
         home.write("tavorin.def", content.toStdString());
         QVERIFY(StartProgram());
         QVERIFY(QTest::qWaitFor([] { return !frmSplash::existing(); }, 5000));

@@ -93,10 +93,11 @@ class StartupTest : public QObject {
         return started;
     }
     // The settings, with every serial port mapped to no device (or to the
-    // devices given), so that no test touches the machine's own ports.
+    // devices given), so that no test touches the machine's own ports, and a
+    // grid layout, so that the start has nothing to restore.
     void settings(const QString& content, const std::map<int, std::string>& devices = {}) {
         if (content == QLatin1String("<none>")) return;
-        home->write("tavorin.def", content.toStdString() + ports(devices));
+        home->write("tavorin.def", content.toStdString() + ports(devices) + "[ChInfo]\n5000=16\n");
     }
     std::string ports(const std::map<int, std::string>& devices = {}) {
         std::string section = "\n[Ports]\n";
@@ -176,6 +177,10 @@ class StartupTest : public QObject {
                                      << "-1" << 3;
         QTest::newRow("Language empty") << f0.arg("") << "zh_CN" << true << "0"
                                         << "" << 3;
+        QTest::newRow("Language 2.5 rounds half to even") << f0.arg("2.5") << "zh_CN" << true << "0"
+                                                          << "2.5" << 2;
+        QTest::newRow("Language 0.6 rounds") << f0.arg("0.6") << "zh_CN" << true << "0"
+                                             << "0.6" << 1;
         QTest::newRow("Language no number") << f0.arg("en") << "zh_CN" << true << "0"
                                             << "en" << 3;
         QTest::newRow("Language missing") << "[Setting]\nFirRun=0\n"
@@ -315,9 +320,11 @@ class StartupTest : public QObject {
         ::chmod(home->path().c_str(), 0755);
     }
 
+    // Neither the first real start's keys nor the grid layout the file lacks
+    // can be stored: one notice, the refusal.
     void unwritableSettingsStartNormallyAndSaySoOnce() {
         qputenv("LC_ALL", "zh_TW.UTF-8");
-        settings("[Setting]\nFirRun=1\nEngFont=DejaVu Sans\n");
+        home->write("tavorin.def", "[Setting]\nFirRun=1\nEngFont=DejaVu Sans\n" + ports());
         const std::string before = home->read("tavorin.def");
         ::chmod(home->file("tavorin.def").c_str(), 0444);
         QVERIFY(start());
