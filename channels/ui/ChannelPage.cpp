@@ -108,7 +108,11 @@ ChannelPage::ChannelPage(QWidget* frame, model::ChannelWindow& window) : ChMemPa
 
     connect(cboModel, &QComboBox::activated, this, [this] { cboModel_Click(); });
     connect(cboFrequency, &QComboBox::activated, this, [this] { cboFrequency_Click(); });
-    connect(cboGridChCtdcs, &QComboBox::activated, this, [this] { cboGridChCtdcs_LostFocus(); });
+    // A choice from the list stores it. The drop-down also reports its text
+    // as chosen when it loses the focus to a hiding, which stores nothing.
+    connect(cboGridChCtdcs, &QComboBox::activated, this, [this] {
+        if (!hidingToneBox_) cboGridChCtdcs_LostFocus();
+    });
     connect(cmdPc[0], &QPushButton::clicked, this, [this] { cmdPc_Click(0); });
     connect(cmdPc[1], &QPushButton::clicked, this, [this] { cmdPc_Click(1); });
     connect(cmdPc[4], &QPushButton::clicked, this, [this] { cmdPc_Click(4); });
@@ -448,6 +452,25 @@ void ChannelPage::cboGridChCtdcs_LostFocus() {
     CommitTone(m(), chMem(), app::shell(), *this, cboGridChCtdcs->currentText().toStdString());
 }
 
+// Enter stores the tone as a click elsewhere does; Escape drops what was
+// typed. The drop-down hides either way, also when nothing was pending.
+bool ChannelPage::cboGridChCtdcs_KeyDown(QKeyEvent* key) {
+    if (key->modifiers() & ~Qt::KeypadModifier) return false;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        cboGridChCtdcs_LostFocus();
+        break;
+    case Qt::Key_Escape:
+        CancelTone(chMem(), *this);
+        break;
+    default:
+        return false;
+    }
+    HideCtdcs();
+    return true;
+}
+
 // The tone shown is selected whole, so a tone typed replaces it.
 void ChannelPage::SetCtdcsText(const std::string& text) {
     cboGridChCtdcs->setEditText(QString::fromStdString(text));
@@ -463,9 +486,13 @@ void ChannelPage::AddCtdcsItem(const std::string& text, int position) {
 }
 
 // Hiding keeps the pending cell and stores nothing, even when the drop-down
-// had the focus: a load hides it after the image was replaced.
+// had the focus: a load hides it after the image was replaced. The keys it
+// had go back to the grid, on its current cell.
 void ChannelPage::HideCtdcs() {
     hidingToneBox_ = true;
+    QWidget* focus = cboGridChCtdcs->window()->focusWidget();
+    if (focus && (focus == cboGridChCtdcs || cboGridChCtdcs->isAncestorOf(focus)))
+        vsfgGridCh->view()->setFocus(Qt::OtherFocusReason);
     cboGridChCtdcs->hide();
     hidingToneBox_ = false;
 }
@@ -475,6 +502,9 @@ bool ChannelPage::eventFilter(QObject* watched, QEvent* event) {
         return vsfgGridCh_KeyDown(static_cast<QKeyEvent*>(event)) || QObject::eventFilter(watched, event);
     if (watched == cboGridChCtdcs || watched == cboGridChCtdcs->lineEdit()) {
         switch (event->type()) {
+        case QEvent::KeyPress:
+            if (cboGridChCtdcs_KeyDown(static_cast<QKeyEvent*>(event))) return true;
+            break;
         case QEvent::FocusIn:
             if (watched == cboGridChCtdcs && userFocusChange(event)) cboGridChCtdcs_GotFocus();
             break;

@@ -246,6 +246,66 @@ class ToneBoxWindowTest : public QObject {
         QVERIFY(p.errors.tags.empty());
     }
 
+    // From the keyboard: Enter stores the tone typed in every form the
+    // commit takes, however the drop-down opened, and Escape drops it; either
+    // way the keys go back to the grid on the tone cell, so the next key
+    // acts there as on a cell reached with the arrows.
+    void theKeysEndTheDropDownAndGoOnInTheGrid_data() { languages(); }
+    void theKeysEndTheDropDownAndGoOnInTheGrid() {
+        QFETCH(int, lang);
+        QFETCH(QString, off);
+        Program p(lang);
+        // The main window's last layout of its start-up shows the channel
+        // window again, which would take the keys from a cell being typed.
+        QCoreApplication::processEvents();
+        platform::Grid& grid = p.grid();
+        const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+        const auto onGrid = [&](int row, int col) {
+            QVERIFY(p.box().isHidden());
+            QCOMPARE(QApplication::focusWidget(), grid.view());
+            QCOMPARE(grid.row(), row);
+            QCOMPARE(grid.col(), col);
+        };
+        const auto enter = [&](const char* keys) {
+            Program::keys(keys);
+            press(Qt::Key_Return);
+            QTRY_VERIFY(!grid.isEditing());
+        };
+
+        // Down and F2 move from the row above; Here types on the cell left current.
+        enum class Opener { Click, Down, F2, Here, DoubleClick };
+        const struct {
+            int ch;
+            Opener opener;
+            Typed typed; // what the channel holds after Enter, or after Escape
+            bool escape;
+        } rows[] = {
+            {1, Opener::Click, {"023", "D023N", 0x13, 0x28}, false},
+            {2, Opener::Down, {"023i", "D023I", 0x13, 0xA8}, false},
+            {3, Opener::F2, {"754", "D754N", 0xEC, 0x29}, false},
+            {4, Opener::Down, {"D047N", "D047N", 0x27, 0x28}, false},
+            {4, Opener::Here, {"88.5", "D047N", 0x27, 0x28}, true},
+            {5, Opener::DoubleClick, {"100", "100.0", 0xE8, 0x03}, false},
+        };
+        for (const auto& r : rows) {
+            if (r.opener == Opener::Click) p.click(r.ch, ColRxTone);
+            if (r.opener == Opener::DoubleClick) p.doubleClick(r.ch, ColRxTone);
+            if (r.opener == Opener::Down || r.opener == Opener::F2) press(Qt::Key_Down);
+            if (r.opener == Opener::F2) press(Qt::Key_F2);
+            if (r.opener == Opener::Click || r.opener == Opener::F2 || r.opener == Opener::DoubleClick)
+                QVERIFY(p.box().isVisible());
+            Program::keys(r.typed.keys);
+            QVERIFY(p.box().isVisible());
+            press(r.escape ? Qt::Key_Escape : Qt::Key_Return);
+            onGrid(r.ch, ColRxTone);
+            p.stored(r.ch, r.typed);
+            if (r.escape) QCOMPARE(channels::chMem().CtdcsEditCol, 0);
+        }
+        // What Escape dropped stays dropped after the next click.
+        p.stored(4, rows[3].typed);
+        QVERIFY(p.errors.tags.empty());
+    }
+
     // Run under xvfb-run with TAVORIN_SCREENSHOT_DIR set: the drop-down as
     // a click on a tone cell of "None" opens it, saved for a look.
     void screenshot() {
