@@ -21,6 +21,7 @@
 #include <cstdlib>
 
 using channels::ColName;
+using channels::ColRxFre;
 using channels::ColRxTone;
 using channels::ColTxFre;
 using channels::ColTxTone;
@@ -249,7 +250,8 @@ class ToneBoxWindowTest : public QObject {
     // From the keyboard: Enter stores the tone typed in every form the
     // commit takes, however the drop-down opened, and Escape drops it; either
     // way the keys go back to the grid on the tone cell, so the next key
-    // acts there as on a cell reached with the arrows.
+    // acts there as on a cell reached with the arrows. A frequency entered
+    // with Enter leads on to the tone the same way.
     void theKeysEndTheDropDownAndGoOnInTheGrid_data() { languages(); }
     void theKeysEndTheDropDownAndGoOnInTheGrid() {
         QFETCH(int, lang);
@@ -271,6 +273,37 @@ class ToneBoxWindowTest : public QObject {
             press(Qt::Key_Return);
             QTRY_VERIFY(!grid.isEditing());
         };
+
+        // An empty channel: its receive frequency clicked, then its transmit
+        // frequency and its tones typed with no click between them.
+        p.click(6, ColRxFre);
+        enter("435.0125");
+        onGrid(6, ColTxFre);
+        enter("436");
+        QCOMPARE(m().ChInfo[6][ColTxFre], 43600000);
+        onGrid(6, ColRxTone);
+        QCOMPARE(grid.textMatrix(6, ColRxTone), off);
+        enter("D047N");
+        onGrid(6, ColRxTone);
+        p.stored(6, {"", "D047N", 0x27, 0x28});
+        press(Qt::Key_Right);
+        enter("023");
+        onGrid(6, ColTxTone);
+        QCOMPARE(m().ChCtdcs[6][0], std::string("D047N"));
+        QCOMPARE(m().ChCtdcs[6][1], std::string("D023N"));
+        QCOMPARE(p.tones(6), (Bytes{0x27, 0x28, 0x13, 0x28}));
+
+        // Scrolling hides the drop-down and keeps the tone pending, and the
+        // keys act on the grid; the next click (row 1's below) stores it.
+        Program::keys("131.8");
+        QWheelEvent wheel(QPointF(5, 5), grid.container()->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid.container(), &wheel);
+        onGrid(6, ColTxTone);
+        QCOMPARE(channels::chMem().CtdcsEditCol, ColTxTone);
+        QCOMPARE(grid.textMatrix(6, ColTxTone), QString("D023N"));
+        press(Qt::Key_Left);
+        onGrid(6, ColRxTone);
 
         // Down and F2 move from the row above; Here types on the cell left current.
         enum class Opener { Click, Down, F2, Here, DoubleClick };
@@ -300,6 +333,10 @@ class ToneBoxWindowTest : public QObject {
             onGrid(r.ch, ColRxTone);
             p.stored(r.ch, r.typed);
             if (r.escape) QCOMPARE(channels::chMem().CtdcsEditCol, 0);
+            if (r.ch != 1) continue;
+            QCOMPARE(m().ChCtdcs[6][0], std::string("D047N"));
+            QCOMPARE(m().ChCtdcs[6][1], std::string("131.8"));
+            QCOMPARE(p.tones(6), (Bytes{0x27, 0x28, 0x26, 0x05}));
         }
         // What Escape dropped stays dropped after the next click.
         p.stored(4, rows[3].typed);
