@@ -23,6 +23,7 @@
 #include "platform/ui/Widgets.h"
 #include "shell/FileCommands.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -53,6 +54,12 @@ model::ModelState& m() {
 bool userFocusChange(QEvent* event) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+// The drop-down's own list is open: the focus it takes from the drop-down
+// is still the drop-down's.
+bool listOpen(const QComboBox& box) {
+    return box.view()->isVisible();
 }
 
 } // namespace
@@ -109,9 +116,10 @@ ChannelPage::ChannelPage(QWidget* frame, model::ChannelWindow& window) : ChMemPa
     connect(cboModel, &QComboBox::activated, this, [this] { cboModel_Click(); });
     connect(cboFrequency, &QComboBox::activated, this, [this] { cboFrequency_Click(); });
     // A choice from the list stores it. The drop-down also reports its text
-    // as chosen when it loses the focus to a hiding, which stores nothing.
+    // as chosen when it loses the focus to a hiding or to its own list
+    // opening, and neither stores anything.
     connect(cboGridChCtdcs, &QComboBox::activated, this, [this] {
-        if (!hidingToneBox_) cboGridChCtdcs_LostFocus();
+        if (!hidingToneBox_ && !listOpen(*cboGridChCtdcs)) cboGridChCtdcs_LostFocus();
     });
     connect(cmdPc[0], &QPushButton::clicked, this, [this] { cmdPc_Click(0); });
     connect(cmdPc[1], &QPushButton::clicked, this, [this] { cmdPc_Click(1); });
@@ -509,7 +517,8 @@ bool ChannelPage::eventFilter(QObject* watched, QEvent* event) {
             if (watched == cboGridChCtdcs && userFocusChange(event)) cboGridChCtdcs_GotFocus();
             break;
         case QEvent::FocusOut:
-            if (watched == cboGridChCtdcs && userFocusChange(event) && !hidingToneBox_)
+            if (watched == cboGridChCtdcs && userFocusChange(event) && !hidingToneBox_ &&
+                !listOpen(*cboGridChCtdcs))
                 cboGridChCtdcs_LostFocus();
             break;
         case QEvent::MouseButtonRelease:

@@ -10,6 +10,7 @@
 #include "tests/program/ProgramFixture.h"
 #include "tests/support/Screenshot.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -340,6 +341,27 @@ class ToneBoxWindowTest : public QObject {
         }
         // What Escape dropped stays dropped after the next click.
         p.stored(4, rows[3].typed);
+
+        // Tab moves on one cell and keeps the tone pending; the next key
+        // opens the drop-down there and stores it first. Its list opens and
+        // stays open, and a tone clicked in it is stored.
+        Program::keys("88.5");
+        press(Qt::Key_Tab);
+        onGrid(5, ColTxTone);
+        QCOMPARE(channels::chMem().CtdcsEditCol, ColRxTone);
+        press(Qt::Key_F2);
+        p.stored(5, {"", "88.5", 0x75, 0x03});
+        press(Qt::Key_F4);
+        QAbstractItemView* list = p.box().view();
+        QTRY_VERIFY(list->isVisible());
+        QCoreApplication::processEvents(); // the list's window active, as the system makes it
+        const QModelIndex item = list->model()->index(p.box().findText("103.5"), 0);
+        list->scrollTo(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+        onGrid(5, ColTxTone);
+        QCOMPARE(m().ChCtdcs[5][0], std::string("88.5"));
+        QCOMPARE(m().ChCtdcs[5][1], std::string("103.5"));
+        QCOMPARE(p.tones(5), (Bytes{0x75, 0x03, 0x0B, 0x04}));
         QVERIFY(p.errors.tags.empty());
     }
 
