@@ -362,6 +362,13 @@ class ToneBoxWindowTest : public QObject {
         QCOMPARE(m().ChCtdcs[5][0], std::string("88.5"));
         QCOMPARE(m().ChCtdcs[5][1], std::string("103.5"));
         QCOMPARE(p.tones(5), (Bytes{0x75, 0x03, 0x0B, 0x04}));
+
+        // A text that is no tone is stored as the off tone, as a click stores it.
+        Program::keys("D8");
+        press(Qt::Key_Return);
+        onGrid(5, ColTxTone);
+        QCOMPARE(grid.textMatrix(5, ColTxTone), off);
+        QCOMPARE(p.tones(5), (Bytes{0x75, 0x03, 0xFF, 0xFF}));
         QVERIFY(p.errors.tags.empty());
     }
 
