@@ -86,4 +86,10 @@ void CommitTone(model::ModelState& m, ChMemState& s, const app::ShellState& shel
     });
 }
 
+void CancelTone(ChMemState& s, ChGridView& view) {
+    s.CtdcsEditRow = 0;
+    s.CtdcsEditCol = 0;
+    view.HideCtdcs();
+}
+
 } // namespace channels

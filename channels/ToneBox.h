@@ -29,4 +29,8 @@ void OpenToneBox(model::ModelState& m, ChMemState& s, ChGridView& view, int row,
 void CommitTone(model::ModelState& m, ChMemState& s, const app::ShellState& shell, ChGridView& view,
                 const std::string& text);
 
+// The user gave up the tone being typed: the drop-down hides and no cell is
+// pending, so nothing of it is stored, not by a click nor by a Save.
+void CancelTone(ChMemState& s, ChGridView& view);
+
 } // namespace channels

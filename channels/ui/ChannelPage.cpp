@@ -23,6 +23,7 @@
 #include "platform/ui/Widgets.h"
 #include "shell/FileCommands.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -53,6 +54,12 @@ model::ModelState& m() {
 bool userFocusChange(QEvent* event) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
+}
+
+// The drop-down's own list is open: the focus it takes from the drop-down
+// is still the drop-down's.
+bool listOpen(const QComboBox& box) {
+    return box.view()->isVisible();
 }
 
 } // namespace
@@ -108,7 +115,12 @@ ChannelPage::ChannelPage(QWidget* frame, model::ChannelWindow& window) : ChMemPa
 
     connect(cboModel, &QComboBox::activated, this, [this] { cboModel_Click(); });
     connect(cboFrequency, &QComboBox::activated, this, [this] { cboFrequency_Click(); });
-    connect(cboGridChCtdcs, &QComboBox::activated, this, [this] { cboGridChCtdcs_LostFocus(); });
+    // A choice from the list stores it. The drop-down also reports its text
+    // as chosen when it loses the focus to a hiding or to its own list
+    // opening, and neither stores anything.
+    connect(cboGridChCtdcs, &QComboBox::activated, this, [this] {
+        if (!hidingToneBox_ && !listOpen(*cboGridChCtdcs)) cboGridChCtdcs_LostFocus();
+    });
     connect(cmdPc[0], &QPushButton::clicked, this, [this] { cmdPc_Click(0); });
     connect(cmdPc[1], &QPushButton::clicked, this, [this] { cmdPc_Click(1); });
     connect(cmdPc[4], &QPushButton::clicked, this, [this] { cmdPc_Click(4); });
@@ -448,6 +460,25 @@ void ChannelPage::cboGridChCtdcs_LostFocus() {
     CommitTone(m(), chMem(), app::shell(), *this, cboGridChCtdcs->currentText().toStdString());
 }
 
+// Enter stores the tone as a click elsewhere does; Escape drops what was
+// typed. The drop-down hides either way, also when nothing was pending.
+bool ChannelPage::cboGridChCtdcs_KeyDown(QKeyEvent* key) {
+    if (key->modifiers() & ~Qt::KeypadModifier) return false;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        cboGridChCtdcs_LostFocus();
+        break;
+    case Qt::Key_Escape:
+        CancelTone(chMem(), *this);
+        break;
+    default:
+        return false;
+    }
+    HideCtdcs();
+    return true;
+}
+
 // The tone shown is selected whole, so a tone typed replaces it.
 void ChannelPage::SetCtdcsText(const std::string& text) {
     cboGridChCtdcs->setEditText(QString::fromStdString(text));
@@ -463,9 +494,13 @@ void ChannelPage::AddCtdcsItem(const std::string& text, int position) {
 }
 
 // Hiding keeps the pending cell and stores nothing, even when the drop-down
-// had the focus: a load hides it after the image was replaced.
+// had the focus: a load hides it after the image was replaced. The keys it
+// had go back to the grid, on its current cell.
 void ChannelPage::HideCtdcs() {
     hidingToneBox_ = true;
+    QWidget* focus = cboGridChCtdcs->window()->focusWidget();
+    if (focus && (focus == cboGridChCtdcs || cboGridChCtdcs->isAncestorOf(focus)))
+        vsfgGridCh->view()->setFocus(Qt::OtherFocusReason);
     cboGridChCtdcs->hide();
     hidingToneBox_ = false;
 }
@@ -475,11 +510,15 @@ bool ChannelPage::eventFilter(QObject* watched, QEvent* event) {
         return vsfgGridCh_KeyDown(static_cast<QKeyEvent*>(event)) || QObject::eventFilter(watched, event);
     if (watched == cboGridChCtdcs || watched == cboGridChCtdcs->lineEdit()) {
         switch (event->type()) {
+        case QEvent::KeyPress:
+            if (cboGridChCtdcs_KeyDown(static_cast<QKeyEvent*>(event))) return true;
+            break;
         case QEvent::FocusIn:
             if (watched == cboGridChCtdcs && userFocusChange(event)) cboGridChCtdcs_GotFocus();
             break;
         case QEvent::FocusOut:
-            if (watched == cboGridChCtdcs && userFocusChange(event) && !hidingToneBox_)
+            if (watched == cboGridChCtdcs && userFocusChange(event) && !hidingToneBox_ &&
+                !listOpen(*cboGridChCtdcs))
                 cboGridChCtdcs_LostFocus();
             break;
         case QEvent::MouseButtonRelease:

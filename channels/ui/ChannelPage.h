@@ -62,6 +62,8 @@ class ChannelPage : public QObject, public ChMemPage, public ChGridView {
     bool vsfgGridCh_KeyDown(QKeyEvent* key);
     void cboGridChCtdcs_GotFocus();
     void cboGridChCtdcs_LostFocus();
+    // Whether the key pressed in the tone drop-down ended it (Enter, Escape).
+    bool cboGridChCtdcs_KeyDown(QKeyEvent* key);
     void cmdPc_Click(int index);
 
     // What the model shows on this page.

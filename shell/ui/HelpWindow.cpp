@@ -8,6 +8,7 @@
 #include "shell/ui/ProgramIcon.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QStyle>
@@ -98,6 +99,14 @@ QRect HelpWindow::PlaceInside(QSize wanted, const QRect& owner, const QRect& ava
     r.moveLeft(std::clamp(r.left(), available.left(), available.right() - r.width() + 1));
     r.moveTop(std::clamp(r.top(), available.top(), available.bottom() - r.height() + 1));
     return r;
+}
+
+// Escape closes the window, as it closes the program's dialogs.
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void HelpWindow::InitFace() {

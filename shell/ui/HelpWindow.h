@@ -43,6 +43,9 @@ class HelpWindow : public QWidget {
     QAction* cmdHome;
     HelpBrowser* txtPage;
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     explicit HelpWindow(QWidget* owner);
     void GoHome(const QUrl& index);

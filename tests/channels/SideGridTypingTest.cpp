@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QtTest>
 
 using Bytes = std::vector<std::uint8_t>;
@@ -82,6 +83,49 @@ class SideGridTypingTest : public QObject {
         p.type(tones, 1, 2, byKey, "1.5");
         QCOMPARE(tones.textMatrix(1, 2), QString("1.5"));
         QCOMPARE(p.bytes(0xE400, 3), (Bytes{0x98, 0x3A, 15}));
+        QVERIFY(p.errors.tags.empty());
+    }
+
+    // Once a cell's edit ends with Return, the keys are the grid's: an arrow
+    // moves on and the next value is typed with no click.
+    void theNextCellIsTypedWithoutAClick_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<int>("arrow");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("FM stations") << 2 << "vsfgGridRadio"
+                                     << "98.1" << int(Qt::Key_Down) << "101.7" << 2 << 1 << "101.7";
+        QTest::newRow("phone book") << 3 << "vsfgGridPhoneBook"
+                                    << "123" << int(Qt::Key_Right) << "abc" << 1 << 2 << "ABC";
+        QTest::newRow("two-tone") << 4 << "vsfgGridTwoTone_0"
+                                  << "1000" << int(Qt::Key_Right) << "1.5" << 1 << 2 << "1.5";
+    }
+    void theNextCellIsTypedWithoutAClick() {
+        QFETCH(int, page);
+        QFETCH(QString, grid);
+        QFETCH(QString, first);
+        QFETCH(int, arrow);
+        QFETCH(QString, keys);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(QString, shown);
+        Program p;
+        p.page(page);
+        auto* g = p.chMem->findChild<platform::Grid*>(grid);
+        QVERIFY(g);
+        p.type(*g, 1, 1, true, first);
+        QCOMPARE(QApplication::focusWidget(), g->view());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(arrow));
+        for (const QChar k : keys) QTest::keyClick(QApplication::focusWidget(), k.toLatin1());
+        QVERIFY(g->isEditing());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!g->isEditing());
+        QVERIFY2(g->textMatrix(row, col).startsWith(shown), qPrintable(g->textMatrix(row, col)));
+        QCOMPARE(QApplication::focusWidget(), g->view());
         QVERIFY(p.errors.tags.empty());
     }
 };

@@ -10,6 +10,7 @@
 #include "tests/program/ProgramFixture.h"
 #include "tests/support/Screenshot.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,6 +22,7 @@
 #include <cstdlib>
 
 using channels::ColName;
+using channels::ColRxFre;
 using channels::ColRxTone;
 using channels::ColTxFre;
 using channels::ColTxTone;
@@ -243,6 +245,130 @@ class ToneBoxWindowTest : public QObject {
         QCOMPARE(m().ChCtdcs[5][0], std::string("None"));
         QCOMPARE(p.tones(5), (Bytes{0xFF, 0xFF, 0x9E, 0x02}));
         QVERIFY(p.box().isVisible());
+        QVERIFY(p.errors.tags.empty());
+    }
+
+    // From the keyboard: Enter stores the tone typed in every form the
+    // commit takes, however the drop-down opened, and Escape drops it; either
+    // way the keys go back to the grid on the tone cell, so the next key
+    // acts there as on a cell reached with the arrows. A frequency entered
+    // with Enter leads on to the tone the same way.
+    void theKeysEndTheDropDownAndGoOnInTheGrid_data() { languages(); }
+    void theKeysEndTheDropDownAndGoOnInTheGrid() {
+        QFETCH(int, lang);
+        QFETCH(QString, off);
+        Program p(lang);
+        // The main window's last layout of its start-up shows the channel
+        // window again, which would take the keys from a cell being typed.
+        QCoreApplication::processEvents();
+        platform::Grid& grid = p.grid();
+        const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+        const auto onGrid = [&](int row, int col) {
+            QVERIFY(p.box().isHidden());
+            QCOMPARE(QApplication::focusWidget(), grid.view());
+            QCOMPARE(grid.row(), row);
+            QCOMPARE(grid.col(), col);
+        };
+        const auto enter = [&](const char* keys) {
+            Program::keys(keys);
+            press(Qt::Key_Return);
+            QTRY_VERIFY(!grid.isEditing());
+        };
+
+        // An empty channel: its receive frequency clicked, then its transmit
+        // frequency and its tones typed with no click between them.
+        p.click(6, ColRxFre);
+        enter("435.0125");
+        onGrid(6, ColTxFre);
+        enter("436");
+        QCOMPARE(m().ChInfo[6][ColTxFre], 43600000);
+        onGrid(6, ColRxTone);
+        QCOMPARE(grid.textMatrix(6, ColRxTone), off);
+        enter("D047N");
+        onGrid(6, ColRxTone);
+        p.stored(6, {"", "D047N", 0x27, 0x28});
+        press(Qt::Key_Right);
+        enter("023");
+        onGrid(6, ColTxTone);
+        QCOMPARE(m().ChCtdcs[6][0], std::string("D047N"));
+        QCOMPARE(m().ChCtdcs[6][1], std::string("D023N"));
+        QCOMPARE(p.tones(6), (Bytes{0x27, 0x28, 0x13, 0x28}));
+
+        // Scrolling hides the drop-down and keeps the tone pending, and the
+        // keys act on the grid; the next click (row 1's below) stores it.
+        Program::keys("131.8");
+        QWheelEvent wheel(QPointF(5, 5), grid.container()->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid.container(), &wheel);
+        onGrid(6, ColTxTone);
+        QCOMPARE(channels::chMem().CtdcsEditCol, ColTxTone);
+        QCOMPARE(grid.textMatrix(6, ColTxTone), QString("D023N"));
+        press(Qt::Key_Left);
+        onGrid(6, ColRxTone);
+
+        // Down and F2 move from the row above; Here types on the cell left current.
+        enum class Opener { Click, Down, F2, Here, DoubleClick };
+        const struct {
+            int ch;
+            Opener opener;
+            Typed typed; // what the channel holds after Enter, or after Escape
+            bool escape;
+        } rows[] = {
+            {1, Opener::Click, {"023", "D023N", 0x13, 0x28}, false},
+            {2, Opener::Down, {"023i", "D023I", 0x13, 0xA8}, false},
+            {3, Opener::F2, {"754", "D754N", 0xEC, 0x29}, false},
+            {4, Opener::Down, {"D047N", "D047N", 0x27, 0x28}, false},
+            {4, Opener::Here, {"88.5", "D047N", 0x27, 0x28}, true},
+            {5, Opener::DoubleClick, {"100", "100.0", 0xE8, 0x03}, false},
+        };
+        for (const auto& r : rows) {
+            if (r.opener == Opener::Click) p.click(r.ch, ColRxTone);
+            if (r.opener == Opener::DoubleClick) p.doubleClick(r.ch, ColRxTone);
+            if (r.opener == Opener::Down || r.opener == Opener::F2) press(Qt::Key_Down);
+            if (r.opener == Opener::F2) press(Qt::Key_F2);
+            if (r.opener == Opener::Click || r.opener == Opener::F2 || r.opener == Opener::DoubleClick)
+                QVERIFY(p.box().isVisible());
+            Program::keys(r.typed.keys);
+            QVERIFY(p.box().isVisible());
+            press(r.escape ? Qt::Key_Escape : Qt::Key_Return);
+            onGrid(r.ch, ColRxTone);
+            p.stored(r.ch, r.typed);
+            if (r.escape) QCOMPARE(channels::chMem().CtdcsEditCol, 0);
+            if (r.ch != 1) continue;
+            QCOMPARE(m().ChCtdcs[6][0], std::string("D047N"));
+            QCOMPARE(m().ChCtdcs[6][1], std::string("131.8"));
+            QCOMPARE(p.tones(6), (Bytes{0x27, 0x28, 0x26, 0x05}));
+        }
+        // What Escape dropped stays dropped after the next click.
+        p.stored(4, rows[3].typed);
+
+        // Tab moves on one cell and keeps the tone pending; the next key
+        // opens the drop-down there and stores it first. Its list opens and
+        // stays open, and a tone clicked in it is stored.
+        Program::keys("88.5");
+        press(Qt::Key_Tab);
+        onGrid(5, ColTxTone);
+        QCOMPARE(channels::chMem().CtdcsEditCol, ColRxTone);
+        press(Qt::Key_F2);
+        p.stored(5, {"", "88.5", 0x75, 0x03});
+        press(Qt::Key_F4);
+        QAbstractItemView* list = p.box().view();
+        QTRY_VERIFY(list->isVisible());
+        QCoreApplication::processEvents(); // the list's window active, as the system makes it
+        const QModelIndex item = list->model()->index(p.box().findText("103.5"), 0);
+        list->scrollTo(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(item).center());
+        onGrid(5, ColTxTone);
+        QCOMPARE(m().ChCtdcs[5][0], std::string("88.5"));
+        QCOMPARE(m().ChCtdcs[5][1], std::string("103.5"));
+        QCOMPARE(p.tones(5), (Bytes{0x75, 0x03, 0x0B, 0x04}));
+
+        // A text that is no tone is stored as the off tone, as a click stores it.
+        Program::keys("D8");
+        press(Qt::Key_Return);
+        onGrid(5, ColTxTone);
+        QCOMPARE(grid.textMatrix(5, ColTxTone), off);
+        QCOMPARE(p.tones(5), (Bytes{0x75, 0x03, 0xFF, 0xFF}));
         QVERIFY(p.errors.tags.empty());
     }
 

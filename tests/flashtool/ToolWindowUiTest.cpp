@@ -193,6 +193,12 @@ class ToolWindowUiTest : public QObject {
         typeIntoCell(*w.vsfgGridInRam, 0x40, QStringLiteral("a5"));
         QCOMPARE(radiolink::linkState().InRamDat[0x40], 0xA5);
         QCOMPARE(w.vsfgGridInRam->textMatrix(5, 1), QStringLiteral("A5"));
+        // The keys stay in the grid: the next cell is typed without a click.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        for (char key : {'b', '6'}) QTest::keyClick(QApplication::focusWidget(), key);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!w.vsfgGridInRam->isEditing());
+        QCOMPARE(radiolink::linkState().InRamDat[0x41], 0xB6);
         // Below the tool range of the internal RAM nothing is taken.
         typeIntoCell(*w.vsfgGridInRam, 0x10, QStringLiteral("7"));
         QCOMPARE(radiolink::linkState().InRamDat[0x10], 0x00);

@@ -3,6 +3,7 @@
 #include "platform/ui/Grid.h"
 #include "platform/Failure.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -276,6 +277,55 @@ class GridTest : public QObject {
         QCOMPARE(f.grid.textMatrix(2, 1), QString("98.1"));
         QCOMPARE(f.grid.comboIndex(), 1 + 981 - 870);
         QCOMPARE(after.count(), 1);
+    }
+
+    // However an edit ends, the keys are the grid's again: the next key
+    // starts an edit of the current cell, as on a cell reached with the
+    // arrows.
+    void theNextKeyEditsTheCurrentCellAfterAnEdit_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<int>("nextCol");
+        for (const char* end : {"Return", "Tab", "Escape"}) {
+            const int next = QString(end) == "Tab" ? 2 : 1;
+            QTest::newRow(qPrintable(QString("line, ") + end)) << QString() << end << next;
+            QTest::newRow(qPrintable(QString("list to type into, ") + end)) << "|Wide|Narrow" << end << next;
+            QTest::newRow(qPrintable(QString("list, ") + end)) << "Wide|Narrow" << end << next;
+        }
+        QTest::newRow("list, an item clicked in the open list") << "Wide|Narrow"
+                                                                << "click" << 1;
+    }
+    void theNextKeyEditsTheCurrentCellAfterAnEdit() {
+        QFETCH(QString, list);
+        QFETCH(QString, end);
+        QFETCH(int, nextCol);
+        Fixture f;
+        f.grid.setColComboList(1, list);
+        f.grid.setEditMode(Grid::EditMode::KeyboardMouse);
+        f.grid.setCurrentCell(2, 1);
+        f.grid.view()->setFocus();
+        QTest::keyClick(f.grid.view(), Qt::Key_F2);
+        QVERIFY(f.grid.isEditing());
+        if (end == "click") {
+            auto* combo = qobject_cast<QComboBox*>(f.grid.editor());
+            QVERIFY(combo);
+            combo->showPopup();
+            QAbstractItemView* items = combo->view();
+            QTRY_VERIFY(items->isVisible());
+            const QRect narrow = items->visualRect(items->model()->index(1, 0));
+            QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, narrow.center());
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), end == "Return" ? Qt::Key_Return
+                                                         : end == "Tab"  ? Qt::Key_Tab
+                                                                         : Qt::Key_Escape);
+        }
+        QTRY_VERIFY(!f.grid.isEditing());
+        if (end == "click") QCOMPARE(f.grid.textMatrix(2, 1), QString("Narrow"));
+        QTRY_COMPARE(QApplication::focusWidget(), f.grid.view());
+        QCOMPARE(f.grid.col(), nextCol);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N);
+        QVERIFY(f.grid.isEditing());
+        QCOMPARE(f.grid.view()->currentIndex().column() + 1, nextCol);
     }
 
     void clickReportsTheMouseCell() {
