@@ -86,6 +86,14 @@ void CommitTone(model::ModelState& m, ChMemState& s, const app::ShellState& shel
     });
 }
 
+void EnterTone(model::ModelState& m, ChMemState& s, const app::ShellState& shell, ChGridView& view,
+               const std::string& text) {
+    const int row = s.CtdcsEditRow, col = s.CtdcsEditCol;
+    CommitTone(m, s, shell, view, text);
+    if (col != ColRxTone || FaceLocked(shell) || row < 1 || row > m.ChCount) return;
+    if (ClickAction(m, row, ColTxTone) == ClickTarget::OpenTxTone) view.SetChGridCurrent(row, ColTxTone);
+}
+
 void CancelTone(ChMemState& s, ChGridView& view) {
     s.CtdcsEditRow = 0;
     s.CtdcsEditCol = 0;

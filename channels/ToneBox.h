@@ -29,6 +29,13 @@ void OpenToneBox(model::ModelState& m, ChMemState& s, ChGridView& view, int row,
 void CommitTone(model::ModelState& m, ChMemState& s, const app::ShellState& shell, ChGridView& view,
                 const std::string& text);
 
+// Enter in the drop-down: the tone is stored as CommitTone stores it, and a
+// receive tone leads on to the channel's transmit tone, which it was copied
+// into and which the user may want otherwise, as a typed frequency leads on
+// to the next cell. A channel that does not transmit stays on its receive tone.
+void EnterTone(model::ModelState& m, ChMemState& s, const app::ShellState& shell, ChGridView& view,
+               const std::string& text);
+
 // The user gave up the tone being typed: the drop-down hides and no cell is
 // pending, so nothing of it is stored, not by a click nor by a Save.
 void CancelTone(ChMemState& s, ChGridView& view);

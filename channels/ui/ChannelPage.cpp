@@ -460,14 +460,14 @@ void ChannelPage::cboGridChCtdcs_LostFocus() {
     CommitTone(m(), chMem(), app::shell(), *this, cboGridChCtdcs->currentText().toStdString());
 }
 
-// Enter stores the tone as a click elsewhere does; Escape drops what was
-// typed. The drop-down hides either way, also when nothing was pending.
+// Enter stores the tone as a click elsewhere does and leads on; Escape drops
+// what was typed. The drop-down hides either way, also when nothing was pending.
 bool ChannelPage::cboGridChCtdcs_KeyDown(QKeyEvent* key) {
     if (key->modifiers() & ~Qt::KeypadModifier) return false;
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        cboGridChCtdcs_LostFocus();
+        EnterTone(m(), chMem(), app::shell(), *this, cboGridChCtdcs->currentText().toStdString());
         break;
     case Qt::Key_Escape:
         CancelTone(chMem(), *this);

@@ -311,6 +311,32 @@ INSTANTIATE_TEST_SUITE_P(
                       ToneCase{"D089N", nullptr}, ToneCase{"D8", nullptr}, ToneCase{"", nullptr},
                       ToneCase{"None", nullptr}));
 
+// Enter in the drop-down stores as the commit does and leads on from the
+// receive tone to the transmit tone, where the channel transmits.
+TEST_F(GridEditTest, EnterOnAReceiveToneLeadsOnToTheTransmitTone) {
+    newChannel(2, "435");
+    newChannel(3, "436");
+    m.ChInfo[3][ColTxFre] = model::NoFre;
+    const struct {
+        int ch, col;
+        std::pair<int, int> current;
+    } cases[] = {
+        {2, ColRxTone, {2, ColTxTone}}, {2, ColTxTone, {2, ColTxTone}}, {3, ColRxTone, {3, ColRxTone}}};
+    for (const auto& c : cases) {
+        channels::OpenToneBox(m, s, grid, c.ch, c.col);
+        channels::EnterTone(m, s, app::shell(), grid, "100");
+        EXPECT_EQ(m.ChCtdcs[c.ch][c.col == ColRxTone ? 0 : 1], "100.0") << c.ch << " " << c.col;
+        EXPECT_EQ(grid.current, c.current) << c.ch << " " << c.col;
+        EXPECT_EQ(s.CtdcsEditCol, 0);
+    }
+    // Locked, nothing is stored and the cell stays current.
+    app::shell().FaceLockState = "ShowLock";
+    channels::OpenToneBox(m, s, grid, 2, ColRxTone);
+    channels::EnterTone(m, s, app::shell(), grid, "67");
+    EXPECT_EQ(m.ChCtdcs[2][0], "100.0");
+    EXPECT_EQ(grid.current, std::make_pair(2, ColRxTone));
+}
+
 TEST_F(GridEditTest, AReceiveToneSetsBothTones) {
     newChannel(2, "435");
     channels::OpenToneBox(m, s, grid, 2, ColRxTone);

@@ -249,10 +249,10 @@ class ToneBoxWindowTest : public QObject {
     }
 
     // From the keyboard: Enter stores the tone typed in every form the
-    // commit takes, however the drop-down opened, and Escape drops it; either
-    // way the keys go back to the grid on the tone cell, so the next key
-    // acts there as on a cell reached with the arrows. A frequency entered
-    // with Enter leads on to the tone the same way.
+    // commit takes, however the drop-down opened, and leads on from the
+    // receive tone to the transmit tone; Escape drops it. Either way the keys
+    // go back to the grid, so the next key acts there as on a cell reached
+    // with the arrows. A frequency entered with Enter leads on the same way.
     void theKeysEndTheDropDownAndGoOnInTheGrid_data() { languages(); }
     void theKeysEndTheDropDownAndGoOnInTheGrid() {
         QFETCH(int, lang);
@@ -285,9 +285,8 @@ class ToneBoxWindowTest : public QObject {
         onGrid(6, ColRxTone);
         QCOMPARE(grid.textMatrix(6, ColRxTone), off);
         enter("D047N");
-        onGrid(6, ColRxTone);
+        onGrid(6, ColTxTone);
         p.stored(6, {"", "D047N", 0x27, 0x28});
-        press(Qt::Key_Right);
         enter("023");
         onGrid(6, ColTxTone);
         QCOMPARE(m().ChCtdcs[6][0], std::string("D047N"));
@@ -331,7 +330,9 @@ class ToneBoxWindowTest : public QObject {
             Program::keys(r.typed.keys);
             QVERIFY(p.box().isVisible());
             press(r.escape ? Qt::Key_Escape : Qt::Key_Return);
-            onGrid(r.ch, ColRxTone);
+            // Enter leads on to the transmit tone; the user goes back for the next row.
+            onGrid(r.ch, r.escape ? ColRxTone : ColTxTone);
+            if (!r.escape) press(Qt::Key_Left);
             p.stored(r.ch, r.typed);
             if (r.escape) QCOMPARE(channels::chMem().CtdcsEditCol, 0);
             if (r.ch != 1) continue;
