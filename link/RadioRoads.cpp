@@ -6,6 +6,7 @@
 #include "model/ImageMap.h"
 #include "platform/Failure.h"
 #include "platform/Host.h"
+#include "platform/Numbers.h"
 
 #include <algorithm>
 #include <span>
@@ -42,7 +43,7 @@ std::span<const int> pageSetOf(Flag freMode) {
 unsigned leadingSixDigits(const std::string& identity) {
     unsigned v = 0;
     for (std::size_t i = 0; i < 6 && i < identity.size(); ++i)
-        v = v * 16 + static_cast<unsigned>(HexTokenValue(identity.substr(i, 1)));
+        v = v * 16 + static_cast<unsigned>(platform::hexPrefixValue(identity.substr(i, 1)));
     return v;
 }
 
