@@ -57,8 +57,10 @@ template <class OnFailure> void Answer(std::string_view tag, const Caught& caugh
 // shows for a failure), and nothing leaves the guard, so no failure ends
 // the program through Qt's event loop. True when the body ran through.
 // Procedures whose failures belong to their caller (the link's, the codec,
-// the data-file reader and writer) take no guard.
-// Not declared noexcept: GCC 12 then drops what an answer stored before it threw.
+// the data-file reader and writer) take no guard, but for the few that end
+// their own: the link's OpenCom, CloseCom and DelayNms, and InitTempArray.
+// Nothing leaves it, as every exception is caught here, so it needs no
+// noexcept.
 template <class OnFailure, class Body>
 bool Guarded(std::string_view tag, OnFailure&& onFailure, Body&& body) {
     try {

@@ -10,6 +10,7 @@
 #include "platform/Numbers.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -126,13 +127,9 @@ std::string FreCellText(std::int32_t f) {
 
 std::int32_t EnteredFre(const model::ModelState& m, const std::string& typed) {
     const double mhz = platform::toDouble(typed);
-    std::int32_t f;
-    try {
-        f = platform::toInt32(mhz * 100000);
-    } catch (const platform::Failure&) {
-        // Too large for a count of 10 Hz: beyond that end of the range.
-        f = mhz > 0 ? HighestFre : LowestFre;
-    }
+    // Too large for a count of 10 Hz: beyond that end of the range.
+    std::int32_t f = platform::roundedNumber(mhz * 100000, INT32_MIN, INT32_MAX)
+                         .value_or(mhz > 0 ? HighestFre : LowestFre);
     f = model::ModifyTxRxFre(std::to_string(f)).value_or(0);
     f = std::clamp(f, LowestFre, HighestFre);
     const auto& v = m.ValidFreRange;

@@ -5,6 +5,7 @@
 namespace channels {
 namespace {
 
+namespace map = model::map;
 using F = ComboForm;
 constexpr int None = NoRepair;
 
@@ -17,7 +18,7 @@ constexpr ComboField kCombos[] = {
     {7,  0xEC42, F::List,      0, 6,   5,   0},    // Power On Tone Sort
     {8,  0xEC05, F::List,      0, 10,  9,   5},    // Squelch Level
     {9,  0xEC15, F::List,      0, 9,   8,   0},    // Key Lock Mode
-    {10, 0xEC58, F::List,      0, 31,  30,  10},   // Menu Show Time
+    {10, map::MenuShowTime,  F::List,      0, 31,  30,  10},   // Menu Show Time
     {11, 0xEC92, F::ModeField, 0, 3,   0,   None}, // A Group Mode
     {12, 0xEC92, F::ModeField, 2, 3,   0,   None}, // Channel Work Mode
     {13, 0xEC41, F::List,      0, 8,   7,   4},    // Tail Del Mode
@@ -57,9 +58,9 @@ constexpr ComboField kCombos[] = {
     {71, 0xEC01, F::List,      0, 5,   4,   4},    // Tx Select
     {72, 0xEC21, F::List,      0, 11,  10,  7},    // Step
     {41, 0xEC07, F::List,      0, 8,   7,   4},    // LED
-    {42, 0xEC08, F::List,      0, 4,   3,   1},    // Wait Back Light
-    {43, 0xEC09, F::List,      0, 4,   3,   0},    // Tx Back Light
-    {44, 0xEC0A, F::List,      0, 4,   3,   0},    // Rx Back Light
+    {42, map::WaitBackLight, F::List,      0, 4,   3,   1},    // Wait Back Light
+    {43, map::TxBackLight,   F::List,      0, 4,   3,   0},    // Tx Back Light
+    {44, map::RxBackLight,   F::List,      0, 4,   3,   0},    // Rx Back Light
     {45, 0xEC2D, F::List,      0, 251, 250, 40},   // First Digit Delay Time
     {46, 0xEC2E, F::List,      0, 243, 242, 242},  // Digit Last Time
     {47, 0xEC2F, F::List,      0, 243, 242, 242},  // Digit Interval Time

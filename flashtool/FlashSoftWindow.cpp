@@ -21,15 +21,14 @@ bool isModel(int m) {
     return m >= radiolink::FirstModelCode && m <= radiolink::LastModelCode;
 }
 
-// A stored number setting, or nullopt when it is no number. Not
+// A stored index within [lo, hi], read as app::ReadIniNum reads it (an
+// empty value is the default), or nullopt for any other text. Not
 // app::ReadSettingNumber: a text that is no number selects no model rather
 // than the default one, and a fraction rounds to its index.
-std::optional<std::int32_t> readIndex(const app::SettingKey& k) {
-    try {
-        return app::ReadIniNum(k.section, k.key, k.defaultValue, k.n, app::SettingsFile());
-    } catch (const std::exception&) {
-        return std::nullopt;
-    }
+std::optional<std::int32_t> readIndex(const app::SettingKey& k, int lo, int hi) {
+    const std::string text =
+        app::ReadIniText(k.section, k.key, k.defaultValue, k.n, k.n, app::SettingsFile());
+    return platform::roundedNumber(text.empty() ? std::string(k.defaultValue) : text, lo, hi);
 }
 
 } // namespace
@@ -66,8 +65,7 @@ void FlashSoftWindow::Form_Load() {
     // opened; one that cannot be made is told when a conversion writes there.
     platform::makeProductionFolders({platform::OtherFolder});
     ShowModelSelect();
-    const std::optional<std::int32_t> path = readIndex(app::keys::SoftFileAddr);
-    cboSoftFileAddr_Click(path && *path >= 0 && *path < SoftFileCount ? *path : 0);
+    cboSoftFileAddr_Click(readIndex(app::keys::SoftFileAddr, 0, SoftFileCount - 1).value_or(0));
 }
 
 void FlashSoftWindow::ShowModelSelect() {
@@ -78,9 +76,9 @@ void FlashSoftWindow::ShowModelSelect() {
         cboModelSelectItems.push_back(fw_.SoftModelTbl[m][0]);
     cboModelSelect = -1;
     changed();
-    const std::optional<std::int32_t> stored = readIndex(app::keys::ModelSelect);
-    if (!stored || *stored < 0 || *stored > radiolink::LastModelCode) return;
-    cboModelSelect_Click(*stored);
+    if (const std::optional<std::int32_t> stored =
+            readIndex(app::keys::ModelSelect, 0, radiolink::LastModelCode))
+        cboModelSelect_Click(*stored);
 }
 
 void FlashSoftWindow::cboModelSelect_Click(int index) {

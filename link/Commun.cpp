@@ -73,15 +73,19 @@ void CommunRead(LinkState& s, model::ModelState& m) {
 }
 
 void SetWriteFixedBytes(model::Image& image) {
+    namespace map = model::map;
     struct Fixed {
-        model::map::Addr address;
+        map::Addr address;
         std::uint8_t value;
     };
-    static constexpr Fixed settings[] = {
-        {0xEC58, 0x0A}, {0xEC99, 0xFF}, {0xEC08, 0x01}, {0xEC09, 0x00}, {0xEC0A, 0x00}};
+    static constexpr Fixed settings[] = {{map::MenuShowTime, 0x0A},
+                                         {map::WriteSetByte, 0xFF},
+                                         {map::WaitBackLight, 0x01},
+                                         {map::TxBackLight, 0x00},
+                                         {map::RxBackLight, 0x00}};
     for (const Fixed& f : settings) image[f.address] = f.value;
-    for (int k = 0; k < 10; ++k) image[model::map::WriteMarkBytes + k] = static_cast<std::uint8_t>(0x8F + k);
-    image[0xECA0] &= 0xFD;
+    for (int k = 0; k < 10; ++k) image[map::WriteMarkBytes + k] = static_cast<std::uint8_t>(0x8F + k);
+    image[map::WriteClearedBit] &= 0xFD;
 }
 
 CommunWriteResult CommunWrite(LinkState& s, FirmwareState& fw, model::ModelState& m) {

@@ -87,7 +87,7 @@ void readExchange(LinkState& s) {
             if (t == "VA")
                 b = s.RxDat[s.RxDatPos++];
             else if (t != "TX" && t != "RF" && t != "WF")
-                b = static_cast<std::uint8_t>(HexTokenValue(t));
+                b = static_cast<std::uint8_t>(platform::hexPrefixValue(t));
             s.TxBytes[s.TxCnt++] = b;
         } else {
             if (endsReply(t)) return;
@@ -120,14 +120,6 @@ bool LinkRefuses(const LinkState& s) {
     return s.holdDepth > 0 && s.yieldDepth > s.holderYieldDepth;
 }
 
-std::optional<std::int32_t> WholeNumberOf(const std::string& text, double lo, double hi) {
-    return platform::wholeNumber(text, lo, hi);
-}
-
-int HexTokenValue(const std::string& token) {
-    return platform::hexPrefixValue(token);
-}
-
 std::string ByteToHexStr(std::uint8_t value) {
     static const char digits[] = "0123456789ABCDEF";
     return {digits[value >> 4], digits[value & 0x0F]};
@@ -142,7 +134,7 @@ void CalcComSum(LinkState& s, const std::string& text) {
     unsigned sum = 0x5AA5;
     for (std::size_t i = 0; i < text.size(); i += 2) {
         std::string t = text.substr(i, 2);
-        if (t != "TX") sum += static_cast<unsigned>(HexTokenValue(t));
+        if (t != "TX") sum += static_cast<unsigned>(platform::hexPrefixValue(t));
     }
     sum &= 0xFFFF;
     s.ComSumHi = static_cast<std::uint8_t>(sum >> 8);
@@ -190,9 +182,9 @@ void ProtocolCom(LinkState& s) {
             runExchange(s);
         } else if (t == "RF" || t == "WF") {
             const std::string name = t;
-            ReadWriteFre(name, HexTokenValue(tokenAt(s, s.TokenPos + 1)),
-                         HexTokenValue(tokenAt(s, s.TokenPos + 2)),
-                         HexTokenValue(tokenAt(s, s.TokenPos + 3)));
+            ReadWriteFre(name, platform::hexPrefixValue(tokenAt(s, s.TokenPos + 1)),
+                         platform::hexPrefixValue(tokenAt(s, s.TokenPos + 2)),
+                         platform::hexPrefixValue(tokenAt(s, s.TokenPos + 3)));
             s.TokenPos = static_cast<std::int16_t>(s.TokenPos + 4);
         } else {
             return;
@@ -251,7 +243,7 @@ void RxComDat(LinkState& s, int n) {
     for (int i = 0; i < n; ++i) {
         if (s.RxExpect[i] == "VA") {
             s.RxDat[s.RxDatPos++] = s.RxBytes[i];
-        } else if (HexTokenValue(s.RxExpect[i]) != s.RxBytes[i]) {
+        } else if (platform::hexPrefixValue(s.RxExpect[i]) != s.RxBytes[i]) {
             FailExchange(s, FailWhy::WrongAnswer);
             return;
         }

@@ -10,7 +10,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 
 namespace radiolink {
@@ -104,12 +103,5 @@ void RunThenEnd(LinkState& s, const std::function<void()>& body, const std::func
 
 // Status text of the tool window and the read/write dialog.
 void ShowComStatus(LinkState& s, const std::string& text);
-
-// A text box or settings value as a whole number within lo..hi; nothing
-// for any other text.
-std::optional<std::int32_t> WholeNumberOf(const std::string& text, double lo, double hi);
-
-// Value of a token as the interpreter reads it: its leading hex digits.
-int HexTokenValue(const std::string& token);
 
 } // namespace radiolink

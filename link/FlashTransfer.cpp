@@ -50,7 +50,7 @@ void restartAutoWrite(LinkState& s) {
 }
 
 void countSuccess(LinkState& s) {
-    const std::int32_t n = WholeNumberOf(s.frmMain.txtWrRightCnt, 0, 2147483647.0).value_or(0);
+    const std::int32_t n = platform::wholeNumber(s.frmMain.txtWrRightCnt, 0, 2147483647.0).value_or(0);
     s.frmMain.txtWrRightCnt = std::to_string(n == 2147483647 ? n : n + 1);
 }
 
@@ -60,7 +60,7 @@ void restoreLineSpeed(LinkState& s) {
 }
 
 void buildTable(std::array<std::uint8_t, 256>& table, const std::array<const char*, 256>& texts) {
-    for (int i = 0; i < 256; ++i) table[i] = static_cast<std::uint8_t>(HexTokenValue(texts[i]));
+    for (int i = 0; i < 256; ++i) table[i] = static_cast<std::uint8_t>(platform::hexPrefixValue(texts[i]));
 }
 
 } // namespace
@@ -76,7 +76,7 @@ bool IsDataPage(int page) {
 }
 
 std::optional<int> AutoWriteInterval(const std::string& text) {
-    return WholeNumberOf(text, 1, 32767);
+    return platform::wholeNumber(text, 1, 32767);
 }
 
 std::int16_t TransferPercent(int done, int expected) {

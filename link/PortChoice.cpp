@@ -32,7 +32,7 @@ void unloadPortDialog(LinkState& s) {
 } // namespace
 
 int PortNumberOf(const std::string& text) {
-    return WholeNumberOf(text, 1, 16).value_or(0);
+    return platform::wholeNumber(text, 1, 16).value_or(0);
 }
 
 std::int16_t PortStateOf(const LinkState& s, int port) {

@@ -6,6 +6,7 @@
 #include "model/ImageMap.h"
 #include "platform/Failure.h"
 #include "platform/Host.h"
+#include "platform/Numbers.h"
 
 #include <algorithm>
 #include <span>
@@ -16,11 +17,12 @@ namespace {
 
 namespace map = model::map;
 
-// A copy of a range of the image that can be put back.
+// A copy of whole pages of the image that can be put back.
 class Saved {
   public:
-    Saved(const model::Image& image, map::Addr first, map::Addr last)
-        : first_(first), bytes_(image.begin() + first, image.begin() + last + 1) {}
+    Saved(const model::Image& image, int firstPage, int lastPage)
+        : first_(map::PageStart(firstPage)),
+          bytes_(image.begin() + first_, image.begin() + map::PageStart(lastPage + 1)) {}
     // The flash grid is told: it may show the bytes the range held a moment ago.
     void putBack(model::Image& image) const {
         std::copy(bytes_.begin(), bytes_.end(), image.begin() + first_);
@@ -41,7 +43,7 @@ std::span<const int> pageSetOf(Flag freMode) {
 unsigned leadingSixDigits(const std::string& identity) {
     unsigned v = 0;
     for (std::size_t i = 0; i < 6 && i < identity.size(); ++i)
-        v = v * 16 + static_cast<unsigned>(HexTokenValue(identity.substr(i, 1)));
+        v = v * 16 + static_cast<unsigned>(platform::hexPrefixValue(identity.substr(i, 1)));
     return v;
 }
 
@@ -68,8 +70,7 @@ void ReadRadio(LinkState& s, model::Image& image) {
     if (s.ComFail == -1) return;
     TickPageSet(s, s.FreMode, false);
     std::vector<Saved> before;
-    for (int p : pageSetOf(s.FreMode))
-        before.emplace_back(image, map::PageStart(p), map::PageStart(p) + map::PageSize - 1);
+    for (int p : pageSetOf(s.FreMode)) before.emplace_back(image, p, p);
     auto putBack = [&] {
         for (const Saved& page : before) page.putBack(image);
     };
@@ -109,8 +110,10 @@ WriteFirmware WriteRadio(LinkState& s, FirmwareState& fw, model::Image& image) {
     StartRadioSession(s);
     if (s.ComFail == -1) return {};
 
-    const Saved channels(image, 0xC800, 0xE7FF), settings(image, 0xEC00, 0xEFFF);
-    const Saved alignment(image, 0xE800, 0xEBFF), tables(image, 0xF800, 0xFBFF);
+    const Saved channels(image, map::ChannelFirstPage, map::ChannelLastPage);
+    const Saved settings(image, map::SettingsPage, map::SettingsPage);
+    const Saved alignment(image, map::AlignmentPage, map::AlignmentPage);
+    const Saved tables(image, map::AlignmentTablePage, map::AlignmentTablePage);
     WriteFirmware result;
     bool programPages = false;
     if (s.AutoUpdate == -1) {

@@ -30,6 +30,9 @@ inline constexpr int FirmwareFirstPage = 7, FirmwareLastPage = 49; // what a fir
 inline constexpr std::array<int, 9> FrequencyPageSet{50, 51, 52, 53, 54, 55, 56, 57, 59};
 // Read and written by the alignment window; also the pages of a data file.
 inline constexpr std::array<int, 11> AlignmentPageSet{50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 62};
+// The areas of the page sets, as a radio write keeps them around a firmware load.
+inline constexpr int ChannelFirstPage = 50, ChannelLastPage = 57;
+inline constexpr int AlignmentPage = 58, SettingsPage = 59, AlignmentTablePage = 62;
 
 // Bounds of the Intel HEX loaders
 inline constexpr Addr FlashLastAddr = 0xFFFF; // the whole image
@@ -125,6 +128,13 @@ inline constexpr Addr MenuOrderBase = 0xEA80;  // row r at MenuOrderBase + r - 1
 
 // ---- Page 59 (0xEC00-0xEFFF): radio-wide settings block ----
 inline constexpr Addr SharedCrystalByte = 0xECA2; // bits 7-6 crystal, bit 4 chkPc(35), bit 1 FM 32.768 kHz
+// The settings a frequency write fixes before it sends the page: four the
+// settings pages show (their rows in the channel editor's byte map name
+// them here), two that nothing else uses.
+inline constexpr Addr MenuShowTime = 0xEC58;                                              // cboPc(10)
+inline constexpr Addr WaitBackLight = 0xEC08, TxBackLight = 0xEC09, RxBackLight = 0xEC0A; // cboPc(42)-(44)
+inline constexpr Addr WriteSetByte = 0xEC99;                                              // set to 0xFF
+inline constexpr Addr WriteClearedBit = 0xECA0; // bit 1 cleared, the others kept
 
 // ---- Page 62 (0xF800-0xFBFF): alignment tables ----
 inline constexpr Addr PowerTable = 0xF800; // 51 bytes

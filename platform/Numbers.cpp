@@ -99,18 +99,35 @@ double toDouble(std::string_view text) {
     return *v;
 }
 
-std::int32_t toInt32(double value) {
-    double r = roundHalfEven(value);
-    if (!(r >= std::numeric_limits<std::int32_t>::min() && r <= std::numeric_limits<std::int32_t>::max()))
-        throw Failure("Overflow");
+std::optional<std::int32_t> roundedNumber(double value, double lo, double hi) {
+    const double r = roundHalfEven(value);
+    if (!(r >= lo && r <= hi)) return std::nullopt; // NaN too
     return static_cast<std::int32_t>(r);
 }
 
+std::optional<std::int32_t> roundedNumber(std::string_view text, double lo, double hi) {
+    const std::optional<double> v = parseNumber(text);
+    if (!v) return std::nullopt;
+    return roundedNumber(*v, lo, hi);
+}
+
+namespace {
+
+template <class T> T rounded(double value) {
+    const std::optional<std::int32_t> r =
+        roundedNumber(value, std::numeric_limits<T>::min(), std::numeric_limits<T>::max());
+    if (!r) throw Failure("Overflow");
+    return static_cast<T>(*r);
+}
+
+} // namespace
+
+std::int32_t toInt32(double value) {
+    return rounded<std::int32_t>(value);
+}
+
 std::int16_t toInt16(double value) {
-    double r = roundHalfEven(value);
-    if (!(r >= std::numeric_limits<std::int16_t>::min() && r <= std::numeric_limits<std::int16_t>::max()))
-        throw Failure("Overflow");
-    return static_cast<std::int16_t>(r);
+    return rounded<std::int16_t>(value);
 }
 
 std::int32_t toInt32(std::string_view text) {
@@ -121,9 +138,7 @@ std::int16_t toInt16(std::string_view text) {
 }
 
 std::uint8_t toByte(std::string_view text) {
-    double r = roundHalfEven(toDouble(text));
-    if (!(r >= 0 && r <= 255)) throw Failure("Overflow");
-    return static_cast<std::uint8_t>(r);
+    return rounded<std::uint8_t>(toDouble(text));
 }
 
 std::optional<std::int32_t> wholeNumber(std::string_view text, double lo, double hi) {

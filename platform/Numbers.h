@@ -29,6 +29,12 @@ std::int16_t toInt16(double value);
 // A whole number within [lo, hi], or nullopt for any other text.
 std::optional<std::int32_t> wholeNumber(std::string_view text, double lo, double hi);
 
+// A value, or a numeric text, rounded half to even, when that lies within
+// [lo, hi] (a range inside the 32-bit one); nullopt otherwise. The
+// conversions above fail exactly where this gives nullopt for their range.
+std::optional<std::int32_t> roundedNumber(double value, double lo, double hi);
+std::optional<std::int32_t> roundedNumber(std::string_view text, double lo, double hi);
+
 // A hexadecimal digit's value (either case), -1 for any other character.
 int hexDigit(char c);
 

@@ -5,7 +5,7 @@
 #include "align/AccessCodes.h"
 #include "align/AlignState.h"
 #include "align/ui/FlashToolsHost.h"
-#include "channels/ui/ChannelPage.h"
+#include "channels/AlignmentAccessHost.h"
 
 namespace align::ui {
 

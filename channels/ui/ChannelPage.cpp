@@ -1,5 +1,6 @@
 #include "channels/ui/ChannelPage.h"
 
+#include "channels/AlignmentAccessHost.h"
 #include "channels/BandPresets.h"
 #include "channels/ChGridEdit.h"
 #include "channels/ChannelTexts.h"

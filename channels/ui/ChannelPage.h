@@ -6,7 +6,6 @@
 #include "channels/ChMem.h"
 #include "channels/ui/ChMemPage.h"
 #include "model/ChannelWindow.h"
-#include "platform/Host.h"
 #include "platform/ui/Grid.h"
 
 #include <QObject>
@@ -22,16 +21,6 @@ class QLabel;
 class QPushButton;
 
 namespace channels {
-
-// What the channel page's hidden fifth button (cmdPc(4)) opens: the
-// access-code dialog and, given the alignment access code, the alignment
-// window. A host interface (platform/Host.h) that the alignment tools
-// (align/ui) register at start-up; until then the button does nothing.
-class AlignmentAccessHost {
-  public:
-    virtual ~AlignmentAccessHost() = default;
-    virtual void OpenAlignmentWindow() {}
-};
 
 class ChannelPage : public QObject, public ChMemPage, public ChGridView {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "app/FaceText.h"
 #include "app/Settings.h"
+#include "tests/support/FreshStart.h"
 
 #include <gtest/gtest.h>
 
@@ -78,7 +79,10 @@ TEST(FaceTextTest, TextsKeepTheirExactCharacters) {
 
 namespace {
 
-TEST(NamedTextTest, EveryKeyHasItsRowAndATextInEachLanguage) {
+// The running language is read from the program's shell state.
+class NamedTextTest : public ::testing::Test, public testsupport::FreshStart {};
+
+TEST_F(NamedTextTest, EveryKeyHasItsRowAndATextInEachLanguage) {
     const auto rows = NamedTextRows();
     ASSERT_EQ(rows.size(), static_cast<std::size_t>(TextKey::KeyCount));
     for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -89,7 +93,7 @@ TEST(NamedTextTest, EveryKeyHasItsRowAndATextInEachLanguage) {
 
 // Every text the program adds speaks the interface language: only the texts
 // that are the same in every language by design read alike.
-TEST(NamedTextTest, OurOwnTextsAreTranslated) {
+TEST_F(NamedTextTest, OurOwnTextsAreTranslated) {
     const std::set<TextKey> same = {
         TextKey::LanguageNoticeTitle, TextKey::ComPanel,        TextKey::NoticeWindow,
         TextKey::StartFailedTitle,    TextKey::PortButton,      TextKey::RdWrCodeCaption,
@@ -102,11 +106,10 @@ TEST(NamedTextTest, OurOwnTextsAreTranslated) {
     }
 }
 
-TEST(NamedTextTest, LanguageOutsideTheThreeCountsAsEnglishAndTheArgumentFillsIn) {
+TEST_F(NamedTextTest, LanguageOutsideTheThreeCountsAsEnglishAndTheArgumentFillsIn) {
     EXPECT_EQ(text(TextKey::ToneOff, 1), "无");
     EXPECT_EQ(text(TextKey::ToneOff, 2), "無");
     for (int lang : {0, 3, 4, -1}) EXPECT_EQ(text(TextKey::ToneOff, lang), "None");
-    ResetShell();
     shell().LangIndex = 7;
     EXPECT_EQ(text(TextKey::NoBuiltInFirmware, "101"),
               "No built-in firmware for model 101, firmware not updated");

@@ -5,6 +5,7 @@
 #include "app/Shell.h"
 #include "platform/Failure.h"
 #include "tests/support/ErrorLog.h"
+#include "tests/support/FreshStart.h"
 
 #include <gtest/gtest.h>
 
@@ -34,9 +35,12 @@ std::vector<Thrown> everyKind() {
     };
 }
 
-TEST(GuardTest, EveryKindOfFailureIsReportedUnderTheTagAndWordedForTheUser) {
+// The reasons are worded in the running language, read from the program's
+// shell state.
+class GuardTest : public ::testing::Test, public testsupport::FreshStart {};
+
+TEST_F(GuardTest, EveryKindOfFailureIsReportedUnderTheTagAndWordedForTheUser) {
     for (int lang : {1, 2, 3}) {
-        ResetShell();
         shell().LangIndex = static_cast<std::int16_t>(lang);
         for (const Thrown& t : everyKind()) {
             testsupport::ErrorLog errors;
@@ -61,7 +65,7 @@ TEST(GuardTest, EveryKindOfFailureIsReportedUnderTheTagAndWordedForTheUser) {
     }
 }
 
-TEST(GuardTest, ABodyThatRunsThroughIsNeitherReportedNorAnswered) {
+TEST_F(GuardTest, ABodyThatRunsThroughIsNeitherReportedNorAnswered) {
     testsupport::ErrorLog errors;
     int ran = 0, answered = 0;
     EXPECT_TRUE(Guarded(
@@ -74,7 +78,7 @@ TEST(GuardTest, ABodyThatRunsThroughIsNeitherReportedNorAnswered) {
 
 // The answer to a failure may fail too (a message box without memory): it
 // is reported as well, and still nothing leaves the guard.
-TEST(GuardTest, AFailingAnswerIsReportedAndGoesNoFurther) {
+TEST_F(GuardTest, AFailingAnswerIsReportedAndGoesNoFurther) {
     testsupport::ErrorLog errors;
     bool answered = false;
     const auto tell = [&](const Caught& c) {
@@ -88,7 +92,7 @@ TEST(GuardTest, AFailingAnswerIsReportedAndGoesNoFurther) {
 }
 
 // The settings handlers end silently: their failures are answered but not reported.
-TEST(GuardTest, AnUnreportedOperationIsAnsweredButNotReported) {
+TEST_F(GuardTest, AnUnreportedOperationIsAnsweredButNotReported) {
     testsupport::ErrorLog errors;
     bool answered = false;
     EXPECT_FALSE(Guarded(

@@ -1,7 +1,7 @@
 #include "app/Reasons.h"
 #include "app/FaceText.h"
 #include "platform/FileIo.h"
-#include "tests/support/TempHome.h"
+#include "tests/support/FreshStart.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,14 @@ using namespace app;
 
 namespace {
 
-std::string causeIn(int lang, int error) {
-    ResetShell();
-    shell().LangIndex = static_cast<std::int16_t>(lang);
-    return SystemCause(error);
-}
+// The reasons in the running language, read from the program's shell state.
+class ReasonsTest : public ::testing::Test, public testsupport::FreshStart {
+  protected:
+    static std::string causeIn(int lang, int error) {
+        shell().LangIndex = static_cast<std::int16_t>(lang);
+        return SystemCause(error);
+    }
+};
 
 bool speaksChinese(const std::string& s) {
     return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
@@ -25,7 +28,7 @@ bool speaksChinese(const std::string& s) {
 
 // What open, read, write, fsync, rename, link, mkdir, flock and a serial
 // port's open and set-up can give on Linux.
-TEST(ReasonsTest, EveryErrorTheProgramCanMeetIsWordedInEachLanguage) {
+TEST_F(ReasonsTest, EveryErrorTheProgramCanMeetIsWordedInEachLanguage) {
     const int errors[] = {
         ENAMETOOLONG, EEXIST, ENOSPC,      EDQUOT, EROFS,  EACCES,    EPERM,   ENOENT,    ENOTDIR,
         EISDIR,       ELOOP,  EMFILE,      ENFILE, EIO,    EBUSY,     ETXTBSY, EXDEV,     EFBIG,
@@ -47,7 +50,7 @@ TEST(ReasonsTest, EveryErrorTheProgramCanMeetIsWordedInEachLanguage) {
     }
 }
 
-TEST(ReasonsTest, AnyOtherErrorIsWordedInTheLanguageWithItsNumber) {
+TEST_F(ReasonsTest, AnyOtherErrorIsWordedInTheLanguageWithItsNumber) {
     EXPECT_EQ(causeIn(1, 9999), "系统错误 9999");
     EXPECT_EQ(causeIn(2, 9999), "系統錯誤 9999");
     EXPECT_EQ(causeIn(3, 9999), "system error 9999");
@@ -56,14 +59,12 @@ TEST(ReasonsTest, AnyOtherErrorIsWordedInTheLanguageWithItsNumber) {
 
 // The reasons a user met in English: a folder where a file is, a name
 // longer than the file system takes.
-TEST(ReasonsTest, ReasonsOfRealFailuresSpeakTheLanguage) {
-    testsupport::TempHome home;
+TEST_F(ReasonsTest, ReasonsOfRealFailuresSpeakTheLanguage) {
     home.write("Data", "a file, not a folder");
     const platform::IoResult exists = platform::makeFolder(home.file("Data"));
     const platform::IoResult tooLong = platform::writeFileAtomic(home.file(std::string(256, 'n')), "x", 1);
     ASSERT_EQ(exists.sysError, EEXIST);
     ASSERT_EQ(tooLong.sysError, ENAMETOOLONG);
-    ResetShell();
     shell().LangIndex = 1;
     EXPECT_EQ(IoText(exists), "无法创建文件夹 " + home.file("Data") + "：已经有同名的文件或文件夹");
     EXPECT_EQ(IoText(tooLong).find(std::strerror(ENAMETOOLONG)), std::string::npos);

@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(, FrequencyEntry,
                                            Typed{"475", 46999500}, Typed{"1200", 46999500},
                                            Typed{"469.9975", 46999500}, Typed{"1e12", 46999500},
                                            Typed{"1e99", 46999500}, Typed{"-1e99", 40000000},
-                                           Typed{"-5", 40000000}, Typed{"400", 40000000}));
+                                           Typed{"-5", 40000000}, Typed{"400", 40000000},
+                                           Typed{" +435.0125 ", 43501250}));
 
 TEST_F(GridEditTest, AReceiveFrequencyStartsANewChannel) {
     newChannel(5, "435.0125");

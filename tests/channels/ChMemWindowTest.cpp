@@ -1,6 +1,7 @@
 // The channel window on the offscreen platform, driven by mouse and key
 // events: what each edit leaves in the grid, the channel table and the
 // channel records, band presets, File New and Open, and the lock.
+#include "channels/AlignmentAccessHost.h"
 #include "channels/ChMem.h"
 #include "channels/ui/ChannelPage.h"
 #include "channels/ui/frmChMem.h"

@@ -58,6 +58,14 @@ TEST_F(FlashSoftWindowTest, RememberedModelsThatLoadNothing) {
         {"no selection", "-1", -1},
         {"an unassigned item", "42", 42},
         {"a model without name", "110", 110},
+        // The edges of the number: an empty value is the default, a sign and
+        // blanks are read, a fraction rounds half to even, no overflow wraps.
+        {"empty", "", 0},
+        {"blanks", "   ", 0},
+        {"a sign", " +42 ", 42},
+        {"a fraction rounding up", "41.5", 42},
+        {"a fraction rounding down", "42.5", 42},
+        {"too large for any number", "9e99", -1},
     };
     for (const Case& c : cases) {
         if (c.stored)

@@ -13,7 +13,7 @@
 #include "align/ui/frmInputCode.h"
 #include "align/ui/frmVitualKey.h"
 #include "app/FaceText.h"
-#include "channels/ui/ChannelPage.h"
+#include "channels/AlignmentAccessHost.h"
 #include "flashtool/FlashTexts.h"
 #include "flashtool/IntelHex.h"
 #include "flashtool/ui/FlashTools.h"

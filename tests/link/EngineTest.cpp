@@ -4,6 +4,7 @@
 #include "app/ErrorReporter.h"
 #include "platform/Clock.h"
 #include "platform/Failure.h"
+#include "platform/Numbers.h"
 #include "tests/link/LinkFixture.h"
 #include "tests/link/ScriptedPeer.h"
 #include "tests/support/ErrorLog.h"
@@ -63,9 +64,10 @@ TEST(EngineText, HexTextSumsAndBudgets) {
     EXPECT_EQ(s.ComSumLo, 0xA8);
     // The sum wraps at 16 bits.
     EXPECT_EQ(ComSumText(s, std::string(2 * 200, 'F')), "21DD");
-    EXPECT_EQ(HexTokenValue("XY"), 0);
-    EXPECT_EQ(HexTokenValue("1X"), 1);
-    EXPECT_EQ(HexTokenValue("a"), 10);
+    // A token is read by its leading hex digits.
+    EXPECT_EQ(platform::hexPrefixValue("XY"), 0);
+    EXPECT_EQ(platform::hexPrefixValue("1X"), 1);
+    EXPECT_EQ(platform::hexPrefixValue("a"), 10);
 
     const std::pair<int, int> budgets[] = {{0, 250},  {1, 260},  {2, 270},  {3, 330},  {9, 390}, {10, 350},
                                            {19, 440}, {20, 500}, {24, 540}, {25, 500}, {29, 540}};

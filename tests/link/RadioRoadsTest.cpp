@@ -8,6 +8,7 @@
 #include "tests/link/TransferFixture.h"
 
 #include <algorithm>
+#include <set>
 
 using namespace radiolink;
 using linktest::Bytes;
@@ -315,9 +316,17 @@ class CommunWriteTest : public RadioRoadsTest, public SerialNumberList {
 TEST_F(CommunWriteTest, FixedBytesGoIntoTheImageAndThePagesThatCarryThem) {
     m->IicDat[0xECA0] = 0xFF;
     m->IicDat[0xE955] = 0x00;
+    const model::Image before = m->IicDat;
     CommunWrite(s, fw, *m);
     EXPECT_EQ(s.ComFail, 0);
     const model::Image& im = m->IicDat;
+    // Of the settings page, the fixed bytes alone change.
+    const std::set<map::Addr> fixed = {0xEC08, 0xEC09, 0xEC0A, 0xEC58, 0xEC99, 0xECA0};
+    for (map::Addr a = 0xEC00; a < 0xF000; ++a) {
+        if (!fixed.count(a)) {
+            EXPECT_EQ(im[a], before[a]) << std::hex << a;
+        }
+    }
     EXPECT_EQ(im[0xEC58], 0x0A);
     EXPECT_EQ(im[0xEC99], 0xFF);
     for (int k = 0; k < 10; ++k) EXPECT_EQ(im[0xE951 + k], 0x8F + k);

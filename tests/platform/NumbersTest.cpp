@@ -1,7 +1,9 @@
 #include "platform/Numbers.h"
 #include "platform/Failure.h"
 
+#include <climits>
 #include <clocale>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -72,6 +74,47 @@ TEST(Numbers, WholeNumbersInARange) {
     EXPECT_EQ(wholeNumber(" 3 ", 1, 16), 3);
     for (const char* bad : {"0", "17", "2.5", "", "COM1", "abc"})
         EXPECT_EQ(wholeNumber(bad, 1, 16), std::nullopt) << bad;
+}
+
+// The one non-throwing rounding: nullopt exactly where toInt32 fails.
+TEST(Numbers, RoundedNumbersAreTheConversionsWithoutAFailure) {
+    constexpr double lo = INT32_MIN, hi = INT32_MAX;
+    struct Case {
+        const char* text;
+        std::optional<std::int32_t> value;
+    } cases[] = {
+        {"", std::nullopt},
+        {"   ", std::nullopt},
+        {"abc", std::nullopt},
+        {" 7 ", 7},
+        {"+7", 7},
+        {"-7", -7},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"-2.5", -2},
+        {".5", 0},
+        {"&H10", 16},
+        {"2147483647", 2147483647},
+        {"2147483647.4", INT32_MAX},
+        {"2147483647.5", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"-2147483648", INT32_MIN},
+        {"-2147483648.6", std::nullopt},
+        {"1e99", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(roundedNumber(c.text, lo, hi), c.value) << '"' << c.text << '"';
+        if (c.value)
+            EXPECT_EQ(toInt32(c.text), *c.value) << c.text;
+        else
+            EXPECT_THROW(toInt32(c.text), Failure) << c.text;
+    }
+    // A range of its own: the rounded value must lie in it.
+    EXPECT_EQ(roundedNumber("16.5", 1, 16), 16);
+    EXPECT_EQ(roundedNumber("16.6", 1, 16), std::nullopt);
+    EXPECT_EQ(roundedNumber("0.5", 1, 16), std::nullopt);
+    EXPECT_EQ(roundedNumber(std::nan(""), lo, hi), std::nullopt);
+    EXPECT_THROW(toInt32(std::nan("")), Failure);
 }
 
 TEST(Numbers, HexPrefix) {

@@ -13,6 +13,7 @@
 #include "align/ui/frmAdjMore.h"
 #include "align/ui/frmVitualKey.h"
 #include "app/ImageViews.h"
+#include "channels/AlignmentAccessHost.h"
 #include "channels/SettingsState.h"
 #include "channels/ui/ChannelPage.h"
 #include "channels/ui/SettingsControls.h"

@@ -12,6 +12,7 @@
 #include "app/DataFile.h"
 #include "app/Shell.h"
 #include "channels/ChMem.h"
+#include "channels/ui/ChannelPage.h"
 #include "channels/ui/frmChMem.h"
 #include "flashtool/FlashSoftWindow.h"
 #include "flashtool/ui/FlashTools.h"
