@@ -17,11 +17,9 @@ namespace {
 // A stored number as a 16-bit integer, a fraction rounded half to even; a
 // text that is no number, or one outside the range, gives nullopt.
 std::optional<std::int16_t> storedInt(const std::string& text) {
-    const std::optional<double> v = platform::parseNumber(text);
+    const std::optional<std::int32_t> v = platform::roundedNumber(text, INT16_MIN, INT16_MAX);
     if (!v) return std::nullopt;
-    const double r = platform::roundHalfEven(*v);
-    if (!(r >= INT16_MIN && r <= INT16_MAX)) return std::nullopt;
-    return static_cast<std::int16_t>(r);
+    return static_cast<std::int16_t>(*v);
 }
 
 bool preparing(const app::ShellState& s) {
