@@ -1,5 +1,6 @@
 #include "tools/radiosim/Radio.h"
 
+#include "platform/SerialPort.h"
 #include "tools/radiosim/Line.h"
 #include "wire/WireTables.h"
 
@@ -183,6 +184,7 @@ struct Radio::Impl {
     std::array<std::uint8_t, 6> recent{};                      // the last six bytes received
     std::deque<std::pair<std::uint8_t, std::int64_t>> in, out; // byte, time due
     std::int64_t inLineFree = 0, outLineFree = 0;
+    std::uint64_t writesSeen = ~std::uint64_t{0}; // the ports' writes at the last look
     std::mt19937 random{0x5eed};
     // The radio's side of the page scrambling.
     const std::array<std::uint8_t, 256> t1 = table(wire::kWireTbl1Text);
@@ -224,7 +226,7 @@ struct Radio::Impl {
         now = std::max(now, t);
         if (!line) return;
         const std::int64_t step = pacedRequests ? byteUs() : 0;
-        for (std::uint8_t b : line->takeAll()) {
+        for (std::uint8_t b : newBytes()) {
             // A paced byte arrives when the line has carried it.
             inLineFree = step ? std::max(inLineFree, now) + step : now;
             in.emplace_back(b, inLineFree);
@@ -235,6 +237,18 @@ struct Radio::Impl {
             take(b); // may hang up, which empties `in`
         }
         if (line) deliver();
+    }
+
+    // What the line has brought. Driven, the program that writes to it runs
+    // in this process: until one of its ports writes again, nothing new has
+    // come, and the line need not be looked at.
+    Bytes newBytes() {
+        if (driven) {
+            const std::uint64_t writes = platform::SerialPort::writesSoFar();
+            if (writes == writesSeen) return {};
+            writesSeen = writes;
+        }
+        return line->takeAll();
     }
 
     std::optional<std::int64_t> nextDue() const {
@@ -271,7 +285,7 @@ struct Radio::Impl {
         std::rotate(recent.begin(), recent.begin() + 1, recent.end());
         recent.back() = b;
         static const Bytes stage1 = frameBytes(kFrames[0]);
-        if (std::equal(stage1.begin(), stage1.end(), recent.begin())) {
+        if (b == stage1.back() && std::equal(stage1.begin(), stage1.end(), recent.begin())) {
             // Every stage-1 frame starts afresh, whatever came before it,
             // even when a cut request took its first bytes.
             buf = stage1;
