@@ -24,6 +24,7 @@
 #include "tests/program/ProgramFixture.h"
 #include "tests/support/ErrorLog.h"
 #include "tests/support/FreshStart.h"
+#include "tests/support/QuickClicks.h"
 #include "tests/support/Screenshot.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -109,6 +110,7 @@ struct Window : testsupport::FreshStart {
     QElapsedTimer sinceClick; // from the end of the last click or double click
 
     Window() {
+        testsupport::useQuickDoubleClicks();
         auto& s = app::shell();
         s.SettingsFile = home.file("tavorin.def");
         s.LangIndex = 3;
