@@ -103,16 +103,29 @@ endfunction()
 # tavorin_qtest(<name> SOURCES <files...> DEPS <targets...> [ENVIRONMENT <VAR=value...>])
 #   A Qt Test binary for windows, on the offscreen platform. Every test
 #   function is a ctest entry of its own, listed by the binary (-functions)
-#   when ctest runs.
+#   when ctest runs; the list is kept beside the binary until it is built
+#   again, as gtest_discover_tests keeps its own, so that a run does not
+#   start every window binary once before its tests.
 function(tavorin_qtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;ENVIRONMENT" ${ARGN})
   _tavorin_test_executable(${name} SOURCES ${ARG_SOURCES} DEPS ${ARG_DEPS} Qt6::Test Qt6::Widgets)
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
   set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_tests.cmake)
+  set(listed ${CMAKE_CURRENT_BINARY_DIR}/${name}_functions.txt)
   set(environment ${TAVORIN_TEST_ENVIRONMENT} ${ARG_ENVIRONMENT})
   file(GENERATE OUTPUT ${script} CONTENT "
-execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:${name}> -functions
-                OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+set(rc 0)
+if(\"$<TARGET_FILE:${name}>\" IS_NEWER_THAN \"${listed}\")
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:${name}> -functions
+                  OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+  if(rc EQUAL 0)
+    file(WRITE \"${listed}\" \"\${out}\")
+  else()
+    file(REMOVE \"${listed}\")
+  endif()
+else()
+  file(READ \"${listed}\" out)
+endif()
 if(NOT rc EQUAL 0)
   add_test(${name}.NOT_LISTED $<TARGET_FILE:${name}> -functions)
 else()
