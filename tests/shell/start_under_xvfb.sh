@@ -31,7 +31,7 @@ cat >"$home/prepare.sh" <<EOF
 for i in \$(seq 1 100); do grep -q '^FirRun=0' "$home/tavorin.def" && break; sleep 0.1; done
 sleep 2
 for p in /proc/[0-9]*; do
-    [ "\$(readlink "\$p/exe")" = "\$(readlink -f "$exe")" ] || continue
+    [ "\$p/exe" -ef "$exe" ] || continue
     tr '\\0' '\\n' <"\$p/environ" 2>/dev/null | grep -qx "TAVORIN_HOME=$home" || continue
     kill "\${p#/proc/}" && exit 0
 done
