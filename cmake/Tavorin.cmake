@@ -85,17 +85,25 @@ function(_tavorin_test_executable name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endfunction()
 
-# tavorin_gtest(<name> SOURCES <files...> DEPS <targets...> [ENVIRONMENT <VAR=value>])
+# tavorin_gtest(<name> SOURCES <files...> DEPS <targets...> [ENVIRONMENT <VAR=value>] [COST <seconds>])
 #   A GoogleTest binary over GUI-free libraries. Every test case is a ctest
 #   entry of its own, found in the binary when ctest runs, so none can be
-#   left out and they run side by side.
+#   left out and they run side by side. COST starts the cases of a binary
+#   whose cases take seconds before the others in a run that has measured
+#   none yet.
 function(tavorin_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(ARG "" "COST" "SOURCES;DEPS;ENVIRONMENT" ${ARGN})
   _tavorin_test_executable(${name} SOURCES ${ARG_SOURCES} DEPS ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
   # The discovery passes one variable only (it splits a list).
   set(properties)
   if(ARG_ENVIRONMENT)
-    set(properties PROPERTIES ENVIRONMENT ${ARG_ENVIRONMENT})
+    list(APPEND properties ENVIRONMENT ${ARG_ENVIRONMENT})
+  endif()
+  if(ARG_COST)
+    list(APPEND properties COST ${ARG_COST})
+  endif()
+  if(properties)
+    list(PREPEND properties PROPERTIES)
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_PREFIX ${name}. ${properties})
 endfunction()
