@@ -8,7 +8,7 @@
 
 namespace testsupport {
 
-constexpr int kQuickDoubleClickMs = 100;
+constexpr int kQuickDoubleClickMs = 50;
 
 inline void useQuickDoubleClicks() {
     QApplication::setDoubleClickInterval(kQuickDoubleClickMs);
