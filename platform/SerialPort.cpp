@@ -6,6 +6,7 @@
 #include "platform/SerialBaud.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -226,8 +227,19 @@ void SerialPort::flushOutput() {
     if (fd_ >= 0 && outputCount() > 0 && ::tcflush(fd_, TCOFLUSH) != 0) fail("emptying the output");
 }
 
+namespace {
+std::atomic<std::uint64_t> writes{0};
+} // namespace
+
+std::uint64_t SerialPort::writesSoFar() {
+    return writes.load(std::memory_order_acquire);
+}
+
 void SerialPort::write(std::span<const std::uint8_t> bytes, int timeoutMs) {
     if (fd_ < 0) throw Failure("serial port not open");
+    // Counted before the bytes go, so that a far end that looks after this
+    // call returns finds them.
+    writes.fetch_add(1, std::memory_order_release);
     const std::int64_t end = deviceNowMs() + timeoutMs;
     std::size_t done = 0;
     while (done < bytes.size()) {

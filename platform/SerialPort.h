@@ -67,6 +67,10 @@ class SerialPort {
 
     // Time a block of n bytes takes on the line at the rate (11 bits each).
     static int lineTimeMs(std::size_t n, int baud);
+    // How many writes the ports of this process have made so far: a far end
+    // that this process runs at its own sleeps (a test's simulated radio)
+    // need look at its line only when the count has moved.
+    static std::uint64_t writesSoFar();
 
   private:
     [[noreturn]] void fail(const std::string& what) const;

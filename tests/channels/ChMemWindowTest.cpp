@@ -25,6 +25,7 @@
 #include "tests/program/ProgramFixture.h"
 #include "tests/support/ErrorLog.h"
 #include "tests/support/FreshStart.h"
+#include "tests/support/QuickClicks.h"
 #include "tests/support/Screenshot.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -110,6 +111,7 @@ struct Window : testsupport::FreshStart {
     QElapsedTimer sinceClick; // from the end of the last click or double click
 
     Window() {
+        testsupport::useQuickDoubleClicks();
         auto& s = app::shell();
         s.SettingsFile = home.file("tavorin.def");
         s.LangIndex = 3;
@@ -608,13 +610,13 @@ class ChMemWindowTest : public QObject {
         Window t;
         t.w->resize(881, 639);
         t.click(5, ColRxTone); // the tone drop-down open over a cell
-        QTest::qWait(200);
+        QTest::qWait(50);      // settled; grab() paints the window itself
         const QString path = dir + "/frmChMem.png";
         QVERIFY(t.w->grab().save(path));
         qInfo("saved %s", qPrintable(path));
         for (int lang : {1, 2, 3}) {
             Program p(lang);
-            QTest::qWait(300);
+            QTest::qWait(50);
             const QString shot = dir + QString("/mdifrmMain-frmChMem-%1.png").arg(lang);
             QVERIFY(p.main->grab().save(shot));
         }

@@ -535,7 +535,7 @@ class SettingsWindowTest : public QObject {
             importList(p, "[SerialNo]\n1=SN-0001\n");
             for (int i = 1; i <= 4; ++i) {
                 p.page(i);
-                QTest::qWait(200);
+                QTest::qWait(50); // the page's layout settled; grab() paints it itself
                 const QString shot = dir + QString("/frmChMem-page%1-%2.png").arg(i).arg(lang);
                 QVERIFY(p.main->grab().save(shot));
                 qInfo("saved %s", qPrintable(shot));

@@ -2,6 +2,7 @@
 // colours, and the edit notifications driven by real mouse and key events.
 #include "platform/ui/Grid.h"
 #include "platform/Failure.h"
+#include "tests/support/QuickClicks.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -37,6 +38,7 @@ struct Fixture {
 class GridTest : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() { testsupport::useQuickDoubleClicks(); }
     void shapeAndTexts() {
         Fixture f;
         QCOMPARE(f.grid.rows(), 6);

@@ -30,6 +30,7 @@
 #include "shell/ui/mdifrmMain.h"
 #include "tests/support/ErrorLog.h"
 #include "tests/support/FreshStart.h"
+#include "tests/support/QuickClicks.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempHome.h"
 
@@ -106,6 +107,7 @@ struct Program : testsupport::FreshStart, Assembled {
 
     explicit Program(const std::vector<Setting>& settings = {},
                      const std::function<void(model::Image&)>& image = {}) {
+        testsupport::useQuickDoubleClicks();
         for (const char* f : {"tavorin.def", "zezirev.def", "DefRadioSet.def"}) home.copyShipped(f);
         const std::string def = home.file("tavorin.def");
         for (int n = 1; n <= 16; ++n)
@@ -230,14 +232,18 @@ void modal(const std::function<void()>& open, const std::function<void(T&)>& clo
 }
 
 // Clicks a button that asks for an access code and, once the dialog is up,
-// types `code` into it as a user does; the dialog closes itself a second
-// after the last key.
+// types `code` into it as a user does; the dialog would close itself a
+// second after the last key, and its timer is let fire at once (the
+// alignment window's tests wait out the real second).
 inline void pressWithCode(QAbstractButton* button, const std::string& code) {
     QTimer::singleShot(0, [code] {
         align::ui::frmInputCode* d = align::ui::frmInputCode::existing();
         QVERIFY(d);
         sawShown(d);
         QTest::keyClicks(d->txtInputCode, QString::fromStdString(code));
+        QVERIFY(d->tmrAutoExit.isActive());
+        QCOMPARE(d->tmrAutoExit.interval(), 1000);
+        d->tmrAutoExit_Timer();
     });
     press(button);
     QCOMPARE(align::ui::frmInputCode::existing(), nullptr);

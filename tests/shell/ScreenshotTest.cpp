@@ -64,8 +64,6 @@ class ScreenshotTest : public QObject {
         {
             frmAboutSoft about(&main);
             about.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&about));
-            QTest::qWait(200);
             testsupport::saveShown(about, QStringLiteral("frmAboutSoft-%1").arg(QTest::currentDataTag()));
         }
         mdifrmMain::destroyInstance();
@@ -112,10 +110,11 @@ class ScreenshotTest : public QObject {
         start(home, lang);
         home.write("Data/my radio file.LDat", "an earlier file");
         bool asked = false;
-        QTimer::singleShot(400, [&] {
+        // Each runs once its modal window is up, in that window's own loop.
+        QTimer::singleShot(0, [&] {
             QLineEdit* name = shelltest::typeFileName(QStringLiteral("my radio file"));
             QVERIFY(name);
-            QTimer::singleShot(400, [&] {
+            QTimer::singleShot(0, [&] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                 QVERIFY(box);
                 asked = true;

@@ -8,8 +8,21 @@
 
 namespace testsupport {
 
+namespace {
+
+// A memory file system where the machine has one: every settings and data
+// file the program writes is synced, and on a disk busy with builds each
+// sync would keep the test waiting. What is written and read is the same.
+std::filesystem::path tempRoot() {
+    std::error_code ec;
+    if (std::filesystem::is_directory("/dev/shm", ec)) return "/dev/shm";
+    return std::filesystem::temp_directory_path();
+}
+
+} // namespace
+
 TempHome::TempHome() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "tavorin-test-XXXXXX").string();
+    std::string tmpl = (tempRoot() / "tavorin-test-XXXXXX").string();
     if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
     path_ = tmpl;
     home_ = std::make_unique<ScopedEnv>("TAVORIN_HOME", path_);

@@ -1,5 +1,6 @@
 #pragma once
-// A fresh, empty program folder for one test: TAVORIN_HOME points at it while
+// A fresh, empty program folder for one test (in /dev/shm where the machine
+// has it, else the temporary folder): TAVORIN_HOME points at it while
 // the object lives, and it is removed afterwards. It is the user's home too
 // (HOME), so that the production folders lie in it, never in the real home;
 // and the serial ports' lock files go to its folder "lock" meanwhile

@@ -31,6 +31,9 @@ std::vector<std::uint8_t> Line::takeAll() {
 }
 
 std::size_t Line::send(std::span<const std::uint8_t> bytes) {
+    // Nothing to send costs no look at the line: a driven radio is asked at
+    // every sleep of a wait.
+    if (bytes.empty()) return 0;
     if (owed_ == 0) base_ = waiting();
     std::size_t done = 0;
     while (done < bytes.size()) {

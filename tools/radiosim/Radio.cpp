@@ -1,5 +1,6 @@
 #include "tools/radiosim/Radio.h"
 
+#include "platform/SerialPort.h"
 #include "tools/radiosim/Line.h"
 #include "wire/WireTables.h"
 
@@ -180,9 +181,10 @@ struct Radio::Impl {
     std::int64_t now = 0; // the time of the step being run
     int stage = 0;        // 1 after stage 1, 2 after stage 2
     Bytes buf;
-    std::array<std::uint8_t, 6> recent{};                      // the last six bytes received
+    std::uint64_t recent = 0; // the last six bytes received, the latest lowest
     std::deque<std::pair<std::uint8_t, std::int64_t>> in, out; // byte, time due
     std::int64_t inLineFree = 0, outLineFree = 0;
+    std::uint64_t writesSeen = ~std::uint64_t{0}; // the ports' writes at the last look
     std::mt19937 random{0x5eed};
     // The radio's side of the page scrambling.
     const std::array<std::uint8_t, 256> t1 = table(wire::kWireTbl1Text);
@@ -224,7 +226,14 @@ struct Radio::Impl {
         now = std::max(now, t);
         if (!line) return;
         const std::int64_t step = pacedRequests ? byteUs() : 0;
-        for (std::uint8_t b : line->takeAll()) {
+        const Bytes came = newBytes();
+        if (step == 0 && in.empty()) {
+            // Unpaced, every byte is heard as it comes.
+            for (std::size_t i = 0; line && i < came.size(); ++i) take(came[i]); // may hang up
+            if (line) deliver();
+            return;
+        }
+        for (std::uint8_t b : came) {
             // A paced byte arrives when the line has carried it.
             inLineFree = step ? std::max(inLineFree, now) + step : now;
             in.emplace_back(b, inLineFree);
@@ -235,6 +244,18 @@ struct Radio::Impl {
             take(b); // may hang up, which empties `in`
         }
         if (line) deliver();
+    }
+
+    // What the line has brought. Driven, the program that writes to it runs
+    // in this process: until one of its ports writes again, nothing new has
+    // come, and the line need not be looked at.
+    Bytes newBytes() {
+        if (driven) {
+            const std::uint64_t writes = platform::SerialPort::writesSoFar();
+            if (writes == writesSeen) return {};
+            writesSeen = writes;
+        }
+        return line->takeAll();
     }
 
     std::optional<std::int64_t> nextDue() const {
@@ -268,14 +289,19 @@ struct Radio::Impl {
     // Called with mutex held, one received byte at a time.
     void take(std::uint8_t b) {
         buf.push_back(b);
-        std::rotate(recent.begin(), recent.begin() + 1, recent.end());
-        recent.back() = b;
+        recent = (recent << 8 | b) & 0xFFFF'FFFF'FFFF;
         static const Bytes stage1 = frameBytes(kFrames[0]);
-        if (std::equal(stage1.begin(), stage1.end(), recent.begin())) {
+        static const std::uint64_t stage1Bits = [] {
+            std::uint64_t bits = 0;
+            for (std::uint8_t x : stage1) bits = bits << 8 | x;
+            return bits;
+        }();
+        if (recent == stage1Bits) {
             // Every stage-1 frame starts afresh, whatever came before it,
             // even when a cut request took its first bytes.
             buf = stage1;
-        } else {
+        } else if (buf.size() <= 6) {
+            // Only a frame's first six bytes tell whether it is one.
             while (!framePrefix(buf)) buf.erase(buf.begin());
         }
         const std::size_t need = requestLength(buf);
