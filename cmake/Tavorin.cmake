@@ -85,15 +85,26 @@ function(_tavorin_test_executable name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
 endfunction()
 
-# tavorin_gtest(<name> SOURCES <files...> DEPS <targets...> [ENVIRONMENT <VAR=value>] [COST <seconds>])
-#   A GoogleTest binary over GUI-free libraries. Every test case is a ctest
-#   entry of its own, found in the binary when ctest runs, so none can be
-#   left out and they run side by side. COST starts the cases of a binary
-#   whose cases take seconds before the others in a run that has measured
-#   none yet.
+# tavorin_gtest(<name> SOURCES <files...> DEPS <targets...> [ENVIRONMENT <VAR=value>] [COST <seconds>] [EACH_CASE])
+#   A GoogleTest binary over GUI-free libraries, run whole as one ctest
+#   entry named <name>: its cases take milliseconds, and a process each cost
+#   more than the cases themselves. EACH_CASE makes every case an entry of
+#   its own (found in the binary when ctest runs), for a binary whose cases
+#   take seconds, so that they run side by side. COST starts the binary, or
+#   its cases, before the others in a run that has measured none yet.
 function(tavorin_gtest name)
-  cmake_parse_arguments(ARG "" "COST" "SOURCES;DEPS;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(ARG "EACH_CASE" "COST" "SOURCES;DEPS;ENVIRONMENT" ${ARGN})
   _tavorin_test_executable(${name} SOURCES ${ARG_SOURCES} DEPS ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+  if(NOT ARG_EACH_CASE)
+    add_test(NAME ${name} COMMAND ${name})
+    if(ARG_ENVIRONMENT)
+      set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}")
+    endif()
+    if(ARG_COST)
+      set_tests_properties(${name} PROPERTIES COST ${ARG_COST})
+    endif()
+    return()
+  endif()
   # The discovery passes one variable only (it splits a list).
   set(properties)
   if(ARG_ENVIRONMENT)
@@ -109,41 +120,14 @@ function(tavorin_gtest name)
 endfunction()
 
 # tavorin_qtest(<name> SOURCES <files...> DEPS <targets...> [ENVIRONMENT <VAR=value...>])
-#   A Qt Test binary for windows, on the offscreen platform. Every test
-#   function is a ctest entry of its own, listed by the binary (-functions)
-#   when ctest runs; the list is kept beside the binary until it is built
-#   again, as gtest_discover_tests keeps its own, so that a run does not
-#   start every window binary once before its tests.
+#   A Qt Test binary for windows, on the offscreen platform, run whole as
+#   one ctest entry named <name>: a window binary's start costs more than
+#   most of its functions. One function alone: <binary> <function>.
 function(tavorin_qtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;ENVIRONMENT" ${ARGN})
   _tavorin_test_executable(${name} SOURCES ${ARG_SOURCES} DEPS ${ARG_DEPS} Qt6::Test Qt6::Widgets)
   set_target_properties(${name} PROPERTIES AUTOMOC ON)
-  set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_tests.cmake)
-  set(listed ${CMAKE_CURRENT_BINARY_DIR}/${name}_functions.txt)
   set(environment ${TAVORIN_TEST_ENVIRONMENT} ${ARG_ENVIRONMENT})
-  file(GENERATE OUTPUT ${script} CONTENT "
-set(rc 0)
-if(\"$<TARGET_FILE:${name}>\" IS_NEWER_THAN \"${listed}\")
-  execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:${name}> -functions
-                  OUTPUT_VARIABLE out RESULT_VARIABLE rc)
-  if(rc EQUAL 0)
-    file(WRITE \"${listed}\" \"\${out}\")
-  else()
-    file(REMOVE \"${listed}\")
-  endif()
-else()
-  file(READ \"${listed}\" out)
-endif()
-if(NOT rc EQUAL 0)
-  add_test(${name}.NOT_LISTED $<TARGET_FILE:${name}> -functions)
-else()
-  string(REGEX MATCHALL \"[A-Za-z_0-9]+\\\\(\\\\)\" functions \"\${out}\")
-  foreach(f IN LISTS functions)
-    string(REPLACE \"()\" \"\" f \"\${f}\")
-    add_test(${name}.\${f} $<TARGET_FILE:${name}> \${f})
-    set_tests_properties(${name}.\${f} PROPERTIES ENVIRONMENT \"${environment}\")
-  endforeach()
-endif()
-")
-  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
 endfunction()

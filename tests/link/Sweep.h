@@ -3,8 +3,8 @@
 // read/write dialog, the alignment window's buttons and power adjust, the
 // tool window's page and RAM buttons, the keypad. The simulated radio falls
 // silent from request N on, answers garbage from request N on, hangs up at
-// request N (the cable pulled), for every N of a good run, and answers each
-// page with a wrong sum. After each broken transfer the link has failed,
+// request N (the cable pulled), for every N of a good run, and answers with
+// a wrong sum each page where the transfer changes course. After each broken transfer the link has failed,
 // closed the port and let go of its lock, the image and the windows' state
 // are as the transfer must leave them, and the same transfer then succeeds.
 //
@@ -67,7 +67,8 @@ class SweepFixture : public linktest::TransferFixture {
     SweepFixture();
 
     // Runs the transfer broken in one way at every request of a good run (at
-    // every page for wrong sums); returns how many broken runs.
+    // the first and last page of each run of pages for wrong sums); returns how
+    // many broken runs.
     int sweep(const Transfer& t, Break way);
 
     Bytes imagePage(int p) const;
