@@ -90,7 +90,7 @@ endfunction()
 #   entry named <name>: its cases take milliseconds, and a process each cost
 #   more than the cases themselves. EACH_CASE makes every case an entry of
 #   its own (found in the binary when ctest runs), for a binary whose cases
-#   take seconds, so that they run side by side. COST starts the binary, or
+#   take up to seconds each, so that they run side by side. COST starts the binary, or
 #   its cases, before the others in a run that has measured none yet.
 function(tavorin_gtest name)
   cmake_parse_arguments(ARG "EACH_CASE" "COST" "SOURCES;DEPS;ENVIRONMENT" ${ARGN})
@@ -130,4 +130,19 @@ function(tavorin_qtest name)
   set(environment ${TAVORIN_TEST_ENVIRONMENT} ${ARG_ENVIRONMENT})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
+endfunction()
+
+# tavorin_xvfb_test(<name> <target> [ARGS <args...>] [COST <seconds>] [ENVIRONMENT <VAR=value...>])
+#   A picture run of a test program on a real X server (xvfb-run, the xcb
+#   platform): its pictures land in the build tree's screenshots folder
+#   (TAVORIN_SCREENSHOTS), to be looked at.
+function(tavorin_xvfb_test name target)
+  cmake_parse_arguments(ARG "" "COST" "ARGS;ENVIRONMENT" ${ARGN})
+  add_test(NAME ${name} COMMAND xvfb-run -a $<TARGET_FILE:${target}> ${ARG_ARGS})
+  set(environment QT_QPA_PLATFORM=xcb TAVORIN_QUIET=1 TAVORIN_SCREENSHOTS=${CMAKE_BINARY_DIR}/screenshots
+                  ${ARG_ENVIRONMENT})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
+  if(ARG_COST)
+    set_tests_properties(${name} PROPERTIES COST ${ARG_COST})
+  endif()
 endfunction()
