@@ -1,12 +1,14 @@
 #include "channels/BandPresets.h"
 
 #include "model/Bands.h"
+#include "model/ImageMap.h"
 
 #include "app/FaceText.h"
 
 #include "platform/Failure.h"
 #include "platform/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -29,6 +31,10 @@ std::int32_t keptLimit(std::int32_t f) {
 }
 
 } // namespace
+
+void ChooseModel(model::ModelState& m, int listIndex) {
+    m.IicDat[model::map::ModelByte] = static_cast<std::uint8_t>(std::max(0, listIndex));
+}
 
 Band2 PresetBand(int index) {
     if (index < 0 || index >= static_cast<int>(model::BandPresets.size()))

@@ -15,6 +15,10 @@ struct Band2 {
     std::int32_t high = 0;
 };
 
+// The model list's choice into the image's model byte; no choice counts as
+// the first model.
+void ChooseModel(model::ModelState& m, int listIndex);
+
 // Band 2 of preset entry 0-13.
 Band2 PresetBand(int index);
 

@@ -10,7 +10,6 @@
 #include "model/Bands.h"
 #include "model/ChGridLayout.h"
 #include "model/ChTable.h"
-#include "model/ImageMap.h"
 #include "model/Tones.h"
 
 #include "app/ErrorReporter.h"
@@ -227,8 +226,7 @@ void ChannelPage::ChInfoModel() {
 // ---- Model and band ----
 
 void ChannelPage::cboModel_Click() {
-    const int index = std::max(0, cboModel->currentIndex());
-    m().IicDat[model::map::ModelByte] = static_cast<std::uint8_t>(index);
+    ChooseModel(m(), cboModel->currentIndex());
 }
 
 void ChannelPage::cboFrequency_Click() {

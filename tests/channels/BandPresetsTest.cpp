@@ -42,6 +42,16 @@ TEST_F(BandTest, ApplyingABandStoresItAndNamesThePreset) {
     EXPECT_EQ(grid.caption, "Custom  120 - 300 MHz");
 }
 
+TEST_F(BandTest, TheModelListStoresItsChoiceBesideTheBandBlock) {
+    channels::ChooseModel(m, 1);
+    std::vector<std::uint8_t> expected(18, 0xFF);
+    expected[0x10] = 1;
+    EXPECT_EQ(bytes(0xE700, 18), expected);
+    // A list with no choice (emptied while it refills) stores the first model, not 0xFF.
+    channels::ChooseModel(m, -1);
+    EXPECT_EQ(m.IicDat[model::map::ModelByte], 0);
+}
+
 struct Custom {
     const char* low;
     const char* high;

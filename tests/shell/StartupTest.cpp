@@ -17,6 +17,7 @@
 #include "shell/ui/mdifrmMain.h"
 #include "tests/shell/LanguageDialogs.h"
 #include "tests/support/ChannelStandIn.h"
+#include "tests/support/Environment.h"
 #include "tests/support/FreshStart.h"
 #include "tests/support/TempHome.h"
 
@@ -82,6 +83,8 @@ class StartupTest : public QObject {
     std::unique_ptr<shelltest::LanguageDialogs> dialogs;
     std::unique_ptr<Restarts> restarts;
     std::unique_ptr<testsupport::StandInChannelWindows> channelWindows;
+    // The locale a test gives the start; unset unless it does.
+    std::unique_ptr<testsupport::ScopedEnv> lcAll;
 
     std::string stored(const char* section, const char* key) {
         return platform::IniFile::lookup(home->file("tavorin.def"), section, key).value_or("<none>");
@@ -114,6 +117,7 @@ class StartupTest : public QObject {
         dialogs = std::make_unique<shelltest::LanguageDialogs>();
         restarts = std::make_unique<Restarts>();
         channelWindows = std::make_unique<testsupport::StandInChannelWindows>();
+        lcAll = std::make_unique<testsupport::ScopedEnv>("LC_ALL");
         home->copyShipped("zezirev.def");
     }
     void cleanup() {
@@ -123,7 +127,7 @@ class StartupTest : public QObject {
         restarts.reset();
         dialogs.reset();
         fresh.reset();
-        qunsetenv("LC_ALL");
+        lcAll.reset();
     }
 
     void firstStartAndLanguage_data() {
@@ -195,7 +199,7 @@ class StartupTest : public QObject {
         QFETCH(QString, language);
         QFETCH(int, langIndex);
         settings(content);
-        qputenv("LC_ALL", locale.toUtf8());
+        testsupport::setEnv("LC_ALL", locale.toStdString());
 
         QCOMPARE(start(), opens);
         QCOMPARE(QString::fromStdString(stored("Setting", "FirRun")), firRun);
@@ -222,7 +226,7 @@ class StartupTest : public QObject {
     }
 
     void secondAndThirdRunsAfterInstallation() {
-        qputenv("LC_ALL", "zh_TW.UTF-8");
+        testsupport::setEnv("LC_ALL", "zh_TW.UTF-8");
         QVERIFY(!start());
         QCOMPARE(stored("Setting", "FirRun"), std::string("1"));
         QCOMPARE(restarts->count, 1);
@@ -230,7 +234,7 @@ class StartupTest : public QObject {
         QCOMPARE(stored("Setting", "Language"), std::string("2"));
         mdifrmMain::destroyInstance();
         ResetShell();
-        qputenv("LC_ALL", "en_US.UTF-8"); // the third run never looks at the locale
+        testsupport::setEnv("LC_ALL", "en_US.UTF-8"); // the third run never looks at the locale
         QVERIFY(start());
         QCOMPARE(app::shell().LangIndex, std::int16_t(2));
         QCOMPARE(stored("Setting", "Language"), std::string("2"));
@@ -252,7 +256,7 @@ class StartupTest : public QObject {
     void preparingRunStartsTheProgramAgain() {
         QFETCH(QByteArray, content);
         QFETCH(bool, restartWorks);
-        qputenv("LC_ALL", "zh_CN.UTF-8");
+        testsupport::setEnv("LC_ALL", "zh_CN.UTF-8");
         if (content != "<none>") home->write("tavorin.def", content.toStdString());
         restarts->works = restartWorks;
         const bool started = StartProgram();
@@ -290,7 +294,7 @@ class StartupTest : public QObject {
     }
     void preparingRunThatCannotStoreItsStateEnds() {
         QFETCH(QString, how);
-        qputenv("LC_ALL", "zh_TW.UTF-8");
+        testsupport::setEnv("LC_ALL", "zh_TW.UTF-8");
         const std::string file = home->file("tavorin.def");
         std::string reason;
         if (how == "file") {
@@ -323,7 +327,7 @@ class StartupTest : public QObject {
     // Neither the first real start's keys nor the grid layout the file lacks
     // can be stored: one notice, the refusal.
     void unwritableSettingsStartNormallyAndSaySoOnce() {
-        qputenv("LC_ALL", "zh_TW.UTF-8");
+        testsupport::setEnv("LC_ALL", "zh_TW.UTF-8");
         home->write("tavorin.def", "[Setting]\nFirRun=1\nEngFont=DejaVu Sans\n" + ports());
         const std::string before = home->read("tavorin.def");
         ::chmod(home->file("tavorin.def").c_str(), 0444);
