@@ -263,7 +263,7 @@ void OpenCom(LinkState& s) {
         if (c.error)
             NotePortFailure(s, s.ComPortNo, *c.error);
         else
-            NotePortFailure(s, s.ComPortNo, platform::Failure(c.reason()));
+            NotePortFailure(s, s.ComPortNo, std::exception());
         // The modal dialog runs events: for them this is a wait of the
         // running operation.
         Yield waiting(s);
@@ -283,7 +283,13 @@ void NotePortOpened(LinkState& s, int port) {
 
 void NotePortFailure(LinkState& s, int port, const std::exception& e) {
     if (port < 1 || port > 16) return;
-    std::string why = e.what();
+    // The platform's other failures (a rate the device refuses) speak
+    // English, and anything else is a fault of the program: neither is
+    // shown as it stands.
+    std::string why = dynamic_cast<const platform::Failure*>(&e)
+                          ? app::text(app::TextKey::PortCannotOpen,
+                                      platform::SerialPort::deviceOf(port, app::SettingsFile()))
+                          : app::Caught{&e}.reason();
     if (const auto* open = dynamic_cast<const platform::PortOpenFailure*>(&e)) {
         using platform::PortProblem;
         const std::string& device = open->device;

@@ -58,7 +58,7 @@ void OpenCom(LinkState& s);
 void CloseCom(LinkState& s);
 
 // Keeps why port n (1-16) would not open, in the interface language
-// (ComPortWhy); an empty reason when it opened.
+// (ComPortWhy), never an exception's English; an empty reason when it opened.
 void NotePortOpened(LinkState& s, int port);
 void NotePortFailure(LinkState& s, int port, const std::exception& e);
 

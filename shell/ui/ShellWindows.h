@@ -1,8 +1,9 @@
 #pragma once
 // The windows of other libraries that the main window opens and hosts, as
 // it sees them. Host interfaces (platform/Host.h): each window library
-// registers its own at start-up (program::AssembleProgram); tests register doubles.
-// Until then the main window has no channel window and opens no dialog.
+// registers its own at start-up (program::AssembleProgram); tests register
+// doubles. Until then the main window has no channel window and opens no
+// dialog.
 #include "platform/Host.h"
 
 #include <QWidget>

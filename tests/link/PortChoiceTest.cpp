@@ -4,6 +4,9 @@
 #include "platform/PseudoTerminal.h"
 #include "tests/link/LinkFixture.h"
 
+#include <new>
+#include <stdexcept>
+
 using namespace radiolink;
 
 namespace {
@@ -105,6 +108,22 @@ TEST_F(PortChoiceTest, PortDialogScansSelectsAndStores) {
     PortDialogCancel(s);
     EXPECT_EQ(s.ComPortNo, 2);
     EXPECT_EQ(app::ReadSetting(app::keys::ConfigCom), "2");
+}
+
+// Why a port failed stays in the interface language, whatever was thrown.
+TEST_F(PortChoiceTest, WhyAPortFailedIsNeverAnExceptionsEnglish) {
+    mapPorts({{2, second.devicePath()}});
+    app::shell().LangIndex = 1;
+    // The device opens but will not run at the line's rate.
+    s.comCommun.SetSettings("0,n,8,2");
+    TestComPort(s, 2);
+    EXPECT_EQ(s.ComPortState[2], -1);
+    EXPECT_EQ(s.ComPortWhy[2], "无法打开 " + second.devicePath());
+    // Anything else is a fault of the program.
+    NotePortFailure(s, 3, std::runtime_error("vector::_M_range_check"));
+    EXPECT_EQ(s.ComPortWhy[3], "程序内部出错");
+    NotePortFailure(s, 4, std::bad_alloc());
+    EXPECT_EQ(s.ComPortWhy[4], "内存不足");
 }
 
 TEST_F(PortChoiceTest, ProbeLeavesAPortInUseAlone) {

@@ -42,6 +42,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 #include <set>
 
@@ -115,6 +116,7 @@ class EndToEndTest : public QObject {
         }
         EndToEndTest& test;
     } watched{*this};
+    std::optional<platform::Host<LinkDialogsHost>::Scoped> watching;
     // What the dialog showed at each status change: text and progress bar.
     std::vector<std::pair<QString, int>> shown;
 
@@ -203,12 +205,13 @@ class EndToEndTest : public QObject {
         radiolink::ui::InstallLinkWindows();
         firmwareWindow = PatternFirmware{};
         shown.clear();
-        platform::Host<LinkDialogsHost>::set(&watched);
+        watching.emplace(watched);
         start();
     }
     void cleanup() {
         shell::mdifrmMain::destroyInstance();
         delete shell::frmSplash::existing();
+        watching.reset();
         clock.reset();
         radio.reset();
         dialogs.reset();
@@ -275,7 +278,7 @@ class EndToEndTest : public QObject {
         FirmwareState& fw = firmware();
         fw.SoftModelTbl[101][2] = "10";
         fw.SoftSpecialTbl[101][2] = "102C146865";
-        platform::Host<FirmwareWindow>::set(&firmwareWindow);
+        const platform::Host<FirmwareWindow>::Scoped registered(firmwareWindow);
         radio->setIdentity({0x09, 0x2C, 0x14, 0x68, 0x65}, 101);
         const model::Image before = model::IicDat();
         road("mnuWriteFre", [](frmCommun& d) {
@@ -284,7 +287,6 @@ class EndToEndTest : public QObject {
             QVERIFY(d.chkAutoUpdate->isChecked());
             press(d);
         });
-        platform::Host<FirmwareWindow>::set(nullptr);
         QCOMPARE(linkState().ComFail, std::int16_t(0));
         QCOMPARE(firmwareWindow.loads, 1);
         const Bytes after = radio->flash(0, 65536);
@@ -298,7 +300,7 @@ class EndToEndTest : public QObject {
     void anUpdateWithoutBuiltInFirmwareWritesTheChannelsAndSaysSo() {
         firmwareWindow.selectedBox = true;
         firmwareWindow.hasImage = false;
-        platform::Host<FirmwareWindow>::set(&firmwareWindow);
+        const platform::Host<FirmwareWindow>::Scoped registered(firmwareWindow);
         const Bytes flash = radio->flash(0, 65536);
         QString notice;
         bool stillShown = false;
@@ -310,7 +312,6 @@ class EndToEndTest : public QObject {
             stillShown = d.isVisible();
             d.close(); // the notice need not be waited out
         });
-        platform::Host<FirmwareWindow>::set(nullptr);
         QVERIFY(stillShown);
         QCOMPARE(notice, QStringLiteral(
                              "Write Successful - No built-in firmware for model 101, firmware not updated"));
